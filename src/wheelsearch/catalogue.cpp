@@ -1,0 +1,201 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <sstream>
+#include <tuple>
+
+namespace wheel {
+namespace {
+
+bool readInt(const std::string &text, int &value)
+{
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    value = std::stoi(text);
+    return true;
+}
+
+// Splits `key=value` words; the guarantee's value is quoted and holds blanks.
+bool readHeader(const std::string &line, std::map<std::string, std::string> &fields, std::string &error)
+{
+    std::size_t i = 5; // after "wheel"
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+        if (i == line.size())
+            break;
+        const auto eq = line.find('=', i);
+        if (eq == std::string::npos) {
+            error = "expected key=value";
+            return false;
+        }
+        const std::string key = line.substr(i, eq - i);
+        std::string value;
+        i = eq + 1;
+        if (i < line.size() && line[i] == '"') {
+            const auto close = line.find('"', i + 1);
+            if (close == std::string::npos) {
+                error = "unclosed quote";
+                return false;
+            }
+            value = line.substr(i + 1, close - i - 1);
+            i = close + 1;
+        } else {
+            const auto end = line.find(' ', i);
+            value = line.substr(i, end == std::string::npos ? std::string::npos : end - i);
+            i = end == std::string::npos ? line.size() : end;
+        }
+        if (fields.count(key)) {
+            error = "repeated field " + key;
+            return false;
+        }
+        fields[key] = value;
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseGuarantee(const std::string &label, int &x, int &y)
+{
+    const auto at = label.find(" if ");
+    if (at == std::string::npos)
+        return false;
+    return readInt(label.substr(0, at), x) && readInt(label.substr(at + 4), y) && x >= 1 && x <= y;
+}
+
+ParseResult parseWheels(const std::string &text, const std::string &fileName)
+{
+    ParseResult result;
+    std::istringstream in(text);
+    std::string line;
+    int lineNo = 0;
+    int declaredTickets = 0;
+    auto fail = [&](int at, const std::string &what) {
+        result.error = fileName + ":" + std::to_string(at) + ": " + what;
+        result.entries.clear();
+        return result;
+    };
+    auto closeEntry = [&]() -> bool {
+        if (result.entries.empty())
+            return true;
+        const Entry &e = result.entries.back();
+        return static_cast<int>(e.lines.size()) == declaredTickets;
+    };
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (line.rfind("wheel", 0) == 0 && (line.size() == 5 || line[5] == ' ')) {
+            if (!closeEntry())
+                return fail(result.entries.back().headerLine, "the ticket count does not agree with the lines that follow");
+            std::map<std::string, std::string> f;
+            std::string error;
+            if (!readHeader(line, f, error))
+                return fail(lineNo, error);
+            for (const char *key : {"pick", "type", "numbers", "guarantee", "tickets"})
+                if (!f.count(key))
+                    return fail(lineNo, std::string("missing field ") + key);
+            if (f.size() != 5)
+                return fail(lineNo, "unknown field in wheel header");
+            Entry e;
+            e.headerLine = lineNo;
+            if (!readInt(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
+                return fail(lineNo, "pick must be a whole number from 1 to 30");
+            if (f["type"] != "a" && f["type"] != "k")
+                return fail(lineNo, "type must be a or k");
+            e.spec.type = f["type"][0];
+            if (!readInt(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
+                return fail(lineNo, "numbers must be above pick and at most 30");
+            const std::string &label = f["guarantee"];
+            if (!parseGuarantee(label, e.spec.x, e.spec.y) || e.spec.y > e.spec.pick || e.spec.label() != label)
+                return fail(lineNo, "guarantee must read \"x if y\" with x <= y <= pick");
+            if (!readInt(f["tickets"], declaredTickets) || declaredTickets < 1)
+                return fail(lineNo, "tickets must be a whole number above 0");
+            result.entries.push_back(e);
+            continue;
+        }
+        if (result.entries.empty())
+            return fail(lineNo, "a wheel line before any wheel header");
+        Entry &e = result.entries.back();
+        Line l = 0;
+        std::string error;
+        if (!parseLine(line, e.spec.z, l, error))
+            return fail(lineNo, error);
+        if (std::popcount(l) != e.spec.pick)
+            return fail(lineNo, "the line holds " + std::to_string(std::popcount(l)) + " positions, the wheel picks " +
+                                    std::to_string(e.spec.pick));
+        e.lines.push_back(l);
+    }
+    if (!closeEntry())
+        return fail(result.entries.back().headerLine, "the ticket count does not agree with the lines that follow");
+    return result;
+}
+
+std::string formatEntry(const Entry &e)
+{
+    std::string text = "wheel pick=" + std::to_string(e.spec.pick) + " type=" + std::string(1, e.spec.type) +
+                       " numbers=" + std::to_string(e.spec.z) + " guarantee=\"" + e.spec.label() +
+                       "\" tickets=" + std::to_string(e.lines.size()) + "\n";
+    for (Line l : e.lines)
+        text += formatLine(l) + "\n";
+    return text;
+}
+
+std::vector<Entry> selectWheels(std::vector<Entry> entries)
+{
+    auto group = [](const Entry &e) { return std::make_tuple(e.spec.pick, e.spec.type, e.spec.z); };
+    std::vector<Entry> kept;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry &e = entries[i];
+        bool pointless = false;
+        for (std::size_t j = 0; j < entries.size() && !pointless; ++j) {
+            if (i == j || group(entries[j]) != group(e))
+                continue;
+            const Entry &o = entries[j];
+            const bool atLeastAsStrong = o.spec.x >= e.spec.x && o.spec.y <= e.spec.y;
+            const bool same = o.spec.x == e.spec.x && o.spec.y == e.spec.y;
+            if (atLeastAsStrong && o.lines.size() <= e.lines.size()) {
+                // Of two copies of one guarantee the first stays.
+                pointless = !same || o.lines.size() < e.lines.size() || j < i;
+            }
+        }
+        if (!pointless)
+            kept.push_back(e);
+    }
+    std::stable_sort(kept.begin(), kept.end(), [&](const Entry &a, const Entry &b) {
+        const auto ga = std::make_tuple(a.spec.pick, a.spec.type, a.spec.z, a.lines.size(), -a.spec.x, a.spec.y);
+        const auto gb = std::make_tuple(b.spec.pick, b.spec.type, b.spec.z, b.lines.size(), -b.spec.x, b.spec.y);
+        return ga < gb;
+    });
+    return kept;
+}
+
+Entry fullWheel(int pick, char type, int z)
+{
+    Entry e;
+    e.spec = {pick, type, z, pick, pick};
+    const bool key = type == 'k';
+    const int free = key ? z - 1 : z;
+    const int choose = key ? pick - 1 : pick;
+    if (choose == 0) {
+        e.lines.push_back(1u);
+        return e;
+    }
+    for (std::uint64_t s = (1ull << choose) - 1; s < (1ull << free);) {
+        e.lines.push_back(key ? static_cast<Line>((s << 1) | 1u) : static_cast<Line>(s));
+        const std::uint64_t c = s & (~s + 1);
+        const std::uint64_t r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
+    std::sort(e.lines.begin(), e.lines.end(), lineLess);
+    return e;
+}
+
+} // namespace wheel

@@ -1,0 +1,369 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "search.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace wheel {
+namespace {
+
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+constexpr double kStartTemperature = 0.6;
+constexpr int kAttempts = 3;
+
+// Calls f(mask) for every subset of `count` of the given positions.
+template <class F>
+void forEachSubset(const int *pos, int n, int count, Line acc, F &f)
+{
+    if (count == 0) {
+        f(acc);
+        return;
+    }
+    for (int j = count - 1; j < n; ++j)
+        forEachSubset(pos, j, count - 1, acc | (1u << pos[j]), f);
+}
+
+int positionsOf(Line set, int *pos)
+{
+    int n = 0;
+    while (set) {
+        pos[n++] = std::countr_zero(set);
+        set &= set - 1;
+    }
+    return n;
+}
+
+// The m-sets of v points with how many blocks cover each, and the list of the uncovered.
+class Cover {
+public:
+    explicit Cover(const Design &d)
+        : d_(d), all_(d.v == 32 ? ~0u : ((1u << d.v) - 1))
+    {
+        for (int byte = 0; byte < 4; ++byte)
+            for (int b = 0; b < 256; ++b)
+                for (int j = 0; j <= d.m; ++j) {
+                    std::uint32_t r = 0;
+                    int jj = j;
+                    for (int p = 0; p < 8; ++p)
+                        if (b & (1 << p)) {
+                            ++jj;
+                            if (jj <= d.m)
+                                r += static_cast<std::uint32_t>(binomial(8 * byte + p, jj));
+                        }
+                    table_[byte][b][j] = r;
+                }
+        const auto sets = binomial(d.v, d.m);
+        counts_.assign(sets, 0);
+        where_.resize(sets);
+        uncovered_.resize(sets);
+        for (std::uint32_t i = 0; i < sets; ++i) {
+            uncovered_[i] = i;
+            where_[i] = i;
+        }
+        masks_.resize(sets);
+        // Remember each set's mask by rank, so an uncovered rank can be turned back into a set.
+        int pos[32];
+        for (int i = 0; i < d.v; ++i)
+            pos[i] = i;
+        auto record = [this](Line s) { masks_[rank(s)] = s; };
+        forEachSubset(pos, d.v, d.m, 0, record);
+    }
+
+    std::uint32_t rank(Line s) const
+    {
+        std::uint32_t r = 0;
+        int j = 0;
+        for (int byte = 0; byte < 4; ++byte) {
+            const unsigned b = (s >> (8 * byte)) & 0xffu;
+            r += table_[byte][b][j];
+            j += std::popcount(b);
+        }
+        return r;
+    }
+
+    std::size_t uncoveredCount() const { return uncovered_.size(); }
+    Line uncoveredAt(std::size_t i) const { return masks_[uncovered_[i]]; }
+
+    // Every m-set that block b covers.
+    template <class F>
+    void forEachCovered(Line b, F &&f) const
+    {
+        int in[32];
+        int out[32];
+        const int nin = positionsOf(b, in);
+        const int nout = positionsOf(all_ & ~b, out);
+        for (int i = d_.t; i <= std::min(d_.k, d_.m); ++i) {
+            auto inner = [&](Line a) {
+                auto outer = [&](Line c) { f(a | c); };
+                forEachSubset(out, nout, d_.m - i, 0, outer);
+            };
+            forEachSubset(in, nin, i, 0, inner);
+        }
+    }
+
+    void add(Line b)
+    {
+        forEachCovered(b, [this](Line s) {
+            const auto r = rank(s);
+            if (counts_[r]++ == 0)
+                dropUncovered(r);
+        });
+    }
+
+    void remove(Line b)
+    {
+        forEachCovered(b, [this](Line s) {
+            const auto r = rank(s);
+            if (--counts_[r] == 0)
+                pushUncovered(r);
+        });
+    }
+
+    // Sets that block b alone covers.
+    std::size_t uniqueTo(Line b) const
+    {
+        std::size_t n = 0;
+        forEachCovered(b, [&](Line s) { n += counts_[rank(s)] == 1; });
+        return n;
+    }
+
+    std::size_t gainOf(Line b) const
+    {
+        std::size_t n = 0;
+        forEachCovered(b, [&](Line s) { n += counts_[rank(s)] == 0; });
+        return n;
+    }
+
+    // Change in the uncovered count when point p of block b is swapped for q; only the
+    // sets that meet b less p in exactly t-1 points and hold just one of p, q can change.
+    template <bool Apply>
+    long swap(Line b, int p, int q)
+    {
+        const Line rest = b & ~(1u << p);
+        int in[32];
+        int out[32];
+        const int nin = positionsOf(rest, in);
+        const int nout = positionsOf(all_ & ~(b | (1u << q)), out);
+        const Line pb = 1u << p;
+        const Line qb = 1u << q;
+        long delta = 0;
+        auto inner = [&](Line a) {
+            auto outer = [&](Line c) {
+                const auto lost = rank(a | c | pb);
+                const auto gained = rank(a | c | qb);
+                if constexpr (Apply) {
+                    if (--counts_[lost] == 0)
+                        pushUncovered(lost);
+                    if (counts_[gained]++ == 0)
+                        dropUncovered(gained);
+                } else {
+                    delta += counts_[lost] == 1;
+                    delta -= counts_[gained] == 0;
+                }
+            };
+            forEachSubset(out, nout, d_.m - d_.t, 0, outer);
+        };
+        forEachSubset(in, nin, d_.t - 1, 0, inner);
+        return delta;
+    }
+
+private:
+    void dropUncovered(std::uint32_t r)
+    {
+        const auto i = where_[r];
+        const auto last = uncovered_.back();
+        uncovered_[i] = last;
+        where_[last] = i;
+        uncovered_.pop_back();
+        where_[r] = kNone;
+    }
+    void pushUncovered(std::uint32_t r)
+    {
+        where_[r] = static_cast<std::uint32_t>(uncovered_.size());
+        uncovered_.push_back(r);
+    }
+
+    Design d_;
+    Line all_;
+    std::uint32_t table_[4][256][10] = {};
+    std::vector<std::uint16_t> counts_;
+    std::vector<std::uint32_t> where_;
+    std::vector<std::uint32_t> uncovered_;
+    std::vector<Line> masks_;
+};
+
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : engine_(seed) {}
+    std::size_t below(std::size_t n) { return static_cast<std::size_t>(engine_() % n); }
+    double unit() { return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0); }
+    int pick(Line set)
+    {
+        int pos[32];
+        const int n = positionsOf(set, pos);
+        return pos[below(static_cast<std::size_t>(n))];
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+Line randomBlockMeeting(Line s, const Design &d, Rng &rng)
+{
+    // At least t points of s, the rest anywhere.
+    const Line all = d.v == 32 ? ~0u : ((1u << d.v) - 1);
+    const int fromSet = d.t + static_cast<int>(rng.below(static_cast<std::size_t>(std::min(d.k, d.m) - d.t + 1)));
+    Line b = 0;
+    for (int i = 0; i < fromSet; ++i)
+        b |= 1u << rng.pick(s & ~b);
+    while (std::popcount(b) < d.k)
+        b |= 1u << rng.pick(all & ~b);
+    return b;
+}
+
+std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t giveUpAbove)
+{
+    std::uint64_t perBlock = 0;
+    for (int i = d.t; i <= std::min(d.k, d.m); ++i)
+        perBlock += binomial(d.k, i) * binomial(d.v - d.k, d.m - i);
+    const int candidates = static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / std::max<std::uint64_t>(perBlock, 1), 2, 24));
+    std::vector<Line> blocks;
+    while (cover.uncoveredCount() > 0) {
+        if (giveUpAbove && blocks.size() > giveUpAbove)
+            return {};
+        const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
+        Line best = 0;
+        std::size_t bestGain = 0;
+        for (int c = 0; c < candidates; ++c) {
+            const Line b = randomBlockMeeting(s, d, rng);
+            const auto gain = cover.gainOf(b);
+            if (gain > bestGain) {
+                bestGain = gain;
+                best = b;
+            }
+        }
+        cover.add(best);
+        blocks.push_back(best);
+    }
+    return blocks;
+}
+
+} // namespace
+
+SearchResult searchDesign(const Design &d, const SearchOptions &options)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - started).count(); };
+
+    SearchResult result;
+    if (d.v < d.k || d.k < 1 || d.t < 1 || d.t > d.m || d.m > d.v || d.t > d.k || d.v > kMaxPositions)
+        return result;
+
+    Cover cover(d);
+    Rng rng(options.seed);
+
+    std::vector<Line> blocks;
+    if (!options.start.empty()) {
+        blocks = options.start;
+        for (Line b : blocks)
+            cover.add(b);
+        // A start that does not cover is completed greedily.
+        auto more = greedy(d, cover, rng, 0);
+        blocks.insert(blocks.end(), more.begin(), more.end());
+    } else {
+        blocks = greedy(d, cover, rng, options.giveUpAbove);
+        if (blocks.empty()) {
+            result.seconds = elapsed();
+            return result;
+        }
+    }
+    result.greedyLines = blocks.size();
+    std::vector<Line> best = blocks;
+
+    // Each round drops the block that alone covers least, then anneals until nothing is
+    // left uncovered or the round's moves run out.
+    const Line all = d.v == 32 ? ~0u : ((1u << d.v) - 1);
+    const std::uint64_t lb = lowerBound(d);
+    while (blocks.size() > 1 && blocks.size() > lb) {
+        std::size_t drop = 0;
+        std::size_t least = std::numeric_limits<std::size_t>::max();
+        const std::size_t tries = std::min<std::size_t>(blocks.size(), 8);
+        for (std::size_t i = 0; i < tries; ++i) {
+            const std::size_t at = rng.below(blocks.size());
+            const auto u = cover.uniqueTo(blocks[at]);
+            if (u < least) {
+                least = u;
+                drop = at;
+            }
+        }
+        cover.remove(blocks[drop]);
+        blocks[drop] = blocks.back();
+        blocks.pop_back();
+
+        const std::uint64_t budget = options.movesPerLevel;
+        const std::uint64_t step = std::max<std::uint64_t>(budget / 200, 1);
+        bool done = cover.uncoveredCount() == 0;
+        for (int attempt = 0; attempt < kAttempts && !done && !result.hitTimeCap; ++attempt) {
+        double temperature = kStartTemperature;
+        for (std::uint64_t move = 0; move < budget && !done; ++move) {
+            if ((move & 1023) == 0 && elapsed() > options.secondsCap) {
+                result.hitTimeCap = true;
+                break;
+            }
+            if (move % step == step - 1)
+                temperature *= 0.975;
+            const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
+            // A block that one swap turns into a cover of s, or one of the closest.
+            int bestMeet = -1;
+            std::size_t chosen = 0;
+            std::size_t ties = 0;
+            for (std::size_t i = 0; i < blocks.size(); ++i) {
+                const int meet = std::popcount(blocks[i] & s);
+                if (meet > bestMeet) {
+                    bestMeet = meet;
+                    chosen = i;
+                    ties = 1;
+                } else if (meet == bestMeet && rng.below(++ties) == 0) {
+                    chosen = i;
+                }
+            }
+            const Line b = blocks[chosen];
+            const int p = rng.pick(b & ~s);
+            const int q = rng.pick(s & ~b & all);
+            const long delta = cover.swap<false>(b, p, q);
+            if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
+                cover.swap<true>(b, p, q);
+                blocks[chosen] = (b & ~(1u << p)) | (1u << q);
+                done = cover.uncoveredCount() == 0;
+            }
+            ++result.moves;
+        }
+        }
+        if (!done)
+            break;
+        best = blocks;
+        if (result.hitTimeCap)
+            break;
+    }
+    std::sort(best.begin(), best.end(), lineLess);
+    result.blocks = std::move(best);
+    result.seconds = elapsed();
+    return result;
+}
+
+SearchResult searchWheel(const WheelSpec &spec, const SearchOptions &options)
+{
+    SearchOptions o = options;
+    o.start = designFromLines(spec, options.start);
+    SearchResult r = searchDesign(designOf(spec), o);
+    r.blocks = linesFromDesign(spec, r.blocks);
+    return r;
+}
+
+} // namespace wheel

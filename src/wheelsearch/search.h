@@ -1,0 +1,41 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wheel.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace wheel {
+
+struct SearchOptions {
+    std::uint64_t seed = 1;
+    // Moves the annealing may spend at one line count before it gives up on it.
+    std::uint64_t movesPerLevel = 2'000'000;
+    // Hard cap on the whole search; when it is hit the result is still a valid wheel,
+    // but a rerun with the same seed may end elsewhere.
+    double secondsCap = 60.0;
+    // Give up at once (empty result) when the greedy start needs more lines than this.
+    std::size_t giveUpAbove = 0;
+    // Start from these blocks instead of the greedy start (a previous best, say).
+    std::vector<Line> start;
+};
+
+struct SearchResult {
+    std::vector<Line> blocks; // empty when the search gave up
+    std::size_t greedyLines = 0;
+    std::uint64_t moves = 0;
+    double seconds = 0.0;
+    bool hitTimeCap = false;
+};
+
+// Looks for as few blocks of k of the v points as it can such that every m-set of the
+// points meets some block in at least t points: a greedy start, then simulated annealing
+// over sets of blocks that lowers the count until it can no longer reach full cover.
+SearchResult searchDesign(const Design &d, const SearchOptions &options);
+
+// The same for a wheel; key wheels are searched on their reduced design.
+SearchResult searchWheel(const WheelSpec &spec, const SearchOptions &options);
+
+} // namespace wheel

@@ -1,0 +1,148 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "verify.h"
+
+#include <bit>
+
+namespace wheel {
+namespace {
+
+// Colex rank of a set of positions, the smallest first.
+struct Ranker {
+    std::uint64_t c[33][10] = {};
+    Ranker()
+    {
+        for (int n = 0; n <= 32; ++n)
+            for (int r = 0; r < 10; ++r)
+                c[n][r] = binomial(n, r);
+    }
+};
+const Ranker &ranker()
+{
+    static const Ranker r;
+    return r;
+}
+
+// Does some x-subset of the positions in `pos` carry a mark?
+bool anySubsetMarked(const int *pos, int count, int x, const std::vector<bool> &marked)
+{
+    const auto &c = ranker().c;
+    int idx[10];
+    for (int i = 0; i < x; ++i)
+        idx[i] = i;
+    while (true) {
+        std::uint64_t rank = 0;
+        for (int j = 0; j < x; ++j)
+            rank += c[pos[idx[j]]][j + 1];
+        if (marked[rank])
+            return true;
+        int j = x - 1;
+        while (j >= 0 && idx[j] == count - x + j)
+            --j;
+        if (j < 0)
+            return false;
+        ++idx[j];
+        for (int l = j + 1; l < x; ++l)
+            idx[l] = idx[l - 1] + 1;
+    }
+}
+
+void markSubsets(const int *pos, int count, int x, std::vector<bool> &marked)
+{
+    const auto &c = ranker().c;
+    int idx[32];
+    for (int i = 0; i < x; ++i)
+        idx[i] = i;
+    while (true) {
+        std::uint64_t rank = 0;
+        for (int j = 0; j < x; ++j)
+            rank += c[pos[idx[j]]][j + 1];
+        marked[rank] = true;
+        int j = x - 1;
+        while (j >= 0 && idx[j] == count - x + j)
+            --j;
+        if (j < 0)
+            return;
+        ++idx[j];
+        for (int l = j + 1; l < x; ++l)
+            idx[l] = idx[l - 1] + 1;
+    }
+}
+
+int positionsOf(Line set, int *pos)
+{
+    int n = 0;
+    while (set) {
+        pos[n++] = std::countr_zero(set);
+        set &= set - 1;
+    }
+    return n;
+}
+
+} // namespace
+
+Verdict verifyWheel(const WheelSpec &spec, const std::vector<Line> &lines)
+{
+    Verdict v;
+    if (spec.z < 1 || spec.z > kMaxPositions || spec.pick < 1 || spec.pick > spec.z) {
+        v.reason = "the wheel's sizes are out of range";
+        return v;
+    }
+    if (spec.x < 1 || spec.x > spec.y || spec.y > spec.pick || spec.x > 9 || spec.y > 9) {
+        v.reason = "the guarantee \"" + spec.label() + "\" is not one a wheel can make";
+        return v;
+    }
+    if (lines.empty()) {
+        v.reason = "the wheel has no lines";
+        return v;
+    }
+    const Line all = spec.z == 32 ? ~0u : ((1u << spec.z) - 1);
+    for (Line l : lines) {
+        if ((l & ~all) || std::popcount(l) != spec.pick) {
+            v.reason = "line " + formatLine(l) + " does not hold " + std::to_string(spec.pick) + " positions of 01.." +
+                       std::to_string(spec.z);
+            return v;
+        }
+        if (spec.type == 'k' && !(l & 1u)) {
+            v.reason = "key wheel line " + formatLine(l) + " lacks position 01";
+            return v;
+        }
+    }
+
+    std::vector<bool> marked(binomial(spec.z, spec.x), false);
+    int pos[32];
+    for (Line l : lines)
+        markSubsets(pos, positionsOf(l, pos), spec.x, marked);
+
+    // Every y-set of the z positions; a key wheel speaks only of those holding the key.
+    const bool key = spec.type == 'k';
+    const int free = key ? spec.z - 1 : spec.z;
+    const int choose = key ? spec.y - 1 : spec.y;
+    if (choose == 0) {
+        const Line s = 1u;
+        if (!anySubsetMarked(pos, positionsOf(s, pos), spec.x, marked)) {
+            v.hole = s;
+            v.reason = "no line matches " + std::to_string(spec.x) + " of the drawn set " + formatLine(s);
+            return v;
+        }
+        v.holds = true;
+        return v;
+    }
+    const std::uint64_t limit = 1ull << free;
+    for (std::uint64_t s = (1ull << choose) - 1; s < limit;) {
+        const Line drawn = key ? static_cast<Line>((s << 1) | 1u) : static_cast<Line>(s);
+        if (!anySubsetMarked(pos, positionsOf(drawn, pos), spec.x, marked)) {
+            v.hole = drawn;
+            v.reason = "no line matches " + std::to_string(spec.x) + " of the drawn set " + formatLine(drawn);
+            return v;
+        }
+        // Next set of the same size (Gosper).
+        const std::uint64_t c = s & (~s + 1);
+        const std::uint64_t r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
+    v.holds = true;
+    return v;
+}
+
+} // namespace wheel

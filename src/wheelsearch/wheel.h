@@ -1,0 +1,61 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace wheel {
+
+// A line is a set of positions 0..31 held as bits; position 0 is "01" in the data.
+using Line = std::uint32_t;
+
+constexpr int kMaxPositions = 30;
+
+std::uint64_t binomial(int n, int r);
+
+// What a wheel promises: if `y` drawn numbers are among the player's `z` numbers,
+// some line of `pick` positions matches at least `x` of them. A key wheel carries
+// position 01 in every line and promises it whenever the key is among those y.
+struct WheelSpec {
+    int pick = 0;
+    char type = 'a'; // 'a' or 'k'
+    int z = 0;
+    int x = 0;
+    int y = 0;
+
+    std::string label() const; // "x if y"
+    bool isFull() const { return x == pick && y == pick; }
+};
+
+// Covering parameters (v points, blocks of k, every m-set met in at least t points).
+struct Design {
+    int v = 0;
+    int k = 0;
+    int t = 0;
+    int m = 0;
+};
+
+// The design a wheel reduces to: a key wheel's lines, key dropped, cover the other
+// positions with one fewer number per line and one fewer hit.
+Design designOf(const WheelSpec &spec);
+// Puts the key back in front of a key wheel's reduced lines.
+std::vector<Line> linesFromDesign(const WheelSpec &spec, const std::vector<Line> &blocks);
+std::vector<Line> designFromLines(const WheelSpec &spec, const std::vector<Line> &lines);
+
+std::string formatLine(Line line); // "01-02-05"
+// Lines in the order a player reads them: by their positions, smallest first.
+inline bool lineLess(Line a, Line b)
+{
+    const Line diff = a ^ b;
+    return diff != 0 && (a & diff & (~diff + 1)) != 0;
+}
+// Parses "01-02-05"; returns false on a malformed text, a position outside 1..maxPosition,
+// or a repeated position. Fills `error` with what is wrong.
+bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error);
+
+// The lower bound of a design: Schoenheim's for t == m, the counting bound otherwise.
+std::uint64_t lowerBound(const Design &d);
+
+} // namespace wheel

@@ -1,0 +1,209 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "builddb.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+const char *const kCountries[] = {"Australia", "Belgium",   "Brazil",       "Canada",         "China",
+                                  "France",    "Germany",   "Greece",       "Ireland",        "Malaysia",
+                                  "Mexico",    "New Zealand", "Singapore",  "South Africa",   "Spain",
+                                  "Turkey",    "United Kingdom", "United States"};
+
+bool splitCsv(const std::string &line, std::vector<std::string> &fields)
+{
+    fields.clear();
+    std::string cur;
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                cur += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cur += c;
+            }
+        } else if (c == '"' && cur.empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            fields.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    fields.push_back(cur);
+    return !quoted;
+}
+
+bool wholeNumber(const std::string &s, int &value)
+{
+    if (s.empty() || s.size() > 4 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    value = std::stoi(s);
+    return true;
+}
+
+struct DbCloser {
+    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+};
+struct StmtFinalizer {
+    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
+};
+using DbPtr = std::unique_ptr<sqlite3, DbCloser>;
+using StmtPtr = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
+
+} // namespace
+
+bool parseLotteries(const std::string &csv, const std::string &fileName, std::vector<LotteryRow> &rows,
+                    std::string &error)
+{
+    std::istringstream in(csv);
+    std::string line;
+    int lineNo = 0;
+    std::vector<std::string> f;
+    auto fail = [&](const std::string &what) {
+        error = fileName + ":" + std::to_string(lineNo) + ": " + what;
+        rows.clear();
+        return false;
+    };
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (!splitCsv(line, f))
+            return fail("unclosed quote");
+        if (f.size() < 4)
+            return fail("expected country,lotteryname,ifrom,imatch");
+        if (f[0] == "country")
+            continue; // the header
+        LotteryRow r{f[0], f[1], 0, 0};
+        if (std::find(std::begin(kCountries), std::end(kCountries), r.country) == std::end(kCountries))
+            return fail("\"" + r.country + "\" is not a country the program offers");
+        if (r.name.empty())
+            return fail("the lottery has no name");
+        if (!wholeNumber(f[2], r.pool) || r.pool < 2 || r.pool > 999)
+            return fail("ifrom must be a whole number from 2 to 999");
+        if (!wholeNumber(f[3], r.pick) || r.pick < 1 || r.pick >= r.pool)
+            return fail("imatch must be a whole number from 1 to ifrom - 1");
+        for (const auto &o : rows)
+            if (o.country == r.country && o.name == r.name)
+                return fail("\"" + r.name + "\" is listed twice for " + r.country);
+        rows.push_back(r);
+    }
+    if (rows.empty()) {
+        error = fileName + ": no lotteries";
+        return false;
+    }
+    return true;
+}
+
+bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotteries,
+                   const std::vector<wheel::Entry> &wheels, std::string &error)
+{
+    namespace fs = std::filesystem;
+    const std::string temp = path + ".part";
+    std::error_code ec;
+    fs::remove(temp, ec);
+    sqlite3 *raw = nullptr;
+    const int rc = sqlite3_open_v2(temp.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    DbPtr db(raw);
+    auto fail = [&](const std::string &what) {
+        error = path + ": " + what + (db ? std::string(": ") + sqlite3_errmsg(db.get()) : std::string());
+        db.reset();
+        fs::remove(temp, ec);
+        return false;
+    };
+    if (rc != SQLITE_OK)
+        return fail("cannot create the database");
+    const char *schema = "PRAGMA journal_mode=OFF;"
+                         "BEGIN;"
+                         "CREATE TABLE lottery(country TEXT NOT NULL, lotteryname TEXT NOT NULL,"
+                         " ifrom INTEGER NOT NULL, imatch INTEGER NOT NULL);"
+                         "CREATE TABLE wheelsurvey(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
+                         " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, ticket TEXT NOT NULL);"
+                         "CREATE TABLE wheels(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
+                         " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, digitalstring TEXT NOT NULL);";
+    if (sqlite3_exec(db.get(), schema, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail("cannot create the tables");
+
+    auto prepare = [&](const char *sql) {
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(db.get(), sql, -1, &s, nullptr);
+        return StmtPtr(s);
+    };
+    auto text = [](sqlite3_stmt *s, int i, const std::string &v) {
+        sqlite3_bind_text(s, i, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+    };
+    auto run = [&](sqlite3_stmt *s) {
+        const bool ok = sqlite3_step(s) == SQLITE_DONE;
+        sqlite3_reset(s);
+        return ok;
+    };
+    auto lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?)");
+    auto survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
+    auto line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
+    if (!lottery || !survey || !line)
+        return fail("cannot prepare the inserts");
+    for (const auto &r : lotteries) {
+        text(lottery.get(), 1, r.country);
+        text(lottery.get(), 2, r.name);
+        sqlite3_bind_int(lottery.get(), 3, r.pool);
+        sqlite3_bind_int(lottery.get(), 4, r.pick);
+        if (!run(lottery.get()))
+            return fail("cannot insert a lottery");
+    }
+    // Rows go in the order players see them: cheapest wheel first for each choice.
+    const auto ordered = wheel::selectWheels(wheels);
+    if (ordered.size() != wheels.size())
+        return fail("the wheel files hold wheels that others make pointless or list twice; run wheelgen assemble");
+    for (const auto &e : ordered) {
+        const std::string type(1, e.spec.type);
+        const std::string label = e.spec.label();
+        sqlite3_bind_int(survey.get(), 1, e.spec.pick);
+        text(survey.get(), 2, type);
+        sqlite3_bind_int(survey.get(), 3, e.spec.z);
+        text(survey.get(), 4, label);
+        text(survey.get(), 5, std::to_string(e.lines.size()));
+        if (!run(survey.get()))
+            return fail("cannot insert a wheel");
+        for (auto l : e.lines) {
+            sqlite3_bind_int(line.get(), 1, e.spec.pick);
+            text(line.get(), 2, type);
+            sqlite3_bind_int(line.get(), 3, e.spec.z);
+            text(line.get(), 4, label);
+            text(line.get(), 5, wheel::formatLine(l));
+            if (!run(line.get()))
+                return fail("cannot insert a wheel line");
+        }
+    }
+    lottery.reset();
+    survey.reset();
+    line.reset();
+    // Every wheel query names all the indexed columns, so rows come back in storage order.
+    const char *finish = "CREATE INDEX survey_by_choice ON wheelsurvey(pick, wheeltype, zoption);"
+                         "CREATE INDEX wheels_by_wheel ON wheels(pick, wheeltype, zoption, xyoption);"
+                         "COMMIT;";
+    if (sqlite3_exec(db.get(), finish, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail("cannot finish the database");
+    db.reset();
+    fs::rename(temp, path, ec);
+    if (ec) {
+        error = path + ": " + ec.message();
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}

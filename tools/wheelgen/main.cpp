@@ -1,0 +1,316 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// wheelgen: finds, proves and packs the wheels, and builds the wheel database.
+#include "builddb.h"
+#include "catalogue.h"
+#include "records.h"
+#include "search.h"
+#include "verify.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace wheel;
+
+namespace {
+
+int usage()
+{
+    std::cerr << "usage:\n"
+                 "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
+                 "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
+                 "  wheelgen search PICK TYPE NUMBERS X Y [SEED]    print the smallest wheel found\n"
+                 "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
+                 "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
+                 "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n";
+    return 2;
+}
+
+bool readFile(const fs::path &path, std::string &text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+std::vector<fs::path> wheelFiles(const std::vector<std::string> &args)
+{
+    std::vector<fs::path> files;
+    for (const auto &a : args) {
+        if (fs::is_directory(a)) {
+            for (const auto &e : fs::directory_iterator(a))
+                if (e.path().extension() == ".txt")
+                    files.push_back(e.path());
+        } else {
+            files.emplace_back(a);
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Loads and proves every wheel of the files; prints what is wrong and returns false.
+bool loadVerified(const std::vector<fs::path> &files, std::vector<Entry> &all, unsigned threads)
+{
+    std::vector<std::string> origin; // the file of each entry, for messages
+    for (const auto &f : files) {
+        std::string text;
+        if (!readFile(f, text)) {
+            std::cerr << f.string() << ": cannot be read\n";
+            return false;
+        }
+        auto parsed = parseWheels(text, f.string());
+        if (!parsed.error.empty()) {
+            std::cerr << parsed.error << "\n";
+            return false;
+        }
+        for (auto &e : parsed.entries) {
+            all.push_back(std::move(e));
+            origin.push_back(f.string());
+        }
+    }
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> ok{true};
+    std::mutex out;
+    auto work = [&] {
+        for (std::size_t i = next++; i < all.size(); i = next++) {
+            const auto v = verifyWheel(all[i].spec, all[i].lines);
+            if (!v.holds) {
+                std::lock_guard lock(out);
+                std::cerr << origin[i] << ":" << all[i].headerLine << ": the guarantee \"" << all[i].spec.label()
+                          << "\" does not hold: " << v.reason << "\n";
+                ok = false;
+            }
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(1u, threads); ++t)
+        pool.emplace_back(work);
+    for (auto &t : pool)
+        t.join();
+    return ok;
+}
+
+unsigned defaultThreads()
+{
+    return std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
+}
+
+int cmdVerify(const std::vector<std::string> &args)
+{
+    std::vector<Entry> all;
+    const auto started = std::chrono::steady_clock::now();
+    if (!loadVerified(wheelFiles(args), all, defaultThreads()))
+        return 1;
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("%zu wheels proven in %.1f s\n", all.size(), s);
+    return 0;
+}
+
+int cmdBuildDb(const std::string &dataDir, const std::string &output)
+{
+    std::vector<Entry> wheels;
+    if (!loadVerified(wheelFiles({(fs::path(dataDir) / "wheels").string()}), wheels, defaultThreads()))
+        return 1;
+    std::string csv;
+    const auto csvPath = fs::path(dataDir) / "lotteries.csv";
+    if (!readFile(csvPath, csv)) {
+        std::cerr << csvPath.string() << ": cannot be read\n";
+        return 1;
+    }
+    std::vector<LotteryRow> lotteries;
+    std::string error;
+    if (!parseLotteries(csv, csvPath.string(), lotteries, error)) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    if (!writeDatabase(output, lotteries, wheels, error)) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+bool parseSpec(const std::vector<std::string> &a, WheelSpec &s)
+{
+    try {
+        s.pick = std::stoi(a.at(0));
+        s.type = a.at(1).at(0);
+        s.z = std::stoi(a.at(2));
+        s.x = std::stoi(a.at(3));
+        s.y = std::stoi(a.at(4));
+    } catch (...) {
+        return false;
+    }
+    return (s.type == 'a' || s.type == 'k') && s.pick >= 1 && s.z > s.pick && s.z <= kMaxPositions && s.x >= 1 &&
+           s.x <= s.y && s.y <= s.pick;
+}
+
+int cmdSearch(const std::vector<std::string> &args)
+{
+    WheelSpec spec;
+    if (!parseSpec(args, spec))
+        return usage();
+    SearchOptions o;
+    if (args.size() > 5)
+        o.seed = std::stoull(args[5]);
+    const auto r = searchWheel(spec, o);
+    Entry e{spec, r.blocks, 0};
+    std::cout << formatEntry(e);
+    std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
+    return r.blocks.empty() ? 1 : 0;
+}
+
+std::string rawName(const WheelSpec &s)
+{
+    return "p" + std::to_string(s.pick) + s.type + "-z" + std::to_string(s.z) + "-" + std::to_string(s.x) + "if" +
+           std::to_string(s.y) + ".txt";
+}
+
+// Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
+// cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
+int cmdCatalogue(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    const fs::path raw = args[0];
+    fs::create_directories(raw);
+    std::vector<int> picks;
+    std::stringstream ps(args[1]);
+    for (std::string p; std::getline(ps, p, ',');)
+        picks.push_back(std::stoi(p));
+    const unsigned threads = args.size() > 2 ? static_cast<unsigned>(std::stoi(args[2])) : defaultThreads();
+    const double seconds = args.size() > 3 ? std::stod(args[3]) : 30.0;
+    constexpr std::size_t kMaxLines = 2000;
+
+    std::vector<WheelSpec> jobs;
+    for (int pick : picks)
+        for (char type : {'a', 'k'})
+            for (int z = pick + 1; z <= kMaxPositions; ++z)
+                for (int x = 2; x <= pick; ++x)
+                    for (int y = x; y <= pick; ++y)
+                        jobs.push_back({pick, type, z, x, y});
+    // The counts of numbers players use most come first, every pick and type alike.
+    std::stable_sort(jobs.begin(), jobs.end(), [](const WheelSpec &a, const WheelSpec &b) {
+        const auto band = [](int z) { return z <= 12 ? 0 : z <= 16 ? 1 : z <= 20 ? 2 : 3; };
+        return band(a.z) < band(b.z);
+    });
+
+    std::atomic<std::size_t> next{0};
+    std::mutex out;
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            const WheelSpec spec = jobs[i];
+            const fs::path file = raw / rawName(spec);
+            if (fs::exists(file))
+                continue;
+            std::string text;
+            const Design d = designOf(spec);
+            if (spec.isFull()) {
+                if (binomial(d.v, d.k) <= kMaxLines)
+                    text = formatEntry(fullWheel(spec.pick, spec.type, spec.z));
+            } else if (lowerBound(d) <= kMaxLines) {
+                SearchOptions o;
+                o.seed = 1 + i;
+                o.movesPerLevel = 400'000;
+                o.secondsCap = seconds;
+                o.giveUpAbove = kMaxLines * 3 / 2;
+                const auto r = searchWheel(spec, o);
+                if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
+                    text = formatEntry({spec, r.blocks, 0});
+                std::lock_guard lock(out);
+                std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
+                            r.seconds);
+                std::fflush(stdout);
+            }
+            if (text.empty())
+                text = "# no wheel within 2000 lines\n";
+            std::ofstream(file.string() + ".part") << text;
+            fs::rename(file.string() + ".part", file);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(1u, threads); ++t)
+        pool.emplace_back(work);
+    for (auto &t : pool)
+        t.join();
+    return 0;
+}
+
+// Packs the raw search results into one file per pick: only the wheels worth offering,
+// cheapest first within each pick, type and count of numbers.
+int cmdAssemble(const std::string &rawDir, const std::string &outDir)
+{
+    std::vector<Entry> all;
+    if (!loadVerified(wheelFiles({rawDir}), all, defaultThreads()))
+        return 1;
+    const auto kept = selectWheels(all);
+    std::map<int, std::string> files;
+    for (const auto &e : kept)
+        files[e.spec.pick] += formatEntry(e) + "\n";
+    fs::create_directories(outDir);
+    for (const auto &[pick, text] : files) {
+        const auto path = fs::path(outDir) / ("pick" + std::to_string(pick) + ".txt");
+        std::ofstream(path) << "# Wheels for " << pick
+                            << " numbers a ticket; every guarantee is proven when the database is built.\n\n"
+                            << text;
+    }
+    std::printf("%zu wheels found, %zu kept\n", all.size(), kept.size());
+    return 0;
+}
+
+int cmdReport(const std::string &wheelDir, const std::string &recordsCsv)
+{
+    std::vector<Entry> all;
+    if (!loadVerified(wheelFiles({wheelDir}), all, defaultThreads()))
+        return 1;
+    std::string csv;
+    if (!readFile(recordsCsv, csv)) {
+        std::cerr << recordsCsv << ": cannot be read\n";
+        return 1;
+    }
+    const auto records = parseRecords(csv);
+    std::cout << printReport(all, records);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usage();
+    const std::string cmd = args.front();
+    args.erase(args.begin());
+    if (cmd == "build-db" && args.size() == 2)
+        return cmdBuildDb(args[0], args[1]);
+    if (cmd == "verify" && !args.empty())
+        return cmdVerify(args);
+    if (cmd == "search")
+        return cmdSearch(args);
+    if (cmd == "catalogue")
+        return cmdCatalogue(args);
+    if (cmd == "assemble" && args.size() == 2)
+        return cmdAssemble(args[0], args[1]);
+    if (cmd == "report" && args.size() == 2)
+        return cmdReport(args[0], args[1]);
+    return usage();
+}
