@@ -1,0 +1,157 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue.h"
+#include "search.h"
+#include "verify.h"
+
+#include <QtTest>
+
+using namespace wheel;
+
+class TestEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void verifierFindsHoles();
+    void verifierAcceptsKnownDesigns();
+    void searchReachesKnownOptima_data();
+    void searchReachesKnownOptima();
+    void keyWheelsCarryTheKey();
+    void wheelFilesRefuseBadInput_data();
+    void wheelFilesRefuseBadInput();
+    void selectionDropsPointlessWheels();
+};
+
+static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
+{
+    std::vector<Line> out;
+    for (const char *t : texts) {
+        Line l = 0;
+        std::string error;
+        if (!parseLine(t, z, l, error))
+            qFatal("bad test line %s", t);
+        out.push_back(l);
+    }
+    return out;
+}
+
+void TestEngine::verifierFindsHoles()
+{
+    // The Fano plane covers every pair of 7 points with 7 triples; drop one and a pair is bare.
+    auto fano = lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7);
+    QVERIFY(verifyWheel({3, 'a', 7, 2, 2}, fano).holds);
+    fano.pop_back();
+    const auto v = verifyWheel({3, 'a', 7, 2, 2}, fano);
+    QVERIFY(!v.holds);
+    QCOMPARE(std::popcount(v.hole), 2);
+    QVERIFY((v.hole & ((1u << 2) | (1u << 4))) == ((1u << 2) | (1u << 4))); // 03 and 05 never meet
+    // A key wheel line without the key breaks the promise at once.
+    QVERIFY(!verifyWheel({3, 'k', 7, 2, 2}, lines({"02-03-04"}, 7)).holds);
+    // A line of the wrong length or beyond the numbers is refused.
+    QVERIFY(!verifyWheel({3, 'a', 7, 2, 2}, lines({"01-02"}, 7)).holds);
+    QVERIFY(!verifyWheel({3, 'a', 6, 2, 2}, lines({"01-02-07"}, 7)).holds);
+}
+
+void TestEngine::verifierAcceptsKnownDesigns()
+{
+    // "3 if 4" on 8 numbers with 4 lines of 6 is not possible with 2 lines but is with the
+    // full wheel; full wheels always hold.
+    for (int z = 6; z <= 9; ++z) {
+        const auto full = fullWheel(5, 'a', z);
+        QCOMPARE(full.lines.size(), binomial(z, 5));
+        QVERIFY(verifyWheel(full.spec, full.lines).holds);
+        const auto key = fullWheel(5, 'k', z);
+        QCOMPARE(key.lines.size(), binomial(z - 1, 4));
+        QVERIFY(verifyWheel(key.spec, key.lines).holds);
+    }
+}
+
+void TestEngine::searchReachesKnownOptima_data()
+{
+    QTest::addColumn<int>("v");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<int>("optimum");
+    QTest::newRow("C(7,3,2)") << 7 << 3 << 2 << 7;
+    QTest::newRow("C(9,3,2)") << 9 << 3 << 2 << 12;
+    QTest::newRow("C(10,5,4)") << 10 << 5 << 4 << 51;
+}
+
+void TestEngine::searchReachesKnownOptima()
+{
+    QFETCH(int, v);
+    QFETCH(int, k);
+    QFETCH(int, t);
+    QFETCH(int, optimum);
+    SearchOptions o;
+    o.seed = 7;
+    o.movesPerLevel = 400'000;
+    const auto r = searchDesign({v, k, t, t}, o);
+    QCOMPARE(static_cast<int>(r.blocks.size()), optimum);
+    QVERIFY(verifyWheel({k, 'a', v, t, t}, r.blocks).holds);
+    QVERIFY(r.blocks.size() <= r.greedyLines);
+    // The same seed gives the same wheel.
+    QCOMPARE(searchDesign({v, k, t, t}, o).blocks, r.blocks);
+}
+
+void TestEngine::keyWheelsCarryTheKey()
+{
+    const WheelSpec spec{6, 'k', 12, 3, 4};
+    SearchOptions o;
+    o.movesPerLevel = 100'000;
+    const auto r = searchWheel(spec, o);
+    QVERIFY(!r.blocks.empty());
+    for (Line l : r.blocks)
+        QVERIFY(l & 1u);
+    QVERIFY(verifyWheel(spec, r.blocks).holds);
+    // The reduced design is exactly what the key wheel promises.
+    const Design d = designOf(spec);
+    QCOMPARE(d.v, 11);
+    QCOMPARE(d.k, 5);
+    QCOMPARE(d.t, 2);
+    QCOMPARE(d.m, 3);
+}
+
+void TestEngine::wheelFilesRefuseBadInput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("where");
+    const QString head = QStringLiteral("wheel pick=3 type=a numbers=4 guarantee=\"3 if 3\" tickets=%1\n");
+    QTest::newRow("line before header") << QStringLiteral("01-02-03\n") << QStringLiteral("f:1:");
+    QTest::newRow("three digits") << head.arg(1) + QStringLiteral("01-02-003\n") << QStringLiteral("f:2:");
+    QTest::newRow("position 00") << head.arg(1) + QStringLiteral("00-02-03\n") << QStringLiteral("f:2:");
+    QTest::newRow("trailing dash") << head.arg(1) + QStringLiteral("01-02-03-\n") << QStringLiteral("f:2:");
+    QTest::newRow("count disagrees") << head.arg(2) + QStringLiteral("01-02-03\n") << QStringLiteral("f:1:");
+    QTest::newRow("label with Tickets:")
+        << QStringLiteral("wheel pick=3 type=a numbers=4 guarantee=\"Tickets:\" tickets=1\n01-02-03\n")
+        << QStringLiteral("f:1:");
+    QTest::newRow("unknown type") << QStringLiteral("wheel pick=3 type=b numbers=4 guarantee=\"3 if 3\" tickets=1\n")
+                                  << QStringLiteral("f:1:");
+}
+
+void TestEngine::wheelFilesRefuseBadInput()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, where);
+    const auto r = parseWheels(text.toStdString(), "f");
+    QVERIFY(r.entries.empty());
+    QVERIFY2(QString::fromStdString(r.error).startsWith(where), r.error.c_str());
+}
+
+void TestEngine::selectionDropsPointlessWheels()
+{
+    auto entry = [](int x, int y, int n) {
+        Entry e;
+        e.spec = {6, 'a', 10, x, y};
+        e.lines.assign(static_cast<std::size_t>(n), 0x3f);
+        return e;
+    };
+    // "3 if 4" with 5 lines makes "3 if 5" with 6 pointless, but not "4 if 4" with 20.
+    const auto kept = selectWheels({entry(3, 5, 6), entry(4, 4, 20), entry(3, 4, 5), entry(2, 6, 1)});
+    QCOMPARE(kept.size(), std::size_t(3));
+    QCOMPARE(kept[0].spec.label(), std::string("2 if 6"));
+    QCOMPARE(kept[1].spec.label(), std::string("3 if 4"));
+    QCOMPARE(kept[2].spec.label(), std::string("4 if 4"));
+}
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "test_engine.moc"
