@@ -19,6 +19,9 @@ private slots:
     void wheelFilesRefuseBadInput_data();
     void wheelFilesRefuseBadInput();
     void selectionDropsPointlessWheels();
+    void largePicksAreSearchedAndProven();
+    void neighboursLendTheirWheels();
+    void notesTravelWithTheirWheels();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -151,6 +154,73 @@ void TestEngine::selectionDropsPointlessWheels()
     QCOMPARE(kept[0].spec.label(), std::string("2 if 6"));
     QCOMPARE(kept[1].spec.label(), std::string("3 if 4"));
     QCOMPARE(kept[2].spec.label(), std::string("4 if 4"));
+}
+
+void TestEngine::largePicksAreSearchedAndProven()
+{
+    // Fifteen a ticket: the full wheels hold, and one line short of full leaves its own set bare.
+    auto full = fullWheel(15, 'a', 17);
+    QCOMPARE(full.lines.size(), std::size_t(136));
+    QVERIFY(verifyWheel(full.spec, full.lines).holds);
+    const Line last = full.lines.back();
+    full.lines.pop_back();
+    const auto v = verifyWheel(full.spec, full.lines);
+    QVERIFY(!v.holds);
+    QCOMPARE(v.hole, last);
+    const auto key = fullWheel(15, 'k', 18);
+    QCOMPARE(key.lines.size(), std::size_t(680));
+    QVERIFY(verifyWheel(key.spec, key.lines).holds);
+    // "13 if 15" on 18 numbers: no single line does it, a search finds a few.
+    const WheelSpec spec{15, 'a', 18, 13, 15};
+    SearchOptions o;
+    o.movesPerLevel = 20'000;
+    o.secondsCap = 5;
+    const auto r = searchWheel(spec, o);
+    QVERIFY(r.blocks.size() > 1 && r.blocks.size() <= r.greedyLines);
+    QVERIFY(verifyWheel(spec, r.blocks).holds);
+}
+
+void TestEngine::neighboursLendTheirWheels()
+{
+    // A searched "3 if 3" of pick 5 on 9 numbers beats the 56 lines of every combination of
+    // 8 numbers, and lends itself to pick 6 and to 8 numbers; every derived wheel still holds.
+    Entry nine;
+    nine.spec = {5, 'a', 9, 3, 3};
+    SearchOptions o;
+    o.movesPerLevel = 100'000;
+    nine.lines = searchWheel(nine.spec, o).blocks;
+    QVERIFY(!nine.lines.empty() && nine.lines.size() < 56);
+    Entry eight;
+    eight.spec = {5, 'a', 8, 3, 3};
+    eight.lines = fullWheel(5, 'a', 8).lines;
+    std::vector<Entry> entries{nine, eight};
+    QVERIFY(deriveFromNeighbours(entries, {5, 6}) >= 2);
+    bool sawEight = false;
+    bool sawPickSix = false;
+    for (const auto &e : entries) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        QVERIFY(e.lines.size() <= nine.lines.size());
+        sawEight |= e.spec.pick == 5 && e.spec.z == 8;
+        sawPickSix |= e.spec.pick == 6 && e.spec.z == 9;
+    }
+    QVERIFY(sawEight && sawPickSix);
+    // Nothing is derived for a pick not asked for, nor below pick + 1 numbers.
+    for (const auto &e : entries)
+        QVERIFY(e.spec.pick <= 6 && e.spec.z > e.spec.pick);
+}
+
+void TestEngine::notesTravelWithTheirWheels()
+{
+    const std::string text = "# Wheels for 3\n\n# searched 0.1 s\nwheel pick=3 type=a numbers=4 guarantee=\"3 if 3\" "
+                             "tickets=1\n01-02-03\n\nwheel pick=3 type=a numbers=4 guarantee=\"2 if 3\" tickets=1\n"
+                             "01-02-03\n";
+    const auto r = parseWheels(text, "f");
+    QVERIFY2(r.error.empty(), r.error.c_str());
+    QCOMPARE(r.entries.size(), std::size_t(2));
+    QCOMPARE(r.entries[0].note, std::string("searched 0.1 s"));
+    QVERIFY(r.entries[1].note.empty()); // no comment just above it, no note
+    const auto again = parseWheels(formatEntry(r.entries[0]), "g");
+    QCOMPARE(again.entries.at(0).note, r.entries[0].note);
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "verify.h"
+
 #include <algorithm>
 #include <bit>
 #include <map>
@@ -13,7 +15,8 @@ namespace {
 
 bool readInt(const std::string &text, int &value)
 {
-    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 6 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     value = std::stoi(text);
     return true;
@@ -75,6 +78,7 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
     std::string line;
     int lineNo = 0;
     int declaredTickets = 0;
+    std::string note;
     auto fail = [&](int at, const std::string &what) {
         result.error = fileName + ":" + std::to_string(at) + ": " + what;
         result.entries.clear();
@@ -90,11 +94,18 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
         ++lineNo;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.empty() || line[0] == '#')
+        if (line.empty()) {
+            note.clear();
             continue;
+        }
+        if (line[0] == '#') {
+            note = line.substr(line.size() > 1 && line[1] == ' ' ? 2 : 1);
+            continue;
+        }
         if (line.rfind("wheel", 0) == 0 && (line.size() == 5 || line[5] == ' ')) {
             if (!closeEntry())
-                return fail(result.entries.back().headerLine, "the ticket count does not agree with the lines that follow");
+                return fail(result.entries.back().headerLine,
+                            "the ticket count does not agree with the lines that follow");
             std::map<std::string, std::string> f;
             std::string error;
             if (!readHeader(line, f, error))
@@ -106,6 +117,8 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
                 return fail(lineNo, "unknown field in wheel header");
             Entry e;
             e.headerLine = lineNo;
+            e.note = std::move(note);
+            note.clear();
             if (!readInt(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
                 return fail(lineNo, "pick must be a whole number from 1 to 30");
             if (f["type"] != "a" && f["type"] != "k")
@@ -123,6 +136,7 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
         }
         if (result.entries.empty())
             return fail(lineNo, "a wheel line before any wheel header");
+        note.clear();
         Entry &e = result.entries.back();
         Line l = 0;
         std::string error;
@@ -140,9 +154,10 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
 
 std::string formatEntry(const Entry &e)
 {
-    std::string text = "wheel pick=" + std::to_string(e.spec.pick) + " type=" + std::string(1, e.spec.type) +
-                       " numbers=" + std::to_string(e.spec.z) + " guarantee=\"" + e.spec.label() +
-                       "\" tickets=" + std::to_string(e.lines.size()) + "\n";
+    std::string text = e.note.empty() ? std::string() : "# " + e.note + "\n";
+    text += "wheel pick=" + std::to_string(e.spec.pick) + " type=" + std::string(1, e.spec.type) +
+            " numbers=" + std::to_string(e.spec.z) + " guarantee=\"" + e.spec.label() +
+            "\" tickets=" + std::to_string(e.lines.size()) + "\n";
     for (Line l : e.lines)
         text += formatLine(l) + "\n";
     return text;
@@ -196,6 +211,114 @@ Entry fullWheel(int pick, char type, int z)
     }
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
     return e;
+}
+
+} // namespace wheel
+
+namespace wheel {
+namespace {
+
+// Each line that holds `from` takes instead the free position below `z` used least so far.
+std::vector<Line> dropPosition(const std::vector<Line> &lines, int from, int z)
+{
+    int used[32] = {};
+    for (Line l : lines)
+        for (int p = 0; p < z; ++p)
+            used[p] += (l >> p) & 1u;
+    std::vector<Line> out;
+    for (Line l : lines) {
+        if (l & (1u << from)) {
+            l &= ~(1u << from);
+            int best = -1;
+            for (int p = 0; p < z; ++p)
+                if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
+                    best = p;
+            l |= 1u << best;
+            ++used[best];
+        }
+        out.push_back(l);
+    }
+    return out;
+}
+
+// Each line gains the free position used least so far.
+std::vector<Line> widenLines(const std::vector<Line> &lines, int z)
+{
+    int used[32] = {};
+    for (Line l : lines)
+        for (int p = 0; p < z; ++p)
+            used[p] += (l >> p) & 1u;
+    std::vector<Line> out;
+    for (Line l : lines) {
+        int best = -1;
+        for (int p = 0; p < z; ++p)
+            if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
+                best = p;
+        out.push_back(l | (1u << best));
+        ++used[best];
+    }
+    return out;
+}
+
+std::vector<Line> distinctSorted(std::vector<Line> lines)
+{
+    std::sort(lines.begin(), lines.end(), lineLess);
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+} // namespace
+
+std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<int> &picks)
+{
+    using Key = std::tuple<int, char, int, int, int>;
+    auto keyOf = [](const WheelSpec &s) { return Key{s.pick, s.type, s.z, s.x, s.y}; };
+    std::map<Key, std::size_t> index;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto [it, fresh] = index.emplace(keyOf(entries[i].spec), i);
+        if (!fresh && entries[i].lines.size() < entries[it->second].lines.size())
+            it->second = i;
+    }
+    std::size_t derived = 0;
+    auto offer = [&](Entry candidate) {
+        const auto it = index.find(keyOf(candidate.spec));
+        if (it != index.end() && entries[it->second].lines.size() <= candidate.lines.size())
+            return false;
+        if (!verifyWheel(candidate.spec, candidate.lines).holds)
+            return false;
+        ++derived;
+        if (it != index.end()) {
+            entries[it->second] = std::move(candidate);
+        } else {
+            index.emplace(keyOf(candidate.spec), entries.size());
+            entries.push_back(std::move(candidate));
+        }
+        return true;
+    };
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const Entry source = entries[i];
+            const WheelSpec &s = source.spec;
+            if (s.z - 1 > s.pick) {
+                Entry fewer;
+                fewer.spec = s;
+                fewer.spec.z = s.z - 1;
+                fewer.lines = distinctSorted(dropPosition(source.lines, s.z - 1, s.z - 1));
+                fewer.note = "derived from the wheel of " + std::to_string(s.z) + " numbers";
+                changed |= offer(std::move(fewer));
+            }
+            if (s.z > s.pick + 1 && std::find(picks.begin(), picks.end(), s.pick + 1) != picks.end()) {
+                Entry wider;
+                wider.spec = s;
+                wider.spec.pick = s.pick + 1;
+                wider.lines = distinctSorted(widenLines(source.lines, s.z));
+                wider.note = "derived from the wheel of pick " + std::to_string(s.pick);
+                changed |= offer(std::move(wider));
+            }
+        }
+    }
+    return derived;
 }
 
 } // namespace wheel

@@ -17,6 +17,7 @@ struct Entry {
     WheelSpec spec;
     std::vector<Line> lines;
     int headerLine = 0; // where it stands in its file, for messages
+    std::string note;   // how it was found: the comment line just above its header
 };
 
 struct ParseResult {
@@ -39,5 +40,12 @@ std::vector<Entry> selectWheels(std::vector<Entry> entries);
 
 // The full wheel: every combination of pick positions, "pick if pick".
 Entry fullWheel(int pick, char type, int z);
+
+// A wheel of z numbers also serves z - 1 (the last position's place in each line is
+// taken by another), and a wheel of pick k serves pick k + 1 (each line gains a
+// position). Replaces every entry that such a neighbour beats with fewer lines, and
+// adds the neighbours' wheels where the picks in `picks` have none; each derived wheel
+// is proven before it is taken. Returns how many entries it derived.
+std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<int> &picks);
 
 } // namespace wheel

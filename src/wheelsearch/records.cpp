@@ -41,8 +41,8 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         const double ratio = static_cast<double>(e.lines.size()) / static_cast<double>(it->second.best);
         ratios.push_back(ratio);
         atRecord += e.lines.size() <= it->second.best;
-        std::snprintf(buf, sizeof buf, "%-5d %-4c %-4d %-8s %6zu %6zu %6zu %6.3f\n", e.spec.pick, e.spec.type,
-                      e.spec.z, e.spec.label().c_str(), e.lines.size(), it->second.best, it->second.lowerBound, ratio);
+        std::snprintf(buf, sizeof buf, "%-5d %-4c %-4d %-8s %6zu %6zu %6zu %6.3f\n", e.spec.pick, e.spec.type, e.spec.z,
+                      e.spec.label().c_str(), e.lines.size(), it->second.best, it->second.lowerBound, ratio);
         out << buf;
     }
     out << "\nwheels shipped:";
@@ -54,9 +54,10 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         return out.str();
     }
     std::sort(ratios.begin(), ratios.end());
-    const double median = ratios.size() % 2 ? ratios[ratios.size() / 2]
-                                             : (ratios[ratios.size() / 2 - 1] + ratios[ratios.size() / 2]) / 2;
-    std::snprintf(buf, sizeof buf, "compared with a record: %zu; at or below the record: %d; median ratio %.3f; worst %.3f\n",
+    const double median =
+        ratios.size() % 2 ? ratios[ratios.size() / 2] : (ratios[ratios.size() / 2 - 1] + ratios[ratios.size() / 2]) / 2;
+    std::snprintf(buf, sizeof buf,
+                  "compared with a record: %zu; at or below the record: %d; median ratio %.3f; worst %.3f\n",
                   ratios.size(), atRecord, median, ratios.back());
     out << buf;
     return out.str();

@@ -3,6 +3,7 @@
 #include "search.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <chrono>
 #include <cmath>
@@ -17,8 +18,7 @@ constexpr double kStartTemperature = 0.6;
 constexpr int kAttempts = 3;
 
 // Calls f(mask) for every subset of `count` of the given positions.
-template <class F>
-void forEachSubset(const int *pos, int n, int count, Line acc, F &f)
+template <class F> void forEachSubset(const int *pos, int n, int count, Line acc, F &f)
 {
     if (count == 0) {
         f(acc);
@@ -41,8 +41,7 @@ int positionsOf(Line set, int *pos)
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:
-    explicit Cover(const Design &d)
-        : d_(d), all_(d.v == 32 ? ~0u : ((1u << d.v) - 1))
+    explicit Cover(const Design &d) : d_(d), all_(d.v == 32 ? ~0u : ((1u << d.v) - 1))
     {
         for (int byte = 0; byte < 4; ++byte)
             for (int b = 0; b < 256; ++b)
@@ -55,7 +54,7 @@ public:
                             if (jj <= d.m)
                                 r += static_cast<std::uint32_t>(binomial(8 * byte + p, jj));
                         }
-                    table_[byte][b][j] = r;
+                    table_[byte * 256 + b][j] = r;
                 }
         const auto sets = binomial(d.v, d.m);
         counts_.assign(sets, 0);
@@ -80,7 +79,7 @@ public:
         int j = 0;
         for (int byte = 0; byte < 4; ++byte) {
             const unsigned b = (s >> (8 * byte)) & 0xffu;
-            r += table_[byte][b][j];
+            r += table_[byte * 256 + b][j];
             j += std::popcount(b);
         }
         return r;
@@ -90,8 +89,7 @@ public:
     Line uncoveredAt(std::size_t i) const { return masks_[uncovered_[i]]; }
 
     // Every m-set that block b covers.
-    template <class F>
-    void forEachCovered(Line b, F &&f) const
+    template <class F> void forEachCovered(Line b, F &&f) const
     {
         int in[32];
         int out[32];
@@ -141,8 +139,7 @@ public:
 
     // Change in the uncovered count when point p of block b is swapped for q; only the
     // sets that meet b less p in exactly t-1 points and hold just one of p, q can change.
-    template <bool Apply>
-    long swap(Line b, int p, int q)
+    template <bool Apply> long swap(Line b, int p, int q)
     {
         const Line rest = b & ~(1u << p);
         int in[32];
@@ -190,7 +187,8 @@ private:
 
     Design d_;
     Line all_;
-    std::uint32_t table_[4][256][10] = {};
+    std::vector<std::array<std::uint32_t, kMaxPositions + 1>> table_ =
+        std::vector<std::array<std::uint32_t, kMaxPositions + 1>>(4 * 256);
     std::vector<std::uint16_t> counts_;
     std::vector<std::uint32_t> where_;
     std::vector<std::uint32_t> uncovered_;
@@ -226,15 +224,18 @@ Line randomBlockMeeting(Line s, const Design &d, Rng &rng)
     return b;
 }
 
-std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t giveUpAbove)
+// Gives up (empty result) past giveUpAbove blocks or once tooLate() says so.
+template <class Late>
+std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t giveUpAbove, Late tooLate)
 {
     std::uint64_t perBlock = 0;
     for (int i = d.t; i <= std::min(d.k, d.m); ++i)
         perBlock += binomial(d.k, i) * binomial(d.v - d.k, d.m - i);
-    const int candidates = static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / std::max<std::uint64_t>(perBlock, 1), 2, 24));
+    const int candidates =
+        static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / std::max<std::uint64_t>(perBlock, 1), 2, 24));
     std::vector<Line> blocks;
     while (cover.uncoveredCount() > 0) {
-        if (giveUpAbove && blocks.size() > giveUpAbove)
+        if ((giveUpAbove && blocks.size() > giveUpAbove) || ((blocks.size() & 15) == 15 && tooLate()))
             return {};
         const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
         Line best = 0;
@@ -274,10 +275,11 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         for (Line b : blocks)
             cover.add(b);
         // A start that does not cover is completed greedily.
-        auto more = greedy(d, cover, rng, 0);
+        auto more = greedy(d, cover, rng, 0, [] { return false; });
         blocks.insert(blocks.end(), more.begin(), more.end());
     } else {
-        blocks = greedy(d, cover, rng, options.giveUpAbove);
+        blocks = greedy(d, cover, rng, options.giveUpAbove,
+                        [&] { return options.greedySecondsCap > 0 && elapsed() > options.greedySecondsCap; });
         if (blocks.empty()) {
             result.seconds = elapsed();
             return result;
@@ -310,40 +312,40 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         const std::uint64_t step = std::max<std::uint64_t>(budget / 200, 1);
         bool done = cover.uncoveredCount() == 0;
         for (int attempt = 0; attempt < kAttempts && !done && !result.hitTimeCap; ++attempt) {
-        double temperature = kStartTemperature;
-        for (std::uint64_t move = 0; move < budget && !done; ++move) {
-            if ((move & 1023) == 0 && elapsed() > options.secondsCap) {
-                result.hitTimeCap = true;
-                break;
-            }
-            if (move % step == step - 1)
-                temperature *= 0.975;
-            const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
-            // A block that one swap turns into a cover of s, or one of the closest.
-            int bestMeet = -1;
-            std::size_t chosen = 0;
-            std::size_t ties = 0;
-            for (std::size_t i = 0; i < blocks.size(); ++i) {
-                const int meet = std::popcount(blocks[i] & s);
-                if (meet > bestMeet) {
-                    bestMeet = meet;
-                    chosen = i;
-                    ties = 1;
-                } else if (meet == bestMeet && rng.below(++ties) == 0) {
-                    chosen = i;
+            double temperature = kStartTemperature;
+            for (std::uint64_t move = 0; move < budget && !done; ++move) {
+                if ((move & 1023) == 0 && elapsed() > options.secondsCap) {
+                    result.hitTimeCap = true;
+                    break;
                 }
+                if (move % step == step - 1)
+                    temperature *= 0.975;
+                const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
+                // A block that one swap turns into a cover of s, or one of the closest.
+                int bestMeet = -1;
+                std::size_t chosen = 0;
+                std::size_t ties = 0;
+                for (std::size_t i = 0; i < blocks.size(); ++i) {
+                    const int meet = std::popcount(blocks[i] & s);
+                    if (meet > bestMeet) {
+                        bestMeet = meet;
+                        chosen = i;
+                        ties = 1;
+                    } else if (meet == bestMeet && rng.below(++ties) == 0) {
+                        chosen = i;
+                    }
+                }
+                const Line b = blocks[chosen];
+                const int p = rng.pick(b & ~s);
+                const int q = rng.pick(s & ~b & all);
+                const long delta = cover.swap<false>(b, p, q);
+                if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
+                    cover.swap<true>(b, p, q);
+                    blocks[chosen] = (b & ~(1u << p)) | (1u << q);
+                    done = cover.uncoveredCount() == 0;
+                }
+                ++result.moves;
             }
-            const Line b = blocks[chosen];
-            const int p = rng.pick(b & ~s);
-            const int q = rng.pick(s & ~b & all);
-            const long delta = cover.swap<false>(b, p, q);
-            if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
-                cover.swap<true>(b, p, q);
-                blocks[chosen] = (b & ~(1u << p)) | (1u << q);
-                done = cover.uncoveredCount() == 0;
-            }
-            ++result.moves;
-        }
         }
         if (!done)
             break;

@@ -18,6 +18,8 @@ struct SearchOptions {
     double secondsCap = 60.0;
     // Give up at once (empty result) when the greedy start needs more lines than this.
     std::size_t giveUpAbove = 0;
+    // Give up when the greedy start alone takes longer than this (0: never).
+    double greedySecondsCap = 0.0;
     // Start from these blocks instead of the greedy start (a previous best, say).
     std::vector<Line> start;
 };

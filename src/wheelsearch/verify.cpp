@@ -9,11 +9,11 @@ namespace {
 
 // Colex rank of a set of positions, the smallest first.
 struct Ranker {
-    std::uint64_t c[33][10] = {};
+    std::uint64_t c[33][kMaxPositions + 1] = {};
     Ranker()
     {
         for (int n = 0; n <= 32; ++n)
-            for (int r = 0; r < 10; ++r)
+            for (int r = 0; r <= kMaxPositions; ++r)
                 c[n][r] = binomial(n, r);
     }
 };
@@ -27,7 +27,7 @@ const Ranker &ranker()
 bool anySubsetMarked(const int *pos, int count, int x, const std::vector<bool> &marked)
 {
     const auto &c = ranker().c;
-    int idx[10];
+    int idx[32];
     for (int i = 0; i < x; ++i)
         idx[i] = i;
     while (true) {
@@ -88,7 +88,7 @@ Verdict verifyWheel(const WheelSpec &spec, const std::vector<Line> &lines)
         v.reason = "the wheel's sizes are out of range";
         return v;
     }
-    if (spec.x < 1 || spec.x > spec.y || spec.y > spec.pick || spec.x > 9 || spec.y > 9) {
+    if (spec.x < 1 || spec.x > spec.y || spec.y > spec.pick) {
         v.reason = "the guarantee \"" + spec.label() + "\" is not one a wheel can make";
         return v;
     }

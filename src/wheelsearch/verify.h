@@ -11,8 +11,8 @@ namespace wheel {
 
 struct Verdict {
     bool holds = false;
-    std::string reason;   // why not, for the player-facing tools
-    Line hole = 0;        // a drawn set that no line matches well enough
+    std::string reason; // why not, for the player-facing tools
+    Line hole = 0;      // a drawn set that no line matches well enough
 };
 
 // Proves or refutes a wheel's promise by checking every drawn set it speaks of.

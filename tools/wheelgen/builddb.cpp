@@ -12,9 +12,9 @@
 
 namespace {
 
-const char *const kCountries[] = {"Australia", "Belgium",   "Brazil",       "Canada",         "China",
-                                  "France",    "Germany",   "Greece",       "Ireland",        "Malaysia",
-                                  "Mexico",    "New Zealand", "Singapore",  "South Africa",   "Spain",
+const char *const kCountries[] = {"Australia", "Belgium",        "Brazil",       "Canada",       "China",
+                                  "France",    "Germany",        "Greece",       "Ireland",      "Malaysia",
+                                  "Mexico",    "New Zealand",    "Singapore",    "South Africa", "Spain",
                                   "Turkey",    "United Kingdom", "United States"};
 
 bool splitCsv(const std::string &line, std::vector<std::string> &fields)

@@ -163,6 +163,13 @@ bool parseSpec(const std::vector<std::string> &a, WheelSpec &s)
            s.x <= s.y && s.y <= s.pick;
 }
 
+std::string searchNote(const SearchResult &r)
+{
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "searched %.1f s from a greedy start of %zu lines", r.seconds, r.greedyLines);
+    return buf;
+}
+
 int cmdSearch(const std::vector<std::string> &args)
 {
     WheelSpec spec;
@@ -172,7 +179,7 @@ int cmdSearch(const std::vector<std::string> &args)
     if (args.size() > 5)
         o.seed = std::stoull(args[5]);
     const auto r = searchWheel(spec, o);
-    Entry e{spec, r.blocks, 0};
+    Entry e{spec, r.blocks, 0, searchNote(r)};
     std::cout << formatEntry(e);
     std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
     return r.blocks.empty() ? 1 : 0;
@@ -180,8 +187,9 @@ int cmdSearch(const std::vector<std::string> &args)
 
 std::string rawName(const WheelSpec &s)
 {
-    return "p" + std::to_string(s.pick) + s.type + "-z" + std::to_string(s.z) + "-" + std::to_string(s.x) + "if" +
-           std::to_string(s.y) + ".txt";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "p%d%c-z%d-%dif%d.txt", s.pick, s.type, s.z, s.x, s.y);
+    return buf;
 }
 
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
@@ -200,13 +208,17 @@ int cmdCatalogue(const std::vector<std::string> &args)
     const double seconds = args.size() > 3 ? std::stod(args[3]) : 30.0;
     constexpr std::size_t kMaxLines = 2000;
 
+    // Up to pick 8 every guarantee for up to 30 numbers; a larger pick gets the strong
+    // guarantees for up to five numbers more than it picks.
     std::vector<WheelSpec> jobs;
-    for (int pick : picks)
+    for (int pick : picks) {
+        const bool large = pick > 8;
         for (char type : {'a', 'k'})
-            for (int z = pick + 1; z <= kMaxPositions; ++z)
-                for (int x = 2; x <= pick; ++x)
+            for (int z = pick + 1; z <= (large ? std::min(pick + 5, kMaxPositions) : kMaxPositions); ++z)
+                for (int x = large ? pick - 4 : 2; x <= pick; ++x)
                     for (int y = x; y <= pick; ++y)
                         jobs.push_back({pick, type, z, x, y});
+    }
     // The counts of numbers players use most come first, every pick and type alike.
     std::stable_sort(jobs.begin(), jobs.end(), [](const WheelSpec &a, const WheelSpec &b) {
         const auto band = [](int z) { return z <= 12 ? 0 : z <= 16 ? 1 : z <= 20 ? 2 : 3; };
@@ -224,17 +236,21 @@ int cmdCatalogue(const std::vector<std::string> &args)
             std::string text;
             const Design d = designOf(spec);
             if (spec.isFull()) {
-                if (binomial(d.v, d.k) <= kMaxLines)
-                    text = formatEntry(fullWheel(spec.pick, spec.type, spec.z));
+                if (binomial(d.v, d.k) <= kMaxLines) {
+                    Entry full = fullWheel(spec.pick, spec.type, spec.z);
+                    full.note = "every combination";
+                    text = formatEntry(full);
+                }
             } else if (lowerBound(d) <= kMaxLines) {
                 SearchOptions o;
                 o.seed = 1 + i;
                 o.movesPerLevel = 400'000;
                 o.secondsCap = seconds;
                 o.giveUpAbove = kMaxLines * 3 / 2;
+                o.greedySecondsCap = std::max(30.0, seconds);
                 const auto r = searchWheel(spec, o);
                 if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
-                    text = formatEntry({spec, r.blocks, 0});
+                    text = formatEntry({spec, r.blocks, 0, searchNote(r)});
                 std::lock_guard lock(out);
                 std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
                             r.seconds);
@@ -261,6 +277,11 @@ int cmdAssemble(const std::string &rawDir, const std::string &outDir)
     std::vector<Entry> all;
     if (!loadVerified(wheelFiles({rawDir}), all, defaultThreads()))
         return 1;
+    std::vector<int> picks;
+    for (const auto &e : all)
+        if (std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end())
+            picks.push_back(e.spec.pick);
+    const std::size_t derived = deriveFromNeighbours(all, picks);
     const auto kept = selectWheels(all);
     std::map<int, std::string> files;
     for (const auto &e : kept)
@@ -272,7 +293,8 @@ int cmdAssemble(const std::string &rawDir, const std::string &outDir)
                             << " numbers a ticket; every guarantee is proven when the database is built.\n\n"
                             << text;
     }
-    std::printf("%zu wheels found, %zu kept\n", all.size(), kept.size());
+    std::printf("%zu wheels found (%zu of them derived from a neighbour), %zu kept\n", all.size(), derived,
+                kept.size());
     return 0;
 }
 
