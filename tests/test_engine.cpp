@@ -74,9 +74,13 @@ void TestEngine::searchReachesKnownOptima_data()
     QTest::addColumn<int>("k");
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("optimum");
-    QTest::newRow("C(7,3,2)") << 7 << 3 << 2 << 7;
-    QTest::newRow("C(9,3,2)") << 9 << 3 << 2 << 12;
-    QTest::newRow("C(10,5,4)") << 10 << 5 << 4 << 51;
+    QTest::addColumn<bool>("tabu");
+    for (bool tabu : {true, false}) {
+        const char *how = tabu ? "tabu" : "annealing";
+        QTest::addRow("C(7,3,2) %s", how) << 7 << 3 << 2 << 7 << tabu;
+        QTest::addRow("C(9,3,2) %s", how) << 9 << 3 << 2 << 12 << tabu;
+        QTest::addRow("C(10,5,4) %s", how) << 10 << 5 << 4 << 51 << tabu;
+    }
 }
 
 void TestEngine::searchReachesKnownOptima()
@@ -85,9 +89,11 @@ void TestEngine::searchReachesKnownOptima()
     QFETCH(int, k);
     QFETCH(int, t);
     QFETCH(int, optimum);
+    QFETCH(bool, tabu);
     SearchOptions o;
     o.seed = 7;
-    o.movesPerLevel = 400'000;
+    o.tabu = tabu;
+    o.movesPerLevel = tabu ? 10'000 : 400'000;
     const auto r = searchDesign({v, k, t, t}, o);
     QCOMPARE(static_cast<int>(r.blocks.size()), optimum);
     QVERIFY(verifyWheel({k, 'a', v, t, t}, r.blocks).holds);
@@ -100,7 +106,7 @@ void TestEngine::keyWheelsCarryTheKey()
 {
     const WheelSpec spec{6, 'k', 12, 3, 4};
     SearchOptions o;
-    o.movesPerLevel = 100'000;
+    o.movesPerLevel = 5'000;
     const auto r = searchWheel(spec, o);
     QVERIFY(!r.blocks.empty());
     for (Line l : r.blocks)
@@ -173,7 +179,7 @@ void TestEngine::largePicksAreSearchedAndProven()
     // "13 if 15" on 18 numbers: no single line does it, a search finds a few.
     const WheelSpec spec{15, 'a', 18, 13, 15};
     SearchOptions o;
-    o.movesPerLevel = 20'000;
+    o.movesPerLevel = 2'000;
     o.secondsCap = 5;
     const auto r = searchWheel(spec, o);
     QVERIFY(r.blocks.size() > 1 && r.blocks.size() <= r.greedyLines);
@@ -187,7 +193,7 @@ void TestEngine::neighboursLendTheirWheels()
     Entry nine;
     nine.spec = {5, 'a', 9, 3, 3};
     SearchOptions o;
-    o.movesPerLevel = 100'000;
+    o.movesPerLevel = 5'000;
     nine.lines = searchWheel(nine.spec, o).blocks;
     QVERIFY(!nine.lines.empty() && nine.lines.size() < 56);
     Entry eight;

@@ -32,8 +32,19 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     std::map<std::pair<int, char>, int> shipped;
     std::vector<double> ratios;
     int atRecord = 0;
+    double searchSeconds = 0;
+    double longest = 0;
+    int searched = 0, derived = 0, full = 0;
     for (const auto &e : wheels) {
         ++shipped[{e.spec.pick, e.spec.type}];
+        double s = 0;
+        if (std::sscanf(e.note.c_str(), "searched %lf s", &s) == 1) {
+            ++searched;
+            searchSeconds += s;
+            longest = std::max(longest, s);
+        }
+        derived += e.note.rfind("derived", 0) == 0;
+        full += e.spec.isFull();
         const Design d = designOf(e.spec);
         const auto it = records.find({d.v, d.k, d.t, d.m});
         if (it == records.end())
@@ -49,6 +60,11 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     for (const auto &[key, n] : shipped)
         out << " pick " << key.first << " " << (key.second == 'a' ? "type-a" : "key") << " " << n << ";";
     out << "\n";
+    std::snprintf(buf, sizeof buf,
+                  "searched: %d (%.0f s of one core in all, the longest %.0f s); derived from a neighbour: %d; "
+                  "every combination: %d\n",
+                  searched, searchSeconds, longest, derived, full);
+    out << buf;
     if (ratios.empty()) {
         out << "no wheel has a published figure\n";
         return out.str();

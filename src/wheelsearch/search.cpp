@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 constexpr double kStartTemperature = 0.6;
+constexpr double kCool = 0.975;
 constexpr int kAttempts = 3;
 
 // Calls f(mask) for every subset of `count` of the given positions.
@@ -288,7 +289,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
     result.greedyLines = blocks.size();
     std::vector<Line> best = blocks;
 
-    // Each round drops the block that alone covers least, then anneals until nothing is
+    // Each round drops the block that alone covers least, then searches until nothing is
     // left uncovered or the round's moves run out.
     const Line all = d.v == 32 ? ~0u : ((1u << d.v) - 1);
     const std::uint64_t lb = lowerBound(d);
@@ -308,6 +309,8 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         blocks[drop] = blocks.back();
         blocks.pop_back();
 
+        std::vector<std::uint64_t> tabuUntil(blocks.size() * 32, 0);
+        std::uint64_t iteration = 0;
         const std::uint64_t budget = options.movesPerLevel;
         const std::uint64_t step = std::max<std::uint64_t>(budget / 200, 1);
         bool done = cover.uncoveredCount() == 0;
@@ -319,8 +322,52 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                     break;
                 }
                 if (move % step == step - 1)
-                    temperature *= 0.975;
+                    temperature *= kCool;
                 const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
+                if (options.tabu) {
+                    ++iteration;
+                    int bestMeet = -1;
+                    for (Line b : blocks)
+                        bestMeet = std::max(bestMeet, std::popcount(b & s));
+                    long delta = std::numeric_limits<long>::max();
+                    std::size_t chosen = 0;
+                    int p = -1;
+                    int q = -1;
+                    std::size_t ties = 0;
+                    const long uncovered = static_cast<long>(cover.uncoveredCount());
+                    for (std::size_t i = 0; i < blocks.size(); ++i) {
+                        const Line b = blocks[i];
+                        if (std::popcount(b & s) != bestMeet)
+                            continue;
+                        for (Line outs = b & ~s; outs; outs &= outs - 1) {
+                            for (Line ins = s & ~b & all; ins; ins &= ins - 1) {
+                                const int pp = std::countr_zero(outs);
+                                const int qq = std::countr_zero(ins);
+                                const long dd = cover.swap<false>(b, pp, qq);
+                                if (tabuUntil[i * 32 + static_cast<std::size_t>(qq)] > iteration && uncovered + dd > 0)
+                                    continue;
+                                if (dd < delta) {
+                                    delta = dd;
+                                    ties = 1;
+                                } else if (dd > delta || rng.below(++ties) != 0) {
+                                    continue;
+                                }
+                                chosen = i;
+                                p = pp;
+                                q = qq;
+                            }
+                        }
+                    }
+                    if (p >= 0) {
+                        const Line b = blocks[chosen];
+                        cover.swap<true>(b, p, q);
+                        blocks[chosen] = (b & ~(1u << p)) | (1u << q);
+                        tabuUntil[chosen * 32 + static_cast<std::size_t>(p)] = iteration + 3 + rng.below(8);
+                        done = cover.uncoveredCount() == 0;
+                    }
+                    ++result.moves;
+                    continue;
+                }
                 // A block that one swap turns into a cover of s, or one of the closest.
                 int bestMeet = -1;
                 std::size_t chosen = 0;

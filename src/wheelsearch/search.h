@@ -20,6 +20,10 @@ struct SearchOptions {
     std::size_t giveUpAbove = 0;
     // Give up when the greedy start alone takes longer than this (0: never).
     double greedySecondsCap = 0.0;
+    // Tabu search (the default) takes the best swap towards a bare set every time, and a
+    // point just moved out of a block may not come straight back; annealing takes a
+    // random swap towards it when the change in cost passes the Metropolis test.
+    bool tabu = true;
     // Start from these blocks instead of the greedy start (a previous best, say).
     std::vector<Line> start;
 };
@@ -33,7 +37,7 @@ struct SearchResult {
 };
 
 // Looks for as few blocks of k of the v points as it can such that every m-set of the
-// points meets some block in at least t points: a greedy start, then simulated annealing
+// points meets some block in at least t points: a greedy start, then a local search
 // over sets of blocks that lowers the count until it can no longer reach full cover.
 SearchResult searchDesign(const Design &d, const SearchOptions &options);
 

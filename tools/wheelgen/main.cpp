@@ -32,8 +32,9 @@ int usage()
     std::cerr << "usage:\n"
                  "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
                  "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
-                 "  wheelgen search PICK TYPE NUMBERS X Y [SEED]    print the smallest wheel found\n"
+                 "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
                  "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
+                 "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
                  "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
                  "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n";
     return 2;
@@ -176,8 +177,16 @@ int cmdSearch(const std::vector<std::string> &args)
     if (!parseSpec(args, spec))
         return usage();
     SearchOptions o;
-    if (args.size() > 5)
-        o.seed = std::stoull(args[5]);
+    try {
+        if (args.size() > 5)
+            o.seed = std::stoull(args[5]);
+        if (args.size() > 6)
+            o.secondsCap = std::stod(args[6]);
+        if (args.size() > 7)
+            o.movesPerLevel = std::stoull(args[7]);
+    } catch (...) {
+        return usage();
+    }
     const auto r = searchWheel(spec, o);
     Entry e{spec, r.blocks, 0, searchNote(r)};
     std::cout << formatEntry(e);
@@ -270,6 +279,81 @@ int cmdCatalogue(const std::vector<std::string> &args)
     return 0;
 }
 
+// Searches again, from the wheel found so far, every raw wheel given that has had less
+// than SECONDS of search and stands above its lower bound; keeps what is smaller.
+// The largest gaps to the bound go first, and a rerun passes over what is done.
+int cmdImprove(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    double seconds = 0;
+    try {
+        seconds = std::stod(args[0]);
+    } catch (...) {
+        return usage();
+    }
+    const unsigned threads = defaultThreads();
+    struct Job {
+        fs::path file;
+        Entry entry;
+        double searched = 0;
+        std::size_t greedy = 0;
+        double gap = 0;
+    };
+    std::vector<Job> jobs;
+    for (const auto &file : wheelFiles({args.begin() + 1, args.end()})) {
+        std::string text;
+        if (!readFile(file, text))
+            continue;
+        auto parsed = parseWheels(text, file.string());
+        if (!parsed.error.empty() || parsed.entries.size() != 1 || parsed.entries[0].spec.isFull())
+            continue;
+        Job j{file, parsed.entries[0]};
+        std::sscanf(j.entry.note.c_str(), "searched %lf s from a greedy start of %zu lines", &j.searched, &j.greedy);
+        const auto bound = lowerBound(designOf(j.entry.spec));
+        if (j.searched >= seconds || j.entry.lines.size() <= bound)
+            continue;
+        j.gap = static_cast<double>(j.entry.lines.size()) / static_cast<double>(std::max<std::uint64_t>(bound, 1));
+        jobs.push_back(std::move(j));
+    }
+    std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return a.gap > b.gap; });
+    std::printf("%zu wheels to search again\n", jobs.size());
+    std::fflush(stdout);
+
+    std::atomic<std::size_t> next{0};
+    std::mutex out;
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            Job &j = jobs[i];
+            SearchOptions o;
+            o.seed = 1000 + i;
+            o.movesPerLevel = 1'000'000;
+            o.secondsCap = seconds;
+            o.start = j.entry.lines;
+            const auto r = searchWheel(j.entry.spec, o);
+            const std::size_t before = j.entry.lines.size();
+            if (!r.blocks.empty() && r.blocks.size() < before && verifyWheel(j.entry.spec, r.blocks).holds)
+                j.entry.lines = r.blocks;
+            char note[96];
+            std::snprintf(note, sizeof note, "searched %.1f s from a greedy start of %zu lines", j.searched + r.seconds,
+                          j.greedy ? j.greedy : before);
+            j.entry.note = note;
+            std::ofstream(j.file.string() + ".part") << formatEntry(j.entry);
+            fs::rename(j.file.string() + ".part", j.file);
+            std::lock_guard lock(out);
+            std::printf("%s: %zu -> %zu (%.1f s)\n", j.file.filename().string().c_str(), before, j.entry.lines.size(),
+                        r.seconds);
+            std::fflush(stdout);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(1u, threads); ++t)
+        pool.emplace_back(work);
+    for (auto &t : pool)
+        t.join();
+    return 0;
+}
+
 // Packs the raw search results into one file per pick: only the wheels worth offering,
 // cheapest first within each pick, type and count of numbers.
 int cmdAssemble(const std::string &rawDir, const std::string &outDir)
@@ -330,6 +414,8 @@ int main(int argc, char **argv)
         return cmdSearch(args);
     if (cmd == "catalogue")
         return cmdCatalogue(args);
+    if (cmd == "improve")
+        return cmdImprove(args);
     if (cmd == "assemble" && args.size() == 2)
         return cmdAssemble(args[0], args[1]);
     if (cmd == "report" && args.size() == 2)
