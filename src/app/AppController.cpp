@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppController.h"
 
+#include "Countries.h"
 #include "NumberGrid.h"
 #include "TableModels.h"
 #include "Widgets.h"
@@ -38,10 +39,6 @@ std::unique_ptr<QSettings> openSettings()
         return std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Wheelwright"), QStringLiteral("Wheelwright"));
 }
-const char *const kCountries[] = {"Australia", "Belgium",   "Brazil",    "Canada",       "China",  "France",
-                                  "Germany",   "Greece",    "Ireland",   "Malaysia",     "Mexico", "New Zealand",
-                                  "Singapore", "South Africa", "Spain",  "Turkey",       "United Kingdom",
-                                  "United States"};
 } // namespace
 
 // Asks the controller before the main window closes.
@@ -88,7 +85,8 @@ AppController::AppController(QObject *parent)
     ticketModel_ = new ListTableModel(
         QStringLiteral("Ticket"), [this] { return numberOfRowsInTableView(ui_->ticketTable); },
         [this](int row) { return tableViewObjectValue(ui_->ticketTable, row); }, this);
-    for (auto [table, model] : {std::pair{ui_->lotteryTable, lotteryModel_}, std::pair{ui_->ticketTable, ticketModel_}}) {
+    for (auto [table, model] :
+         {std::pair{ui_->lotteryTable, lotteryModel_}, std::pair{ui_->ticketTable, ticketModel_}}) {
         table->setModel(model);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -175,7 +173,8 @@ void AppController::applicationDidFinishLaunching()
     } else {
         try {
             reloadLotteryTableFromDatabase(g.gCountry_Global);
-            if (auto *box = qobject_cast<QComboBox *>(getGUIObject(40100)); box && countries.contains(g.gCountry_Global))
+            if (auto *box = qobject_cast<QComboBox *>(getGUIObject(40100));
+                box && countries.contains(g.gCountry_Global))
                 box->setCurrentText(g.gCountry_Global);
             lotteryModel_->reloadData();
             const auto row = listDataLottery.indexOf(g.glotteryname_Global);

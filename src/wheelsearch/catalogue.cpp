@@ -205,9 +205,7 @@ Entry fullWheel(int pick, char type, int z)
     }
     for (std::uint64_t s = (1ull << choose) - 1; s < (1ull << free);) {
         e.lines.push_back(key ? static_cast<Line>((s << 1) | 1u) : static_cast<Line>(s));
-        const std::uint64_t c = s & (~s + 1);
-        const std::uint64_t r = s + c;
-        s = (((r ^ s) >> 2) / c) | r;
+        s = nextOfSameSize(s);
     }
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
     return e;

@@ -29,16 +29,6 @@ template <class F> void forEachSubset(const int *pos, int n, int count, Line acc
         forEachSubset(pos, j, count - 1, acc | (1u << pos[j]), f);
 }
 
-int positionsOf(Line set, int *pos)
-{
-    int n = 0;
-    while (set) {
-        pos[n++] = std::countr_zero(set);
-        set &= set - 1;
-    }
-    return n;
-}
-
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:

@@ -69,16 +69,6 @@ void markSubsets(const int *pos, int count, int x, std::vector<bool> &marked)
     }
 }
 
-int positionsOf(Line set, int *pos)
-{
-    int n = 0;
-    while (set) {
-        pos[n++] = std::countr_zero(set);
-        set &= set - 1;
-    }
-    return n;
-}
-
 } // namespace
 
 Verdict verifyWheel(const WheelSpec &spec, const std::vector<Line> &lines)
@@ -136,10 +126,7 @@ Verdict verifyWheel(const WheelSpec &spec, const std::vector<Line> &lines)
             v.reason = "no line matches " + std::to_string(spec.x) + " of the drawn set " + formatLine(drawn);
             return v;
         }
-        // Next set of the same size (Gosper).
-        const std::uint64_t c = s & (~s + 1);
-        const std::uint64_t r = s + c;
-        s = (((r ^ s) >> 2) / c) | r;
+        s = nextOfSameSize(s);
     }
     v.holds = true;
     return v;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,6 +44,24 @@ Design designOf(const WheelSpec &spec);
 // Puts the key back in front of a key wheel's reduced lines.
 std::vector<Line> linesFromDesign(const WheelSpec &spec, const std::vector<Line> &blocks);
 std::vector<Line> designFromLines(const WheelSpec &spec, const std::vector<Line> &lines);
+
+// The positions of a set, smallest first; returns how many there are.
+inline int positionsOf(Line set, int *pos)
+{
+    int n = 0;
+    for (; set; set &= set - 1)
+        pos[n++] = std::countr_zero(set);
+    return n;
+}
+
+// The next larger set with as many members (Gosper's step); sets count up from
+// (1 << r) - 1 and are all seen once the result reaches 1 << n.
+inline std::uint64_t nextOfSameSize(std::uint64_t s)
+{
+    const std::uint64_t low = s & (~s + 1);
+    const std::uint64_t ripple = s + low;
+    return (((ripple ^ s) >> 2) / low) | ripple;
+}
 
 std::string formatLine(Line line); // "01-02-05"
 // Lines in the order a player reads them: by their positions, smallest first.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "builddb.h"
 
+#include "Countries.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -11,11 +13,6 @@
 #include <sstream>
 
 namespace {
-
-const char *const kCountries[] = {"Australia", "Belgium",        "Brazil",       "Canada",       "China",
-                                  "France",    "Germany",        "Greece",       "Ireland",      "Malaysia",
-                                  "Mexico",    "New Zealand",    "Singapore",    "South Africa", "Spain",
-                                  "Turkey",    "United Kingdom", "United States"};
 
 bool splitCsv(const std::string &line, std::vector<std::string> &fields)
 {
