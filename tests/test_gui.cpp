@@ -122,10 +122,18 @@ void TestGui::startUpRestoresOrFallsBack_data()
     QTest::addColumn<QString>("boxShows");
     QTest::addColumn<int>("row");
     QTest::newRow("nothing stored") << QString() << QString() << "Australia" << -1;
-    QTest::newRow("both found") << "Canada" << "Lotto Max" << "Canada" << 1;
-    QTest::newRow("lottery gone") << "Canada" << "Lotto 7/77" << "Canada" << -1;
-    QTest::newRow("unknown country") << "Atlantis" << "Lotto" << "Australia" << -1;
-    QTest::newRow("quotes in names") << "Can'ada" << "O'Brien's 6" << "Australia" << -1;
+    QTest::newRow("both found") << "Canada"
+                                << "Lotto Max"
+                                << "Canada" << 1;
+    QTest::newRow("lottery gone") << "Canada"
+                                  << "Lotto 7/77"
+                                  << "Canada" << -1;
+    QTest::newRow("unknown country") << "Atlantis"
+                                     << "Lotto"
+                                     << "Australia" << -1;
+    QTest::newRow("quotes in names") << "Can'ada"
+                                     << "O'Brien's 6"
+                                     << "Australia" << -1;
 }
 
 void TestGui::startUpRestoresOrFallsBack()
@@ -154,9 +162,9 @@ void TestGui::startUpRestoresOrFallsBack()
     QCOMPARE(s.value(QStringLiteral("LotteryCountry")).toString(), boxShows);
     QCOMPARE(s.value(QStringLiteral("LotteryName")).toString(), lottery);
     // Every control the pages need is there by its tag.
-    for (int tag : {40100, 40000, 35000, 35001, 36001, 36005, 31009, 31025, 31029, 31026, 39001, 40101, 40102, 36003,
-                    36004, 36000, 31023, 40001, 36006, 36007, 31010, 31028, 31027, 31015, 31021, 31022, 31001, 31002,
-                    31030, 39000})
+    for (int tag :
+         {40100, 40000, 35000, 35001, 36001, 36005, 31009, 31025, 31029, 31026, 39001, 40101, 40102, 36003, 36004,
+          36000, 31023, 40001, 36006, 36007, 31010, 31028, 31027, 31015, 31021, 31022, 31001, 31002, 31030, 39000})
         QVERIFY2(c->getGUIObject(tag), qPrintable(QString::number(tag)));
     QVERIFY(!c->getGUIObject(4));
     // The page controls follow the page; other indexes change nothing.
@@ -192,7 +200,7 @@ void TestGui::badDatabaseIsToldOnce()
     QCOMPARE(alerts.size(), 1);
     QCOMPARE(alerts[0].title, QStringLiteral("Alert"));
     QVERIFY(kind == QLatin1String("empty") ? alerts[0].message.contains(QStringLiteral("no such table"))
-                                             : alerts[0].message.contains(path));
+                                           : alerts[0].message.contains(path));
     QVERIFY(!QFile::exists(path) || kind != QLatin1String("missing")); // never created
     // The window is open on the lottery page and answers: Next says a lottery is needed.
     QCOMPARE(c->gIntTabNo_appDelegate, 0);
@@ -345,8 +353,10 @@ void TestGui::fromStartUpToTickets()
         click(31022);
         const int z = p[1].toInt();
         QStringList chosen;
+        const int pool = lot[0][2].toInt();
+        const int stride = pool >= 2 * z ? 2 : 1;
         for (int i = 0; i < z; ++i) {
-            const int n = lot[0][2].toInt() - 2 * i; // from the top, every other number
+            const int n = pool - stride * i; // from the top, every other number where the pool allows
             tap(n);
             chosen << QString::number(n);
         }
@@ -354,14 +364,15 @@ void TestGui::fromStartUpToTickets()
         QCOMPARE(c->gIntTabNo_appDelegate, 2);
         for (int type : {0, 1}) {
             if (type == 1)
-                QTest::mouseClick(c->tabview2->tabBar(), Qt::LeftButton, {}, c->tabview2->tabBar()->tabRect(1).center());
+                QTest::mouseClick(c->tabview2->tabBar(), Qt::LeftButton, {},
+                                  c->tabview2->tabBar()->tabRect(1).center());
             QCOMPARE(c->g.gWheelType, type);
             QVERIFY(!c->g.gXyoption_Global.isNull());
             click(31023);
             QCOMPARE(c->gIntTabNo_appDelegate, 3);
-            const auto lines = rows("SELECT digitalstring FROM wheels WHERE pick=" + p[0].toUtf8() + " AND wheeltype='" +
-                                    (type ? "k" : "a") + "' AND zoption=" + p[1].toUtf8() + " AND xyoption='" +
-                                    c->g.gXyoption_Global.toUtf8() + "'");
+            const auto lines = rows("SELECT digitalstring FROM wheels WHERE pick=" + p[0].toUtf8() +
+                                    " AND wheeltype='" + (type ? "k" : "a") + "' AND zoption=" + p[1].toUtf8() +
+                                    " AND xyoption='" + c->g.gXyoption_Global.toUtf8() + "'");
             QCOMPARE(c->listticket.size(), lines.size());
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 QStringList expected;
@@ -424,7 +435,8 @@ void TestGui::savingWritesUtf16AndNeverHalfAFile()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     QCOMPARE(bytes.left(2), QByteArray("\xFF\xFE", 2));
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+    const QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2);
     QCOMPARE(text, QStringLiteral("Country:Canada\r\nLottery:Lotto 6/49\r\nKey:0\r\n\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("cancelled.txt"))));
     // The Text window shows the same text, and a second showing replaces the first.
@@ -446,7 +458,8 @@ void TestGui::savingWritesUtf16AndNeverHalfAFile()
     QVERIFY(alerts[0].message.startsWith(QStringLiteral("Failed to create writable file with message '")));
     QVERIFY(!QFile::exists(bad));
     // The Save button goes through the panel seam.
-    SavePanel::setResponder([&](const SavePanel::Done &done) { done(1, dir.filePath(QStringLiteral("viaPanel.txt"))); });
+    SavePanel::setResponder(
+        [&](const SavePanel::Done &done) { done(1, dir.filePath(QStringLiteral("viaPanel.txt"))); });
     c->refreshGUIButton(3);
     c->promptEvent(control(31010));
     c->waitForSaves();
@@ -542,6 +555,14 @@ void TestGui::screenshots()
     c->vWheelsWindowController->grab().save(docs + QStringLiteral("/window-wheels.png"));
     c->window()->findChild<QAction *>(QStringLiteral("helpAction"))->trigger();
     c->vHelpWindowController->grab().save(docs + QStringLiteral("/window-help.png"));
+    // Fifteen numbers a ticket: the wheels for a player with seventeen.
+    c = start();
+    chooseLottery(QStringLiteral("Brazil"), QStringLiteral("Lotofácil"));
+    click(31022);
+    for (int n : {13, 1, 2, 4, 5, 7, 8, 10, 11, 14, 16, 17, 19, 20, 22, 23, 25})
+        tap(n);
+    click(31022);
+    c->window()->grab().save(docs + QStringLiteral("/page-wheel-15.png"));
 }
 
 int main(int argc, char **argv)
