@@ -1,6 +1,7 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
+#include "records.h"
 #include "search.h"
 #include "verify.h"
 
@@ -22,6 +23,7 @@ private slots:
     void largePicksAreSearchedAndProven();
     void neighboursLendTheirWheels();
     void notesTravelWithTheirWheels();
+    void reportComparesWithRecords();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -227,6 +229,29 @@ void TestEngine::notesTravelWithTheirWheels()
     QVERIFY(r.entries[1].note.empty()); // no comment just above it, no note
     const auto again = parseWheels(formatEntry(r.entries[0]), "g");
     QCOMPARE(again.entries.at(0).note, r.entries[0].note);
+}
+
+void TestEngine::reportComparesWithRecords()
+{
+    // The Fano plane meets its record; a key wheel compares with its reduced design, here
+    // C(6,2,1) = 3 against a record of 2; the greedy figure in the note is checked.
+    Entry fano{{3, 'a', 7, 2, 2},
+               lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7),
+               0,
+               "searched 1.5 s from a greedy start of 9 lines"};
+    Entry key{{3, 'k', 7, 2, 2},
+              lines({"01-02-03", "01-04-05", "01-06-07"}, 7),
+              0,
+              "searched 0.5 s from a greedy start of 2 lines"};
+    const auto records = parseRecords("v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,x\n6,2,1,1,2,2,y\nbad,row\n");
+    QCOMPARE(records.size(), std::size_t(2));
+    const QString report = QString::fromStdString(printReport({fano, key}, records));
+    QVERIFY2(report.contains(QStringLiteral("compared with a record: 2; at or below the record: 1; median ratio 1.250; "
+                                            "worst 1.500")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("searched: 2 (2 s of one core in all, the longest 2 s; worse than their "
+                                            "greedy start: 1)")),
+             qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)
