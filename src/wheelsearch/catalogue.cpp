@@ -231,6 +231,8 @@ std::vector<Line> dropPosition(const std::vector<Line> &lines, int from, int z)
             for (int p = 0; p < z; ++p)
                 if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
                     best = p;
+            if (best < 0)
+                return {}; // the line would fill every position
             l |= 1u << best;
             ++used[best];
         }
@@ -252,6 +254,8 @@ std::vector<Line> widenLines(const std::vector<Line> &lines, int z)
         for (int p = 0; p < z; ++p)
             if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
                 best = p;
+        if (best < 0)
+            return {};
         out.push_back(l | (1u << best));
         ++used[best];
     }

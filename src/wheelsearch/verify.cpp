@@ -26,6 +26,8 @@ const Ranker &ranker()
 // Does some x-subset of the positions in `pos` carry a mark?
 bool anySubsetMarked(const int *pos, int count, int x, const std::vector<bool> &marked)
 {
+    if (x < 1 || x > count)
+        return false;
     const auto &c = ranker().c;
     int idx[32];
     for (int i = 0; i < x; ++i)
@@ -49,6 +51,8 @@ bool anySubsetMarked(const int *pos, int count, int x, const std::vector<bool> &
 
 void markSubsets(const int *pos, int count, int x, std::vector<bool> &marked)
 {
+    if (x < 1 || x > count)
+        return;
     const auto &c = ranker().c;
     int idx[32];
     for (int i = 0; i < x; ++i)

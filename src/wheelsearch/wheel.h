@@ -58,6 +58,8 @@ inline int positionsOf(Line set, int *pos)
 // (1 << r) - 1 and are all seen once the result reaches 1 << n.
 inline std::uint64_t nextOfSameSize(std::uint64_t s)
 {
+    if (s == 0)
+        return ~std::uint64_t{0}; // the empty set has no successor
     const std::uint64_t low = s & (~s + 1);
     const std::uint64_t ripple = s + low;
     return (((ripple ^ s) >> 2) / low) | ripple;
