@@ -282,9 +282,11 @@ std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<
             it->second = i;
     }
     std::size_t derived = 0;
-    auto offer = [&](Entry candidate) {
+    // A wheel of another design only replaces a searched one that it beats; one of the same
+    // design (the key put in front or taken away) may also fill a gap.
+    auto offer = [&](Entry candidate, bool sameDesign) {
         const auto it = index.find(keyOf(candidate.spec));
-        if (it != index.end() && entries[it->second].lines.size() <= candidate.lines.size())
+        if (it == index.end() ? !sameDesign : entries[it->second].lines.size() <= candidate.lines.size())
             return false;
         if (!verifyWheel(candidate.spec, candidate.lines).holds)
             return false;
@@ -308,15 +310,37 @@ std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<
                 fewer.spec.z = s.z - 1;
                 fewer.lines = distinctSorted(dropPosition(source.lines, s.z - 1, s.z - 1));
                 fewer.note = "derived from the wheel of " + std::to_string(s.z) + " numbers";
-                changed |= offer(std::move(fewer));
+                changed |= offer(std::move(fewer), false);
             }
-            if (s.z > s.pick + 1 && std::find(picks.begin(), picks.end(), s.pick + 1) != picks.end()) {
+            // A key wheel less its key is a type-a wheel of one pick, one number and one hit
+            // fewer, and the other way round: both rest on one covering design.
+            const bool hasLarger = std::find(picks.begin(), picks.end(), s.pick + 1) != picks.end();
+            const bool hasSmaller = std::find(picks.begin(), picks.end(), s.pick - 1) != picks.end();
+            if (s.type == 'a' && hasLarger && s.z < kMaxPositions) {
+                Entry keyed;
+                keyed.spec = {s.pick + 1, 'k', s.z + 1, s.x + 1, s.y + 1};
+                for (Line l : source.lines)
+                    keyed.lines.push_back((l << 1) | 1u);
+                keyed.lines = distinctSorted(keyed.lines);
+                keyed.note = "derived from the type-a wheel of pick " + std::to_string(s.pick);
+                changed |= offer(std::move(keyed), true);
+            }
+            if (s.type == 'k' && hasSmaller && s.x > 2 && s.pick - 1 < s.z - 1) {
+                Entry plain;
+                plain.spec = {s.pick - 1, 'a', s.z - 1, s.x - 1, s.y - 1};
+                for (Line l : source.lines)
+                    plain.lines.push_back(l >> 1);
+                plain.lines = distinctSorted(plain.lines);
+                plain.note = "derived from the key wheel of pick " + std::to_string(s.pick);
+                changed |= offer(std::move(plain), true);
+            }
+            if (s.z > s.pick + 1 && hasLarger) {
                 Entry wider;
                 wider.spec = s;
                 wider.spec.pick = s.pick + 1;
                 wider.lines = distinctSorted(widenLines(source.lines, s.z));
                 wider.note = "derived from the wheel of pick " + std::to_string(s.pick);
-                changed |= offer(std::move(wider));
+                changed |= offer(std::move(wider), false);
             }
         }
     }

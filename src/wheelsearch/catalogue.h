@@ -42,10 +42,12 @@ std::vector<Entry> selectWheels(std::vector<Entry> entries);
 Entry fullWheel(int pick, char type, int z);
 
 // A wheel of z numbers also serves z - 1 (the last position's place in each line is
-// taken by another), and a wheel of pick k serves pick k + 1 (each line gains a
-// position). Replaces every entry that such a neighbour beats with fewer lines, and
-// adds the neighbours' wheels where the picks in `picks` have none; each derived wheel
-// is proven before it is taken. Returns how many entries it derived.
+// taken by another), a wheel of pick k serves pick k + 1 (each line gains a position),
+// and a type-a wheel "x if y" of pick k on z numbers is, with a key put in front, the
+// key wheel "x+1 if y+1" of pick k + 1 on z + 1 (and back). Replaces every entry that
+// such a neighbour beats with fewer lines; where the picks in `picks` have no entry,
+// only the last kind (the same design) adds one. Each derived wheel is proven before it
+// is taken. Returns how many entries it derived.
 std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<int> &picks);
 
 } // namespace wheel

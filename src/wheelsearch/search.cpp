@@ -16,6 +16,10 @@ namespace {
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 constexpr double kStartTemperature = 0.6;
 constexpr double kCool = 0.975;
+// How long a point moved out of a block stays out: a short, random spell did best on
+// the mid-sized coverings (longer spells slowed the descent).
+constexpr std::uint64_t kTenureBase = 1;
+constexpr std::uint64_t kTenureSpread = 3;
 constexpr int kAttempts = 3;
 
 // Calls f(mask) for every subset of `count` of the given positions.
@@ -352,7 +356,8 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                         const Line b = blocks[chosen];
                         cover.swap<true>(b, p, q);
                         blocks[chosen] = (b & ~(1u << p)) | (1u << q);
-                        tabuUntil[chosen * 32 + static_cast<std::size_t>(p)] = iteration + 3 + rng.below(8);
+                        tabuUntil[chosen * 32 + static_cast<std::size_t>(p)] =
+                            iteration + kTenureBase + rng.below(kTenureSpread);
                         done = cover.uncoveredCount() == 0;
                     }
                     ++result.moves;

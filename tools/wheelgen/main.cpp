@@ -225,8 +225,14 @@ int cmdCatalogue(const std::vector<std::string> &args)
         for (char type : {'a', 'k'})
             for (int z = pick + 1; z <= (large ? std::min(pick + 5, kMaxPositions) : kMaxPositions); ++z)
                 for (int x = large ? pick - 4 : 2; x <= pick; ++x)
-                    for (int y = x; y <= pick; ++y)
+                    for (int y = x; y <= pick; ++y) {
+                        // A key wheel "x if y" with x > 2 is the type-a wheel "x-1 if y-1" of
+                        // one pick fewer with the key in front; assemble makes it from that one.
+                        const bool smallerPick = std::find(picks.begin(), picks.end(), pick - 1) != picks.end();
+                        if (type == 'k' && x > 2 && smallerPick)
+                            continue;
                         jobs.push_back({pick, type, z, x, y});
+                    }
     }
     // The counts of numbers players use most come first, every pick and type alike.
     std::stable_sort(jobs.begin(), jobs.end(), [](const WheelSpec &a, const WheelSpec &b) {
