@@ -311,7 +311,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         for (int attempt = 0; attempt < kAttempts && !done && !result.hitTimeCap; ++attempt) {
             double temperature = kStartTemperature;
             for (std::uint64_t move = 0; move < budget && !done; ++move) {
-                if ((move & 1023) == 0 && elapsed() > options.secondsCap) {
+                if ((move & 15) == 0 && elapsed() > options.secondsCap) {
                     result.hitTimeCap = true;
                     break;
                 }
