@@ -1,6 +1,7 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
+#include "golay.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -26,6 +27,7 @@ private slots:
     void neighboursLendTheirWheels();
     void notesTravelWithTheirWheels();
     void reportComparesWithRecords();
+    void golayWheelsAreSteinerSystems();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -255,6 +257,21 @@ void TestEngine::reportComparesWithRecords()
     QVERIFY2(report.contains(QStringLiteral("searched: 2 (2 s of one core in all, the longest 2 s; worse than their "
                                             "greedy start: 1)")),
              qPrintable(report));
+}
+
+void TestEngine::golayWheelsAreSteinerSystems()
+{
+    // Each meets every y-set exactly once, so its line count is C(z, y) / C(pick, y) and no
+    // wheel of that guarantee can have fewer lines.
+    const auto wheels = golayWheels();
+    QCOMPARE(wheels.size(), std::size_t(4));
+    for (const auto &e : wheels) {
+        QCOMPARE(e.lines.size(), binomial(e.spec.z, e.spec.y) / binomial(e.spec.pick, e.spec.y));
+        QCOMPARE(e.lines.size(), lowerBound(designOf(e.spec)));
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.spec.label().c_str());
+    }
+    QCOMPARE(wheels[0].lines.size(), std::size_t(759));
+    QCOMPARE(wheels[3].lines.size(), std::size_t(21));
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -1,0 +1,18 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "catalogue.h"
+
+#include <vector>
+
+namespace wheel {
+
+// The wheels of the binary Golay code: its 759 words of weight 8 on 24 positions meet
+// every 5 positions exactly once ("5 if 5" of pick 8 on 24 numbers, the fewest lines
+// possible). Those through position 24, less it, give "4 if 4" of pick 7 on 23 (253
+// lines); through 23 and 24, "3 if 3" of pick 6 on 22 (77); through 22, 23 and 24,
+// "2 if 2" of pick 5 on 21 (21).
+std::vector<Entry> golayWheels();
+
+} // namespace wheel
