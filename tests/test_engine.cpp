@@ -1,7 +1,7 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
-#include "golay.h"
+#include "designs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -27,7 +27,7 @@ private slots:
     void neighboursLendTheirWheels();
     void notesTravelWithTheirWheels();
     void reportComparesWithRecords();
-    void golayWheelsAreSteinerSystems();
+    void constructedWheelsAreSteinerSystems();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -259,7 +259,7 @@ void TestEngine::reportComparesWithRecords()
              qPrintable(report));
 }
 
-void TestEngine::golayWheelsAreSteinerSystems()
+void TestEngine::constructedWheelsAreSteinerSystems()
 {
     // Each meets every y-set exactly once, so its line count is C(z, y) / C(pick, y) and no
     // wheel of that guarantee can have fewer lines.
@@ -272,6 +272,13 @@ void TestEngine::golayWheelsAreSteinerSystems()
     }
     QCOMPARE(wheels[0].lines.size(), std::size_t(759));
     QCOMPARE(wheels[3].lines.size(), std::size_t(21));
+    for (int q : {3, 5}) {
+        const Entry circles = inversivePlaneWheel(q);
+        QCOMPARE(circles.lines.size(), static_cast<std::size_t>(q * (q * q + 1)));
+        QCOMPARE(circles.lines.size(), lowerBound(designOf(circles.spec)));
+        QVERIFY(verifyWheel(circles.spec, circles.lines).holds);
+    }
+    QVERIFY(inversivePlaneWheel(4).lines.empty()); // not a prime
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

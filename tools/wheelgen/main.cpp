@@ -4,7 +4,7 @@
 // wheelgen: finds, proves and packs the wheels, and builds the wheel database.
 #include "builddb.h"
 #include "catalogue.h"
-#include "golay.h"
+#include "designs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -35,7 +35,7 @@ int usage()
                  "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
                  "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
                  "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
-                 "  wheelgen construct RAW_DIR                      add the wheels built from the Golay code\n"
+                 "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
                  "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
                  "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
                  "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n";
@@ -374,7 +374,9 @@ int cmdImprove(const std::vector<std::string> &args)
 int cmdConstruct(const std::string &rawDir)
 {
     fs::create_directories(rawDir);
-    for (const Entry &e : golayWheels()) {
+    auto constructed = golayWheels();
+    constructed.push_back(inversivePlaneWheel(5));
+    for (const Entry &e : constructed) {
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
             std::cerr << "the constructed " << rawName(e.spec) << " does not hold: " << v.reason << "\n";

@@ -8,11 +8,20 @@
 
 namespace wheel {
 
+// Wheels built from known designs rather than searched.
+
 // The wheels of the binary Golay code: its 759 words of weight 8 on 24 positions meet
 // every 5 positions exactly once ("5 if 5" of pick 8 on 24 numbers, the fewest lines
 // possible). Those through position 24, less it, give "4 if 4" of pick 7 on 23 (253
 // lines); through 23 and 24, "3 if 3" of pick 6 on 22 (77); through 22, 23 and 24,
 // "2 if 2" of pick 5 on 21 (21).
 std::vector<Entry> golayWheels();
+
+// The circles of the inversive plane of order q (q a prime, 3 <= q <= 5): the q^2 + 1
+// points of the projective line over the field of q^2 elements, and as lines the images
+// of the line over the prime field under the maps x -> (ax + b) / (cx + d). Every three
+// points lie on exactly one circle: "3 if 3" of pick q + 1 on q^2 + 1 numbers with
+// q(q^2 + 1) lines (130 for pick 6 on 26 numbers).
+Entry inversivePlaneWheel(int q);
 
 } // namespace wheel
