@@ -210,13 +210,24 @@ int cmdCatalogue(const std::vector<std::string> &args)
     if (args.size() < 2)
         return usage();
     const fs::path raw = args[0];
-    fs::create_directories(raw);
     std::vector<int> picks;
-    std::stringstream ps(args[1]);
-    for (std::string p; std::getline(ps, p, ',');)
-        picks.push_back(std::stoi(p));
-    const unsigned threads = args.size() > 2 ? static_cast<unsigned>(std::stoi(args[2])) : defaultThreads();
-    const double seconds = args.size() > 3 ? std::stod(args[3]) : 30.0;
+    unsigned threads = defaultThreads();
+    double seconds = 30.0;
+    try {
+        std::stringstream ps(args[1]);
+        for (std::string p; std::getline(ps, p, ',');)
+            picks.push_back(std::stoi(p));
+        if (args.size() > 2)
+            threads = static_cast<unsigned>(std::stoi(args[2]));
+        if (args.size() > 3)
+            seconds = std::stod(args[3]);
+    } catch (...) {
+        return usage();
+    }
+    for (int pick : picks)
+        if (pick < 1 || pick >= kMaxPositions)
+            return usage();
+    fs::create_directories(raw);
     constexpr std::size_t kMaxLines = 2000;
 
     // Up to pick 8 every guarantee for up to 30 numbers; a larger pick gets the strong
