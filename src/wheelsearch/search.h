@@ -11,7 +11,7 @@ namespace wheel {
 
 struct SearchOptions {
     std::uint64_t seed = 1;
-    // Moves the annealing may spend at one line count before it gives up on it.
+    // Moves the search may spend on one attempt at a line count (three attempts a count).
     std::uint64_t movesPerLevel = 2'000'000;
     // Hard cap on the whole search; when it is hit the result is still a valid wheel,
     // but a rerun with the same seed may end elsewhere.
