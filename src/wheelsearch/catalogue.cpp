@@ -216,50 +216,44 @@ Entry fullWheel(int pick, char type, int z)
 namespace wheel {
 namespace {
 
-// Each line that holds `from` takes instead the free position below `z` used least so far.
-std::vector<Line> dropPosition(const std::vector<Line> &lines, int from, int z)
+// Gives each marked line the free position below `z` used least so far; empty when a
+// marked line has no free position left.
+std::vector<Line> addLeastUsed(std::vector<Line> lines, const std::vector<bool> &marked, int z)
 {
     int used[32] = {};
     for (Line l : lines)
         for (int p = 0; p < z; ++p)
             used[p] += (l >> p) & 1u;
-    std::vector<Line> out;
-    for (Line l : lines) {
-        if (l & (1u << from)) {
-            l &= ~(1u << from);
-            int best = -1;
-            for (int p = 0; p < z; ++p)
-                if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
-                    best = p;
-            if (best < 0)
-                return {}; // the line would fill every position
-            l |= 1u << best;
-            ++used[best];
-        }
-        out.push_back(l);
-    }
-    return out;
-}
-
-// Each line gains the free position used least so far.
-std::vector<Line> widenLines(const std::vector<Line> &lines, int z)
-{
-    int used[32] = {};
-    for (Line l : lines)
-        for (int p = 0; p < z; ++p)
-            used[p] += (l >> p) & 1u;
-    std::vector<Line> out;
-    for (Line l : lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!marked[i])
+            continue;
         int best = -1;
         for (int p = 0; p < z; ++p)
-            if (!(l & (1u << p)) && (best < 0 || used[p] < used[best]))
+            if (!(lines[i] & (1u << p)) && (best < 0 || used[p] < used[best]))
                 best = p;
         if (best < 0)
             return {};
-        out.push_back(l | (1u << best));
+        lines[i] |= 1u << best;
         ++used[best];
     }
-    return out;
+    return lines;
+}
+
+// Each line that holds `from` (at or above `z`) takes instead another position below `z`.
+std::vector<Line> dropPosition(std::vector<Line> lines, int from, int z)
+{
+    std::vector<bool> marked(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        marked[i] = (lines[i] >> from) & 1u;
+        lines[i] &= ~(1u << from);
+    }
+    return addLeastUsed(std::move(lines), marked, z);
+}
+
+// Each line gains a position.
+std::vector<Line> widenLines(const std::vector<Line> &lines, int z)
+{
+    return addLeastUsed(lines, std::vector<bool>(lines.size(), true), z);
 }
 
 std::vector<Line> distinctSorted(std::vector<Line> lines)

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -69,6 +70,16 @@ std::vector<fs::path> wheelFiles(const std::vector<std::string> &args)
     return files;
 }
 
+// Runs `work` on `threads` threads (at least one) and waits for all of them.
+template <class Work> void runOnThreads(unsigned threads, Work &work)
+{
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(1u, threads); ++t)
+        pool.emplace_back(std::ref(work));
+    for (auto &t : pool)
+        t.join();
+}
+
 // Loads and proves every wheel of the files; prints what is wrong and returns false.
 bool loadVerified(const std::vector<fs::path> &files, std::vector<Entry> &all, unsigned threads)
 {
@@ -103,11 +114,7 @@ bool loadVerified(const std::vector<fs::path> &files, std::vector<Entry> &all, u
             }
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned t = 0; t < std::max(1u, threads); ++t)
-        pool.emplace_back(work);
-    for (auto &t : pool)
-        t.join();
+    runOnThreads(threads, work);
     return ok;
 }
 
@@ -290,11 +297,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
             fs::rename(file.string() + ".part", file);
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned t = 0; t < std::max(1u, threads); ++t)
-        pool.emplace_back(work);
-    for (auto &t : pool)
-        t.join();
+    runOnThreads(threads, work);
     return 0;
 }
 
@@ -373,11 +376,7 @@ int cmdImprove(const std::vector<std::string> &args)
             std::fflush(stdout);
         }
     };
-    std::vector<std::thread> pool;
-    for (unsigned t = 0; t < std::max(1u, threads); ++t)
-        pool.emplace_back(work);
-    for (auto &t : pool)
-        t.join();
+    runOnThreads(threads, work);
     return 0;
 }
 
