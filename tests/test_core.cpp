@@ -1,108 +1,154 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The widget-free core: selection, expansion, the ticket file and the catalogue's queries.
+#include "Catalogue.h"
 #include "Database.h"
 #include "Expansion.h"
-#include "NumberGrid.h"
 #include "SelectionModel.h"
-#include "WheelEntry.h"
+#include "Settings.h"
+#include "TicketFile.h"
+#include "WheelOffer.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sqlite3.h>
 
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
     void selectionKeepsItsInvariants();
-    void selectionOrders();
+    void selectionOrdersAndTheKey();
+    void randomPickKeepsTheKey();
     void formats_data();
     void formats();
     void expansionRefusesBadLines_data();
     void expansionRefusesBadLines();
-    void ticketFileText();
+    void ticketFile();
     void wheelEntries();
     void leadingIntegers();
-    void gridFrames();
+    void catalogueAnswersFromTheDatabase();
+    void settingsRoundTrip();
 };
 
-static void checkInvariants(const SelectionModel &m, int n)
+static void checkInvariants(const SelectionModel &m)
 {
+    const int n = m.poolSize();
     QList<int> seen(n + 1, 0);
-    for (const auto &l : m.originalarray)
-        ++seen[l.getValue()];
-    for (const auto &l : m.nosortedarray)
-        ++seen[l.getValue()];
+    for (int v : m.free())
+        ++seen[v];
+    for (int v : m.chosenInOrder())
+        ++seen[v];
     for (int v = 1; v <= n; ++v)
         QVERIFY2(seen[v] == 1, qPrintable(QStringLiteral("number %1 is held %2 times").arg(v).arg(seen[v])));
-    QCOMPARE(m.sortedarray.size(), m.nosortedarray.size());
-    QList<int> chosen;
-    for (const auto &l : m.nosortedarray)
-        chosen << l.getValue();
+    QList<int> chosen = m.chosenInOrder();
     std::sort(chosen.begin(), chosen.end());
-    for (qsizetype i = 0; i < chosen.size(); ++i)
-        QCOMPARE(m.sortedarray[i].getValue(), chosen[i]);
+    QCOMPARE(m.chosenAscending(), chosen);
 }
 
 void TestCore::selectionKeepsItsInvariants()
 {
-    // Long runs of taps, take-backs, clears and lottery changes, as the controller makes them.
+    // Long runs of taps, take-backs, random picks, clears and lottery changes.
     QRandomGenerator rng(1234);
     SelectionModel m;
-    int n = 49;
+    m.reset(49);
     int key = 0;
-    m.createMutable(n);
     for (int step = 0; step < 20000; ++step) {
         const int what = static_cast<int>(rng.bounded(100));
-        if (what < 70) { // tap
+        const int n = m.poolSize();
+        if (what < 65) {
             const int v = 1 + static_cast<int>(rng.bounded(n));
-            if (m.isEmpty()) {
+            const bool wasEmpty = m.isEmpty();
+            const auto result = m.tap(v);
+            if (wasEmpty)
                 key = v;
-                m.addNumber(v);
-            } else if (m.isInSelectedNumbers(v)) {
-                if (v != key || m.count() == 1)
-                    m.removeNumber(v);
-            } else {
-                m.addNumber(v);
-            }
-        } else if (what < 90) { // Backspace
-            if (!m.isEmpty())
-                m.removeNumber(m.nosortedarray.constLast().getValue());
-        } else if (what < 97) { // Clear
-            m.createMutable(n);
-        } else { // another lottery
-            n = 5 + static_cast<int>(rng.bounded(86));
-            m.createMutable(n);
+            QCOMPARE(result == SelectionModel::TapResult::KeyKept, v == key && m.count() > 1 && m.isChosen(v));
+        } else if (what < 80) {
+            const bool hadAny = !m.isEmpty();
+            QCOMPARE(m.takeBackLatest(), hadAny);
+        } else if (what < 90) {
+            const bool wasEmpty = m.isEmpty();
+            m.drawRandom(static_cast<int>(rng.bounded(5)), [&rng] { return rng.generate(); });
+            if (wasEmpty && !m.isEmpty())
+                key = m.chosenInOrder().first();
+        } else if (what < 97) {
+            m.reset(n);
+        } else {
+            m.reset(5 + static_cast<int>(rng.bounded(86)));
         }
-        checkInvariants(m, n);
+        checkInvariants(m);
         if (!m.isEmpty())
-            QCOMPARE(m.nosortedarray.first().getValue(), key);
+            QCOMPARE(m.key(), key);
         if (QTest::currentTestFailed())
             return;
     }
 }
 
-void TestCore::selectionOrders()
+void TestCore::selectionOrdersAndTheKey()
 {
     SelectionModel m;
-    m.createMutable(49);
+    m.reset(49);
     for (int v : {7, 3, 12})
-        m.addNumber(v);
+        QCOMPARE(m.tap(v), SelectionModel::TapResult::Chosen);
     QCOMPARE(m.selectionString(), QStringLiteral("7|3|12"));
     QCOMPARE(m.displayText(false), QStringLiteral(" 7 3 12"));
     QCOMPARE(m.displayText(true), QStringLiteral(" 3 7 12"));
-    m.removeNumber(3);
-    QCOMPARE(m.originalarray.constLast().getValue(), 3); // given back to the end of the pool
-    m.addNumber(3);
+    // The key stays while others are chosen.
+    QCOMPARE(m.tap(7), SelectionModel::TapResult::KeyKept);
+    QCOMPARE(m.key(), 7);
+    QCOMPARE(m.tap(3), SelectionModel::TapResult::Unchosen);
+    QCOMPARE(m.free().constLast(), 3); // given back to the end of the pool
+    m.tap(3);
     QCOMPARE(m.selectionString(), QStringLiteral("7|12|3"));
-    QCOMPARE(m.displayText(true), QStringLiteral(" 3 7 12"));
-    QVERIFY(!SelectionModel().isInSelectedNumbers(1));
+    // Backspace takes the latest choice, not the largest; the key goes last.
+    QVERIFY(m.takeBackLatest());
+    QVERIFY(m.takeBackLatest());
+    QCOMPARE(m.tap(7), SelectionModel::TapResult::Unchosen);
+    QVERIFY(m.isEmpty());
+    QCOMPARE(m.key(), 0);
+    QVERIFY(!m.takeBackLatest());
+    // Numbers outside the pool change nothing.
+    QCOMPARE(m.tap(0), SelectionModel::TapResult::Unchosen);
+    QCOMPARE(m.tap(50), SelectionModel::TapResult::Unchosen);
+    QVERIFY(m.isEmpty());
+}
+
+void TestCore::randomPickKeepsTheKey()
+{
+    SelectionModel m;
+    m.reset(49);
+    m.tap(17);
+    m.tap(4);
+    quint32 state = 1;
+    const auto lcg = [&state] { return state = state * 1664525u + 1013904223u; };
+    QCOMPARE(m.drawRandom(6, lcg), 6);
+    // A random pick adds to an existing selection; it never makes another number the key.
+    QCOMPARE(m.key(), 17);
+    QCOMPARE(m.chosenInOrder().mid(0, 2), (QList<int>{17, 4}));
+    // Asking for more than is free draws the pool dry and stops.
+    QCOMPARE(m.drawRandom(500, lcg), 41);
+    QVERIFY(m.free().isEmpty());
+    QCOMPARE(m.drawRandom(3, lcg), 0);
+    // Over many draws every number turns up, none twice in one draw.
+    QSet<int> seen;
+    for (int round = 0; round < 60; ++round) {
+        m.reset(49);
+        m.drawRandom(6, lcg);
+        QCOMPARE(QSet<int>(m.chosenInOrder().begin(), m.chosenInOrder().end()).size(), 6);
+        seen.unite(QSet<int>(m.chosenInOrder().begin(), m.chosenInOrder().end()));
+    }
+    QCOMPARE(seen.size(), 49);
 }
 
 void TestCore::formats_data()
 {
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("ticket");
-    const char *const expected[8] = {"5 17 3 41 9 30",   "5-17-3-41-9-30",   "5,17,3,41,9,30",   "5, 17, 3, 41, 9, 30",
-                                     "05 17 03 41 09 30", "05-17-03-41-09-30", "05,17,03,41,09,30", "05, 17, 03, 41, 09, 30"};
+    const char *const expected[8] = {"5 17 3 41 9 30",      "5-17-3-41-9-30",        "5,17,3,41,9,30",
+                                     "5, 17, 3, 41, 9, 30", "05 17 03 41 09 30",     "05-17-03-41-09-30",
+                                     "05,17,03,41,09,30",   "05, 17, 03, 41, 09, 30"};
     for (int f = 0; f < 8; ++f)
         QTest::addRow("format %d", f) << f << QString::fromLatin1(expected[f]);
 }
@@ -136,26 +182,42 @@ void TestCore::expansionRefusesBadLines()
     // Positions 01 and 10, and numbers of three digits, are read whole and never padded.
     const auto ok = expandTickets(QStringLiteral("101|2|3|4|5|6|7|8|9|100"), {QStringLiteral("01-10-02")}, 4);
     QCOMPARE(ok.tickets, QStringList{QStringLiteral("101 100 02")});
-    QCOMPARE(getINT(QStringLiteral("07")), 7);
-    QCOMPARE(getINT(QStringLiteral("10")), 10);
+    QCOMPARE(readPosition(QStringLiteral("07")), 7);
+    QCOMPARE(readPosition(QStringLiteral("10")), 10);
 }
 
-void TestCore::ticketFileText()
+void TestCore::ticketFile()
 {
-    const QString text = ticketText(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"), 0,
-                                    {QStringLiteral("1 2 3"), QStringLiteral("4 5 6"), QStringLiteral("7 8 9")});
+    const QString text = ticketFileText(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"), 0,
+                                        {QStringLiteral("1 2 3"), QStringLiteral("4 5 6"), QStringLiteral("7 8 9")});
     QCOMPARE(text, QStringLiteral("Country:Canada\r\nLottery:Lotto 6/49\r\nKey:0\r\n\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n"));
-    QCOMPARE(ticketText(QStringLiteral("A"), QStringLiteral("B"), 7, {}),
+    QCOMPARE(ticketFileText(QStringLiteral("A"), QStringLiteral("B"), 7, {}),
              QStringLiteral("Country:A\r\nLottery:B\r\nKey:7\r\n\r\n"));
+    // UTF-16 in this machine's order, the byte-order mark first.
+    const QByteArray bytes = ticketFileBytes(QStringLiteral("Ç1"));
+    QCOMPARE(bytes.size(), 6);
+    QCOMPARE(*reinterpret_cast<const char16_t *>(bytes.constData()), char16_t(0xFEFF));
+    QCOMPARE(*reinterpret_cast<const char16_t *>(bytes.constData() + 2), char16_t(0xC7));
+    // A file is replaced whole; a folder that is not there is told, and nothing is made.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lottery.txt"));
+    QVERIFY(writeWholeFile(path, QByteArray(100000, 'o')).isEmpty());
+    QVERIFY(writeWholeFile(path, bytes).isEmpty());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), bytes);
+    const QString bad = dir.filePath(QStringLiteral("no/such/folder/lottery.txt"));
+    QVERIFY(!writeWholeFile(bad, bytes).isEmpty());
+    QVERIFY(!QFile::exists(bad));
 }
 
 void TestCore::wheelEntries()
 {
-    const QString entry = wheelEntry(QStringLiteral("3 if 4"), QStringLiteral("12"));
+    const QString entry = wheelListEntry(QStringLiteral("3 if 4"), QStringLiteral("12"));
     QCOMPARE(entry, QStringLiteral("3 if 4       Tickets:12"));
-    QCOMPARE(xyOptionOf(entry), std::optional<QString>(QStringLiteral("3 if 4")));
-    QCOMPARE(xyOptionOf(QString()), std::nullopt);
-    QCOMPARE(xyOptionOf(QStringLiteral("3 Tickets:")), std::nullopt);
+    QCOMPARE(guaranteeOfEntry(entry), std::optional<QString>(QStringLiteral("3 if 4")));
+    QCOMPARE(guaranteeOfEntry(QString()), std::nullopt);
+    QCOMPARE(guaranteeOfEntry(QStringLiteral("3 Tickets:")), std::nullopt);
 }
 
 void TestCore::leadingIntegers()
@@ -166,16 +228,58 @@ void TestCore::leadingIntegers()
     QCOMPARE(leadingInt(QStringLiteral("99999999999")), INT_MAX);
 }
 
-void TestCore::gridFrames()
+void TestCore::catalogueAnswersFromTheDatabase()
 {
-    // Row 0 at the top, nine to a row; number 10 starts row 1 at the left.
-    QCOMPARE(numberButtonFrame(1), QRect(40, 39, 45, 35));
-    QCOMPARE(numberButtonFrame(9).x(), 40 + 73 * 8);
-    QCOMPARE(numberButtonFrame(10), QRect(40, 79, 45, 35));
-    // Every number of a 99 pool lies inside the grid view made for it.
-    const QRect view(QPoint(0, 0), numberGridSize(99));
-    for (int n = 1; n <= 99; ++n)
-        QVERIFY(view.contains(numberButtonFrame(n)));
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("wheels.sqlite3")).toUtf8();
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(path.constData(), &db), SQLITE_OK);
+    const char *sql =
+        "CREATE TABLE lottery(country TEXT, lotteryname TEXT, ifrom INTEGER, imatch INTEGER);"
+        "CREATE TABLE wheelsurvey(pick INTEGER, wheeltype TEXT, xyoption TEXT, zoption INTEGER, ticket TEXT);"
+        "CREATE TABLE wheels(pick INTEGER, wheeltype TEXT, xyoption TEXT, zoption INTEGER, digitalstring TEXT);"
+        "INSERT INTO lottery VALUES('Canada','Lotto 6/49',49,6),('Canada','O''Brien''s 6',40,6),"
+        "('Ireland','Lotto',47,6);"
+        "INSERT INTO wheelsurvey VALUES(6,'a','3 if 4',7,'2'),(6,'k','3 if 3',7,'1'),(6,'a','2 if 2',7,'1');"
+        "INSERT INTO wheels VALUES(6,'a','3 if 4',7,'01-02-03-04-05-06'),(6,'k','3 if 3',7,'01-02-03-04-05-07'),"
+        "(6,'a','3 if 4',7,'01-02-03-04-05-07'),(6,'a','3 if 4',8,'01-02-03-04-05-08');";
+    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    Database database;
+    QVERIFY(database.open(QString::fromUtf8(path)));
+    const Catalogue catalogue(database);
+    // Rows in the order they are stored; a name with quotes is just a name.
+    QCOMPARE(catalogue.lotteryNames(QStringLiteral("Canada")),
+             (QStringList{QStringLiteral("Lotto 6/49"), QStringLiteral("O'Brien's 6")}));
+    QVERIFY(catalogue.lotteryNames(QStringLiteral("Can'ada")).isEmpty());
+    const auto shape = catalogue.shape(QStringLiteral("Canada"), QStringLiteral("O'Brien's 6"));
+    QVERIFY(shape && shape->pool == 40 && shape->pick == 6);
+    QVERIFY(!catalogue.shape(QStringLiteral("Ireland"), QStringLiteral("Lotto 6/49")));
+    // Each type has its own wheels, and only those for the count of numbers.
+    QCOMPARE(catalogue.wheelEntries(6, WheelType::TypeA, 7),
+             (QStringList{QStringLiteral("3 if 4       Tickets:2"), QStringLiteral("2 if 2       Tickets:1")}));
+    QCOMPARE(catalogue.wheelEntries(6, WheelType::Key, 7), QStringList{QStringLiteral("3 if 3       Tickets:1")});
+    QCOMPARE(catalogue.wheelLines(6, WheelType::TypeA, QStringLiteral("3 if 4"), 7),
+             (QStringList{QStringLiteral("01-02-03-04-05-06"), QStringLiteral("01-02-03-04-05-07")}));
+    QVERIFY(catalogue.wheelLines(6, WheelType::Key, QStringLiteral("3 if 4"), 7).isEmpty());
+}
+
+void TestCore::settingsRoundTrip()
+{
+    QTemporaryDir dir;
+    Settings::useFile(dir.filePath(QStringLiteral("settings.ini")));
+    Settings s;
+    QVERIFY(s.country().isNull() && s.lottery().isNull());
+    s.remember(QStringLiteral("Canada"), QStringLiteral("Lotto Max"));
+    QCOMPARE(s.country(), QStringLiteral("Canada"));
+    QCOMPARE(s.lottery(), QStringLiteral("Lotto Max"));
+    // The keys keep the spelling earlier versions stored.
+    QSettings raw(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QCOMPARE(raw.value(QStringLiteral("LotteryName")).toString(), QStringLiteral("Lotto Max"));
+    s.remember(QStringLiteral("Canada"), QString());
+    QVERIFY(s.lottery().isNull());
+    Settings::useFile(QString());
 }
 
 QTEST_GUILESS_MAIN(TestCore)

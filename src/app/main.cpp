@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppController.h"
+#include "Application.h"
+#include "MainWindow.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
@@ -11,8 +11,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Wheelwright"));
     QApplication::setOrganizationName(QStringLiteral("Wheelwright"));
     QApplication::setQuitOnLastWindowClosed(false);
-    AppController controller;
-    controller.applicationDidFinishLaunching();
-    controller.window()->show();
+    Application wheelwright;
+    wheelwright.start();
+    wheelwright.mainWindow()->show();
     return QApplication::exec();
 }

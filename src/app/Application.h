@@ -1,0 +1,92 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The application object: it opens the wheel database, makes the main window with its four
+// pages and the small windows, and carries the player from page to page:
+//   lottery page  - a country and a lottery (remembered in the settings)
+//   number page   - the numbers, the first one the key
+//   wheel page    - a wheel for that many numbers, of either type, and a ticket format
+//   ticket page   - the tickets, saved or shown as text
+// What each step checks before it moves on is in next() and makeTickets().
+#pragma once
+
+#include "Catalogue.h"
+#include "Database.h"
+#include "Settings.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class MainWindow;
+class NumberWindow;
+class AboutWindow;
+class WheelsWindow;
+class HelpWindow;
+class TextWindow;
+class TicketSaver;
+
+class Application : public QObject {
+    Q_OBJECT
+public:
+    // `databasePath` empty: the database shipped beside the program.
+    explicit Application(const QString &databasePath = QString());
+    ~Application() override;
+
+    // Opens the database, restores the remembered lottery and shows the lottery page.
+    void start();
+    MainWindow *mainWindow() const { return window_.get(); }
+    // The small windows, made on first use (tests look at them).
+    NumberWindow *numberWindow();
+    TextWindow *textWindow();
+    AboutWindow *aboutWindow();
+    WheelsWindow *wheelsWindow();
+    HelpWindow *helpWindow();
+    // Waits for the saves still running and tells their failures.
+    void finishSaves();
+
+private:
+    // The tickets as made, with what the saved file says about them.
+    struct TicketSheet {
+        QString country;
+        QString lottery;
+        int key = 0;
+        QStringList tickets;
+    };
+
+    void connectPages();
+    // Runs one step of the player's; a query that fails is told instead of ending the run.
+    void guarded(const std::function<void()> &work);
+    void chooseCountry(const QString &country);
+    void chooseLottery(int row);
+    void next();
+    void previous();
+    void makeTickets();
+    void showWheels(WheelType type);
+    void pickAtRandom();
+    void save();
+    void showText();
+    bool confirmExit();
+    void quit();
+
+    Database database_;
+    Catalogue catalogue_{database_};
+    Settings settings_;
+    QString databasePath_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<NumberWindow> numberWindow_;
+    std::unique_ptr<TextWindow> textWindow_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<WheelsWindow> wheelsWindow_;
+    std::unique_ptr<HelpWindow> helpWindow_;
+    TicketSaver *saver_;
+
+    QString country_;          // the country shown
+    QString lottery_;          // the lottery chosen or remembered; null until there is one
+    int lotteryRow_ = -1;      // its row in the list; -1 while none is chosen
+    bool gridIsStale_ = false; // a lottery was chosen since the number grid was built
+    LotteryShape shape_;       // pool and pick of the lottery on the number page
+    TicketSheet sheet_;
+};

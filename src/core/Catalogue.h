@@ -1,0 +1,40 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+
+// Type-a wheels guarantee a match among any of the player's numbers; key wheels carry the
+// key number on every ticket. The database tells them apart by 'a' and 'k'.
+enum class WheelType { TypeA, Key };
+
+// What the number page needs of a lottery: the pool to choose from and the numbers a
+// ticket holds.
+struct LotteryShape {
+    int pool = 0;
+    int pick = 0;
+};
+
+// The questions the program asks of the wheel database. Every value is bound, so a name
+// holding a quote is just a name; rows come in the order they are stored, which is the
+// order the player sees. A failed query throws QueryError.
+class Catalogue {
+public:
+    explicit Catalogue(const Database &database) : database_(database) {}
+
+    QStringList lotteryNames(const QString &country) const;
+    // The lottery's pool and pick; nothing when the lottery is not listed.
+    std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
+    // The wheel list for `numbers` chosen numbers, as wheelListEntry() texts.
+    QStringList wheelEntries(int pick, WheelType type, int numbers) const;
+    // The lines of one wheel, "01-02-05-...".
+    QStringList wheelLines(int pick, WheelType type, const QString &guarantee, int numbers) const;
+
+private:
+    const Database &database_;
+};

@@ -1,0 +1,106 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Database.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+
+#include <climits>
+#include <memory>
+
+namespace {
+QString prepareFailure(const char *why)
+{
+    return QStringLiteral("Error: failed to prepare statement with message '%1'.").arg(QString::fromUtf8(why));
+}
+} // namespace
+
+QueryError::QueryError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::open(const QString &path, QString *problem)
+{
+    close();
+    auto fail = [&](const QString &why) {
+        if (problem)
+            *problem = why;
+        close();
+        return false;
+    };
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return fail(QStringLiteral("The wheel database %1 is missing.")
+                        .arg(path.isEmpty() ? QStringLiteral("data.sqlite3") : path));
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    db_ = db;
+    if (rc != SQLITE_OK)
+        return fail(QStringLiteral("The wheel database %1 cannot be opened.").arg(path));
+    // A file that is not SQLite only shows itself on the first read.
+    sqlite3_stmt *probe = nullptr;
+    if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr) != SQLITE_OK ||
+        sqlite3_step(probe) != SQLITE_ROW) {
+        sqlite3_finalize(probe);
+        return fail(QStringLiteral("The wheel database %1 cannot be read: %2")
+                        .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
+    }
+    sqlite3_finalize(probe);
+    return true;
+}
+
+void Database::close()
+{
+    if (db_)
+        sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+std::vector<QStringList> Database::select(const char *sql, const QStringList &values) const
+{
+    if (!db_)
+        throw QueryError(prepareFailure("no wheel database is open"));
+    sqlite3_stmt *raw = nullptr;
+    if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK || !raw) {
+        sqlite3_finalize(raw);
+        throw QueryError(prepareFailure(sqlite3_errmsg(db_)));
+    }
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> stmt(raw, sqlite3_finalize);
+    for (int i = 0; i < values.size(); ++i) {
+        const QByteArray v = values[i].toUtf8();
+        sqlite3_bind_text(raw, i + 1, v.constData(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+    }
+    std::vector<QStringList> rows;
+    const int columns = sqlite3_column_count(raw);
+    while (sqlite3_step(raw) == SQLITE_ROW) {
+        QStringList row;
+        for (int c = 0; c < columns; ++c) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(raw, c));
+            row << (text ? QString::fromUtf8(text) : QString());
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int leadingInt(const QString &text)
+{
+    int i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > INT_MAX)
+            return negative ? INT_MIN : INT_MAX;
+    }
+    return static_cast<int>(negative ? -value : value);
+}

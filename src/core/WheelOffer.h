@@ -1,0 +1,15 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// How a wheel is offered in the wheel list: the guarantee "3 if 4", seven blanks,
+// "Tickets:" and its ticket count.
+QString wheelListEntry(const QString &guarantee, const QString &tickets);
+
+// The guarantee in front of "Tickets:" less the seven blanks; nothing when the text holds
+// no "Tickets:" or too little in front of it.
+std::optional<QString> guaranteeOfEntry(const QString &entry);

@@ -1,0 +1,74 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LotteryPage.h"
+
+#include "ListTableModel.h"
+#include "ui_LotteryPage.h"
+
+#include <QItemSelectionModel>
+
+LotteryPage::LotteryPage(QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()),
+      model_(new ListTableModel(QStringLiteral("Lottery"), this))
+{
+    ui_->setupUi(this);
+    showListIn(ui_->lotteryTable, model_);
+    ui_->countryBox->setEditable(false);
+
+    connect(ui_->countryBox, &QComboBox::activated, this, [this] {
+        ui_->countryBox->clearFocus();
+        emit countryChosen(ui_->countryBox->currentText());
+    });
+    // A row chosen by the player, by mouse or keys; rows the program selects do not count.
+    connect(ui_->lotteryTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!programSelects_ && current.isValid())
+                    emit lotteryChosen(current.row());
+            });
+    connect(ui_->lotteryTable, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            emit lotteryChosen(index.row());
+    });
+}
+
+LotteryPage::~LotteryPage() = default;
+
+void LotteryPage::setCountries(const QStringList &countries)
+{
+    ui_->countryBox->clear();
+    ui_->countryBox->addItems(countries);
+}
+
+QString LotteryPage::country() const
+{
+    return ui_->countryBox->currentText();
+}
+
+bool LotteryPage::showCountry(const QString &country)
+{
+    const int at = ui_->countryBox->findText(country);
+    if (at < 0)
+        return false;
+    ui_->countryBox->setCurrentIndex(at);
+    return true;
+}
+
+void LotteryPage::showLotteries(const QStringList &names)
+{
+    model_->setRows(names);
+}
+
+const QStringList &LotteryPage::lotteries() const
+{
+    return model_->rows();
+}
+
+void LotteryPage::selectLottery(int row)
+{
+    programSelects_ = true;
+    if (row < 0)
+        ui_->lotteryTable->clearSelection();
+    else
+        ui_->lotteryTable->selectRow(row);
+    programSelects_ = false;
+}

@@ -1,0 +1,86 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindow.h"
+
+#include "LotteryPage.h"
+#include "NumberPage.h"
+#include "TicketPage.h"
+#include "WheelPage.h"
+#include "ui_MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+MainWindow::MainWindow()
+    : ui_(std::make_unique<Ui::MainWindow>()), lotteryPage_(new LotteryPage), numberPage_(new NumberPage),
+      wheelPage_(new WheelPage), ticketPage_(new TicketPage)
+{
+    ui_->setupUi(this);
+    for (QWidget *page : {static_cast<QWidget *>(lotteryPage_), static_cast<QWidget *>(numberPage_),
+                          static_cast<QWidget *>(wheelPage_), static_cast<QWidget *>(ticketPage_)})
+        ui_->mainTabs->addTab(page, page->windowTitle());
+    // The pages are steps: only the step buttons move between them.
+    ui_->mainTabs->setGuard([](int) { return false; });
+
+    connect(ui_->previousButton, &QAbstractButton::clicked, this, &MainWindow::previousClicked);
+    connect(ui_->nextButton, &QAbstractButton::clicked, this, &MainWindow::nextClicked);
+    connect(ui_->generateButton, &QAbstractButton::clicked, this, &MainWindow::generateClicked);
+    connect(ui_->startOverButton, &QAbstractButton::clicked, this, &MainWindow::startOverClicked);
+    connect(ui_->aboutButton, &QAbstractButton::clicked, this, &MainWindow::aboutRequested);
+    connect(ui_->aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(ui_->wheelsButton, &QAbstractButton::clicked, this, &MainWindow::wheelsRequested);
+    connect(ui_->wheelsAction, &QAction::triggered, this, &MainWindow::wheelsRequested);
+    connect(wheelPage_, &WheelPage::wheelsInfoRequested, this, &MainWindow::wheelsRequested);
+    connect(ui_->helpButton, &QAbstractButton::clicked, this, &MainWindow::helpRequested);
+    connect(ui_->helpAction, &QAction::triggered, this, &MainWindow::helpRequested);
+    connect(ui_->exitAction, &QAction::triggered, this, &MainWindow::exitRequested);
+    showStepButtons(LotteryStep);
+}
+
+MainWindow::~MainWindow() = default;
+
+MainWindow::Page MainWindow::page() const
+{
+    return static_cast<Page>(ui_->mainTabs->currentIndex());
+}
+
+void MainWindow::moveTo(Page page)
+{
+    ui_->mainTabs->moveTo(page);
+    showStepButtons(page);
+}
+
+void MainWindow::showStepButtons(Page page)
+{
+    ui_->previousButton->setVisible(page != LotteryStep);
+    ui_->nextButton->setVisible(page == LotteryStep || page == NumberStep);
+    ui_->generateButton->setVisible(page == WheelStep);
+    ui_->startOverButton->setVisible(page == TicketStep);
+    ticketPage_->setActive(page == TicketStep);
+}
+
+void MainWindow::centreOnScreen()
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = this->size().boundedTo(area.size());
+    resize(size);
+    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void MainWindow::closeConfirmed()
+{
+    closeConfirmed_ = true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!closeConfirmed_ && closeGuard_ && !closeGuard_()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,64 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class LotteryPage;
+class NumberPage;
+class WheelPage;
+class TicketPage;
+namespace Ui {
+class MainWindow;
+}
+
+// The main window: the four pages as steps of one tab view, the step buttons under them
+// and the menus. The player cannot pick a page from the tabs; the step buttons move on.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Page { LotteryStep = 0, NumberStep = 1, WheelStep = 2, TicketStep = 3 };
+
+    MainWindow();
+    ~MainWindow() override;
+
+    LotteryPage *lotteryPage() const { return lotteryPage_; }
+    NumberPage *numberPage() const { return numberPage_; }
+    WheelPage *wheelPage() const { return wheelPage_; }
+    TicketPage *ticketPage() const { return ticketPage_; }
+
+    Page page() const;
+    // Shows the page and the step buttons that belong to it.
+    void moveTo(Page page);
+    void centreOnScreen();
+    // Asked before the window closes, unless closing was already confirmed.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+    void closeConfirmed();
+
+signals:
+    void previousClicked();
+    void nextClicked();
+    void generateClicked();
+    void startOverClicked();
+    void aboutRequested();
+    void wheelsRequested();
+    void helpRequested();
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showStepButtons(Page page);
+
+    std::unique_ptr<Ui::MainWindow> ui_;
+    LotteryPage *lotteryPage_;
+    NumberPage *numberPage_;
+    WheelPage *wheelPage_;
+    TicketPage *ticketPage_;
+    std::function<bool()> closeGuard_;
+    bool closeConfirmed_ = false;
+};

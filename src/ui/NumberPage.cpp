@@ -1,0 +1,82 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NumberPage.h"
+
+#include "Panels.h"
+#include "ui_NumberPage.h"
+
+#include <QRandomGenerator>
+
+NumberPage::NumberPage(QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::NumberPage>()),
+      random_([] { return QRandomGenerator::global()->generate(); })
+{
+    ui_->setupUi(this);
+    // Lottery names are set while the page is hidden; leave them room to show whole.
+    ui_->lotteryNameLabel->setMinimumWidth(320);
+    ui_->gridCaption->setMinimumWidth(320);
+    ui_->gridScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ui_->numbersField->setReadOnly(true);
+
+    connect(ui_->numberGrid, &NumberGridView::numberClicked, this, &NumberPage::tap);
+    connect(ui_->backspaceButton, &QAbstractButton::clicked, this, &NumberPage::backspace);
+    connect(ui_->clearButton, &QAbstractButton::clicked, this, &NumberPage::askToClear);
+    connect(ui_->sortSwitch, &QAbstractButton::toggled, this, &NumberPage::showSelection);
+    connect(ui_->numberWindowButton, &QAbstractButton::clicked, this, &NumberPage::randomPickRequested);
+    showSelection();
+}
+
+NumberPage::~NumberPage() = default;
+
+void NumberPage::showLottery(const QString &name, int poolSize)
+{
+    ui_->lotteryNameLabel->setText(name);
+    ui_->gridCaption->setText(name);
+    selection_.reset(poolSize);
+    ui_->numberGrid->showPool(poolSize);
+    showSelection();
+}
+
+void NumberPage::tap(int number)
+{
+    if (selection_.tap(number) == SelectionModel::TapResult::KeyKept)
+        AlertPanel::run(QStringLiteral("Notice"),
+                        QStringLiteral("You can not remove the key except clearing all buttons and numbers "
+                                       "(Click button 'Clear')"));
+    showSelection();
+}
+
+void NumberPage::backspace()
+{
+    if (!selection_.takeBackLatest())
+        AlertPanel::run(QStringLiteral("Alert"), QStringLiteral("No number to be backspaced"));
+    showSelection();
+}
+
+void NumberPage::askToClear()
+{
+    if (!AlertPanel::confirm(QStringLiteral("Alert"), QStringLiteral("Are you sure to clear all selected numbers?")))
+        return;
+    selection_.reset(selection_.poolSize());
+    showSelection();
+}
+
+void NumberPage::drawRandom(int count)
+{
+    selection_.drawRandom(count, random_);
+    showSelection();
+}
+
+void NumberPage::showSelection()
+{
+    ui_->numberGrid->showSelection(selection_);
+    ui_->numbersField->setText(selection_.displayText(ui_->sortSwitch->isChecked()));
+    ui_->totalLabel->setText(QStringLiteral("Total Numbers:%1").arg(selection_.count()));
+    ui_->backspaceButton->setEnabled(!selection_.isEmpty());
+    ui_->clearButton->setEnabled(!selection_.isEmpty());
+    // The key field keeps the last key until another number becomes the key.
+    if (selection_.key() != 0 && selection_.key() != shownKey_) {
+        shownKey_ = selection_.key();
+        emit keyChosen(shownKey_);
+    }
+}

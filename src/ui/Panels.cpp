@@ -1,0 +1,73 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Panels.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+AlertPanel::Responder &alertResponder()
+{
+    static AlertPanel::Responder r;
+    return r;
+}
+
+SavePanel::Responder &saveResponder()
+{
+    static SavePanel::Responder r;
+    return r;
+}
+} // namespace
+
+void AlertPanel::setResponder(Responder r)
+{
+    alertResponder() = std::move(r);
+}
+
+int AlertPanel::run(const QString &title, const QString &message, const QString &defaultButton,
+                    const QString &alternateButton, const QString &otherButton)
+{
+    const AlertRequest request{title, message, defaultButton, alternateButton, otherButton};
+    if (alertResponder())
+        return alertResponder()(request);
+    QMessageBox box(QMessageBox::NoIcon, title, message);
+    box.setIcon(title == QLatin1String("Alert") ? QMessageBox::Warning : QMessageBox::Information);
+    QAbstractButton *def =
+        box.addButton(defaultButton.isEmpty() ? QStringLiteral("Ok") : defaultButton, QMessageBox::AcceptRole);
+    QAbstractButton *alt =
+        alternateButton.isEmpty() ? nullptr : box.addButton(alternateButton, QMessageBox::RejectRole);
+    QAbstractButton *other = otherButton.isEmpty() ? nullptr : box.addButton(otherButton, QMessageBox::DestructiveRole);
+    box.setDefaultButton(qobject_cast<QPushButton *>(def));
+    if (alt)
+        box.setEscapeButton(alt);
+    box.exec();
+    if (other && box.clickedButton() == other)
+        return -1;
+    return box.clickedButton() == def ? 1 : 0;
+}
+
+void SavePanel::setResponder(Responder r)
+{
+    saveResponder() = std::move(r);
+}
+
+void SavePanel::ask(QWidget *window, const QString &proposedName, const Done &done)
+{
+    if (saveResponder()) {
+        saveResponder()(done);
+        return;
+    }
+    auto *dialog = new QFileDialog(window, QStringLiteral("Save tickets"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilter(QStringLiteral("Text files (*.txt)"));
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->selectFile(proposedName + QStringLiteral(".txt"));
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
+        const QStringList files = dialog->selectedFiles();
+        done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+    });
+    dialog->open();
+}

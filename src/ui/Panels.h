@@ -1,0 +1,43 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The program's modal panels. Both can be answered by a test instead of a window, so no
+// test waits on a dialog.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+struct AlertRequest {
+    QString title; // "Alert", "Notice" or "Reminder"
+    QString message;
+    QString defaultButton;
+    QString alternateButton;
+    QString otherButton;
+};
+
+// Modal alert: 1 for the default button, 0 the alternate, -1 the other.
+class AlertPanel {
+public:
+    using Responder = std::function<int(const AlertRequest &)>;
+    static int run(const QString &title, const QString &message, const QString &defaultButton = QStringLiteral("Ok"),
+                   const QString &alternateButton = QString(), const QString &otherButton = QString());
+    // True when the player confirmed the question with the default button.
+    static bool confirm(const QString &title, const QString &message)
+    {
+        return run(title, message, QStringLiteral("Ok"), QStringLiteral("Cancel")) > 0;
+    }
+    static void setResponder(Responder responder);
+};
+
+// The window-modal save panel. `done` gets the chosen path, or an empty text when cancelled.
+class SavePanel {
+public:
+    using Done = std::function<void(const QString &path)>;
+    using Responder = std::function<void(const Done &)>;
+    static void ask(QWidget *window, const QString &proposedName, const Done &done);
+    static void setResponder(Responder responder);
+};

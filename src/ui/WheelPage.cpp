@@ -1,0 +1,63 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WheelPage.h"
+
+#include "WheelOffer.h"
+#include "ui_WheelPage.h"
+
+namespace {
+// The tabs stand in this order in the page's layout.
+constexpr int kKeyTab = 1;
+} // namespace
+
+WheelPage::WheelPage(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::WheelPage>())
+{
+    ui_->setupUi(this);
+    connect(ui_->wheelTypeTabs, &PageTabs::pageShown, this,
+            [this](int index) { emit wheelTypeChanged(index == kKeyTab ? WheelType::Key : WheelType::TypeA); });
+    connect(ui_->wheelsInfoButton, &QAbstractButton::clicked, this, &WheelPage::wheelsInfoRequested);
+}
+
+WheelPage::~WheelPage() = default;
+
+WheelType WheelPage::wheelType() const
+{
+    return ui_->wheelTypeTabs->currentIndex() == kKeyTab ? WheelType::Key : WheelType::TypeA;
+}
+
+QComboBox *WheelPage::listOf(WheelType type) const
+{
+    return type == WheelType::Key ? ui_->wheelBox1 : ui_->wheelBox0;
+}
+
+QWidget *WheelPage::noticeOf(WheelType type) const
+{
+    return type == WheelType::Key ? ui_->noWheel1 : ui_->noWheel0;
+}
+
+void WheelPage::showWheels(WheelType type, const QStringList &entries)
+{
+    QComboBox *list = listOf(type);
+    // An empty list is emptied too, so no wheel of an earlier count can be taken from it.
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+    list->setVisible(!entries.isEmpty());
+    noticeOf(type)->setVisible(entries.isEmpty());
+}
+
+std::optional<QString> WheelPage::chosenGuarantee() const
+{
+    // A list holding no "Tickets:" offers no guarantee.
+    return guaranteeOfEntry(listOf(wheelType())->currentText());
+}
+
+int WheelPage::ticketFormat() const
+{
+    return ui_->formatMatrix->format();
+}
+
+void WheelPage::showKey(int key)
+{
+    ui_->keyField->setText(QString::number(key));
+}

@@ -1,0 +1,43 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Catalogue.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QComboBox;
+namespace Ui {
+class WheelPage;
+}
+
+// The third page: type-a and key wheels on two tabs, the wheel list of each (or a notice
+// that none is stored), the key number and the ticket format.
+class WheelPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit WheelPage(QWidget *parent = nullptr);
+    ~WheelPage() override;
+
+    WheelType wheelType() const;
+    // Fills the list of that type, first wheel chosen; an empty list shows the notice.
+    void showWheels(WheelType type, const QStringList &entries);
+    // The guarantee of the wheel chosen in the shown type's list; nothing when none is.
+    std::optional<QString> chosenGuarantee() const;
+    int ticketFormat() const;
+    void showKey(int key);
+
+signals:
+    // The player turned to the other type of wheels.
+    void wheelTypeChanged(WheelType type);
+    void wheelsInfoRequested();
+
+private:
+    QComboBox *listOf(WheelType type) const;
+    QWidget *noticeOf(WheelType type) const;
+
+    std::unique_ptr<Ui::WheelPage> ui_;
+};
