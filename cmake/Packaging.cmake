@@ -122,7 +122,13 @@ if(BUILD_TESTING)
              COMMAND ${CMAKE_COMMAND} -DCHECK=metainfo
                      -DFILE=${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.metainfo.xml -P ${check})
     add_test(NAME packaging_man_pages_clean
-             COMMAND ${CMAKE_COMMAND} -DCHECK=man -DFILE=${man_pages} -P ${check})
+             COMMAND ${CMAKE_COMMAND} -DCHECK=man -DFILE=${man_pages} -DWHEELGEN=$<TARGET_FILE:wheelgen> -P ${check})
+    # Scripts call --help and --version with no display.
+    add_test(NAME packaging_help_headless
+             COMMAND ${CMAKE_COMMAND} -DCHECK=help -DWHEELWRIGHT=$<TARGET_FILE:wheelwright>
+                     -DWHEELGEN=$<TARGET_FILE:wheelgen> -DVERSION=${PROJECT_VERSION} -P ${check})
+    # Waits for the command line of both programs to answer --help and --version.
+    set_tests_properties(packaging_help_headless PROPERTIES DISABLED TRUE)
     # An installation under a fresh prefix holds every file a desktop and man look for.
     add_test(NAME packaging_install_tree
              COMMAND ${CMAKE_COMMAND} -DCHECK=install -DBUILD_DIR=${CMAKE_BINARY_DIR}
@@ -135,5 +141,7 @@ if(BUILD_TESTING)
                      -DWORK=${CMAKE_CURRENT_BINARY_DIR}/packaging-check/deb -DAPP_ID=${WHEELWRIGHT_APP_ID}
                      -P ${check})
     set_tests_properties(packaging_desktop_file_valid packaging_metainfo_valid packaging_man_pages_clean
-                         packaging_install_tree packaging_deb_builds PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:")
+                         packaging_help_headless packaging_install_tree packaging_deb_builds
+                         PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:"
+                                    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
 endif()
