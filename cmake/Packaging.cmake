@@ -83,8 +83,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Wheelwright spreads your lottery numbers over tickets with a wheel whose"
     "guarantee is proven draw by draw: if enough of the drawn numbers are among"
     "yours, at least one ticket wins what the wheel promises. It knows the"
-    "lotteries of many countries and ships thousands of type-a and key wheels"
-    "for up to 30 numbers.")
+    "lotteries of many countries and ships more than 2,500 type-a and key"
+    "wheels for up to 30 numbers.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/wheelwright/wheelwright)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
