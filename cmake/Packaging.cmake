@@ -1,0 +1,147 @@
+# Wheelwright - lottery wheeling
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What a desktop installation adds to the program and its data: the menu entry, the icon
+# in every size the hicolor theme knows, the AppStream metainfo, the man pages, and the
+# Debian package that carries all of it (cpack -G DEB).
+
+include(GNUInstallDirs)
+
+set(WHEELWRIGHT_APP_ID io.github.wheelwright.Wheelwright)
+set(WHEELWRIGHT_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
+
+install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wheelwright)
+
+# Icons. The SVG is the source; the PNGs are drawn from it at build time. Below 48 pixels
+# the digits on the balls would only blur, so those sizes come from the bolder drawing.
+install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+set(WHEELWRIGHT_ICON_SIZES 16 22 24 32 48 64 128 256 512)
+find_program(RSVG_CONVERT rsvg-convert)
+set(WHEELWRIGHT_ICON_PNGS)
+if(RSVG_CONVERT)
+    foreach(size IN LISTS WHEELWRIGHT_ICON_SIZES)
+        if(size LESS 48)
+            set(svg ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}-small.svg)
+        else()
+            set(svg ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.svg)
+        endif()
+        set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/${WHEELWRIGHT_APP_ID}.png)
+        add_custom_command(
+            OUTPUT ${png}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}
+            COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --output=${png} ${svg}
+            DEPENDS ${svg}
+            VERBATIM)
+        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+        list(APPEND WHEELWRIGHT_ICON_PNGS ${png})
+    endforeach()
+    add_custom_target(wheelwright_icons ALL DEPENDS ${WHEELWRIGHT_ICON_PNGS})
+else()
+    message(WARNING "rsvg-convert (Debian: librsvg2-bin) was not found: only the scalable icon is installed")
+endif()
+
+# Man pages, with the project's version filled in, compressed as Debian keeps them.
+find_program(GZIP gzip)
+set(WHEELWRIGHT_MAN_PAGES)
+foreach(page wheelwright wheelgen)
+    set(man ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1)
+    configure_file(${WHEELWRIGHT_PACKAGING_DIR}/man/${page}.1.in ${man} @ONLY)
+    list(APPEND WHEELWRIGHT_MAN_PAGES ${man})
+    if(GZIP)
+        add_custom_command(
+            OUTPUT ${man}.gz
+            COMMAND ${GZIP} -9 -n -f -k ${man}
+            DEPENDS ${man}
+            VERBATIM)
+        install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        list(APPEND WHEELWRIGHT_MAN_GZ ${man}.gz)
+    else()
+        install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+endforeach()
+if(GZIP)
+    add_custom_target(wheelwright_man ALL DEPENDS ${WHEELWRIGHT_MAN_GZ})
+endif()
+
+# The Debian package. dpkg-shlibdeps reads the libraries the programs really link; the
+# rest are what Qt and the window need at run time without linking them: the xcb platform
+# plugin and the font the number grid is drawn in.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME wheelwright)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Wheelwright developers")
+set(CPACK_PACKAGE_CONTACT "The Wheelwright developers <wheelwright@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "lottery wheeling tool with proven wheels")
+# Debian shows the long description as it stands: lines under 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Wheelwright spreads your lottery numbers over tickets with a wheel whose"
+    "guarantee is proven draw by draw: if enough of the drawn numbers are among"
+    "yours, at least one ticket wins what the wheel promises. It knows the"
+    "lotteries of many countries and ships more than 2,500 type-a and key"
+    "wheels for up to 30 numbers.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/wheelwright/wheelwright)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(WHEELWRIGHT_RUNTIME_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+find_program(FILE_EXECUTABLE file)
+if(DPKG_SHLIBDEPS AND FILE_EXECUTABLE)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS ${WHEELWRIGHT_RUNTIME_DEPENDS})
+else()
+    # Debian 12's names, for a build without dpkg-dev.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6concurrent6 (>= 6.4), \
+libsqlite3-0 (>= 3.7), libstdc++6 (>= 12), libc6 (>= 2.34), ${WHEELWRIGHT_RUNTIME_DEPENDS}")
+endif()
+include(CPack)
+
+if(BUILD_TESTING)
+    # The files a desktop reads are checked by the validators the desktops themselves use;
+    # each check is skipped where its tool is not installed.
+    set(check ${CMAKE_CURRENT_SOURCE_DIR}/tests/packaging.cmake)
+    set(icon_sizes)
+    if(RSVG_CONVERT)
+        string(JOIN , icon_sizes ${WHEELWRIGHT_ICON_SIZES})
+    endif()
+    string(JOIN , man_pages ${WHEELWRIGHT_MAN_PAGES})
+    add_test(NAME packaging_desktop_file_valid
+             COMMAND ${CMAKE_COMMAND} -DCHECK=desktop
+                     -DFILE=${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.desktop -P ${check})
+    add_test(NAME packaging_metainfo_valid
+             COMMAND ${CMAKE_COMMAND} -DCHECK=metainfo
+                     -DFILE=${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.metainfo.xml -P ${check})
+    add_test(NAME packaging_man_pages_clean
+             COMMAND ${CMAKE_COMMAND} -DCHECK=man -DFILE=${man_pages} -DWHEELGEN=$<TARGET_FILE:wheelgen> -P ${check})
+    # Scripts call --help and --version with no display.
+    add_test(NAME packaging_help_headless
+             COMMAND ${CMAKE_COMMAND} -DCHECK=help -DWHEELWRIGHT=$<TARGET_FILE:wheelwright>
+                     -DWHEELGEN=$<TARGET_FILE:wheelgen> -DVERSION=${PROJECT_VERSION} -P ${check})
+    # Waits for the command line of both programs to answer --help and --version.
+    set_tests_properties(packaging_help_headless PROPERTIES DISABLED TRUE)
+    # An installation under a fresh prefix holds every file a desktop and man look for.
+    add_test(NAME packaging_install_tree
+             COMMAND ${CMAKE_COMMAND} -DCHECK=install -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                     -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/packaging-check/install
+                     -DAPP_ID=${WHEELWRIGHT_APP_ID} -DICON_SIZES=${icon_sizes}
+                     -DMAN_SUFFIX=$<$<BOOL:${GZIP}>:.gz> -P ${check})
+    # The Debian package builds and carries the same files under /usr with its dependencies.
+    add_test(NAME packaging_deb_builds
+             COMMAND ${CMAKE_COMMAND} -DCHECK=deb -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
+                     -DWORK=${CMAKE_CURRENT_BINARY_DIR}/packaging-check/deb -DAPP_ID=${WHEELWRIGHT_APP_ID}
+                     -P ${check})
+    set_tests_properties(packaging_desktop_file_valid packaging_metainfo_valid packaging_man_pages_clean
+                         packaging_help_headless packaging_install_tree packaging_deb_builds
+                         PROPERTIES SKIP_REGULAR_EXPRESSION "SKIPPED:"
+                                    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
+endif()
