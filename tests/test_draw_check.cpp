@@ -165,6 +165,12 @@ void TestDrawCheck::damagedFiles_data()
     broken[2 + 2 * (header().size() + 7)] = '\x00';
     broken[2 + 2 * (header().size() + 7) + 1] = '\xD8'; // a high surrogate with no low one after it
     QTest::newRow("broken surrogate pair") << broken << 6 << QStringLiteral("not valid UTF-16");
+    QByteArray lowAlone = utf16(header() + QStringLiteral("1 2 3\r\n"));
+    lowAlone[2 + 2 * header().size()] = '\x00';
+    lowAlone[2 + 2 * header().size() + 1] = '\xDC'; // a low surrogate with no high one before it
+    QTest::newRow("lone low surrogate") << lowAlone << 5 << QStringLiteral("not valid UTF-16");
+    QTest::newRow("a carriage return inside a line")
+        << withTickets("1 2 3\r\n4 5\r6\r\n") << 6 << QStringLiteral("\"5?6\" is not a number");
     QTest::newRow("no country line") << utf16(QStringLiteral("Lottery:L\r\nKey:0\r\n\r\n1 2\r\n")) << 1
                                      << QStringLiteral("\"Country:\"");
     QTest::newRow("no lottery line") << utf16(QStringLiteral("Country:C\r\nKey:0\r\n\r\n1 2\r\n")) << 2
@@ -206,6 +212,7 @@ void TestDrawCheck::damagedFiles()
     const TicketFileRead r = readTicketFile(bytes);
     QVERIFY(!r.ok());
     QVERIFY2(r.error.message.contains(words), qPrintable(r.error.message));
+    QVERIFY(std::all_of(r.error.message.begin(), r.error.message.end(), [](QChar c) { return c.isPrint(); }));
     QCOMPARE(r.error.line, line);
     QCOMPARE(r.error.describe(QStringLiteral("t.txt")), QStringLiteral("t.txt:%1: %2").arg(line).arg(r.error.message));
 }
@@ -444,6 +451,8 @@ void TestDrawCheck::commandLine_data()
                                    << QStringLiteral("name the ticket file");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--drew"), QStringLiteral("1"), fileArg} << file << 2
                                     << QStringLiteral("drew");
+    QTest::newRow("draw without quotes") << QStringList{draw, QStringLiteral("1"), QStringLiteral("2"), fileArg} << file
+                                         << 2 << QStringLiteral("go in quotes");
     QTest::newRow("draw with a letter") << QStringList{draw, QStringLiteral("1 2 x"), fileArg} << file << 2
                                         << QStringLiteral("\"x\"");
     QTest::newRow("draw with a repeat") << QStringList{draw, QStringLiteral("1 2 2"), fileArg} << file << 2

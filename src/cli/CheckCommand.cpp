@@ -71,7 +71,9 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     if (files.size() != 1)
         return fail(err, CheckBadCommand,
                     files.isEmpty() ? QStringLiteral("name the ticket file to check (see --help)")
-                                    : QStringLiteral("name one ticket file, not %1").arg(files.size()));
+                                    : QStringLiteral("name one ticket file, not %1 (numbers after --draw go in "
+                                                     "quotes: --draw \"5 17 3 41 9 12\")")
+                                          .arg(files.size()));
 
     const DrawnNumbers mainTyped = parseDrawnNumbers(parser.value(drawOption));
     if (!mainTyped.error.isEmpty())

@@ -16,7 +16,11 @@ const QString plusSeparator = QStringLiteral(" + ");
 QString quoted(const QString &text)
 {
     constexpr qsizetype most = 40;
-    const QString shown = text.size() > most ? text.left(most) + QStringLiteral("...") : text;
+    QString shown = text.size() > most ? text.left(most) + QStringLiteral("...") : text;
+    // Control characters would break the one-line message apart or garble a terminal.
+    for (QChar &c : shown)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
@@ -95,18 +99,17 @@ DecodedLines decodeLines(const QByteArray &bytes)
 
     // The mark is dropped here; one found later is text and fails where it stands.
     QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-    const bool cut = bytes.size() % 2 != 0;
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
     // The decoder passes lone surrogates through; a pair broken by damage is caught here.
-    bool invalid = decoder.hasError();
-    for (qsizetype i = 0; i < text.size() && !invalid; ++i) {
+    qsizetype broken = -1;
+    for (qsizetype i = 0; i < text.size() && broken < 0; ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
-            invalid = true;
+            broken = i;
         else if (c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()))
-            invalid = true;
-        if (invalid)
-            text[i] = QChar::ReplacementCharacter;
+            broken = i;
+        else if (c.isHighSurrogate())
+            ++i;
     }
 
     // CR LF is what the program writes; a bare LF (an editor's save) is accepted as well.
@@ -114,21 +117,15 @@ DecodedLines decodeLines(const QByteArray &bytes)
     for (QString &l : out.lines)
         if (l.endsWith(QLatin1Char('\r')))
             l.chop(1);
-    if (cut) {
+    if (bytes.size() % 2 != 0) {
         // A file cut short ends in half a character, on whatever line was being written.
         int last = int(out.lines.size());
         if (last > 1 && out.lines.last().isEmpty())
             --last;
         out.error = {last, QStringLiteral("the file is cut off in the middle of a character")};
-    } else if (invalid) {
-        // The decoder leaves U+FFFD where a broken surrogate pair was; its line is the one to name.
-        for (qsizetype i = 0; i < out.lines.size(); ++i)
-            if (out.lines[i].contains(QChar::ReplacementCharacter)) {
-                out.error = {int(i + 1), QStringLiteral("this line is not valid UTF-16 text")};
-                break;
-            }
-        if (out.error.isEmpty())
-            out.error = {1, QStringLiteral("the file is not valid UTF-16 text")};
+    } else if (broken >= 0) {
+        const int line = int(QStringView(text).first(broken).count(QLatin1Char('\n'))) + 1;
+        out.error = {line, QStringLiteral("this line is not valid UTF-16 text")};
     }
     return out;
 }
