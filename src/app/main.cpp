@@ -1,17 +1,34 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
+#include "CommandLine.h"
 #include "MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    WindowOptions options;
+    if (needsNoDisplay(arguments)) {
+        QCoreApplication app(argc, argv);
+        return *answerCommandLine(arguments, out, err, options);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wheelwright"));
     QApplication::setOrganizationName(QStringLiteral("Wheelwright"));
+    QApplication::setApplicationVersion(QStringLiteral(WHEELWRIGHT_VERSION));
+    // The desktop groups the windows under the menu entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.wheelwright.Wheelwright"));
     QApplication::setQuitOnLastWindowClosed(false);
-    Application wheelwright;
+    arguments = QApplication::arguments().mid(1); // the toolkit's own options taken out
+    if (const auto status = answerCommandLine(arguments, out, err, options))
+        return *status;
+    Application wheelwright(options.databasePath);
     wheelwright.start();
     wheelwright.mainWindow()->show();
     return QApplication::exec();

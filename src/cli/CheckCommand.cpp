@@ -1,0 +1,166 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CheckCommand.h"
+
+#include "TicketFileReader.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Without the lottery's prize table this many matches is what a player would want to see.
+constexpr int matchesShownWithoutPrize = 2;
+
+QString numbersText(QList<int> numbers)
+{
+    std::sort(numbers.begin(), numbers.end());
+    QStringList parts;
+    for (const int n : numbers)
+        parts << QString::number(n);
+    return parts.join(QLatin1Char(' '));
+}
+
+int fail(QTextStream &err, int status, const QString &message)
+{
+    err << QStringLiteral("wheelwright check: ") << message << Qt::endl;
+    return status;
+}
+
+} // namespace
+
+QString checkCommandUsage()
+{
+    return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] FILE\n"
+                          "Checks the tickets of a saved ticket file against a draw.\n"
+                          "\n"
+                          "  --draw NUMBERS   the main numbers drawn, separated by spaces, commas or dashes\n"
+                          "  --bonus NUMBERS  the bonus numbers drawn: from the separate bonus pool when the\n"
+                          "                   lottery has one, else its supplementary numbers or bonus ball\n"
+                          "  -h, --help       show this text\n"
+                          "\n"
+                          "Prints the tickets that reach the lottery's lowest prize when it is known (else every\n"
+                          "ticket with at least 2 matches), best first, with their matches, and how many tickets\n"
+                          "have each count of matches. A lowest prize that needs a bonus match is judged only\n"
+                          "when --bonus is given. A lottery the program does not know is checked with what the\n"
+                          "file gives: drawn numbers from 1 to 99, in any count.\n"
+                          "\n"
+                          "Exit status: 0 when the file was checked, 1 when it cannot be read or is not a ticket\n"
+                          "file of its lottery, 2 when the command line or the drawn numbers are wrong.\n");
+}
+
+int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream &err, const CheckContext &ctx)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption drawOption(QStringLiteral("draw"), QString(), QStringLiteral("numbers"));
+    const QCommandLineOption bonusOption(QStringLiteral("bonus"), QString(), QStringLiteral("numbers"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({drawOption, bonusOption, helpOption});
+    if (!parser.parse(QStringList{QStringLiteral("check")} + arguments))
+        return fail(err, CheckBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright check --help)"));
+    if (parser.isSet(helpOption)) {
+        out << checkCommandUsage();
+        out.flush();
+        return CheckOk;
+    }
+    if (!parser.isSet(drawOption))
+        return fail(err, CheckBadCommand, QStringLiteral("give the drawn numbers with --draw (see --help)"));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return fail(err, CheckBadCommand,
+                    files.isEmpty() ? QStringLiteral("name the ticket file to check (see --help)")
+                                    : QStringLiteral("name one ticket file, not %1 (numbers after --draw go in "
+                                                     "quotes: --draw \"5 17 3 41 9 12\")")
+                                          .arg(files.size()));
+
+    const DrawnNumbers mainTyped = parseDrawnNumbers(parser.value(drawOption));
+    if (!mainTyped.error.isEmpty())
+        return fail(err, CheckBadCommand, QStringLiteral("--draw: ") + mainTyped.error);
+    const DrawnNumbers bonusTyped = parseDrawnNumbers(parser.value(bonusOption));
+    if (!bonusTyped.error.isEmpty())
+        return fail(err, CheckBadCommand, QStringLiteral("--bonus: ") + bonusTyped.error);
+    if (parser.isSet(bonusOption) && bonusTyped.numbers.isEmpty())
+        return fail(err, CheckBadCommand, QStringLiteral("--bonus: no bonus numbers were given"));
+
+    const QString path = files.first();
+    const TicketFileRead read = loadTicketFile(path);
+    if (!read.ok())
+        return fail(err, CheckBadFile, read.error.describe(path));
+    const TicketFileContents &file = read.contents;
+
+    const std::optional<LotteryFacts> facts =
+        ctx.lotteryFacts ? ctx.lotteryFacts(file.country, file.lottery) : std::nullopt;
+    const bool ticketsCarryBonus = std::any_of(file.tickets.begin(), file.tickets.end(),
+                                               [](const TicketNumbers &t) { return !t.bonus.isEmpty(); });
+    DrawRules rules;
+    if (facts) {
+        const TicketFileError fit = checkTicketRanges(file, facts->pool, facts->bonusPool);
+        if (!fit.isEmpty())
+            return fail(err, CheckBadFile, fit.describe(path));
+        rules = drawRulesFor(*facts);
+    } else {
+        rules = drawRulesWithoutFacts(ticketsCarryBonus);
+    }
+
+    const Draw draw{mainTyped.numbers, bonusTyped.numbers};
+    const QString drawFault = validateDraw(draw, rules);
+    if (!drawFault.isEmpty())
+        return fail(err, CheckBadCommand, drawFault);
+
+    const std::optional<PrizeTier> lowest = facts ? facts->lowestPrize : std::nullopt;
+    const DrawCheck check = checkDraw(file.tickets, draw, rules, lowest);
+
+    QStringList named;
+    for (const QString &part : {file.country, file.lottery})
+        if (!part.isEmpty())
+            named << part;
+    const QString lotteryName = named.join(QStringLiteral(", "));
+    out << (lotteryName.isEmpty() ? QString() : lotteryName + QStringLiteral(": "))
+        << (file.tickets.size() == 1 ? QStringLiteral("1 ticket")
+                                     : QStringLiteral("%1 tickets").arg(file.tickets.size()))
+        << QStringLiteral(" in ") << path << '\n';
+    if (!facts)
+        out << QStringLiteral("The lottery's facts are not known here: matches are counted from the file alone.\n");
+    out << QStringLiteral("Draw: ") << numbersText(draw.main);
+    if (!draw.bonus.isEmpty())
+        out << QStringLiteral(", bonus ") << numbersText(draw.bonus);
+    out << '\n';
+
+    // Best first: the most main matches, then the most bonus matches, then the file's order.
+    QList<qsizetype> order(file.tickets.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const TicketCheck &x = check.tickets[a];
+        const TicketCheck &y = check.tickets[b];
+        if (x.mainMatches.size() != y.mainMatches.size())
+            return x.mainMatches.size() > y.mainMatches.size();
+        return x.bonusMatches.size() > y.bonusMatches.size();
+    });
+    const auto shown = [&](const TicketCheck &c) {
+        return check.prize ? c.reachesPrize : c.mainMatches.size() >= matchesShownWithoutPrize;
+    };
+    out << (check.prize ? QStringLiteral("Tickets reaching the lowest prize:\n")
+                        : QStringLiteral("Tickets with at least %1 matches:\n").arg(matchesShownWithoutPrize));
+    int listed = 0;
+    for (const qsizetype i : order) {
+        if (!shown(check.tickets[i]))
+            continue;
+        ++listed;
+        out << QStringLiteral("  Ticket ") << (i + 1) << QStringLiteral(": ")
+            << formatTicket(file.tickets[i], file.format) << QStringLiteral("  (") << describeMatches(check.tickets[i])
+            << QStringLiteral(")\n");
+    }
+    if (listed == 0)
+        out << QStringLiteral("  none\n");
+    out << QStringLiteral("Summary: ") << matchSummary(check.ticketsPerMatches) << '\n';
+    if (check.prize)
+        out << prizeSummary(check) << '\n';
+    else if (lowest && draw.bonus.isEmpty())
+        out << QStringLiteral("Give the bonus numbers with --bonus to see which tickets reach the lowest prize.\n");
+    else if (lowest)
+        out << QStringLiteral("The tickets carry no bonus numbers, so the lowest prize cannot be judged.\n");
+    out.flush();
+    return CheckOk;
+}

@@ -1,0 +1,115 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandLine.h"
+
+#include "Catalogue.h"
+#include "CheckCommand.h"
+#include "Database.h"
+#include "ShippedFiles.h"
+
+#include <memory>
+
+namespace {
+QString usage()
+{
+    return QStringLiteral("Usage: wheelwright [--database PATH]\n"
+                          "       wheelwright check --draw \"N N ...\" [--bonus B] [--database PATH] FILE\n"
+                          "       wheelwright --help | --version\n"
+                          "\n"
+                          "Without a subcommand Wheelwright opens its window.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --database PATH  use this wheel database instead of the one shipped with the program\n"
+                          "  -h, --help       print this help and exit\n"
+                          "  -v, --version    print the version and exit\n"
+                          "\n"
+                          "Subcommands (no display needed):\n") +
+           checkCommandUsage();
+}
+
+// Takes "--database PATH" out of the arguments; false when PATH is missing.
+bool takeDatabaseOption(QStringList &arguments, QString &path)
+{
+    const auto at = arguments.indexOf(QStringLiteral("--database"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= arguments.size())
+        return false;
+    path = arguments[at + 1];
+    arguments.remove(at, 2);
+    return true;
+}
+
+int runCheck(QStringList arguments, QTextStream &out, QTextStream &err)
+{
+    QString databasePath;
+    if (!takeDatabaseOption(arguments, databasePath)) {
+        err << "wheelwright check: --database needs a path\n";
+        return CheckBadCommand;
+    }
+    // The lottery a file names is looked up in the wheel database when there is one; a
+    // file is still checked on its own terms without it.
+    auto database = std::make_shared<Database>();
+    const QString path = databasePath.isEmpty() ? shippedFile(QStringLiteral("data.sqlite3")) : databasePath;
+    QString problem;
+    if (!database->open(path, &problem) && !databasePath.isEmpty()) {
+        err << "wheelwright check: " << problem << '\n';
+        return CheckBadCommand;
+    }
+    CheckContext context;
+    if (database->isOpen())
+        context.lotteryFacts = [database](const QString &country,
+                                          const QString &lottery) -> std::optional<LotteryFacts> {
+            try {
+                const auto shape = Catalogue(*database).shape(country, lottery);
+                if (!shape)
+                    return std::nullopt;
+                LotteryFacts facts;
+                facts.pool = shape->pool;
+                facts.drawn = shape->pick;
+                return facts;
+            } catch (const QueryError &) {
+                return std::nullopt;
+            }
+        };
+    return runCheckCommand(arguments, out, err, context);
+}
+} // namespace
+
+bool needsNoDisplay(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    // A subcommand, a known one or not, is answered here; options go on to the window.
+    static const QStringList answered{QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--version"),
+                                      QStringLiteral("-v")};
+    return answered.contains(arguments.first()) || !arguments.first().startsWith(QLatin1Char('-'));
+}
+
+std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                                     WindowOptions &window)
+{
+    if (arguments.isEmpty())
+        return std::nullopt;
+    const QString &first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        out << usage();
+        return 0;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        out << "wheelwright " << WHEELWRIGHT_VERSION << '\n';
+        return 0;
+    }
+    if (first == QLatin1String("check"))
+        return runCheck(arguments.mid(1), out, err);
+    if (!first.startsWith(QLatin1Char('-'))) {
+        err << "wheelwright: unknown subcommand \"" << first << "\"; try wheelwright --help\n";
+        return 2;
+    }
+    QStringList rest = arguments;
+    if (!takeDatabaseOption(rest, window.databasePath)) {
+        err << "wheelwright: --database needs a path\n";
+        return 2;
+    }
+    return std::nullopt;
+}
