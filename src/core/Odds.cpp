@@ -47,10 +47,12 @@ std::uint64_t choose(int n, int r)
 class Walker {
 public:
     Walker(int numbers, const std::vector<std::uint64_t> &lines, int depth, const std::atomic<bool> *cancel)
-        : z_(numbers), depth_(depth), words_((static_cast<int>(lines.size()) + 63) / 64), cancel_(cancel)
+        : z_(numbers), depth_(depth), words_((static_cast<int>(lines.size()) + 63) / 64), cancel_(cancel), lines_(lines)
     {
-        for (auto l : lines)
+        for (auto l : lines) {
             top_ = std::max(top_, std::popcount(l));
+            everyLine_ |= l;
+        }
         levels_ = std::min(top_, depth_);
         on_.assign(static_cast<std::size_t>(z_) * words_, 0);
         for (std::size_t i = 0; i < lines.size(); ++i)
@@ -103,6 +105,33 @@ private:
         return false;
     }
 
+    // The children of a node one short of the depth are leaves: a leaf matches one more than its
+    // parent exactly when its new member lies on a line that meets the parent in `best`, so when few
+    // lines do, their union answers for every leaf at once.
+    bool leavesAtOnce(int node, int last, int best, bool keyed)
+    {
+        const int free = z_ - 1 - last;
+        std::uint64_t reach = 0;
+        if (best == 0) {
+            reach = everyLine_;
+        } else {
+            const std::uint64_t *g = level(node, best);
+            int top = 0;
+            for (int w = 0; w < words_; ++w)
+                top += std::popcount(g[w]);
+            if (top > free * 4)
+                return false; // testing each leaf is cheaper
+            for (int w = 0; w < words_; ++w)
+                for (std::uint64_t bits = g[w]; bits; bits &= bits - 1)
+                    reach |= lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)];
+        }
+        const std::uint64_t above = last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1);
+        const int up = std::popcount(reach & above);
+        add(keyed, node + 1, best + 1, static_cast<std::uint64_t>(up));
+        add(keyed, node + 1, best, static_cast<std::uint64_t>(free - up));
+        return true;
+    }
+
     // `node` is a subset of `node` members, the largest `last`, whose best match is `best`.
     void visit(int node, int last, int best, bool keyed)
     {
@@ -120,6 +149,8 @@ private:
             return;
         }
         const int child = node + 1;
+        if (child == depth_ && node > 0 && leavesAtOnce(node, last, best, keyed))
+            return;
         for (int e = last + 1; e < z_; ++e) {
             const bool childKeyed = keyed || e == 0;
             const int b = best + (reaches(node, best, e) ? 1 : 0);
@@ -153,6 +184,8 @@ private:
     const std::atomic<bool> *cancel_;
     int top_ = 0;
     int levels_ = 0;
+    const std::vector<std::uint64_t> &lines_;
+    std::uint64_t everyLine_ = 0;      // positions on some line
     std::vector<std::uint64_t> on_;    // per position: the lines holding it
     std::vector<std::uint64_t> meets_; // per depth and match count c: lines meeting the subset in >= c
     std::array<std::vector<std::uint64_t>, 2> counts_;
