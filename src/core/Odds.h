@@ -28,9 +28,10 @@ struct Wheel {
 };
 
 struct Options {
-    // Matches of the main numbers that win the lowest prize; 0 leaves `prize` unset. A tier that
-    // also needs bonus or supplementary numbers cannot be given here: pass the main-match count
-    // of the nearest tier that needs main numbers only.
+    // Main-number matches that win the lowest prize; 0 leaves `prize` unset. The figure counts main
+    // numbers only: a tier that also needs a bonus or supplementary number, or one the bonus number
+    // alone wins, cannot be given here; pass the main matches of the lowest tier that needs main
+    // numbers only.
     int lowestPrizeMain = 0;
     // Checked often while counting: set it to drop a computation whose answer is no longer wanted.
     const std::atomic<bool> *cancel = nullptr;
@@ -56,7 +57,7 @@ struct Table {
                                     // (a key wheel's key) is among the drawn; row 0 is empty
     std::vector<double> atLeast;    // [b]: P(some line matches >= b) over all draws
     std::vector<double> expected;   // [b]: expected number of lines matching exactly b per draw
-    double prize = -1;              // P(some line wins the lowest prize), -1 when not asked
+    double prize = -1;              // P(some line makes the lowest prize's main matches), -1 when not asked
 };
 
 enum class Status { Done, Cancelled, Invalid };
