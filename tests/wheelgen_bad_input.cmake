@@ -38,3 +38,59 @@ execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RE
 if(rc EQUAL 0 OR NOT err MATCHES "lotteries.csv:2")
     message(FATAL_ERROR "a lottery of an unknown country was accepted: ${err}")
 endif()
+# The lottery facts are read strictly too: a count out of range, a price without a currency or a
+# row longer than the header names the line and builds nothing.
+file(WRITE ${WORK}/data/wheels/pick6.txt "")
+set(header "country,lotteryname,ifrom,imatch,drawn,supplementary,bonuspool,bonuspick,lowestprize_main,lowestprize_bonus,price,currency")
+set(lottery_cases
+    "pool over 99|Australia,Lotto,100,6"
+    "pick over the pool|Australia,Lotto,10,11"
+    "drawn not a number|Australia,Lotto,45,6,six"
+    "drawn over the pool|Australia,Lotto,45,6,46"
+    "supplementary past the pool|Australia,Lotto,45,6,6,40"
+    "bonus pick over the bonus pool|Australia,Lotto,45,6,6,0,5,6"
+    "bonus pick without a bonus pool|Australia,Lotto,45,6,6,0,0,1"
+    "lowest prize past the draw|Australia,Lotto,45,6,6,0,0,,7,0"
+    "lowest prize needing nothing|Australia,Lotto,45,6,6,0,0,,0,0"
+    "price without a currency|Australia,Lotto,45,6,6,0,0,,3,0,2.50,"
+    "currency not a code|Australia,Lotto,45,6,6,0,0,,3,0,2.50,euro"
+    "negative price|Australia,Lotto,45,6,6,0,0,,3,0,-1,EUR"
+    "more fields than the header|Australia,Lotto,45,6,6,0,0,,3,0,1,EUR,extra")
+foreach(case IN LISTS lottery_cases)
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 name)
+    list(GET fields 1 row)
+    file(WRITE ${WORK}/data/lotteries.csv "${header}\nAustralia,Saturday Lotto,45,6\n${row}\n")
+    execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(rc EQUAL 0 OR NOT err MATCHES "lotteries.csv:3" OR EXISTS ${WORK}/out.sqlite3)
+        message(FATAL_ERROR "${name}: expected lotteries.csv:3 and no database, got: ${err}")
+    endif()
+endforeach()
+# Bytes that are not UTF-8 text (written with printf, as CMake strings cannot hold them).
+set(byte_cases
+    "invalid byte|Australia,Lott\\377,45,6"
+    "NUL byte|Australia,Lo\\000tto,45,6"
+    "cut-off sequence|Australia,Lott\\303,45,6"
+    "overlong form|Australia,\\300\\257,45,6"
+    "surrogate|Australia,\\355\\240\\200,45,6")
+foreach(case IN LISTS byte_cases)
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 name)
+    list(GET fields 1 row)
+    file(REMOVE ${WORK}/data/lotteries.csv)
+    execute_process(COMMAND printf "${header}\\nAustralia,Saturday Lotto,45,6\\n${row}\\n"
+        OUTPUT_FILE ${WORK}/data/lotteries.csv)
+    execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(rc EQUAL 0 OR NOT err MATCHES "lotteries.csv:3: (is not valid UTF-8|holds a NUL byte)"
+       OR EXISTS ${WORK}/out.sqlite3)
+        message(FATAL_ERROR "${name}: expected lotteries.csv:3 and no database, got: ${err}")
+    endif()
+endforeach()
+# A byte order mark in front and non-ASCII names are fine.
+execute_process(COMMAND printf "\\357\\273\\277${header}\\nTurkey,\\303\\207\\304\\261lg\\304\\261n Say\\304\\261sal Loto,90,6,6,1,0,,2,0,,\\n"
+    OUTPUT_FILE ${WORK}/data/lotteries.csv)
+execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/out.sqlite3)
+    message(FATAL_ERROR "a lotteries file with a byte order mark was refused: ${err}")
+endif()
+file(REMOVE ${WORK}/out.sqlite3)

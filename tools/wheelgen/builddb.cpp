@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -51,6 +52,57 @@ bool wholeNumber(const std::string &s, int &value)
     return true;
 }
 
+// Length of the UTF-8 sequence starting at text[i], or 0 when it is not well formed (overlong forms,
+// surrogates and code points past U+10FFFF included).
+std::size_t utf8Length(const std::string &text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char c = byte(i);
+    if (c < 0x80)
+        return 1;
+    std::size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xbf; // the allowed range of the second byte
+    if (c >= 0xc2 && c <= 0xdf) {
+        n = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        n = 3;
+        if (c == 0xe0)
+            lo = 0xa0;
+        else if (c == 0xed)
+            hi = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        n = 4;
+        if (c == 0xf0)
+            lo = 0x90;
+        else if (c == 0xf4)
+            hi = 0x8f;
+    } else {
+        return 0;
+    }
+    if (i + n > text.size() || byte(i + 1) < lo || byte(i + 1) > hi)
+        return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if ((byte(i + k) & 0xc0) != 0x80)
+            return 0;
+    return n;
+}
+
+// A price as written in the file: digits, optionally a point and up to four decimals.
+bool decimalNumber(const std::string &s, double &value)
+{
+    const auto point = s.find('.');
+    const std::string whole = s.substr(0, point);
+    const std::string frac = point == std::string::npos ? std::string() : s.substr(point + 1);
+    auto digits = [](const std::string &t) {
+        return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || whole.size() > 7 || !digits(whole) || !digits(frac) || frac.size() > 4 ||
+        (point != std::string::npos && frac.empty()))
+        return false;
+    value = std::stod(whole) + (frac.empty() ? 0.0 : std::stod(frac) / std::pow(10.0, frac.size()));
+    return true;
+}
+
 struct DbCloser {
     void operator()(sqlite3 *db) const { sqlite3_close(db); }
 };
@@ -65,10 +117,16 @@ using StmtPtr = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
 bool parseLotteries(const std::string &csv, const std::string &fileName, std::vector<LotteryRow> &rows,
                     std::string &error)
 {
+    static const char *const kColumns[] = {
+        "country",          "lotteryname",       "ifrom", "imatch",  "drawn", "supplementary", "bonuspool", "bonuspick",
+        "lowestprize_main", "lowestprize_bonus", "price", "currency"};
+    constexpr int kKnown = static_cast<int>(std::size(kColumns));
     std::istringstream in(csv);
     std::string line;
     int lineNo = 0;
     std::vector<std::string> f;
+    std::vector<int> column(kKnown, -1); // where each known column sits in a row, -1 if absent
+    std::size_t headerFields = 0;
     auto fail = [&](const std::string &what) {
         error = fileName + ":" + std::to_string(lineNo) + ": " + what;
         rows.clear();
@@ -76,25 +134,95 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
     };
     while (std::getline(in, line)) {
         ++lineNo;
+        if (lineNo == 1 && line.compare(0, 3, "\xef\xbb\xbf") == 0)
+            line.erase(0, 3); // a byte order mark some editors write
+        if (line.find('\0') != std::string::npos)
+            return fail("holds a NUL byte");
+        for (std::size_t i = 0; i < line.size();) {
+            const std::size_t n = utf8Length(line, i);
+            if (n == 0)
+                return fail("is not valid UTF-8 (byte " + std::to_string(i + 1) + ")");
+            i += n;
+        }
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
         if (!splitCsv(line, f))
             return fail("unclosed quote");
+        if (headerFields == 0) {
+            if (f.size() < 4 || f[0] != "country" || f[1] != "lotteryname" || f[2] != "ifrom" || f[3] != "imatch")
+                return fail("expected the header country,lotteryname,ifrom,imatch,...");
+            for (std::size_t i = 0; i < f.size(); ++i) {
+                const auto known = std::find(std::begin(kColumns), std::end(kColumns), f[i]);
+                if (known == std::end(kColumns))
+                    continue; // a note column
+                const auto k = static_cast<std::size_t>(known - std::begin(kColumns));
+                if (column[k] >= 0)
+                    return fail("column " + f[i] + " is named twice");
+                column[k] = static_cast<int>(i);
+            }
+            headerFields = f.size();
+            continue;
+        }
         if (f.size() < 4)
             return fail("expected country,lotteryname,ifrom,imatch");
-        if (f[0] == "country")
-            continue; // the header
-        LotteryRow r{f[0], f[1], 0, 0};
+        if (f.size() > headerFields)
+            return fail("more fields than the header names");
+        auto field = [&](int k) {
+            return column[k] >= 0 && column[k] < static_cast<int>(f.size()) ? f[column[k]] : "";
+        };
+        LotteryRow r{f[0], f[1], 0, 0, {}, {}, {}, {}, {}, {}, {}, {}};
         if (std::find(std::begin(kCountries), std::end(kCountries), r.country) == std::end(kCountries))
             return fail("\"" + r.country + "\" is not a country the program offers");
         if (r.name.empty())
             return fail("the lottery has no name");
-        if (!wholeNumber(f[2], r.pool) || r.pool < 2 || r.pool > 999)
-            return fail("ifrom must be a whole number from 2 to 999");
-        if (!wholeNumber(f[3], r.pick) || r.pick < 1 || r.pick >= r.pool)
-            return fail("imatch must be a whole number from 1 to ifrom - 1");
+        if (!wholeNumber(f[2], r.pool) || r.pool < 2 || r.pool > 99)
+            return fail("ifrom must be a whole number from 2 to 99");
+        if (!wholeNumber(f[3], r.pick) || r.pick < 1 || r.pick > r.pool)
+            return fail("imatch must be a whole number from 1 to ifrom");
+        // An optional count: empty, or a whole number from lo to hi.
+        std::string bad;
+        auto count = [&](int k, int lo, int hi, std::optional<int> &out) {
+            const std::string v = field(k);
+            if (v.empty())
+                return true;
+            int n = 0;
+            if (!wholeNumber(v, n) || n < lo || n > hi) {
+                bad = std::string(kColumns[k]) + " must be empty or a whole number from " + std::to_string(lo) +
+                      " to " + std::to_string(hi);
+                return false;
+            }
+            out = n;
+            return true;
+        };
+        if (!count(4, 1, r.pool, r.drawn) || !count(5, 0, r.pool - r.drawn.value_or(1), r.supplementary) ||
+            !count(6, 0, 99, r.bonusPool))
+            return fail(bad);
+        const int bonusPool = r.bonusPool.value_or(0);
+        if (!count(7, bonusPool > 0 ? 1 : 0, bonusPool, r.bonusPick))
+            return fail(bad + (bonusPool == 0 ? " (there is no bonus pool)" : ""));
+        if (bonusPool > 0 && !r.bonusPick)
+            return fail("bonuspick is needed when there is a bonus pool");
+        if (!count(8, 0, std::min(r.pick, r.drawn.value_or(r.pick)), r.lowestMain) ||
+            !count(9, 0, r.bonusPick.value_or(0), r.lowestBonus))
+            return fail(bad);
+        if (r.lowestMain.value_or(1) == 0 && r.lowestBonus.value_or(1) == 0)
+            return fail("the lowest prize cannot need no match at all");
+        if (r.lowestMain.has_value() != r.lowestBonus.has_value())
+            return fail("lowestprize_main and lowestprize_bonus are given together or not at all");
+        const std::string price = field(10);
+        r.currency = field(11);
+        if (!price.empty()) {
+            double p = 0;
+            if (!decimalNumber(price, p) || p <= 0)
+                return fail("price must be empty or a positive amount like 2.50");
+            r.price = p;
+        }
+        const bool code = r.currency.size() == 3 && std::all_of(r.currency.begin(), r.currency.end(),
+                                                                [](char c) { return c >= 'A' && c <= 'Z'; });
+        if (r.price.has_value() != !r.currency.empty() || (!r.currency.empty() && !code))
+            return fail("a price needs a three-letter currency code (ISO 4217) and a currency needs a price");
         for (const auto &o : rows)
             if (o.country == r.country && o.name == r.name)
                 return fail("\"" + r.name + "\" is listed twice for " + r.country);
@@ -128,7 +256,9 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     const char *schema = "PRAGMA journal_mode=OFF;"
                          "BEGIN;"
                          "CREATE TABLE lottery(country TEXT NOT NULL, lotteryname TEXT NOT NULL,"
-                         " ifrom INTEGER NOT NULL, imatch INTEGER NOT NULL);"
+                         " ifrom INTEGER NOT NULL, imatch INTEGER NOT NULL, drawn INTEGER, supplementary INTEGER,"
+                         " bonuspool INTEGER, bonuspick INTEGER, lowestprize_main INTEGER, lowestprize_bonus INTEGER,"
+                         " price REAL, currency TEXT);"
                          "CREATE TABLE wheelsurvey(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
                          " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, ticket TEXT NOT NULL);"
                          "CREATE TABLE wheels(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
@@ -149,7 +279,7 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
         sqlite3_reset(s);
         return ok;
     };
-    auto lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?)");
+    auto lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
     auto survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
     auto line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
     if (!lottery || !survey || !line)
@@ -159,6 +289,22 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
         text(lottery.get(), 2, r.name);
         sqlite3_bind_int(lottery.get(), 3, r.pool);
         sqlite3_bind_int(lottery.get(), 4, r.pick);
+        int column = 5;
+        for (const auto &v : {r.drawn, r.supplementary, r.bonusPool, r.bonusPick, r.lowestMain, r.lowestBonus}) {
+            if (v)
+                sqlite3_bind_int(lottery.get(), column, *v);
+            else
+                sqlite3_bind_null(lottery.get(), column);
+            ++column;
+        }
+        if (r.price)
+            sqlite3_bind_double(lottery.get(), 11, *r.price);
+        else
+            sqlite3_bind_null(lottery.get(), 11);
+        if (r.currency.empty())
+            sqlite3_bind_null(lottery.get(), 12);
+        else
+            text(lottery.get(), 12, r.currency);
         if (!run(lottery.get()))
             return fail("cannot insert a lottery");
     }

@@ -1,0 +1,74 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Exact odds of a wheel: every figure is counted over every possible draw, never sampled.
+//
+// The player plays Z numbers; the wheel's lines name positions 0..Z-1 of them. A draw takes
+// `drawn` numbers from the pool; j of them fall among the player's Z, and every j-subset of
+// the Z is equally likely, so the odds split into the chance of j (hypergeometric) and, for
+// each j, the share of j-subsets whose best line matches at least b of them.
+namespace odds {
+
+// Only the main pool: the numbers drawn that count for matching. Supplementary numbers and a
+// separate bonus pool do not enter these figures.
+struct Lottery {
+    int pool = 0;  // N, 2..99
+    int drawn = 0; // D, 1..pool
+};
+
+struct Wheel {
+    int numbers = 0;                  // Z, 1..min(pool, 64)
+    std::vector<std::uint64_t> lines; // bit p set: position p (0-based) is on the line
+};
+
+struct Options {
+    // Main-number matches that win the lowest prize; 0 leaves `prize` unset. The figure counts main
+    // numbers only: a tier that also needs a bonus or supplementary number, or one the bonus number
+    // alone wins, cannot be given here; pass the main matches of the lowest tier that needs main
+    // numbers only.
+    int lowestPrizeMain = 0;
+    // Checked often while counting: set it to drop a computation whose answer is no longer wanted.
+    const std::atomic<bool> *cancel = nullptr;
+};
+
+struct HaveRow {
+    int j = 0;
+    // P(exactly j of the drawn numbers are among the player's); in the keyed rows,
+    // P(exactly j are among the player's and the key is one of them).
+    double probability = 0;
+    std::uint64_t subsets = 0;              // j-subsets of the player's numbers considered
+    std::vector<std::uint64_t> atLeastSets; // [b]: those where some line matches >= b of them
+    std::vector<double> atLeast;            // [b] = atLeastSets[b] / subsets, b = 0..drawn
+};
+
+struct Table {
+    int pool = 0;
+    int drawn = 0;
+    int numbers = 0;
+    int tickets = 0;
+    std::vector<HaveRow> have;      // j = 0..min(drawn, numbers)
+    std::vector<HaveRow> keyedHave; // j = 0..min(drawn, numbers): the same given that position 0
+                                    // (a key wheel's key) is among the drawn; row 0 is empty
+    std::vector<double> atLeast;    // [b]: P(some line matches >= b) over all draws
+    std::vector<double> expected;   // [b]: expected number of lines matching exactly b per draw
+    double prize = -1;              // P(some line makes the lowest prize's main matches), -1 when not asked
+};
+
+enum class Status { Done, Cancelled, Invalid };
+
+Status compute(const Lottery &lottery, const Wheel &wheel, const Options &options, Table &table, std::string &error);
+
+// C(n, r) for n up to 99 as long double; exact while the value fits 64 bits.
+long double binomial(int n, int r);
+
+// Parses a stored line "01-02-05" (1-based positions up to `numbers`) into a bit set;
+// refuses a malformed text, a position out of range or a repeated one.
+bool parseLine(const std::string &text, int numbers, std::uint64_t &line, std::string &error);
+
+} // namespace odds
