@@ -5,6 +5,8 @@
 #include "Database.h"
 #include "WheelOffer.h"
 
+#include <algorithm>
+
 namespace {
 QString letterOf(WheelType type)
 {
@@ -28,6 +30,44 @@ std::optional<LotteryShape> Catalogue::shape(const QString &country, const QStri
         return std::nullopt;
     // Should a name stand twice, the last row counts.
     return LotteryShape{leadingInt(rows.back().value(0)), leadingInt(rows.back().value(1))};
+}
+
+std::optional<LotteryDetails> Catalogue::details(const QString &country, const QString &lottery) const
+{
+    const auto shape = this->shape(country, lottery);
+    if (!shape)
+        return std::nullopt;
+    LotteryDetails details;
+    details.pick = shape->pick;
+    details.facts.pool = shape->pool;
+    details.facts.drawn = shape->pick;
+    std::vector<QStringList> rows;
+    try {
+        rows = database_.select("SELECT drawn,supplementary,bonuspool,bonuspick,lowestprize_main,lowestprize_bonus,"
+                                "price,currency FROM lottery WHERE country=? AND lotteryname=?",
+                                {country, lottery});
+    } catch (const QueryError &) {
+        return details; // a database without the facts
+    }
+    if (rows.empty())
+        return details;
+    const QStringList &row = rows.back();
+    const auto number = [&row](int column) { return row.value(column).isEmpty() ? -1 : leadingInt(row.value(column)); };
+    if (number(1) > 0)
+        details.facts.supplementary = number(1);
+    if (number(2) > 0 && number(3) > 0) {
+        details.facts.bonusPool = number(2);
+        details.facts.bonusDrawn = number(3);
+    }
+    if (number(4) >= 0)
+        details.facts.lowestPrize = PrizeTier{number(4), std::max(number(5), 0)};
+    bool isPrice = false;
+    const double price = row.value(6).toDouble(&isPrice);
+    if (isPrice && price > 0 && !row.value(7).isEmpty()) {
+        details.price = price;
+        details.currency = row.value(7);
+    }
+    return details;
 }
 
 QStringList Catalogue::wheelEntries(int pick, WheelType type, int numbers) const

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DrawCheck.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,16 @@ struct LotteryShape {
     int pick = 0;
 };
 
+// All that is known of a lottery. The facts beyond pool and pick may be missing from a
+// database of the player's own; they are then taken as the plainest game: `pick` numbers
+// drawn, no bonus, no known prize or price.
+struct LotteryDetails {
+    LotteryFacts facts; // facts.drawn is the pick; bonusDrawn what the player picks from a bonus pool
+    int pick = 0;
+    std::optional<double> price; // one ticket's price, when a public source states it
+    QString currency;            // ISO code of the price
+};
+
 // The questions the program asks of the wheel database. Every value is bound, so a name
 // holding a quote is just a name; rows come in the order they are stored, which is the
 // order the player sees. A failed query throws QueryError.
@@ -30,6 +42,8 @@ public:
     QStringList lotteryNames(const QString &country) const;
     // The lottery's pool and pick; nothing when the lottery is not listed.
     std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
+    // Pool, pick and the facts of the lottery; nothing when the lottery is not listed.
+    std::optional<LotteryDetails> details(const QString &country, const QString &lottery) const;
     // The wheel list for `numbers` chosen numbers, as wheelListEntry() texts.
     QStringList wheelEntries(int pick, WheelType type, int numbers) const;
     // The lines of one wheel, "01-02-05-...".
