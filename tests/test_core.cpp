@@ -157,30 +157,39 @@ void TestCore::formats()
 {
     QFETCH(int, format);
     QFETCH(QString, ticket);
-    const auto e = expandTickets(QStringLiteral("5|17|3|22|41|9|30"), {QStringLiteral("01-02-03-05-06-07")}, format);
+    const auto e = expandTickets(QStringLiteral("5|17|3|22|41|9|30"), {QStringLiteral("01-02-03-05-06-07")}, format, 6);
     QCOMPARE(e.tickets, QStringList{ticket});
-    QVERIFY(e.badLine.isEmpty());
+    QVERIFY(e.sound());
 }
 
 void TestCore::expansionRefusesBadLines_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::newRow("position 00") << QStringLiteral("00-02-03");
-    QTest::newRow("beyond the selection") << QStringLiteral("01-02-11");
-    QTest::newRow("one character") << QStringLiteral("1-02-03");
-    QTest::newRow("ends in a dash") << QStringLiteral("01-02-");
-    QTest::newRow("empty") << QString();
+    QTest::addColumn<QString>("fault");
+    const QString outside = QStringLiteral("names a place outside your selection");
+    QTest::newRow("position 00") << QStringLiteral("00-02-03") << outside;
+    QTest::newRow("beyond the selection") << QStringLiteral("01-02-11") << outside;
+    QTest::newRow("one character") << QStringLiteral("1-02-03") << outside;
+    QTest::newRow("ends in a dash") << QStringLiteral("01-02-") << outside;
+    QTest::newRow("not ASCII digits") << QStringLiteral("01-02-\u0660\u0663") << outside;
+    QTest::newRow("empty") << QString() << QStringLiteral("is empty");
+    QTest::newRow("a place twice") << QStringLiteral("01-02-02") << QStringLiteral("names place 2 twice");
+    QTest::newRow("too few places") << QStringLiteral("01-02") << QStringLiteral("has 2 places where a ticket holds 3");
+    QTest::newRow("too many places") << QStringLiteral("01-02-03-04")
+                                     << QStringLiteral("has 4 places where a ticket holds 3");
 }
 
 void TestCore::expansionRefusesBadLines()
 {
     QFETCH(QString, line);
+    QFETCH(QString, fault);
     const QString selection = QStringLiteral("1|2|3|4|5|6|7|8|9|10");
-    const auto e = expandTickets(selection, {QStringLiteral("01-02-03"), line}, 0);
+    const auto e = expandTickets(selection, {QStringLiteral("01-02-03"), line}, 0, 3);
     QVERIFY(e.tickets.isEmpty());
     QCOMPARE(e.badLine, line);
+    QCOMPARE(e.fault, fault);
     // Positions 01 and 10, and numbers of three digits, are read whole and never padded.
-    const auto ok = expandTickets(QStringLiteral("101|2|3|4|5|6|7|8|9|100"), {QStringLiteral("01-10-02")}, 4);
+    const auto ok = expandTickets(QStringLiteral("101|2|3|4|5|6|7|8|9|100"), {QStringLiteral("01-10-02")}, 4, 3);
     QCOMPARE(ok.tickets, QStringList{QStringLiteral("101 100 02")});
     QCOMPARE(readPosition(QStringLiteral("07")), 7);
     QCOMPARE(readPosition(QStringLiteral("10")), 10);

@@ -98,14 +98,14 @@ void TestDrawCheck::roundTrip()
     // The tickets come from the program's own expansion; bonus numbers follow " + " in the same format.
     const QStringList wheel{QStringLiteral("01-02-03-05-06-07"), QStringLiteral("02-04-05-06-07-08"),
                             QStringLiteral("01-03-04-06-07-08")};
-    const QStringList main = expandTickets(QStringLiteral("5|17|3|22|41|9|30|1"), wheel, format).tickets;
+    const QStringList main = expandTickets(QStringLiteral("5|17|3|22|41|9|30|1"), wheel, format, 6).tickets;
     const QStringList bonusWheel{QStringLiteral("01-02"), QStringLiteral("02-03"), QStringLiteral("03-01")};
-    const QStringList bonus = expandTickets(QStringLiteral("7|11|2"), bonusWheel, format).tickets.mid(0, 3);
+    const QStringList bonus = expandTickets(QStringLiteral("7|11|2"), bonusWheel, format, 2).tickets.mid(0, 3);
     QStringList lines;
     for (int i = 0; i < main.size(); ++i) {
         QString b = bonus[i];
         if (bonusCount == 1)
-            b = expandTickets(QStringLiteral("7|11|2"), {bonusWheel[i].left(2)}, format).tickets.first();
+            b = expandTickets(QStringLiteral("7|11|2"), {bonusWheel[i].left(2)}, format, 1).tickets.first();
         lines << (bonusCount == 0 ? main[i] : main[i] + QStringLiteral(" + ") + b);
     }
     const TicketFileRead r =

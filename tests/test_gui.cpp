@@ -16,6 +16,7 @@
 #include "Settings.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -31,6 +32,28 @@
 
 #include <sqlite3.h>
 
+#include <climits>
+
+namespace {
+// A wheel database of its own for one test: the three tables and what `rows` adds.
+void makeDatabase(const QString &path, const QByteArray &rows)
+{
+    QFile::remove(path);
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    const QByteArray sql =
+        "CREATE TABLE lottery(country TEXT, lotteryname TEXT, ifrom INTEGER, imatch INTEGER);"
+        "CREATE TABLE wheelsurvey(pick INTEGER, wheeltype TEXT, xyoption TEXT, zoption INTEGER, ticket TEXT);"
+        "CREATE TABLE wheels(pick INTEGER, wheeltype TEXT, xyoption TEXT, zoption INTEGER, digitalstring TEXT);"
+        "INSERT INTO lottery VALUES('Canada','Healthy 6/49',49,6);" +
+        rows;
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &error);
+    QVERIFY2(rc == SQLITE_OK, error);
+    sqlite3_close(db);
+}
+} // namespace
+
 class TestGui : public QObject {
     Q_OBJECT
 private slots:
@@ -40,6 +63,12 @@ private slots:
     void startUpRestoresOrFallsBack();
     void badDatabaseIsToldOnce_data();
     void badDatabaseIsToldOnce();
+    void damagedWheelsMakeNoTickets_data();
+    void damagedWheelsMakeNoTickets();
+    void damagedLotteryRowsAreRefused_data();
+    void damagedLotteryRowsAreRefused();
+    void keyboardReachesEverything();
+    void screenReaderReadsNamesRolesAndStates();
     void tappingAndTheKey();
     void backspaceClearAndSort();
     void pagesMoveOnlyByTheStepButtons();
@@ -221,16 +250,17 @@ void TestGui::badDatabaseIsToldOnce_data()
     QTest::newRow("missing") << "missing";
     QTest::newRow("not SQLite") << "garbage";
     QTest::newRow("no tables") << "empty";
+    QTest::newRow("zero bytes") << "zero";
 }
 
 void TestGui::badDatabaseIsToldOnce()
 {
     QFETCH(QString, kind);
     const QString path = dir.filePath(kind + QStringLiteral(".sqlite3"));
-    if (kind == QLatin1String("garbage")) {
+    if (kind == QLatin1String("garbage") || kind == QLatin1String("zero")) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
+        f.write(QByteArray(kind == QLatin1String("zero") ? 0 : 4096, 'x'));
     } else if (kind == QLatin1String("empty")) {
         sqlite3 *db = nullptr;
         sqlite3_open(path.toUtf8().constData(), &db);
@@ -240,16 +270,211 @@ void TestGui::badDatabaseIsToldOnce()
     start(path);
     QCOMPARE(alerts.size(), 1);
     QCOMPARE(alerts[0].title, QStringLiteral("Alert"));
-    QVERIFY2(kind == QLatin1String("empty") ? alerts[0].message.contains(QStringLiteral("no such table"))
-                                            : alerts[0].message.contains(path),
-             qPrintable(alerts[0].message));
+    // The message names the file and says what is wrong with it.
+    QVERIFY2(alerts[0].message.contains(path), qPrintable(alerts[0].message));
+    if (kind == QLatin1String("empty") || kind == QLatin1String("zero"))
+        QVERIFY(alerts[0].message.contains(QStringLiteral("no wheel database")));
     QVERIFY(!QFile::exists(path) || kind != QLatin1String("missing")); // never created
-    // The window is open on the lottery page and answers: Next says a lottery is needed.
+    // The window is open on the lottery page and answers: Next says a lottery is needed,
+    // and choosing countries brings no further alert about the file.
     QCOMPARE(page(), 0);
     alerts.clear();
+    auto *box = widget<QComboBox>("countryBox");
+    for (const QString &country : {QStringLiteral("Brazil"), QStringLiteral("Canada")}) {
+        box->setCurrentText(country);
+        emit box->activated(box->currentIndex());
+    }
+    QVERIFY(alerts.isEmpty());
     click("nextButton");
     QCOMPARE(alerts.size(), 1);
     QCOMPARE(alerts[0].message, QStringLiteral("Please select a lottery"));
+}
+
+void TestGui::damagedWheelsMakeNoTickets_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QString>("why");
+    const QByteArray survey = "INSERT INTO wheelsurvey VALUES(6,'a','3 if 4',7,'2');";
+    const QByteArray good = "INSERT INTO wheels VALUES(6,'a','3 if 4',7,'01-02-03-04-05-06');";
+    const auto second = [&](const QByteArray &line) -> QByteArray {
+        return survey + good + "INSERT INTO wheels VALUES(6,'a','3 if 4',7," + line + ");";
+    };
+    QTest::newRow("too few places") << second("'01-02-03-04-05'") << "has 5 places where a ticket holds 6";
+    QTest::newRow("too many places") << second("'01-02-03-04-05-06-07'") << "has 7 places where a ticket holds 6";
+    QTest::newRow("a place twice") << second("'01-02-03-04-05-05'") << "names place 5 twice";
+    QTest::newRow("outside the selection") << second("'01-02-03-04-05-08'") << "outside your selection";
+    QTest::newRow("empty line") << second("''") << "is empty";
+    QTest::newRow("NULL line") << second("NULL") << "is empty";
+    QTest::newRow("rows missing") << QByteArray("INSERT INTO wheelsurvey VALUES(6,'a','3 if 4',7,'3');") + good + good
+                                  << "has 2 lines where the wheel list promises 3";
+    QTest::newRow("NUL in the name")
+        << QByteArray("INSERT INTO wheelsurvey VALUES(6,'a','3 if 4'||char(0)||'x',7,'1');"
+                      "INSERT INTO wheels VALUES(6,'a','3 if 4'||char(0)||'x',7,'01-02-03-04-05-06');")
+        << "holds characters that are no text";
+    // Many lines, so that the damaged page below lies among them.
+    QByteArray many = "INSERT INTO wheelsurvey VALUES(6,'a','3 if 4',7,'3000');";
+    for (int i = 0; i < 3000; ++i)
+        many += "INSERT INTO wheels VALUES(6,'a','3 if 4',7,'01-02-03-04-05-06');";
+    QTest::newRow("damaged page") << many << "could not be read to the end";
+}
+
+// A wheel the database holds damaged gives one alert that names it, and no tickets.
+void TestGui::damagedWheelsMakeNoTickets()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(QString, why);
+    const QString path = dir.filePath(QStringLiteral("damaged.sqlite3"));
+    makeDatabase(path, rows);
+    if (QTest::currentTestFunction() && QByteArray(QTest::currentDataTag()) == "damaged page") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qint64 pages = f.size() / 4096;
+        QVERIFY(pages > 8);
+        f.seek(4096 * (pages - 3) + 8); // inside a page of wheel lines, past its header
+        f.write(QByteArray(64, '\xff'));
+    }
+    start(path);
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Healthy 6/49"));
+    click("nextButton");
+    for (int n : {11, 12, 13, 14, 15, 16, 17})
+        tap(n);
+    click("nextButton");
+    QCOMPARE(page(), 2);
+    QVERIFY(alerts.isEmpty());
+    click("generateButton");
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts[0].title, QStringLiteral("Alert"));
+    QVERIFY2(alerts[0].message.contains(why), qPrintable(alerts[0].message));
+    if (!why.startsWith(QLatin1String("could not")))
+        QVERIFY2(alerts[0].message.startsWith(QStringLiteral("The wheel \"3 if 4")), qPrintable(alerts[0].message));
+    QCOMPARE(page(), 2);
+    QCOMPARE(tickets(), QStringList{QString()});
+}
+
+void TestGui::damagedLotteryRowsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("pool");
+    QTest::addColumn<QByteArray>("pick");
+    QTest::newRow("pool 0") << QByteArray("0") << QByteArray("6");
+    QTest::newRow("pool NULL") << QByteArray("NULL") << QByteArray("6");
+    QTest::newRow("pool text") << QByteArray("'many'") << QByteArray("6");
+    QTest::newRow("pool negative") << QByteArray("-45") << QByteArray("6");
+    QTest::newRow("pool 100000") << QByteArray("100000") << QByteArray("6");
+    QTest::newRow("pool INT_MAX") << QByteArray::number(INT_MAX) << QByteArray("6");
+    QTest::newRow("pick 0") << QByteArray("49") << QByteArray("0");
+    QTest::newRow("pick text") << QByteArray("49") << QByteArray("'six'");
+    QTest::newRow("pick above pool") << QByteArray("49") << QByteArray("50");
+    QTest::newRow("pick equals pool") << QByteArray("10") << QByteArray("10");
+}
+
+// A lottery whose row is damaged is refused with an alert; the program stays usable.
+void TestGui::damagedLotteryRowsAreRefused()
+{
+    QFETCH(QByteArray, pool);
+    QFETCH(QByteArray, pick);
+    const QString path = dir.filePath(QStringLiteral("lotteries.sqlite3"));
+    makeDatabase(path, "INSERT INTO lottery VALUES('Canada','Damaged'," + pool + "," + pick + ");");
+    start(path);
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Damaged"));
+    click("nextButton");
+    QCOMPARE(alerts.size(), 1);
+    QVERIFY2(alerts[0].message.contains(QStringLiteral("\"Damaged\" of Canada cannot be played")),
+             qPrintable(alerts[0].message));
+    QCOMPARE(page(), 0);
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Healthy 6/49"));
+    click("nextButton");
+    QCOMPARE(page(), 1);
+    QVERIFY(widget<NumberGridView>("numberGrid")->button(49));
+}
+
+void TestGui::keyboardReachesEverything()
+{
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    QWidget *window = app->mainWindow();
+    QApplication::setActiveWindow(window);
+    auto *table = widget<QTableView>("lotteryTable");
+    table->setFocus();
+    QTRY_VERIFY(table->hasFocus());
+    const auto rememberedLottery = [this] {
+        return QSettings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+            .value(QStringLiteral("LotteryName"))
+            .toString();
+    };
+    // Tab leaves the table for the next control and chooses nothing on its way.
+    QTest::keyClick(table, Qt::Key_Tab);
+    QVERIFY(!table->hasFocus());
+    QCOMPARE(rememberedLottery(), QStringLiteral("Lotto 6/49"));
+    // Arrow keys move within the table and choose.
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Down);
+    QVERIFY(rememberedLottery() != QStringLiteral("Lotto 6/49"));
+    QTest::keyClick(table, Qt::Key_Up);
+    QCOMPARE(rememberedLottery(), QStringLiteral("Lotto 6/49"));
+    // Return and keypad Enter press the default button: Next, then Generate on the wheel page.
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(page(), 1);
+    QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(alerts.constLast().message, QStringLiteral("You should select at least 7 numbers"));
+    // Numbers are chosen with the space bar on a focused number button.
+    for (int n : {1, 2, 3, 4, 5, 6, 7}) {
+        NumberButton *b = widget<NumberGridView>("numberGrid")->button(n);
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Space);
+    }
+    QCOMPARE(text("numbersField"), QStringLiteral(" 1 2 3 4 5 6 7"));
+    QTest::keyClick(window, Qt::Key_Return);
+    QCOMPARE(page(), 2);
+    QTest::keyClick(window, Qt::Key_Return);
+    QCOMPARE(page(), 3);
+    QCOMPARE(tickets().size(), text("ticketCountLabel").section(QLatin1Char(':'), 1).toInt());
+}
+
+void TestGui::screenReaderReadsNamesRolesAndStates()
+{
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : {17, 3, 40})
+        tap(n);
+    const auto read = [](QObject *o) { return QAccessible::queryAccessibleInterface(o); };
+    // A label is read by the text it shows; what it is comes as its description.
+    QAccessibleInterface *total = read(widget<QLabel>("totalLabel"));
+    QCOMPARE(total->text(QAccessible::Name), QStringLiteral("Total Numbers:3"));
+    QCOMPARE(total->text(QAccessible::Description), QStringLiteral("Total numbers"));
+    QCOMPARE(read(widget<QLabel>("lotteryNameLabel"))->text(QAccessible::Name), QStringLiteral("Lotto 6/49"));
+    // Number buttons say whether they are chosen, and which is the key.
+    auto *grid = widget<NumberGridView>("numberGrid");
+    QAccessibleInterface *key = read(grid->button(17));
+    QCOMPARE(key->text(QAccessible::Name), QStringLiteral("17"));
+    QVERIFY(key->state().checkable && key->state().checked);
+    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("17, key number"));
+    QVERIFY(read(grid->button(3))->state().checked);
+    QVERIFY(!read(grid->button(4))->state().checked);
+    // The small windows are dialogs, not fillers.
+    click("aboutButton");
+    QCOMPARE(read(app->aboutWindow())->role(), QAccessible::Dialog);
+    app->aboutWindow()->close();
+    // A tab pressed through its accessibility action passes the same guard as a click:
+    // the step tabs refuse it, the wheel type tabs turn and show their wheels.
+    QAccessibleInterface *steps = read(widget<PageTabs>("mainTabs")->tabBar());
+    QAccessibleInterface *wheelsTab = steps->child(2);
+    QVERIFY(wheelsTab && wheelsTab->actionInterface());
+    wheelsTab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(page(), 1);
+    QVERIFY(widget<QWidget>("nextButton")->isVisible() && !widget<QWidget>("generateButton")->isVisible());
+    for (int n : {8, 9, 10, 11})
+        tap(n);
+    click("nextButton");
+    QAccessibleInterface *types = read(widget<PageTabs>("wheelTypeTabs")->tabBar());
+    types->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(widget<PageTabs>("wheelTypeTabs")->currentIndex(), 1);
+    auto *keyWheels = widget<QComboBox>("wheelBox1");
+    QVERIFY(keyWheels->isVisible() && keyWheels->count() > 0);
+    QVERIFY(!widget<QWidget>("noWheel1")->isVisible());
+    click("generateButton");
+    for (const QString &t : tickets())
+        QVERIFY2(t.startsWith(QStringLiteral("17 ")), qPrintable(t)); // key wheels: the key on every ticket
 }
 
 void TestGui::tappingAndTheKey()
@@ -514,6 +739,9 @@ void TestGui::savingWritesUtf16AndTellsFailures()
     click("saveButton");
     QTRY_COMPARE(alerts.size(), 1);
     QVERIFY(alerts[0].message.startsWith(QStringLiteral("Failed to create writable file with message '")));
+    // It names the file and says what happened in plain words.
+    QVERIFY2(alerts[0].message.contains(answer) && alerts[0].message.contains(QStringLiteral("does not exist")),
+             qPrintable(alerts[0].message));
     QVERIFY(!QFile::exists(answer));
     // Ending the program right after a failed save still tells it, before it goes.
     click("saveButton");

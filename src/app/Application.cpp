@@ -17,6 +17,8 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace {
 const QString kFirstCountry = QStringLiteral("Australia");
 
@@ -171,8 +173,20 @@ void Application::next()
             return;
         }
         if (gridIsStale_) {
+            // A lottery whose row is damaged is refused here, before it can freeze the grid or
+            // ask for more numbers than its pool holds.
             const auto shape = catalogue_.shape(country_, lottery_);
-            shape_ = shape ? *shape : LotteryShape{};
+            if (!shape) {
+                alert(QStringLiteral("The lottery \"%1\" of %2 is not in the wheel database.").arg(lottery_, country_));
+                return;
+            }
+            if (!shape->playable()) {
+                alert(QStringLiteral("The lottery \"%1\" of %2 cannot be played: the wheel database holds no usable "
+                                     "size for it (a pool of 2 to 99 numbers, and fewer on a ticket).")
+                          .arg(lottery_, country_));
+                return;
+            }
+            shape_ = *shape;
             numbers->showLottery(lottery_, shape_.pool);
             gridIsStale_ = false;
         }
@@ -208,20 +222,38 @@ void Application::showWheels(WheelType type)
 void Application::makeTickets()
 {
     WheelPage *wheels = window_->wheelPage();
-    const auto guarantee = wheels->chosenGuarantee();
-    if (!guarantee) {
+    const auto wheel = wheels->chosenWheel();
+    if (!wheel) {
         AlertPanel::run(QStringLiteral("Notice"), QStringLiteral("You must select a xy option!!"));
         return;
     }
     const SelectionModel &selection = window_->numberPage()->selection();
-    const QStringList lines = catalogue_.wheelLines(shape_.pick, wheels->wheelType(), *guarantee, selection.count());
-    const Expansion expansion = expandTickets(selection.selectionString(), lines, wheels->ticketFormat());
-    if (!expansion.badLine.isEmpty()) {
-        alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: its line \"%3\" names a place outside your "
-                             "selection. No tickets were made from it.")
-                  .arg(*guarantee)
+    // Damage in the database never becomes tickets: the wheel is named and nothing is made.
+    const auto damaged = [&](const QString &why) {
+        QString name = wheel->guarantee;
+        for (QChar &c : name)
+            if (c.category() == QChar::Other_Control)
+                c = QLatin1Char('?');
+        alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: %3. No tickets were made from it.")
+                  .arg(name)
                   .arg(selection.count())
-                  .arg(expansion.badLine));
+                  .arg(why));
+    };
+    if (std::any_of(wheel->guarantee.cbegin(), wheel->guarantee.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        damaged(QStringLiteral("its name holds characters that are no text"));
+        return;
+    }
+    const QStringList lines =
+        catalogue_.wheelLines(shape_.pick, wheels->wheelType(), wheel->guarantee, selection.count());
+    if (lines.size() != wheel->tickets) {
+        damaged(
+            QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines.size()).arg(wheel->tickets));
+        return;
+    }
+    const Expansion expansion = expandTickets(selection.selectionString(), lines, wheels->ticketFormat(), shape_.pick);
+    if (!expansion.sound()) {
+        damaged(QStringLiteral("its line \"%1\" %2").arg(expansion.badLine, expansion.fault));
         return;
     }
     sheet_ = {country_, lottery_, selection.key(), expansion.tickets};

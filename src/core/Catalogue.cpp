@@ -28,8 +28,13 @@ std::optional<LotteryShape> Catalogue::shape(const QString &country, const QStri
         database_.select("SELECT ifrom,imatch FROM lottery WHERE country=? AND lotteryname=?", {country, lottery});
     if (rows.empty())
         return std::nullopt;
+    const auto whole = [](const QString &text) {
+        bool ok = false;
+        const int value = text.trimmed().toInt(&ok);
+        return ok ? value : 0;
+    };
     // Should a name stand twice, the last row counts.
-    return LotteryShape{leadingInt(rows.back().value(0)), leadingInt(rows.back().value(1))};
+    return LotteryShape{whole(rows.back().value(0)), whole(rows.back().value(1))};
 }
 
 std::optional<LotteryDetails> Catalogue::details(const QString &country, const QString &lottery) const

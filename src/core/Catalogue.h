@@ -20,6 +20,9 @@ enum class WheelType { TypeA, Key };
 struct LotteryShape {
     int pool = 0;
     int pick = 0;
+    // A pool the grid can show, and room to choose more numbers than a ticket holds, as
+    // every wheel needs. A damaged row (text, NULL, a negative or huge number) is not.
+    bool playable() const { return pool >= 2 && pool <= 99 && pick >= 1 && pick < pool; }
 };
 
 // All that is known of a lottery. The facts beyond pool and pick may be missing from a
@@ -40,7 +43,8 @@ public:
     explicit Catalogue(const Database &database) : database_(database) {}
 
     QStringList lotteryNames(const QString &country) const;
-    // The lottery's pool and pick; nothing when the lottery is not listed.
+    // The lottery's pool and pick; nothing when the lottery is not listed. A value that is not
+    // a whole number reads as 0.
     std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
     // Pool, pick and the facts of the lottery; nothing when the lottery is not listed.
     std::optional<LotteryDetails> details(const QString &country, const QString &lottery) const;

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <climits>
@@ -32,9 +34,14 @@ bool Database::open(const QString &path, QString *problem)
         close();
         return false;
     };
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return fail(QStringLiteral("The wheel database %1 is missing.")
-                        .arg(path.isEmpty() ? QStringLiteral("data.sqlite3") : path));
+    if (path.isEmpty())
+        return fail(
+            QStringLiteral("The wheel database data.sqlite3 is missing: it is neither in %1 nor in %2.")
+                .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/resources")),
+                     QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                              QStringLiteral("/../share/wheelwright")))));
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("The wheel database %1 is missing.").arg(path));
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     db_ = db;
@@ -49,6 +56,20 @@ bool Database::open(const QString &path, QString *problem)
                         .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
     sqlite3_finalize(probe);
+    // A readable file without the wheel tables is told now, once, not on every query.
+    sqlite3_stmt *tables = nullptr;
+    int found = 0;
+    if (sqlite3_prepare_v2(db_,
+                           "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
+                           "('lottery','wheelsurvey','wheels')",
+                           -1, &tables, nullptr) == SQLITE_OK &&
+        sqlite3_step(tables) == SQLITE_ROW)
+        found = sqlite3_column_int(tables, 0);
+    sqlite3_finalize(tables);
+    if (found != 3)
+        return fail(QStringLiteral("The file %1 is no wheel database: it lacks the tables lottery, wheelsurvey and "
+                                   "wheels.")
+                        .arg(path));
     return true;
 }
 
@@ -61,8 +82,9 @@ void Database::close()
 
 std::vector<QStringList> Database::select(const char *sql, const QStringList &values) const
 {
+    // Without a database there is nothing to read; the open has told why, once.
     if (!db_)
-        throw QueryError(prepareFailure("no wheel database is open"));
+        return {};
     sqlite3_stmt *raw = nullptr;
     if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK || !raw) {
         sqlite3_finalize(raw);
@@ -75,14 +97,20 @@ std::vector<QStringList> Database::select(const char *sql, const QStringList &va
     }
     std::vector<QStringList> rows;
     const int columns = sqlite3_column_count(raw);
-    while (sqlite3_step(raw) == SQLITE_ROW) {
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
         QStringList row;
         for (int c = 0; c < columns; ++c) {
+            // Read whole, so a NUL inside a text shows as damage instead of cutting it short.
             const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(raw, c));
-            row << (text ? QString::fromUtf8(text) : QString());
+            row << (text ? QString::fromUtf8(text, sqlite3_column_bytes(raw, c)) : QString());
         }
         rows.push_back(row);
     }
+    // A read that stops on an error (a damaged page, say) is an error, not the end of the rows.
+    if (rc != SQLITE_DONE)
+        throw QueryError(QStringLiteral("Error: the wheel database could not be read to the end: %1")
+                             .arg(QString::fromUtf8(sqlite3_errmsg(db_))));
     return rows;
 }
 

@@ -37,7 +37,8 @@ public:
     bool isOpen() const { return db_ != nullptr; }
 
     // Runs a SELECT with the values bound in order; every column comes back as text.
-    // Throws QueryError when the statement cannot be prepared.
+    // Throws QueryError when the statement cannot be prepared or the rows cannot be read to
+    // the end. Without an open database there are no rows.
     std::vector<QStringList> select(const char *sql, const QStringList &values) const;
 
 private:

@@ -13,6 +13,6 @@ QString ticketFileText(const QString &country, const QString &lottery, int key, 
 // The bytes on disk: UTF-16 in this machine's byte order, byte-order mark first.
 QByteArray ticketFileBytes(const QString &text);
 
-// Replaces the file at `path` with `bytes` whole or not at all. Returns what went wrong in
-// plain words, or an empty text when the file was written.
+// Replaces the file at `path` with `bytes` whole or not at all. Returns the file's name and
+// what went wrong in plain words ("The disk is full."), or an empty text when it was written.
 QString writeWholeFile(const QString &path, const QByteArray &bytes);

@@ -13,3 +13,6 @@ QString wheelListEntry(const QString &guarantee, const QString &tickets);
 // The guarantee in front of "Tickets:" less the seven blanks; nothing when the text holds
 // no "Tickets:" or too little in front of it.
 std::optional<QString> guaranteeOfEntry(const QString &entry);
+
+// The ticket count after "Tickets:"; nothing when there is no whole number there.
+std::optional<int> ticketCountOfEntry(const QString &entry);

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-AuxWindow::AuxWindow(QWidget *parent) : QWidget(parent, Qt::Window) {}
+AuxWindow::AuxWindow(QWidget *parent) : QDialog(parent) {}
 
 void AuxWindow::showWindow()
 {

@@ -5,7 +5,7 @@
 // it, and the next showing brings back the same window.
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include <memory>
 
@@ -17,7 +17,8 @@ class HelpWindow;
 class TextWindow;
 } // namespace Ui
 
-class AuxWindow : public QWidget {
+// A dialog to screen readers and window managers, though it never blocks the main window.
+class AuxWindow : public QDialog {
     Q_OBJECT
 public:
     explicit AuxWindow(QWidget *parent = nullptr);

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 MainWindow::MainWindow()
@@ -57,6 +58,8 @@ void MainWindow::showStepButtons(Page page)
     ui_->nextButton->setVisible(page == LotteryStep || page == NumberStep);
     ui_->generateButton->setVisible(page == WheelStep);
     ui_->startOverButton->setVisible(page == TicketStep);
+    ui_->nextButton->setDefault(page == LotteryStep || page == NumberStep);
+    ui_->generateButton->setDefault(page == WheelStep);
     ticketPage_->setActive(page == TicketStep);
 }
 
@@ -74,6 +77,19 @@ void MainWindow::centreOnScreen()
 void MainWindow::closeConfirmed()
 {
     closeConfirmed_ = true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton *b : {ui_->nextButton, ui_->generateButton})
+            if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+                b->click();
+                event->accept();
+                return;
+            }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

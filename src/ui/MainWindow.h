@@ -50,6 +50,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Return and Enter press the default step button when no control takes them.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showStepButtons(Page page);

@@ -46,10 +46,14 @@ void WheelPage::showWheels(WheelType type, const QStringList &entries)
     noticeOf(type)->setVisible(entries.isEmpty());
 }
 
-std::optional<QString> WheelPage::chosenGuarantee() const
+std::optional<WheelPage::Choice> WheelPage::chosenWheel() const
 {
-    // A list holding no "Tickets:" offers no guarantee.
-    return guaranteeOfEntry(listOf(wheelType())->currentText());
+    // A list holding no "Tickets:" offers no wheel.
+    const QString entry = listOf(wheelType())->currentText();
+    const auto guarantee = guaranteeOfEntry(entry);
+    if (!guarantee)
+        return std::nullopt;
+    return Choice{*guarantee, ticketCountOfEntry(entry).value_or(-1)};
 }
 
 int WheelPage::ticketFormat() const

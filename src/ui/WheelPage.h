@@ -25,8 +25,12 @@ public:
     WheelType wheelType() const;
     // Fills the list of that type, first wheel chosen; an empty list shows the notice.
     void showWheels(WheelType type, const QStringList &entries);
-    // The guarantee of the wheel chosen in the shown type's list; nothing when none is.
-    std::optional<QString> chosenGuarantee() const;
+    struct Choice {
+        QString guarantee; // "3 if 4"
+        int tickets = 0;   // as the list says
+    };
+    // The wheel chosen in the shown type's list; nothing when none is.
+    std::optional<Choice> chosenWheel() const;
     int ticketFormat() const;
     void showKey(int key);
 
