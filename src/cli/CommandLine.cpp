@@ -5,7 +5,9 @@
 #include "Catalogue.h"
 #include "CheckCommand.h"
 #include "Database.h"
+#include "OddsCommand.h"
 #include "ShippedFiles.h"
+#include "TicketsCommand.h"
 
 #include <memory>
 
@@ -14,6 +16,10 @@ QString usage()
 {
     return QStringLiteral("Usage: wheelwright [--database PATH]\n"
                           "       wheelwright check --draw \"N N ...\" [--bonus B] [--database PATH] FILE\n"
+                          "       wheelwright odds --country C --lottery L --numbers Z --wheel \"x if y\" [--key]\n"
+                          "                        [--json] [--database PATH]\n"
+                          "       wheelwright tickets --country C --lottery L --numbers N,N,... [--bonus B[,B]]\n"
+                          "                           --wheel \"x if y\" [--key] [--format EXAMPLE] [--database PATH]\n"
                           "       wheelwright --help | --version\n"
                           "\n"
                           "Without a subcommand Wheelwright opens its window.\n"
@@ -24,7 +30,7 @@ QString usage()
                           "  -v, --version    print the version and exit\n"
                           "\n"
                           "Subcommands (no display needed):\n") +
-           checkCommandUsage();
+           checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -102,6 +108,10 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     }
     if (first == QLatin1String("check"))
         return runCheck(arguments.mid(1), out, err);
+    if (first == QLatin1String("odds"))
+        return runOddsCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("tickets"))
+        return runTicketsCommand(arguments.mid(1), out, err);
     if (!first.startsWith(QLatin1Char('-'))) {
         err << "wheelwright: unknown subcommand \"" << first << "\"; try wheelwright --help\n";
         return 2;

@@ -1,0 +1,279 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OddsCommand.h"
+
+#include "Catalogue.h"
+#include "Database.h"
+#include "WheelLookup.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const QString command = QStringLiteral("odds");
+
+// One value as compact JSON text: QJsonDocument writes every double so that it reads back
+// the same, and escapes every text.
+QByteArray jsonText(const QJsonValue &value)
+{
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.mid(1, wrapped.size() - 2);
+}
+
+QByteArray jsonArray(const std::vector<double> &values)
+{
+    QJsonArray array;
+    for (const double v : values)
+        array.append(v);
+    return jsonText(array);
+}
+
+// QJsonObject sorts its keys; the fields are written by hand so that they keep the order
+// the command's help documents.
+QByteArray jsonObject(const QList<std::pair<QString, QByteArray>> &fields)
+{
+    QByteArray text = "{";
+    for (const auto &[name, value] : fields) {
+        if (text.size() > 1)
+            text += ',';
+        text += jsonText(name) + ':' + value;
+    }
+    return text + '}';
+}
+
+// The rows a key wheel's guarantee speaks of: the draws that hold the key number. The
+// keyed rows count P(j among yours and the key drawn); given the key is drawn the
+// chance of j is C(Z-1, j-1) C(N-Z, D-j) / C(N-1, D-1), and these sum to 1 again.
+std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table)
+{
+    std::vector<odds::HaveRow> rows = table.keyedHave;
+    const long double keyDraws = odds::binomial(table.pool - 1, table.drawn - 1);
+    for (odds::HaveRow &row : rows) {
+        if (row.j == 0) {
+            // No draw holding the key has none of the player's numbers; the row reads like any
+            // row that cannot match: at least 0 matches always, more never.
+            row.probability = 0;
+            std::fill(row.atLeast.begin(), row.atLeast.end(), 0.0);
+            row.atLeast.front() = 1;
+            continue;
+        }
+        row.probability =
+            static_cast<double>(odds::binomial(table.numbers - 1, row.j - 1) *
+                                odds::binomial(table.pool - table.numbers, table.drawn - row.j) / keyDraws);
+    }
+    return rows;
+}
+
+// A share as a percentage a reader takes in at a glance; nothing short of certain reads 100%.
+QString percent(double p)
+{
+    if (p <= 0)
+        return QStringLiteral("0");
+    if (p >= 1)
+        return QStringLiteral("100%");
+    const QString text = QString::number(p * 100, 'g', 3);
+    if (text == QLatin1String("100"))
+        return QStringLiteral(">99.9%");
+    return text + QLatin1Char('%');
+}
+
+QString prizeText(const PrizeTier &tier)
+{
+    QString text = tier.main == 1 ? QStringLiteral("1 main number") : QStringLiteral("%1 main numbers").arg(tier.main);
+    if (tier.bonus > 0)
+        text += tier.bonus == 1 ? QStringLiteral(" + 1 bonus") : QStringLiteral(" + %1 bonus").arg(tier.bonus);
+    return text;
+}
+
+void printTable(QTextStream &out, const StoredWheel &wheel, const odds::Table &table, bool keyWheel,
+                const std::optional<PrizeTier> &lowest)
+{
+    out << wheel.country << QStringLiteral(", ") << wheel.lottery << QStringLiteral(": ") << table.drawn
+        << QStringLiteral(" of ") << table.pool << QStringLiteral(" drawn; ")
+        << (keyWheel ? QStringLiteral("key wheel \"") : QStringLiteral("wheel \"")) << wheel.guarantee
+        << QStringLiteral("\" on ") << table.numbers << QStringLiteral(" numbers, ") << table.tickets
+        << (table.tickets == 1 ? QStringLiteral(" ticket\n") : QStringLiteral(" tickets\n"));
+    if (keyWheel)
+        out << QStringLiteral("Rows count the draws that hold the key number (")
+            << percent(double(table.drawn) / table.pool) << QStringLiteral(" of all draws).\n");
+    // Columns of 10 characters, room for "0.000123%" and "1.23e-05%"; a line carries no blanks at its end.
+    const auto line = [&out](const QStringList &cells) {
+        QString text;
+        for (const QString &c : cells)
+            text += c.leftJustified(9) + QLatin1Char(' ');
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        out << text << '\n';
+    };
+    const auto figures = [&table](const QString &first, const QString &second, const std::vector<double> &atLeast) {
+        QStringList cells{first, second};
+        for (int b = 1; b <= table.drawn; ++b)
+            cells << (atLeast.empty() ? QString::number(b) : percent(atLeast[static_cast<std::size_t>(b)]));
+        return cells;
+    };
+    line({QStringLiteral("Yours"), QStringLiteral("Chance"), QStringLiteral("Best ticket matches at least")});
+    line(figures(QString(), QString(), {}));
+    for (const odds::HaveRow &row : keyWheel ? givenKeyRows(table) : table.have)
+        line(figures(QString::number(row.j), percent(row.probability), row.atLeast));
+    line(figures(QStringLiteral("any"), QStringLiteral("100%"), table.atLeast));
+    out << QStringLiteral("\"Yours\": how many of the numbers drawn are among your ") << table.numbers
+        << QStringLiteral(".\n");
+    if (!lowest)
+        out << QStringLiteral("The lowest prize of this lottery is not known here.\n");
+    else if (lowest->main == 0)
+        out << QStringLiteral("The lowest prize (") << prizeText(*lowest)
+            << QStringLiteral(") needs no main number; its chance is not counted here.\n");
+    else
+        out << QStringLiteral("Some ticket wins the lowest prize (") << prizeText(*lowest) << QStringLiteral(")")
+            << (lowest->bonus > 0 ? QStringLiteral(", main numbers only counted,") : QString())
+            << QStringLiteral(" in ") << percent(table.prize) << QStringLiteral(" of draws.\n");
+}
+
+} // namespace
+
+QString oddsCommandUsage()
+{
+    return QStringLiteral(
+        "Usage: wheelwright odds --country C --lottery L --numbers Z --wheel \"3 if 4\" [--key] [--json]\n"
+        "Prints the exact odds of a stored wheel played on Z numbers, counted over every possible draw.\n"
+        "\n"
+        "  --country, --lottery  the lottery, as the program lists it (\"Canada\", \"Lotto 6/49\")\n"
+        "  --numbers Z           how many numbers are played\n"
+        "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel\n"
+        "  --json                one JSON object: {\"pool\":N,\"drawn\":D,\"numbers\":Z,\"tickets\":T,\n"
+        "                        \"have\":[{\"j\":0,\"probability\":p,\"atLeast\":[q0,...,qD]},...],\n"
+        "                        \"atLeast\":[Q0,...,QD],\"prize\":P,...}\n"
+        "  --database PATH       use this wheel database\n"
+        "\n"
+        "have[j].probability is the chance that j of the D numbers drawn are among yours;\n"
+        "have[j].atLeast[b] the chance, given that j, that some ticket matches at least b of them;\n"
+        "atLeast[b] the same over all draws; prize the chance that some ticket wins the lowest prize,\n"
+        "counting main numbers only where that prize also needs a bonus number, null when the\n"
+        "lowest prize is not known or needs no main number. For a key wheel the have rows are\n"
+        "given that the key number is drawn (\"given\":\"key\", and \"keyDrawn\" its chance), so its\n"
+        "guarantee shows in them; atLeast and prize stay over all draws. Also given: \"expected\"\n"
+        "(tickets matching exactly b per draw, on average) and \"lowestPrize\".\n"
+        "\n"
+        "Exit status: 0 when the odds were printed, 1 when the database holds no such lottery or\n"
+        "wheel, 2 when the command line is wrong.\n");
+}
+
+QByteArray oddsJson(const odds::Table &table, bool keyWheel, const std::optional<PrizeTier> &lowestPrize)
+{
+    const auto rows = keyWheel ? givenKeyRows(table) : table.have;
+    QList<QByteArray> have;
+    for (const odds::HaveRow &row : rows)
+        have << jsonObject({{QStringLiteral("j"), jsonText(row.j)},
+                            {QStringLiteral("probability"), jsonText(row.probability)},
+                            {QStringLiteral("atLeast"), jsonArray(row.atLeast)}});
+    const bool prizeKnown = lowestPrize && lowestPrize->main > 0 && table.prize >= 0;
+    QList<std::pair<QString, QByteArray>> fields{
+        {QStringLiteral("pool"), jsonText(table.pool)},
+        {QStringLiteral("drawn"), jsonText(table.drawn)},
+        {QStringLiteral("numbers"), jsonText(table.numbers)},
+        {QStringLiteral("tickets"), jsonText(table.tickets)},
+        {QStringLiteral("have"), '[' + have.join(',') + ']'},
+        {QStringLiteral("atLeast"), jsonArray(table.atLeast)},
+        {QStringLiteral("prize"), prizeKnown ? jsonText(table.prize) : QByteArray("null")},
+        {QStringLiteral("expected"), jsonArray(table.expected)},
+        {QStringLiteral("lowestPrize"), lowestPrize
+                                            ? jsonObject({{QStringLiteral("main"), jsonText(lowestPrize->main)},
+                                                          {QStringLiteral("bonus"), jsonText(lowestPrize->bonus)}})
+                                            : QByteArray("null")},
+    };
+    if (keyWheel) {
+        fields.append({QStringLiteral("given"), jsonText(QStringLiteral("key"))});
+        fields.append({QStringLiteral("keyDrawn"), jsonText(double(table.drawn) / table.pool)});
+    }
+    return jsonObject(fields);
+}
+
+int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const WheelOptions options;
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    options.addTo(parser);
+    parser.addOption(jsonOption);
+    if (const auto failure = options.parse(parser, command, arguments))
+        return reportFailure(err, command, *failure);
+    if (parser.isSet(options.help)) {
+        out << oddsCommandUsage();
+        out.flush();
+        return WheelCommandOk;
+    }
+    bool isNumber = false;
+    const int numbers = parser.value(options.numbers).trimmed().toInt(&isNumber);
+    if (!isNumber || numbers < 1)
+        return reportFailure(
+            err, command,
+            {WheelCommandBadCommand, QStringLiteral("--numbers takes how many numbers are played, not \"%1\"")
+                                         .arg(parser.value(options.numbers))});
+
+    Database database;
+    if (const auto failure = openDatabase(database, parser.value(options.database)))
+        return reportFailure(err, command, *failure);
+    StoredWheel wheel;
+    wheel.country = parser.value(options.country);
+    wheel.lottery = parser.value(options.lottery);
+    wheel.guarantee = parser.value(options.wheel);
+    wheel.type = parser.isSet(options.key) ? WheelType::Key : WheelType::TypeA;
+    wheel.numbers = numbers;
+    CommandFailure failure;
+    try {
+        const Catalogue catalogue(database);
+        const auto details = lookUpLottery(catalogue, wheel.country, wheel.lottery, failure);
+        if (!details)
+            return reportFailure(err, command, failure);
+        wheel.details = *details;
+        if (!lookUpWheel(catalogue, wheel, failure))
+            return reportFailure(err, command, failure);
+    } catch (const QueryError &e) {
+        return reportFailure(err, command, {WheelCommandNotFound, e.message()});
+    }
+
+    odds::Wheel lines;
+    lines.numbers = wheel.numbers;
+    for (const QString &line : wheel.lines) {
+        std::uint64_t bits = 0;
+        std::string problem;
+        if (!odds::parseLine(line.toStdString(), wheel.numbers, bits, problem))
+            return reportFailure(err, command,
+                                 {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is "
+                                                                       "damaged: %3")
+                                                            .arg(wheel.guarantee)
+                                                            .arg(wheel.numbers)
+                                                            .arg(QString::fromStdString(problem))});
+        lines.lines.push_back(bits);
+    }
+    const odds::Lottery lottery{wheel.details.facts.pool, wheel.details.facts.drawn};
+    const std::optional<PrizeTier> lowest = wheel.details.facts.lowestPrize;
+    odds::Options oddsOptions;
+    // A tier that needs a bonus number is counted by its main numbers; one that needs none
+    // (the bonus number alone wins) has no main-number figure at all.
+    if (lowest && lowest->main > 0 && lowest->main <= lottery.drawn)
+        oddsOptions.lowestPrizeMain = lowest->main;
+    odds::Table table;
+    std::string problem;
+    if (odds::compute(lottery, lines, oddsOptions, table, problem) != odds::Status::Done)
+        return reportFailure(err, command,
+                             {WheelCommandNotFound, QStringLiteral("the odds of \"%1\" for %2 numbers cannot be "
+                                                                   "counted: %3")
+                                                        .arg(wheel.guarantee)
+                                                        .arg(wheel.numbers)
+                                                        .arg(QString::fromStdString(problem))});
+    const bool keyWheel = wheel.type == WheelType::Key;
+    if (parser.isSet(jsonOption))
+        out << QString::fromUtf8(oddsJson(table, keyWheel, lowest)) << '\n';
+    else
+        printTable(out, wheel, table, keyWheel, lowest);
+    out.flush();
+    return WheelCommandOk;
+}
