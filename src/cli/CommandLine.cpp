@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "CheckCommand.h"
 #include "Database.h"
+#include "MakeCommand.h"
 #include "ShippedFiles.h"
 
 #include <memory>
@@ -14,6 +15,7 @@ QString usage()
 {
     return QStringLiteral("Usage: wheelwright [--database PATH]\n"
                           "       wheelwright check --draw \"N N ...\" [--bonus B] [--database PATH] FILE\n"
+                          "       wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
                           "       wheelwright --help | --version\n"
                           "\n"
                           "Without a subcommand Wheelwright opens its window.\n"
@@ -24,7 +26,7 @@ QString usage()
                           "  -v, --version    print the version and exit\n"
                           "\n"
                           "Subcommands (no display needed):\n") +
-           checkCommandUsage();
+           checkCommandUsage() + QLatin1Char('\n') + makeCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -102,6 +104,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     }
     if (first == QLatin1String("check"))
         return runCheck(arguments.mid(1), out, err);
+    if (first == QLatin1String("make"))
+        return runMakeCommand(arguments.mid(1), out, err);
     if (!first.startsWith(QLatin1Char('-'))) {
         err << "wheelwright: unknown subcommand \"" << first << "\"; try wheelwright --help\n";
         return 2;
