@@ -121,7 +121,9 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     if (!refused.isEmpty())
         return fail(err, MakeBadCommand, refused);
 
-    err << QStringLiteral("lower bound %1 tickets").arg(WheelMaker::lowerBound(request)) << Qt::endl;
+    // A bound past the limit ends the command with its one line of reason, below.
+    if (WheelMaker::lowerBound(request) <= request.mostTickets)
+        err << QStringLiteral("lower bound %1 tickets").arg(WheelMaker::lowerBound(request)) << Qt::endl;
     auto lastLine = std::chrono::steady_clock::now();
     const auto result = WheelMaker::make(request, [&](const MakeProgress &p) {
         const auto now = std::chrono::steady_clock::now();
