@@ -387,7 +387,7 @@ void TestCli::ticketsAreTheExpansion()
     QCOMPARE(r.err, QString());
     QCOMPARE(r.status, 0);
     const Expansion expected = expandTickets(QStringLiteral("3|17|40|5|9|41|12|33|28|1"),
-                                             catalogue.wheelLines(6, type, guarantee, 10), format);
+                                             catalogue.wheelLines(6, type, guarantee, 10), format, 6);
     QVERIFY(!expected.tickets.isEmpty());
     QCOMPARE(r.out, expected.tickets.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     if (key) // the first number given is the key: on every ticket

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "CheckCommand.h"
 #include "Database.h"
+#include "MakeCommand.h"
 #include "OddsCommand.h"
 #include "ShippedFiles.h"
 #include "TicketsCommand.h"
@@ -20,6 +21,8 @@ QString usage()
                           "                        [--json] [--database PATH]\n"
                           "       wheelwright tickets --country C --lottery L --numbers N,N,... [--bonus B[,B]]\n"
                           "                           --wheel \"x if y\" [--key] [--format EXAMPLE] [--database PATH]\n"
+                          "       wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
+                          "                        [--threads N] [--most T]\n"
                           "       wheelwright --help | --version\n"
                           "\n"
                           "Without a subcommand Wheelwright opens its window.\n"
@@ -30,7 +33,8 @@ QString usage()
                           "  -v, --version    print the version and exit\n"
                           "\n"
                           "Subcommands (no display needed):\n") +
-           checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage();
+           checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage() +
+           QLatin1Char('\n') + makeCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -112,6 +116,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
         return runOddsCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("tickets"))
         return runTicketsCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("make"))
+        return runMakeCommand(arguments.mid(1), out, err);
     if (!first.startsWith(QLatin1Char('-'))) {
         err << "wheelwright: unknown subcommand \"" << first << "\"; try wheelwright --help\n";
         return 2;

@@ -163,15 +163,15 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     QStringList chosen;
     for (const int n : numbers)
         chosen << QString::number(n);
-    const Expansion expansion = expandTickets(chosen.join(QLatin1Char('|')), wheel.lines, format);
-    if (!expansion.badLine.isEmpty())
+    const Expansion expansion = expandTickets(chosen.join(QLatin1Char('|')), wheel.lines, format, wheel.details.pick);
+    if (!expansion.sound())
         return reportFailure(
             err, command,
             {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is damaged: its line \"%3\" "
-                                                  "names a place outside the numbers")
+                                                  "%4")
                                        .arg(wheel.guarantee)
                                        .arg(wheel.numbers)
-                                       .arg(expansion.badLine)});
+                                       .arg(expansion.badLine, expansion.fault)});
     for (const QString &line : withBonusNumbers(expansion.tickets, bonus, wheel.details.facts.bonusDrawn, format))
         out << line << '\n';
     out.flush();

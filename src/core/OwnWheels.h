@@ -1,0 +1,69 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "wheel.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+
+// A wheel of the player's own library, as the wheel list shows it.
+struct OwnWheelEntry {
+    QString guarantee; // "x if y"
+    int tickets = 0;
+};
+
+// The player's own wheels: a SQLite file of its own (never the shipped database) with the
+// shipped database's tables and line format, so a stored wheel reads like a shipped one.
+// Only proven wheels go in, and every wheel read back is proven again: a file that is not a
+// wheel library is set aside (renamed to "<file>.damaged-<date>") and a fresh one started;
+// a stored wheel that fails its proof is removed after a copy of the file is set aside.
+// Every write is one transaction, so a crash leaves the file as it was or complete.
+class OwnWheels {
+public:
+    OwnWheels() = default;
+    ~OwnWheels();
+    OwnWheels(const OwnWheels &) = delete;
+    OwnWheels &operator=(const OwnWheels &) = delete;
+
+    enum class Stored {
+        Added,      // there was no wheel for this request
+        Replaced,   // the stored wheel had more tickets
+        KeptStored, // the stored wheel has as few tickets or fewer; nothing changed
+        Refused,    // the wheel does not keep its guarantee, or the file cannot be written
+    };
+
+    // Opens the library, creating it (and its folder) when missing. False only when no
+    // library can be had at `path`; a damaged file is set aside and a fresh one made, which
+    // notice() then reports.
+    bool open(const QString &path, QString *problem = nullptr);
+    bool isOpen() const { return db_ != nullptr; }
+    QString path() const { return path_; }
+
+    // What was set aside since the last call, for the player; empty when nothing was.
+    QString takeNotice();
+
+    // Stores a wheel after proving it; replaces the stored one only with fewer tickets.
+    Stored store(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines, QString *problem = nullptr);
+    // The stored wheel for this request, proven again; nothing when none is stored (or the
+    // stored one failed its proof, which is then set aside and reported by takeNotice()).
+    std::optional<std::vector<wheel::Line>> find(const wheel::WheelSpec &spec);
+    // The stored wheels for a pick, type and count of numbers, fewest tickets first.
+    QList<OwnWheelEntry> list(int pick, char type, int numbers);
+
+private:
+    bool openFile(QString *problem);
+    bool looksLikeLibrary();
+    QString asideName() const;
+    void setAside(const QString &why);
+    void forget(const wheel::WheelSpec &spec);
+
+    sqlite3 *db_ = nullptr;
+    QString path_;
+    QString notice_;
+};

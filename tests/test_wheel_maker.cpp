@@ -1,0 +1,355 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MakeCommand.h"
+#include "OwnWheels.h"
+#include "WheelMaker.h"
+#include "catalogue.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+#include <bit>
+
+Q_DECLARE_METATYPE(MakeRequest)
+
+namespace {
+
+MakeRequest request(int pick, int numbers, int x, int y, bool key = false, double seconds = 20)
+{
+    MakeRequest r;
+    r.pick = pick;
+    r.numbers = numbers;
+    r.x = x;
+    r.y = y;
+    r.key = key;
+    r.seconds = seconds;
+    r.threads = 2;
+    return r;
+}
+
+// The guarantee checked the plain way, apart from the engine's verifier: every drawn set of
+// y numbers (holding 01 for a key wheel) meets some line in at least x numbers.
+bool keepsGuarantee(const MakeRequest &r, const std::vector<wheel::Line> &lines)
+{
+    for (std::uint64_t drawn = 0; drawn < (std::uint64_t{1} << r.numbers); ++drawn) {
+        if (std::popcount(drawn) != r.y || (r.key && !(drawn & 1u)))
+            continue;
+        bool met = false;
+        for (const wheel::Line line : lines)
+            met = met || std::popcount(static_cast<std::uint64_t>(line) & drawn) >= r.x;
+        if (!met)
+            return false;
+    }
+    for (const wheel::Line line : lines)
+        if (std::popcount(line) != r.pick || (r.key && !(line & 1u)) || (line >> r.numbers) != 0)
+            return false;
+    return true;
+}
+
+// Runs SQL on a library file behind the program's back.
+void tamper(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+int runMake(const QStringList &arguments, QString &out, QString &err)
+{
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    return runMakeCommand(arguments, outStream, errStream);
+}
+
+} // namespace
+
+class TestWheelMaker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void makesKnownOptimum_data();
+    void makesKnownOptimum();
+    void refuses_data();
+    void refuses();
+    void cancelKeepsBestSoFar();
+    void libraryStoresReusesAndReplaces();
+    void librarySetsDamagedFileAside_data();
+    void librarySetsDamagedFileAside();
+    void libraryRemovesWheelFailingProof();
+    void commandPrintsProvenWheel();
+    void commandRefuses_data();
+    void commandRefuses();
+};
+
+void TestWheelMaker::makesKnownOptimum_data()
+{
+    QTest::addColumn<MakeRequest>("req");
+    QTest::addColumn<int>("tickets");
+    // Published coverings whose record meets the lower bound, so the search stops there.
+    QTest::newRow("pick 3, 7 numbers, 2 if 2") << request(3, 7, 2, 2) << 7;
+    QTest::newRow("key pick 4, 8 numbers, 3 if 3") << request(4, 8, 3, 3, true) << 7;
+    QTest::newRow("pick 5, 10 numbers, 2 if 2") << request(5, 10, 2, 2) << 6;
+    QTest::newRow("pick 6, 11 numbers, 3 if 3") << request(6, 11, 3, 3) << 11;
+    QTest::newRow("every combination, pick 3 of 5") << request(3, 5, 3, 3) << 10;
+    QTest::newRow("key 1 if 3: the key alone") << request(3, 9, 1, 3, true) << 1;
+}
+
+void TestWheelMaker::makesKnownOptimum()
+{
+    QFETCH(MakeRequest, req);
+    QFETCH(int, tickets);
+    QCOMPARE(WheelMaker::lowerBound(req), std::size_t(tickets));
+    int reports = 0;
+    const auto result = WheelMaker::make(req, [&](const MakeProgress &) { ++reports; });
+    QCOMPARE(result.outcome, MakeOutcome::Proven);
+    QCOMPARE(int(result.lines.size()), tickets);
+    QVERIFY(result.reachedLowerBound);
+    QVERIFY(keepsGuarantee(req, result.lines));
+    QVERIFY(std::is_sorted(result.lines.begin(), result.lines.end(), wheel::lineLess));
+    if (req.x < req.pick && !(req.key && req.x == 1))
+        QVERIFY(reports > 0); // at least the closing report of a search
+}
+
+void TestWheelMaker::refuses_data()
+{
+    QTest::addColumn<MakeRequest>("req");
+    QTest::addColumn<MakeOutcome>("outcome");
+    QTest::newRow("x above y") << request(6, 10, 4, 3) << MakeOutcome::Refused;
+    QTest::newRow("y above pick") << request(5, 10, 3, 6) << MakeOutcome::Refused;
+    QTest::newRow("x of 0") << request(5, 10, 0, 3) << MakeOutcome::Refused;
+    QTest::newRow("numbers no more than pick") << request(6, 6, 3, 3) << MakeOutcome::Refused;
+    QTest::newRow("numbers past 99") << request(6, 100, 3, 3) << MakeOutcome::Refused;
+    QTest::newRow("numbers past the engine") << request(6, wheel::kMaxPositions + 1, 3, 3) << MakeOutcome::Refused;
+    auto noTime = request(3, 7, 2, 2);
+    noTime.seconds = 0;
+    QTest::newRow("no time") << noTime << MakeOutcome::Refused;
+    auto few = request(6, 18, 4, 4);
+    few.mostTickets = 100; // the bound is 204
+    QTest::newRow("bound above the ticket limit") << few << MakeOutcome::NothingFound;
+    auto fullTooBig = request(6, 30, 6, 6);
+    QTest::newRow("every combination past the limit") << fullTooBig << MakeOutcome::NothingFound;
+}
+
+void TestWheelMaker::refuses()
+{
+    QFETCH(MakeRequest, req);
+    QFETCH(MakeOutcome, outcome);
+    WheelMaker maker;
+    bool finished = false;
+    maker.setFinishedHandler([&](const MakeResult &) { finished = true; });
+    QVERIFY(maker.start(req));
+    maker.wait();
+    QVERIFY(finished);
+    const auto result = maker.result();
+    QCOMPARE(result.outcome, outcome);
+    QVERIFY(result.lines.empty());
+    QVERIFY(!result.message.isEmpty());
+}
+
+void TestWheelMaker::cancelKeepsBestSoFar()
+{
+    // Far above what the engine reaches in a minute, so only cancel() stops it.
+    auto req = request(6, 18, 4, 4, false, 120);
+    std::atomic<int> progressCalls{0};
+    std::atomic<bool> finishedOnce{false};
+    WheelMaker maker;
+    maker.setProgressHandler([&](const MakeProgress &p) {
+        ++progressCalls;
+        QVERIFY(p.lowerBound == 204);
+    });
+    maker.setFinishedHandler([&](const MakeResult &) { finishedOnce = true; });
+    QVERIFY(maker.start(req));
+    QVERIFY(maker.isRunning());
+    QVERIFY(!maker.start(req)); // one search at a time
+    QTRY_VERIFY_WITH_TIMEOUT(maker.bestTickets() > 0, 60000);
+    const std::size_t seen = maker.bestTickets();
+    maker.cancel();
+    QTRY_VERIFY_WITH_TIMEOUT(!maker.isRunning(), 15000);
+    maker.wait();
+    QVERIFY(finishedOnce);
+    QVERIFY(progressCalls > 0);
+    const auto result = maker.result();
+    QCOMPARE(result.outcome, MakeOutcome::Cancelled);
+    QVERIFY(!result.lines.empty());
+    QVERIFY(result.lines.size() <= seen);
+    QVERIFY(keepsGuarantee(req, result.lines));
+
+    // The maker can be used again, and destroying it while it runs stops it.
+    auto again = std::make_unique<WheelMaker>();
+    QVERIFY(again->start(req));
+    again.reset();
+}
+
+void TestWheelMaker::libraryStoresReusesAndReplaces()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sub/own-wheels.sqlite3"));
+    const wheel::WheelSpec spec{3, 'a', 7, 2, 2};
+    const auto fano = WheelMaker::make(request(3, 7, 2, 2)).lines;
+    QCOMPARE(fano.size(), std::size_t(7));
+    // A worse wheel of the same promise: the Fano lines plus one.
+    auto worse = fano;
+    worse.push_back(0b0000111u);
+    if (std::find(fano.begin(), fano.end(), worse.back()) != fano.end())
+        worse.back() = 0b1110000u;
+    {
+        OwnWheels library;
+        QVERIFY(library.open(path));
+        QVERIFY(library.takeNotice().isEmpty());
+        QVERIFY(!library.find(spec));
+        QCOMPARE(library.store(spec, worse), OwnWheels::Stored::Added);
+        QCOMPARE(library.store(spec, worse), OwnWheels::Stored::KeptStored);
+        QCOMPARE(library.store(spec, fano), OwnWheels::Stored::Replaced);
+        QCOMPARE(library.store(spec, worse), OwnWheels::Stored::KeptStored);
+        // Not a wheel at all: two lines cannot keep "2 if 2" on 7 numbers.
+        QString problem;
+        QCOMPARE(library.store(spec, {fano[0], fano[1]}, &problem), OwnWheels::Stored::Refused);
+        QVERIFY(!problem.isEmpty());
+        QCOMPARE(library.store({4, 'k', 8, 3, 3}, WheelMaker::make(request(4, 8, 3, 3, true)).lines),
+                 OwnWheels::Stored::Added);
+    }
+    OwnWheels reopened;
+    QVERIFY(reopened.open(path));
+    const auto found = reopened.find(spec);
+    QVERIFY(found);
+    QCOMPARE(*found, fano);
+    const auto listed = reopened.list(3, 'a', 7);
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed[0].guarantee, QStringLiteral("2 if 2"));
+    QCOMPARE(listed[0].tickets, 7);
+    QCOMPARE(reopened.list(4, 'k', 8).size(), 1);
+    QVERIFY(reopened.list(3, 'k', 7).isEmpty());
+    QVERIFY(reopened.takeNotice().isEmpty());
+}
+
+void TestWheelMaker::librarySetsDamagedFileAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("sql");
+    QTest::newRow("not SQLite") << QByteArray("this is no database\n").repeated(300) << QByteArray();
+    QTest::newRow("wrong tables") << QByteArray() << QByteArray("CREATE TABLE wheels(a, b);");
+    QTest::newRow("wheelsurvey lacks a column")
+        << QByteArray() << QByteArray("CREATE TABLE wheelsurvey(pick, wheeltype, zoption, xyoption);");
+}
+
+void TestWheelMaker::librarySetsDamagedFileAside()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, sql);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("own-wheels.sqlite3"));
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    } else {
+        tamper(path, sql.constData());
+    }
+    OwnWheels library;
+    QVERIFY(library.open(path));
+    const QString notice = library.takeNotice();
+    QVERIFY2(notice.contains(QStringLiteral(".damaged-")), qPrintable(notice));
+    const auto aside = QDir(dir.path()).entryList({QStringLiteral("own-wheels.sqlite3.damaged-*")});
+    QCOMPARE(aside.size(), 1);
+    if (!content.isEmpty()) {
+        QFile kept(dir.filePath(aside[0]));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content); // set aside untouched
+    }
+    // The fresh library works.
+    const wheel::WheelSpec spec{3, 'a', 7, 2, 2};
+    QCOMPARE(library.store(spec, WheelMaker::make(request(3, 7, 2, 2)).lines), OwnWheels::Stored::Added);
+    QVERIFY(library.find(spec));
+}
+
+void TestWheelMaker::libraryRemovesWheelFailingProof()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("own-wheels.sqlite3"));
+    const wheel::WheelSpec fano{3, 'a', 7, 2, 2};
+    const wheel::WheelSpec key{4, 'k', 8, 3, 3};
+    {
+        OwnWheels library;
+        QVERIFY(library.open(path));
+        QCOMPARE(library.store(fano, WheelMaker::make(request(3, 7, 2, 2)).lines), OwnWheels::Stored::Added);
+        QCOMPARE(library.store(key, WheelMaker::make(request(4, 8, 3, 3, true)).lines), OwnWheels::Stored::Added);
+    }
+    // One line lost (the count still says 7) and, separately, the count made to agree.
+    tamper(path, "DELETE FROM wheels WHERE rowid = (SELECT min(rowid) FROM wheels WHERE pick = 3);"
+                 "UPDATE wheelsurvey SET ticket = '6' WHERE pick = 3;");
+    OwnWheels library;
+    QVERIFY(library.open(path));
+    QVERIFY(!library.find(fano));
+    const QString notice = library.takeNotice();
+    QVERIFY2(notice.contains(QStringLiteral("2 if 2")), qPrintable(notice));
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("own-wheels.sqlite3.damaged-*")}).size(), 1);
+    QVERIFY(library.list(3, 'a', 7).isEmpty());
+    QVERIFY(library.find(key)); // the sound wheel stays
+    // The request can be made and stored again.
+    QCOMPARE(library.store(fano, WheelMaker::make(request(3, 7, 2, 2)).lines), OwnWheels::Stored::Added);
+}
+
+void TestWheelMaker::commandPrintsProvenWheel()
+{
+    QString out;
+    QString err;
+    const int status =
+        runMake({QStringLiteral("--pick"), QStringLiteral("4"), QStringLiteral("--numbers"), QStringLiteral("8"),
+                 QStringLiteral("--wheel"), QStringLiteral("3 if 3"), QStringLiteral("--key"),
+                 QStringLiteral("--seconds"), QStringLiteral("20"), QStringLiteral("--threads"), QStringLiteral("2")},
+                out, err);
+    QVERIFY2(status == MakeOk, qPrintable(err));
+    const auto parsed = wheel::parseWheels(out.toStdString(), "out");
+    QVERIFY2(parsed.error.empty(), parsed.error.c_str());
+    QCOMPARE(parsed.entries.size(), std::size_t(1));
+    const auto &e = parsed.entries[0];
+    QCOMPARE(e.spec.type, 'k');
+    QCOMPARE(e.lines.size(), std::size_t(7));
+    QVERIFY(keepsGuarantee(request(4, 8, 3, 3, true), e.lines));
+    QVERIFY(err.contains(QStringLiteral("lower bound 7")));
+}
+
+void TestWheelMaker::commandRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const auto args = [](const char *pick, const char *numbers, const char *wheel) {
+        return QStringList{QStringLiteral("--pick"),     QString::fromLatin1(pick), QStringLiteral("--numbers"),
+                           QString::fromLatin1(numbers), QStringLiteral("--wheel"), QString::fromLatin1(wheel)};
+    };
+    QTest::newRow("x above y") << args("6", "10", "4 if 3") << int(MakeBadCommand);
+    QTest::newRow("y above pick") << args("5", "10", "3 if 6") << int(MakeBadCommand);
+    QTest::newRow("numbers below pick") << args("6", "5", "3 if 3") << int(MakeBadCommand);
+    QTest::newRow("numbers past 99") << args("6", "100", "3 if 3") << int(MakeBadCommand);
+    QTest::newRow("guarantee not a guarantee") << args("6", "10", "three if four") << int(MakeBadCommand);
+    QTest::newRow("pick not a number") << args("six", "10", "3 if 4") << int(MakeBadCommand);
+    QTest::newRow("no guarantee") << QStringList{QStringLiteral("--pick"), QStringLiteral("6"),
+                                                 QStringLiteral("--numbers"), QStringLiteral("10")}
+                                  << int(MakeBadCommand);
+    QTest::newRow("unknown option") << args("3", "7", "2 if 2") + QStringList{QStringLiteral("--fast")}
+                                    << int(MakeBadCommand);
+    QTest::newRow("no threads") << args("3", "7", "2 if 2") +
+                                       QStringList{QStringLiteral("--threads"), QStringLiteral("0")}
+                                << int(MakeBadCommand);
+    QTest::newRow("bound above the limit")
+        << args("6", "18", "4 if 4") + QStringList{QStringLiteral("--most"), QStringLiteral("100")}
+        << int(MakeNotFound);
+}
+
+void TestWheelMaker::commandRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QString out;
+    QString err;
+    QCOMPARE(runMake(arguments, out, err), status);
+    QVERIFY(out.isEmpty());
+    QCOMPARE(err.trimmed().count(QLatin1Char('\n')), 0); // one line
+    QVERIFY(err.startsWith(QStringLiteral("wheelwright make: ")));
+}
+
+QTEST_GUILESS_MAIN(TestWheelMaker)
+#include "test_wheel_maker.moc"
