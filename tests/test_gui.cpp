@@ -14,6 +14,7 @@
 #include "PageTabs.h"
 #include "Panels.h"
 #include "Settings.h"
+#include "WheelMakerWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -78,6 +79,7 @@ private slots:
     void savingWritesUtf16AndTellsFailures();
     void randomPick();
     void exitAsksFirst();
+    void makingAWheelKeepsItInTheLibrary();
     void gridFrames();
     void screenshots();
 
@@ -122,7 +124,7 @@ void TestGui::cleanup()
 
 void TestGui::start(const QString &database)
 {
-    app = std::make_unique<Application>(database);
+    app = std::make_unique<Application>(database, dir.filePath(QStringLiteral("own-wheels.sqlite3")));
     app->start();
     app->mainWindow()->resize(1024, 768);
     app->mainWindow()->show();
@@ -807,6 +809,64 @@ void TestGui::exitAsksFirst()
     QCOMPARE(alerts.size(), 2);
 }
 
+void TestGui::makingAWheelKeepsItInTheLibrary()
+{
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+        tap(n);
+    click("nextButton");
+    click("makeWheelButton");
+    WheelMakerWindow *maker = app->wheelMakerWindow();
+    QVERIFY(maker->isVisible());
+    const auto field = [maker](const char *name) { return maker->findChild<QSpinBox *>(QLatin1String(name)); };
+    field("matchesBox")->setValue(2);
+    field("drawnBox")->setValue(3);
+    field("secondsBox")->setValue(5);
+    // The lower bound shows before anything is searched.
+    QVERIFY(maker->findChild<QLabel *>(QStringLiteral("boundLabel"))->text().contains(QStringLiteral("fewer than")));
+    QTest::mouseClick(maker->findChild<QAbstractButton *>(QStringLiteral("startButton")), Qt::LeftButton);
+    QVERIFY(maker->isSearching());
+    QTRY_VERIFY_WITH_TIMEOUT(!maker->isSearching(), 30000);
+    const QString status = maker->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
+    QVERIFY2(status.startsWith(QStringLiteral("Proven")), qPrintable(status));
+    // The wheel is listed as the player's own, chosen, and makes tickets like any other.
+    auto *list = widget<QComboBox>("wheelBox0");
+    QVERIFY2(list->currentText().startsWith(QStringLiteral("2 if 3")), qPrintable(list->currentText()));
+    QVERIFY(list->currentText().endsWith(QStringLiteral("(your own wheel)")));
+    const int count =
+        list->currentText().section(QStringLiteral("Tickets:"), 1).section(QLatin1Char(' '), 0, 0).toInt();
+    maker->close();
+    click("generateButton");
+    QCOMPARE(tickets().size(), count);
+    QVERIFY(alerts.isEmpty());
+    // It survives a restart, and a damaged library is set aside with a word, the shipped
+    // wheels untouched.
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+        tap(n);
+    click("nextButton");
+    QVERIFY(widget<QComboBox>("wheelBox0")->findText(QStringLiteral("2 if 3"), Qt::MatchStartsWith) >= 0);
+    app.reset();
+    {
+        QFile library(dir.filePath(QStringLiteral("own-wheels.sqlite3")));
+        QVERIFY(library.open(QIODevice::WriteOnly));
+        library.write(QByteArray(5000, 'x'));
+    }
+    start();
+    QCOMPARE(alerts.size(), 1);
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+        tap(n);
+    click("nextButton");
+    QVERIFY(widget<QComboBox>("wheelBox0")->count() > 0);
+    QCOMPARE(widget<QComboBox>("wheelBox0")->findText(QStringLiteral("(your own wheel)"), Qt::MatchEndsWith), -1);
+}
+
 void TestGui::gridFrames()
 {
     // Row 0 at the top, nine to a row; number 10 starts row 1 at the left.
@@ -834,6 +894,9 @@ void TestGui::screenshots()
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-numbers.png"));
     click("nextButton");
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-wheel.png"));
+    click("makeWheelButton");
+    app->wheelMakerWindow()->grab().save(docs + QStringLiteral("/window-make-wheel.png"));
+    app->wheelMakerWindow()->close();
     click("generateButton");
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-tickets.png"));
     click("textViewButton");

@@ -13,9 +13,12 @@
 #include "TicketFile.h"
 #include "TicketPage.h"
 #include "TicketSaver.h"
+#include "WheelMakerWindow.h"
+#include "WheelOffer.h"
 #include "WheelPage.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -28,8 +31,9 @@ void alert(const QString &message)
 }
 } // namespace
 
-Application::Application(const QString &databasePath)
-    : databasePath_(databasePath), window_(std::make_unique<MainWindow>()), saver_(new TicketSaver(this))
+Application::Application(const QString &databasePath, const QString &ownWheelsPath)
+    : ownWheelsPath_(ownWheelsPath), databasePath_(databasePath), window_(std::make_unique<MainWindow>()),
+      saver_(new TicketSaver(this))
 {
     connectPages();
 }
@@ -42,6 +46,7 @@ Application::~Application()
     aboutWindow_.reset();
     wheelsWindow_.reset();
     helpWindow_.reset();
+    wheelMakerWindow_.reset();
     numberWindow_.reset();
 }
 
@@ -53,6 +58,7 @@ void Application::connectPages()
     connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);
     connect(w->numberPage(), &NumberPage::keyChosen, w->wheelPage(), &WheelPage::showKey);
     connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
+    connect(w->wheelPage(), &WheelPage::makeWheelRequested, this, &Application::makeWheel);
     connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
             [this](WheelType type) { guarded([&] { showWheels(type); }); });
     connect(w->ticketPage(), &TicketPage::saveRequested, this, &Application::save);
@@ -99,6 +105,18 @@ void Application::start()
     QString problem;
     if (!database_.open(path, &problem))
         alert(problem);
+
+    // The player's own wheels; a damaged library is set aside and told, the shipped wheels
+    // stay whatever becomes of it.
+    const QString ownPath =
+        ownWheelsPath_.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/own-wheels.sqlite3")
+            : ownWheelsPath_;
+    QString ownProblem;
+    if (!ownWheels_.open(ownPath, &ownProblem))
+        alert(QStringLiteral("Your own wheels cannot be kept: %1").arg(ownProblem));
+    else if (const QString notice = ownWheels_.takeNotice(); !notice.isEmpty())
+        alert(notice);
 
     // Start-up tells at most one failed query, and none when the open already told.
     QString firstError;
@@ -213,10 +231,67 @@ void Application::previous()
         window_->moveTo(static_cast<MainWindow::Page>(window_->page() - 1));
 }
 
-void Application::showWheels(WheelType type)
+void Application::showWheels(WheelType type, const QString &choose)
 {
-    window_->wheelPage()->showWheels(
-        type, catalogue_.wheelEntries(shape_.pick, type, window_->numberPage()->selection().count()));
+    const int numbers = window_->numberPage()->selection().count();
+    QStringList entries = catalogue_.wheelEntries(shape_.pick, type, numbers);
+    // The player's own wheels stand beside the shipped ones, marked as his.
+    const auto own = ownWheels_.list(shape_.pick, type == WheelType::Key ? 'k' : 'a', numbers);
+    for (const OwnWheelEntry &wheel : own)
+        entries << wheelListEntry(wheel.guarantee, QString::number(wheel.tickets), true);
+    window_->wheelPage()->showWheels(type, entries, choose);
+}
+
+QStringList Application::wheelLinesOf(WheelType type, const QString &guarantee, bool own)
+{
+    const int numbers = window_->numberPage()->selection().count();
+    if (!own)
+        return catalogue_.wheelLines(shape_.pick, type, guarantee, numbers);
+    wheel::WheelSpec spec;
+    spec.pick = shape_.pick;
+    spec.type = type == WheelType::Key ? 'k' : 'a';
+    spec.z = numbers;
+    const QStringList parts = guarantee.split(QStringLiteral(" if "));
+    spec.x = parts.value(0).toInt();
+    spec.y = parts.value(1).toInt();
+    QStringList lines;
+    if (const auto found = ownWheels_.find(spec))
+        for (wheel::Line line : *found)
+            lines << QString::fromStdString(wheel::formatLine(line));
+    if (const QString notice = ownWheels_.takeNotice(); !notice.isEmpty())
+        alert(notice);
+    return lines;
+}
+
+void Application::makeWheel()
+{
+    WheelMakerWindow *w = wheelMakerWindow();
+    if (!w->isSearching())
+        w->offer(shape_.pick, window_->numberPage()->selection().count(),
+                 window_->wheelPage()->wheelType() == WheelType::Key);
+    w->showWindow();
+}
+
+void Application::keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines)
+{
+    QString problem;
+    const auto stored = ownWheels_.store(spec, lines, &problem);
+    if (stored == OwnWheels::Stored::Refused) {
+        alert(QStringLiteral("The wheel could not be kept in your library: %1").arg(problem));
+        return;
+    }
+    const auto type = spec.type == 'k' ? WheelType::Key : WheelType::TypeA;
+    const QString guarantee = QString::fromStdString(spec.label());
+    const auto own = ownWheels_.list(spec.pick, spec.type, spec.z);
+    const auto kept =
+        std::find_if(own.cbegin(), own.cend(), [&](const OwnWheelEntry &e) { return e.guarantee == guarantee; });
+    // The list shows the wheel the player just made (or the better one he already had).
+    if (window_->page() == MainWindow::WheelStep && window_->numberPage()->selection().count() == spec.z &&
+        shape_.pick == spec.pick && window_->wheelPage()->wheelType() == type)
+        guarded([&] {
+            showWheels(type, kept == own.cend() ? QString()
+                                                : wheelListEntry(guarantee, QString::number(kept->tickets), true));
+        });
 }
 
 void Application::makeTickets()
@@ -333,6 +408,15 @@ WheelsWindow *Application::wheelsWindow()
     if (!wheelsWindow_)
         wheelsWindow_ = std::make_unique<WheelsWindow>();
     return wheelsWindow_.get();
+}
+
+WheelMakerWindow *Application::wheelMakerWindow()
+{
+    if (!wheelMakerWindow_) {
+        wheelMakerWindow_ = std::make_unique<WheelMakerWindow>();
+        connect(wheelMakerWindow_.get(), &WheelMakerWindow::wheelMade, this, &Application::keepOwnWheel);
+    }
+    return wheelMakerWindow_.get();
 }
 
 HelpWindow *Application::helpWindow()

@@ -12,6 +12,7 @@
 
 #include "Catalogue.h"
 #include "Database.h"
+#include "OwnWheels.h"
 #include "Settings.h"
 
 #include <QObject>
@@ -27,12 +28,14 @@ class WheelsWindow;
 class HelpWindow;
 class TextWindow;
 class TicketSaver;
+class WheelMakerWindow;
 
 class Application : public QObject {
     Q_OBJECT
 public:
-    // `databasePath` empty: the database shipped beside the program.
-    explicit Application(const QString &databasePath = QString());
+    // `databasePath` empty: the database shipped beside the program. `ownWheelsPath` empty:
+    // the player's own wheel library in the user's data folder.
+    explicit Application(const QString &databasePath = QString(), const QString &ownWheelsPath = QString());
     ~Application() override;
 
     // Opens the database, restores the remembered lottery and shows the lottery page.
@@ -44,6 +47,7 @@ public:
     AboutWindow *aboutWindow();
     WheelsWindow *wheelsWindow();
     HelpWindow *helpWindow();
+    WheelMakerWindow *wheelMakerWindow();
     // Waits for the saves still running and tells their failures.
     void finishSaves();
 
@@ -64,7 +68,10 @@ private:
     void next();
     void previous();
     void makeTickets();
-    void showWheels(WheelType type);
+    void showWheels(WheelType type, const QString &choose = QString());
+    void makeWheel();
+    void keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines);
+    QStringList wheelLinesOf(WheelType type, const QString &guarantee, bool own);
     void pickAtRandom();
     void save();
     void showText();
@@ -74,6 +81,8 @@ private:
     Database database_;
     Catalogue catalogue_{database_};
     Settings settings_;
+    OwnWheels ownWheels_;
+    QString ownWheelsPath_;
     QString databasePath_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<NumberWindow> numberWindow_;
@@ -81,6 +90,7 @@ private:
     std::unique_ptr<AboutWindow> aboutWindow_;
     std::unique_ptr<WheelsWindow> wheelsWindow_;
     std::unique_ptr<HelpWindow> helpWindow_;
+    std::unique_ptr<WheelMakerWindow> wheelMakerWindow_;
     TicketSaver *saver_;
 
     QString country_;          // the country shown

@@ -2,9 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WheelOffer.h"
 
-QString wheelListEntry(const QString &guarantee, const QString &tickets)
+namespace {
+const QString kOwnMark = QStringLiteral("   (your own wheel)");
+}
+
+QString wheelListEntry(const QString &guarantee, const QString &tickets, bool own)
 {
-    return guarantee + QStringLiteral("     ") + QStringLiteral("  Tickets:") + tickets;
+    return guarantee + QStringLiteral("     ") + QStringLiteral("  Tickets:") + tickets + (own ? kOwnMark : QString());
+}
+
+bool isOwnEntry(const QString &entry)
+{
+    return entry.endsWith(kOwnMark);
 }
 
 std::optional<QString> guaranteeOfEntry(const QString &entry)
@@ -21,6 +30,9 @@ std::optional<int> ticketCountOfEntry(const QString &entry)
     if (at < 0)
         return std::nullopt;
     bool ok = false;
-    const int count = entry.mid(at + 8).toInt(&ok);
+    QString digits = entry.mid(at + 8);
+    if (isOwnEntry(digits))
+        digits.chop(kOwnMark.size());
+    const int count = digits.toInt(&ok);
     return ok && count >= 0 ? std::optional<int>(count) : std::nullopt;
 }

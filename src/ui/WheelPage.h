@@ -23,11 +23,13 @@ public:
     ~WheelPage() override;
 
     WheelType wheelType() const;
-    // Fills the list of that type, first wheel chosen; an empty list shows the notice.
-    void showWheels(WheelType type, const QStringList &entries);
+    // Fills the list of that type, first wheel chosen (or the entry `choose` when given); an
+    // empty list shows the notice.
+    void showWheels(WheelType type, const QStringList &entries, const QString &choose = QString());
     struct Choice {
         QString guarantee; // "3 if 4"
         int tickets = 0;   // as the list says
+        bool own = false;  // from the player's own library
     };
     // The wheel chosen in the shown type's list; nothing when none is.
     std::optional<Choice> chosenWheel() const;
@@ -38,6 +40,7 @@ signals:
     // The player turned to the other type of wheels.
     void wheelTypeChanged(WheelType type);
     void wheelsInfoRequested();
+    void makeWheelRequested();
 
 private:
     QComboBox *listOf(WheelType type) const;
