@@ -16,6 +16,8 @@ class TestEngine : public QObject {
     Q_OBJECT
 private slots:
     void verifierFindsHoles();
+    void verifierRefusesMisshapenLines_data();
+    void verifierRefusesMisshapenLines();
     void verifierAcceptsKnownDesigns();
     void searchReachesKnownOptima_data();
     void searchReachesKnownOptima();
@@ -53,17 +55,53 @@ void TestEngine::verifierFindsHoles()
     QVERIFY(!v.holds);
     QCOMPARE(std::popcount(v.hole), 2);
     QVERIFY((v.hole & ((1u << 2) | (1u << 4))) == ((1u << 2) | (1u << 4))); // 03 and 05 never meet
-    // A key wheel line without the key breaks the promise at once.
-    QVERIFY(!verifyWheel({3, 'k', 7, 2, 2}, lines({"02-03-04"}, 7)).holds);
-    // A line of the wrong length or beyond the numbers is refused.
-    QVERIFY(!verifyWheel({3, 'a', 7, 2, 2}, lines({"01-02"}, 7)).holds);
-    QVERIFY(!verifyWheel({3, 'a', 6, 2, 2}, lines({"01-02-07"}, 7)).holds);
+}
+
+void TestEngine::verifierRefusesMisshapenLines_data()
+{
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<char>("type");
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("extra");
+    QTest::addColumn<QString>("reason");
+    // Each wheel below holds without its extra line, so only the line's shape can refuse it.
+    QTest::newRow("key wheel line without the key")
+        << 3 << 'k' << 5 << QStringLiteral("02-03-04") << QStringLiteral("lacks position 01");
+    QTest::newRow("line beyond the numbers")
+        << 3 << 'a' << 6 << QStringLiteral("01-02-07") << QStringLiteral("does not hold 3 positions of 01..6");
+    QTest::newRow("line too short") << 3 << 'a' << 6 << QStringLiteral("01-02")
+                                    << QStringLiteral("does not hold 3 positions");
+}
+
+void TestEngine::verifierRefusesMisshapenLines()
+{
+    QFETCH(int, pick);
+    QFETCH(char, type);
+    QFETCH(int, z);
+    QFETCH(QString, extra);
+    QFETCH(QString, reason);
+    Entry full = fullWheel(pick, type, z);
+    full.spec.x = 2;
+    full.spec.y = 2;
+    QVERIFY(verifyWheel(full.spec, full.lines).holds);
+    full.lines.push_back(lines({extra.toLatin1().constData()}, 7).front());
+    const auto v = verifyWheel(full.spec, full.lines);
+    QVERIFY(!v.holds);
+    QVERIFY2(QString::fromStdString(v.reason).contains(reason), v.reason.c_str());
+    QCOMPARE(v.hole, Line{0});
 }
 
 void TestEngine::verifierAcceptsKnownDesigns()
 {
     // "3 if 4" on 8 numbers with 4 lines of 6 is not possible with 2 lines but is with the
     // full wheel; full wheels always hold.
+    // As many numbers as a ticket holds: the one line is every combination.
+    for (char type : {'a', 'k'}) {
+        const auto one = fullWheel(5, type, 5);
+        QCOMPARE(one.lines.size(), std::size_t(1));
+        QVERIFY(verifyWheel(one.spec, one.lines).holds);
+        QVERIFY(verifyWheel({5, type, 5, 3, 4}, one.lines).holds);
+    }
     for (int z = 6; z <= 9; ++z) {
         const auto full = fullWheel(5, 'a', z);
         QCOMPARE(full.lines.size(), binomial(z, 5));
@@ -130,26 +168,38 @@ void TestEngine::wheelFilesRefuseBadInput_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("what");
     const QString head = QStringLiteral("wheel pick=3 type=a numbers=4 guarantee=\"3 if 3\" tickets=%1\n");
-    QTest::newRow("line before header") << QStringLiteral("01-02-03\n") << QStringLiteral("f:1:");
-    QTest::newRow("three digits") << head.arg(1) + QStringLiteral("01-02-003\n") << QStringLiteral("f:2:");
-    QTest::newRow("position 00") << head.arg(1) + QStringLiteral("00-02-03\n") << QStringLiteral("f:2:");
-    QTest::newRow("trailing dash") << head.arg(1) + QStringLiteral("01-02-03-\n") << QStringLiteral("f:2:");
-    QTest::newRow("count disagrees") << head.arg(2) + QStringLiteral("01-02-03\n") << QStringLiteral("f:1:");
+    QTest::newRow("line before header") << QStringLiteral("01-02-03\n") << QStringLiteral("f:1:")
+                                        << QStringLiteral("before any wheel header");
+    QTest::newRow("one digit") << head.arg(1) + QStringLiteral("01-02-3\n") << QStringLiteral("f:2:")
+                               << QStringLiteral("two digits");
+    QTest::newRow("position 00") << head.arg(1) + QStringLiteral("00-02-03\n") << QStringLiteral("f:2:")
+                                 << QStringLiteral("position 00 is outside 01..4");
+    QTest::newRow("repeated place") << head.arg(1) + QStringLiteral("01-03-03\n") << QStringLiteral("f:2:")
+                                    << QStringLiteral("position 03 is repeated");
+    QTest::newRow("trailing dash") << head.arg(1) + QStringLiteral("01-02-03-\n") << QStringLiteral("f:2:")
+                                   << QStringLiteral("two digits");
+    QTest::newRow("fewer lines than declared")
+        << head.arg(2) + QStringLiteral("01-02-03\n") << QStringLiteral("f:1:") << QStringLiteral("does not agree");
+    QTest::newRow("more lines than declared")
+        << head.arg(1) + QStringLiteral("01-02-03\n01-02-04\n") << QStringLiteral("f:3:") << QStringLiteral("one more");
     QTest::newRow("label with Tickets:")
         << QStringLiteral("wheel pick=3 type=a numbers=4 guarantee=\"Tickets:\" tickets=1\n01-02-03\n")
-        << QStringLiteral("f:1:");
+        << QStringLiteral("f:1:") << QStringLiteral("guarantee must read");
     QTest::newRow("unknown type") << QStringLiteral("wheel pick=3 type=b numbers=4 guarantee=\"3 if 3\" tickets=1\n")
-                                  << QStringLiteral("f:1:");
+                                  << QStringLiteral("f:1:") << QStringLiteral("type must be a or k");
 }
 
 void TestEngine::wheelFilesRefuseBadInput()
 {
     QFETCH(QString, text);
     QFETCH(QString, where);
+    QFETCH(QString, what);
     const auto r = parseWheels(text.toStdString(), "f");
     QVERIFY(r.entries.empty());
     QVERIFY2(QString::fromStdString(r.error).startsWith(where), r.error.c_str());
+    QVERIFY2(QString::fromStdString(r.error).contains(what), r.error.c_str());
 }
 
 void TestEngine::selectionDropsPointlessWheels()
@@ -166,6 +216,11 @@ void TestEngine::selectionDropsPointlessWheels()
     QCOMPARE(kept[0].spec.label(), std::string("2 if 6"));
     QCOMPARE(kept[1].spec.label(), std::string("3 if 4"));
     QCOMPARE(kept[2].spec.label(), std::string("4 if 4"));
+    // A stronger guarantee with as many lines makes the weaker one pointless too, and of
+    // a wheel listed twice one copy stays.
+    QCOMPARE(selectWheels({entry(3, 5, 5), entry(3, 4, 5)}).size(), std::size_t(1));
+    QCOMPARE(selectWheels({entry(3, 5, 5), entry(3, 4, 5)}).front().spec.label(), std::string("3 if 4"));
+    QCOMPARE(selectWheels({entry(3, 4, 5), entry(3, 4, 5)}).size(), std::size_t(1));
 }
 
 void TestEngine::largePicksAreSearchedAndProven()

@@ -6,21 +6,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <tuple>
 
 namespace wheel {
 namespace {
-
-bool readInt(const std::string &text, int &value)
-{
-    if (text.empty() || text.size() > 6 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoi(text);
-    return true;
-}
 
 // Splits `key=value` words; the guarantee's value is quoted and holds blanks.
 bool readHeader(const std::string &line, std::map<std::string, std::string> &fields, std::string &error)
@@ -68,7 +60,7 @@ bool parseGuarantee(const std::string &label, int &x, int &y)
     const auto at = label.find(" if ");
     if (at == std::string::npos)
         return false;
-    return readInt(label.substr(0, at), x) && readInt(label.substr(at + 4), y) && x >= 1 && x <= y;
+    return wholeNumber(label.substr(0, at), x) && wholeNumber(label.substr(at + 4), y) && x >= 1 && x <= y;
 }
 
 ParseResult parseWheels(const std::string &text, const std::string &fileName)
@@ -119,17 +111,17 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             e.headerLine = lineNo;
             e.note = std::move(note);
             note.clear();
-            if (!readInt(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
+            if (!wholeNumber(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
                 return fail(lineNo, "pick must be a whole number from 1 to 30");
             if (f["type"] != "a" && f["type"] != "k")
                 return fail(lineNo, "type must be a or k");
             e.spec.type = f["type"][0];
-            if (!readInt(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
+            if (!wholeNumber(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
                 return fail(lineNo, "numbers must be above pick and at most 30");
             const std::string &label = f["guarantee"];
             if (!parseGuarantee(label, e.spec.x, e.spec.y) || e.spec.y > e.spec.pick || e.spec.label() != label)
                 return fail(lineNo, "guarantee must read \"x if y\" with x <= y <= pick");
-            if (!readInt(f["tickets"], declaredTickets) || declaredTickets < 1)
+            if (!wholeNumber(f["tickets"], declaredTickets) || declaredTickets < 1)
                 return fail(lineNo, "tickets must be a whole number above 0");
             result.entries.push_back(e);
             continue;
@@ -138,6 +130,9 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             return fail(lineNo, "a wheel line before any wheel header");
         note.clear();
         Entry &e = result.entries.back();
+        if (static_cast<int>(e.lines.size()) == declaredTickets)
+            return fail(lineNo, "the wheel's header promises " + std::to_string(declaredTickets) +
+                                    " tickets, and this line is one more");
         Line l = 0;
         std::string error;
         if (!parseLine(line, e.spec.z, l, error))
@@ -161,6 +156,19 @@ std::string formatEntry(const Entry &e)
     for (Line l : e.lines)
         text += formatLine(l) + "\n";
     return text;
+}
+
+std::string searchedNote(double seconds, std::size_t greedyLines)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "searched %.1f s from a greedy start of %zu lines", seconds, greedyLines);
+    return text;
+}
+
+int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines)
+{
+    return std::max(
+        0, std::sscanf(note.c_str(), "searched %lf s from a greedy start of %zu lines", &seconds, &greedyLines));
 }
 
 std::vector<Entry> selectWheels(std::vector<Entry> entries)

@@ -31,6 +31,11 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName);
 
 std::string formatEntry(const Entry &e);
 
+// The note of a searched wheel: how long it was searched, from a greedy start of how many lines.
+std::string searchedNote(double seconds, std::size_t greedyLines);
+// Reads such a note; returns how many of its two figures it found (0: another kind of note).
+int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);
+
 // Reads the label "x if y"; false for anything else.
 bool parseGuarantee(const std::string &label, int &x, int &y);
 

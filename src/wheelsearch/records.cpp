@@ -39,7 +39,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         ++shipped[{e.spec.pick, e.spec.type}];
         double s = 0;
         std::size_t greedy = 0;
-        const int read = std::sscanf(e.note.c_str(), "searched %lf s from a greedy start of %zu lines", &s, &greedy);
+        const int read = readSearchedNote(e.note, s, greedy);
         if (read == 2 && e.lines.size() > greedy)
             ++aboveGreedy;
         if (read >= 1) {

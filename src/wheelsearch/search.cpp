@@ -22,17 +22,6 @@ constexpr std::uint64_t kTenureBase = 1;
 constexpr std::uint64_t kTenureSpread = 3;
 constexpr int kAttempts = 3;
 
-// Calls f(mask) for every subset of `count` of the given positions.
-template <class F> void forEachSubset(const int *pos, int n, int count, Line acc, F &f)
-{
-    if (count == 0) {
-        f(acc);
-        return;
-    }
-    for (int j = count - 1; j < n; ++j)
-        forEachSubset(pos, j, count - 1, acc | (1u << pos[j]), f);
-}
-
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:
@@ -65,7 +54,7 @@ public:
         for (int i = 0; i < d.v; ++i)
             pos[i] = i;
         auto record = [this](Line s) { masks_[rank(s)] = s; };
-        forEachSubset(pos, d.v, d.m, 0, record);
+        forEachSubsetOf(pos, d.v, d.m, 0, record);
     }
 
     std::uint32_t rank(Line s) const
@@ -93,9 +82,9 @@ public:
         for (int i = d_.t; i <= std::min(d_.k, d_.m); ++i) {
             auto inner = [&](Line a) {
                 auto outer = [&](Line c) { f(a | c); };
-                forEachSubset(out, nout, d_.m - i, 0, outer);
+                forEachSubsetOf(out, nout, d_.m - i, 0, outer);
             };
-            forEachSubset(in, nin, i, 0, inner);
+            forEachSubsetOf(in, nin, i, 0, inner);
         }
     }
 
@@ -158,9 +147,9 @@ public:
                     delta -= counts_[gained] == 0;
                 }
             };
-            forEachSubset(out, nout, d_.m - d_.t, 0, outer);
+            forEachSubsetOf(out, nout, d_.m - d_.t, 0, outer);
         };
-        forEachSubset(in, nin, d_.t - 1, 0, inner);
+        forEachSubsetOf(in, nin, d_.t - 1, 0, inner);
         return delta;
     }
 

@@ -23,54 +23,27 @@ const Ranker &ranker()
     return r;
 }
 
+// The colex rank of a set among the sets of its size.
+std::uint64_t rankOf(Line set)
+{
+    const auto &c = ranker().c;
+    std::uint64_t rank = 0;
+    int j = 0;
+    for (; set; set &= set - 1)
+        rank += c[std::countr_zero(set)][++j];
+    return rank;
+}
+
 // Does some x-subset of the positions in `pos` carry a mark?
 bool anySubsetMarked(const int *pos, int count, int x, const std::vector<bool> &marked)
 {
-    if (x < 1 || x > count)
-        return false;
-    const auto &c = ranker().c;
-    int idx[32];
-    for (int i = 0; i < x; ++i)
-        idx[i] = i;
-    while (true) {
-        std::uint64_t rank = 0;
-        for (int j = 0; j < x; ++j)
-            rank += c[pos[idx[j]]][j + 1];
-        if (marked[rank])
-            return true;
-        int j = x - 1;
-        while (j >= 0 && idx[j] == count - x + j)
-            --j;
-        if (j < 0)
-            return false;
-        ++idx[j];
-        for (int l = j + 1; l < x; ++l)
-            idx[l] = idx[l - 1] + 1;
-    }
+    return x >= 1 && x <= count && anySubsetOf(pos, count, x, 0, [&](Line s) { return bool(marked[rankOf(s)]); });
 }
 
 void markSubsets(const int *pos, int count, int x, std::vector<bool> &marked)
 {
-    if (x < 1 || x > count)
-        return;
-    const auto &c = ranker().c;
-    int idx[32];
-    for (int i = 0; i < x; ++i)
-        idx[i] = i;
-    while (true) {
-        std::uint64_t rank = 0;
-        for (int j = 0; j < x; ++j)
-            rank += c[pos[idx[j]]][j + 1];
-        marked[rank] = true;
-        int j = x - 1;
-        while (j >= 0 && idx[j] == count - x + j)
-            --j;
-        if (j < 0)
-            return;
-        ++idx[j];
-        for (int l = j + 1; l < x; ++l)
-            idx[l] = idx[l - 1] + 1;
-    }
+    if (x >= 1 && x <= count)
+        forEachSubsetOf(pos, count, x, 0, [&](Line s) { marked[rankOf(s)] = true; });
 }
 
 } // namespace

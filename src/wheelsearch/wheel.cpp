@@ -102,6 +102,15 @@ bool parseLine(const std::string &text, int maxPosition, Line &line, std::string
     }
 }
 
+bool wholeNumber(const std::string &text, int &value)
+{
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    value = std::stoi(text);
+    return true;
+}
+
 std::uint64_t lowerBound(const Design &d)
 {
     if (d.t <= 0 || d.m <= 0 || d.k <= 0 || d.v < d.k)

@@ -43,13 +43,7 @@ bool splitCsv(const std::string &line, std::vector<std::string> &fields)
     return !quoted;
 }
 
-bool wholeNumber(const std::string &s, int &value)
-{
-    if (s.empty() || s.size() > 4 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoi(s);
-    return true;
-}
+using wheel::wholeNumber;
 
 struct DbCloser {
     void operator()(sqlite3 *db) const { sqlite3_close(db); }

@@ -173,11 +173,12 @@ bool parseSpec(const std::vector<std::string> &a, WheelSpec &s)
            s.x <= s.y && s.y <= s.pick;
 }
 
-std::string searchNote(const SearchResult &r)
+// Writes the whole text beside `path` first, so that a reader never meets half a file.
+void replaceFile(const fs::path &path, const std::string &text)
 {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "searched %.1f s from a greedy start of %zu lines", r.seconds, r.greedyLines);
-    return buf;
+    const fs::path part = path.string() + ".part";
+    std::ofstream(part, std::ios::binary) << text;
+    fs::rename(part, path);
 }
 
 int cmdSearch(const std::vector<std::string> &args)
@@ -197,7 +198,7 @@ int cmdSearch(const std::vector<std::string> &args)
         return usage();
     }
     const auto r = searchWheel(spec, o);
-    Entry e{spec, r.blocks, 0, searchNote(r)};
+    Entry e{spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines)};
     std::cout << formatEntry(e);
     std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
     return r.blocks.empty() ? 1 : 0;
@@ -285,7 +286,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
                 o.greedySecondsCap = std::max(30.0, seconds);
                 const auto r = searchWheel(spec, o);
                 if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
-                    text = formatEntry({spec, r.blocks, 0, searchNote(r)});
+                    text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines)});
                 std::lock_guard lock(out);
                 std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
                             r.seconds);
@@ -293,8 +294,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
             }
             if (text.empty())
                 text = "# no wheel within 2000 lines\n";
-            std::ofstream(file.string() + ".part") << text;
-            fs::rename(file.string() + ".part", file);
+            replaceFile(file, text);
         }
     };
     runOnThreads(threads, work);
@@ -331,7 +331,7 @@ int cmdImprove(const std::vector<std::string> &args)
         if (!parsed.error.empty() || parsed.entries.size() != 1 || parsed.entries[0].spec.isFull())
             continue;
         Job j{file, parsed.entries[0]};
-        std::sscanf(j.entry.note.c_str(), "searched %lf s from a greedy start of %zu lines", &j.searched, &j.greedy);
+        readSearchedNote(j.entry.note, j.searched, j.greedy);
         const auto bound = lowerBound(designOf(j.entry.spec));
         if (j.searched >= seconds || j.entry.lines.size() <= bound)
             continue;
@@ -356,10 +356,7 @@ int cmdImprove(const std::vector<std::string> &args)
             const std::size_t before = j.entry.lines.size();
             if (!r.blocks.empty() && r.blocks.size() < before && verifyWheel(j.entry.spec, r.blocks).holds)
                 j.entry.lines = r.blocks;
-            char note[96];
-            std::snprintf(note, sizeof note, "searched %.1f s from a greedy start of %zu lines", j.searched + r.seconds,
-                          j.greedy ? j.greedy : before);
-            j.entry.note = note;
+            j.entry.note = searchedNote(j.searched + r.seconds, j.greedy ? j.greedy : before);
             // Another run may have put a better wheel there meanwhile.
             std::string now;
             if (readFile(j.file, now)) {
@@ -368,8 +365,7 @@ int cmdImprove(const std::vector<std::string> &args)
                     held.entries[0].lines.size() < j.entry.lines.size())
                     continue;
             }
-            std::ofstream(j.file.string() + ".part") << formatEntry(j.entry);
-            fs::rename(j.file.string() + ".part", j.file);
+            replaceFile(j.file, formatEntry(j.entry));
             std::lock_guard lock(out);
             std::printf("%s: %zu -> %zu (%.1f s)\n", j.file.filename().string().c_str(), before, j.entry.lines.size(),
                         r.seconds);
@@ -399,8 +395,7 @@ int cmdConstruct(const std::string &rawDir)
             if (held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= e.lines.size())
                 continue;
         }
-        std::ofstream(file.string() + ".part") << formatEntry(e);
-        fs::rename(file.string() + ".part", file);
+        replaceFile(file, formatEntry(e));
         std::printf("%s: %zu lines\n", rawName(e.spec).c_str(), e.lines.size());
     }
     return 0;
