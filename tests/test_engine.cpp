@@ -258,8 +258,8 @@ void TestEngine::neighboursLendTheirWheels()
     o.movesPerLevel = 5'000;
     nine.lines = searchWheel(nine.spec, o).blocks;
     QVERIFY(!nine.lines.empty() && nine.lines.size() < 56);
-    Entry eight{{5, 'a', 8, 3, 3}, fullWheel(5, 'a', 8).lines, 0, {}};
-    Entry wider{{6, 'a', 9, 3, 3}, fullWheel(6, 'a', 9).lines, 0, {}};
+    Entry eight{{5, 'a', 8, 3, 3}, fullWheel(5, 'a', 8).lines, 0, {}, {}};
+    Entry wider{{6, 'a', 9, 3, 3}, fullWheel(6, 'a', 9).lines, 0, {}, {}};
     std::vector<Entry> entries{nine, eight, wider};
     QVERIFY(deriveFromNeighbours(entries, {5, 6}) >= 3);
     std::map<std::string, std::size_t> found;
@@ -298,11 +298,13 @@ void TestEngine::reportComparesWithRecords()
     Entry fano{{3, 'a', 7, 2, 2},
                lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7),
                0,
-               "searched 1.5 s from a greedy start of 9 lines"};
+               "searched 1.5 s from a greedy start of 9 lines",
+               {}};
     Entry key{{3, 'k', 7, 2, 2},
               lines({"01-02-03", "01-04-05", "01-06-07"}, 7),
               0,
-              "searched 0.5 s from a greedy start of 2 lines"};
+              "searched 0.5 s from a greedy start of 2 lines",
+              {}};
     const auto records = parseRecords("v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,x\n6,2,1,1,2,2,y\nbad,row\n");
     QCOMPARE(records.size(), std::size_t(2));
     const QString report = QString::fromStdString(printReport({fano, key}, records));

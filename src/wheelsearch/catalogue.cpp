@@ -109,6 +109,7 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
                 return fail(lineNo, "unknown field in wheel header");
             Entry e;
             e.headerLine = lineNo;
+            e.file = fileName;
             e.note = std::move(note);
             note.clear();
             if (!wholeNumber(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
@@ -171,27 +172,41 @@ int readSearchedNote(const std::string &note, double &seconds, std::size_t &gree
         0, std::sscanf(note.c_str(), "searched %lf s from a greedy start of %zu lines", &seconds, &greedyLines));
 }
 
-std::vector<Entry> selectWheels(std::vector<Entry> entries)
+std::size_t madePointlessBy(const std::vector<Entry> &entries, std::size_t i)
 {
     auto group = [](const Entry &e) { return std::make_tuple(e.spec.pick, e.spec.type, e.spec.z); };
-    std::vector<Entry> kept;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Entry &e = entries[i];
-        bool pointless = false;
-        for (std::size_t j = 0; j < entries.size() && !pointless; ++j) {
-            if (i == j || group(entries[j]) != group(e))
-                continue;
-            const Entry &o = entries[j];
-            const bool atLeastAsStrong = o.spec.x >= e.spec.x && o.spec.y <= e.spec.y;
-            const bool same = o.spec.x == e.spec.x && o.spec.y == e.spec.y;
-            if (atLeastAsStrong && o.lines.size() <= e.lines.size()) {
-                // Of two copies of one guarantee the first stays.
-                pointless = !same || o.lines.size() < e.lines.size() || j < i;
-            }
-        }
-        if (!pointless)
-            kept.push_back(e);
+    const Entry &e = entries[i];
+    for (std::size_t j = 0; j < entries.size(); ++j) {
+        if (i == j || group(entries[j]) != group(e))
+            continue;
+        const Entry &o = entries[j];
+        const bool atLeastAsStrong = o.spec.x >= e.spec.x && o.spec.y <= e.spec.y;
+        const bool same = o.spec.x == e.spec.x && o.spec.y == e.spec.y;
+        // Of two copies of one guarantee with as many lines the first stays.
+        if (atLeastAsStrong && o.lines.size() <= e.lines.size() && (!same || o.lines.size() < e.lines.size() || j < i))
+            return j;
     }
+    return entries.size();
+}
+
+std::string describe(const Entry &e)
+{
+    return "pick " + std::to_string(e.spec.pick) + (e.spec.type == 'k' ? " key" : " type-a") + " wheel \"" +
+           e.spec.label() + "\" on " + std::to_string(e.spec.z) + " numbers (" + std::to_string(e.lines.size()) +
+           " tickets)";
+}
+
+std::string whereFound(const Entry &e)
+{
+    return e.file.empty() ? "line " + std::to_string(e.headerLine) : e.file + ":" + std::to_string(e.headerLine);
+}
+
+std::vector<Entry> selectWheels(std::vector<Entry> entries)
+{
+    std::vector<Entry> kept;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (madePointlessBy(entries, i) == entries.size())
+            kept.push_back(entries[i]);
     std::stable_sort(kept.begin(), kept.end(), [&](const Entry &a, const Entry &b) {
         const auto ga = std::make_tuple(a.spec.pick, a.spec.type, a.spec.z, a.lines.size(), -a.spec.x, a.spec.y);
         const auto gb = std::make_tuple(b.spec.pick, b.spec.type, b.spec.z, b.lines.size(), -b.spec.x, b.spec.y);

@@ -18,6 +18,7 @@ struct Entry {
     std::vector<Line> lines;
     int headerLine = 0; // where it stands in its file, for messages
     std::string note;   // how it was found: the comment line just above its header
+    std::string file;   // the file it was read from, for messages
 };
 
 struct ParseResult {
@@ -42,6 +43,15 @@ bool parseGuarantee(const std::string &label, int &x, int &y);
 // The wheels worth offering: per pick, type and count of numbers, none that another
 // with a guarantee at least as strong and no more lines makes pointless; fewest lines first.
 std::vector<Entry> selectWheels(std::vector<Entry> entries);
+
+// Why selectWheels would drop entries[i]: which entry makes it pointless (the first copy of
+// a wheel listed twice), or entries.size() when it is worth offering.
+std::size_t madePointlessBy(const std::vector<Entry> &entries, std::size_t i);
+
+// "pick 6 type-a wheel "3 if 4" on 10 numbers (5 tickets)", to name a wheel in messages.
+std::string describe(const Entry &e);
+// "file:line", or "line N" for a wheel not read from a file.
+std::string whereFound(const Entry &e);
 
 // The full wheel: every combination of pick positions, "pick if pick".
 Entry fullWheel(int pick, char type, int z);

@@ -29,18 +29,23 @@ using namespace wheel;
 
 namespace {
 
-int usage()
+#ifndef WHEELWRIGHT_VERSION
+#define WHEELWRIGHT_VERSION "unknown"
+#endif
+
+int usage(std::ostream &out = std::cerr, int exitCode = 2)
 {
-    std::cerr << "usage:\n"
-                 "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
-                 "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
-                 "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
-                 "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
-                 "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
-                 "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
-                 "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
-                 "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n";
-    return 2;
+    out << "usage:\n"
+           "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
+           "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
+           "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
+           "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
+           "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
+           "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
+           "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
+           "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
+           "  wheelgen --help | --version\n";
+    return exitCode;
 }
 
 bool readFile(const fs::path &path, std::string &text)
@@ -198,7 +203,7 @@ int cmdSearch(const std::vector<std::string> &args)
         return usage();
     }
     const auto r = searchWheel(spec, o);
-    Entry e{spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines)};
+    Entry e{spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}};
     std::cout << formatEntry(e);
     std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
     return r.blocks.empty() ? 1 : 0;
@@ -286,7 +291,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
                 o.greedySecondsCap = std::max(30.0, seconds);
                 const auto r = searchWheel(spec, o);
                 if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
-                    text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines)});
+                    text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}});
                 std::lock_guard lock(out);
                 std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
                             r.seconds);
@@ -453,6 +458,12 @@ int main(int argc, char **argv)
         return usage();
     const std::string cmd = args.front();
     args.erase(args.begin());
+    if (cmd == "--help" && args.empty())
+        return usage(std::cout, 0);
+    if (cmd == "--version" && args.empty()) {
+        std::cout << "wheelgen " << WHEELWRIGHT_VERSION << "\n";
+        return 0;
+    }
     if (cmd == "build-db" && args.size() == 2)
         return cmdBuildDb(args[0], args[1]);
     if (cmd == "verify" && !args.empty())
