@@ -19,6 +19,7 @@ private slots:
     void verifierRefusesMisshapenLines_data();
     void verifierRefusesMisshapenLines();
     void verifierAcceptsKnownDesigns();
+    void verifierReachesFortyNineNumbers();
     void searchReachesKnownOptima_data();
     void searchReachesKnownOptima();
     void keyWheelsCarryTheKey();
@@ -110,6 +111,26 @@ void TestEngine::verifierAcceptsKnownDesigns()
         QCOMPARE(key.lines.size(), binomial(z - 1, 4));
         QVERIFY(verifyWheel(key.spec, key.lines).holds);
     }
+}
+
+void TestEngine::verifierReachesFortyNineNumbers()
+{
+    // Seven lines of seven split 49 numbers: any seven drawn meet some line, but seven
+    // drawn one from each line meet none of them twice.
+    std::vector<Line> parts;
+    for (int i = 0; i < 7; ++i)
+        parts.push_back(Line{0x7f} << (7 * i));
+    QVERIFY(verifyWheel({7, 'a', 49, 1, 7}, parts).holds);
+    const auto v = verifyWheel({7, 'a', 49, 2, 7}, parts);
+    QVERIFY(!v.holds);
+    QCOMPARE(std::popcount(v.hole), 7);
+    for (Line part : parts)
+        QCOMPARE(std::popcount(v.hole & part), 1);
+    QCOMPARE(formatLine(parts.back()), std::string("43-44-45-46-47-48-49"));
+    Line l = 0;
+    std::string error;
+    QVERIFY(parseLine("43-44-45-46-47-48-49", 49, l, error) && l == parts.back());
+    QVERIFY(!parseLine("44-45-46-47-48-49-50", 49, l, error));
 }
 
 void TestEngine::searchReachesKnownOptima_data()

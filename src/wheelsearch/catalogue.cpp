@@ -113,12 +113,12 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             e.note = std::move(note);
             note.clear();
             if (!wholeNumber(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
-                return fail(lineNo, "pick must be a whole number from 1 to 30");
+                return fail(lineNo, "pick must be a whole number from 1 to " + std::to_string(kMaxPositions));
             if (f["type"] != "a" && f["type"] != "k")
                 return fail(lineNo, "type must be a or k");
             e.spec.type = f["type"][0];
             if (!wholeNumber(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
-                return fail(lineNo, "numbers must be above pick and at most 30");
+                return fail(lineNo, "numbers must be above pick and at most " + std::to_string(kMaxPositions));
             const std::string &label = f["guarantee"];
             if (!parseGuarantee(label, e.spec.x, e.spec.y) || e.spec.y > e.spec.pick || e.spec.label() != label)
                 return fail(lineNo, "guarantee must read \"x if y\" with x <= y <= pick");
@@ -243,7 +243,7 @@ namespace {
 // marked line has no free position left.
 std::vector<Line> addLeastUsed(std::vector<Line> lines, const std::vector<bool> &marked, int z)
 {
-    int used[32] = {};
+    int used[kMaxPositions] = {};
     for (Line l : lines)
         for (int p = 0; p < z; ++p)
             used[p] += (l >> p) & 1u;
@@ -252,11 +252,11 @@ std::vector<Line> addLeastUsed(std::vector<Line> lines, const std::vector<bool> 
             continue;
         int best = -1;
         for (int p = 0; p < z; ++p)
-            if (!(lines[i] & (1u << p)) && (best < 0 || used[p] < used[best]))
+            if (!(lines[i] & (Line{1} << p)) && (best < 0 || used[p] < used[best]))
                 best = p;
         if (best < 0)
             return {};
-        lines[i] |= 1u << best;
+        lines[i] |= Line{1} << best;
         ++used[best];
     }
     return lines;
@@ -268,7 +268,7 @@ std::vector<Line> dropPosition(std::vector<Line> lines, int from, int z)
     std::vector<bool> marked(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         marked[i] = (lines[i] >> from) & 1u;
-        lines[i] &= ~(1u << from);
+        lines[i] &= ~(Line{1} << from);
     }
     return addLeastUsed(std::move(lines), marked, z);
 }

@@ -9,10 +9,11 @@
 
 namespace wheel {
 
-// A line is a set of positions 0..31 held as bits; position 0 is "01" in the data.
-using Line = std::uint32_t;
+// A line is a set of positions 0..48 held as bits; position 0 is "01" in the data.
+using Line = std::uint64_t;
 
-constexpr int kMaxPositions = 30;
+// The most numbers a wheel is made for.
+constexpr int kMaxPositions = 49;
 
 std::uint64_t binomial(int n, int r);
 

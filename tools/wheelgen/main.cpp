@@ -29,6 +29,9 @@ using namespace wheel;
 
 namespace {
 
+// The catalogue searches up to this many numbers unless told otherwise.
+constexpr int kDefaultMostNumbers = 30;
+
 #ifndef WHEELWRIGHT_VERSION
 #define WHEELWRIGHT_VERSION "unknown"
 #endif
@@ -39,7 +42,8 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
            "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
            "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
-           "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
+           "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS] [FEWEST-MOST numbers]\n"
+           "                                                  search every wheel not yet in RAW_DIR\n"
            "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
@@ -139,6 +143,46 @@ int cmdVerify(const std::vector<std::string> &args)
     return 0;
 }
 
+// Proves every wheel on one thread and prints the slowest proofs: the figure that decides
+// how long a build and the test of the shipped wheels take.
+int cmdProofTimes(const std::vector<std::string> &args)
+{
+    struct Timed {
+        double seconds;
+        const Entry *entry;
+    };
+    std::vector<Entry> all;
+    for (const auto &f : wheelFiles(args)) {
+        std::string text;
+        if (!readFile(f, text)) {
+            std::cerr << f.string() << ": cannot be read\n";
+            return 1;
+        }
+        auto parsed = parseWheels(text, f.string());
+        if (!parsed.error.empty()) {
+            std::cerr << parsed.error << "\n";
+            return 1;
+        }
+        all.insert(all.end(), parsed.entries.begin(), parsed.entries.end());
+    }
+    std::vector<Timed> times;
+    double total = 0;
+    bool ok = true;
+    for (const auto &e : all) {
+        const auto started = std::chrono::steady_clock::now();
+        ok &= verifyWheel(e.spec, e.lines).holds;
+        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        total += s;
+        times.push_back({s, &e});
+    }
+    std::sort(times.begin(), times.end(), [](const Timed &a, const Timed &b) { return a.seconds > b.seconds; });
+    for (std::size_t i = 0; i < std::min<std::size_t>(times.size(), 12); ++i)
+        std::printf("%8.3f s  %s  %s\n", times[i].seconds, whereFound(*times[i].entry).c_str(),
+                    describe(*times[i].entry).c_str());
+    std::printf("%zu wheels proven on one thread in %.1f s%s\n", all.size(), total, ok ? "" : "; some do not hold");
+    return ok ? 0 : 1;
+}
+
 int cmdBuildDb(const std::string &dataDir, const std::string &output)
 {
     std::vector<Entry> wheels;
@@ -226,6 +270,8 @@ int cmdCatalogue(const std::vector<std::string> &args)
     std::vector<int> picks;
     unsigned threads = defaultThreads();
     double seconds = 30.0;
+    int fewestNumbers = 0;
+    int mostNumbers = kDefaultMostNumbers;
     try {
         std::stringstream ps(args[1]);
         for (std::string p; std::getline(ps, p, ',');)
@@ -234,22 +280,27 @@ int cmdCatalogue(const std::vector<std::string> &args)
             threads = static_cast<unsigned>(std::stoi(args[2]));
         if (args.size() > 3)
             seconds = std::stod(args[3]);
+        if (args.size() > 4 && std::sscanf(args[4].c_str(), "%d-%d", &fewestNumbers, &mostNumbers) != 2)
+            return usage();
     } catch (...) {
         return usage();
     }
+    if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
     for (int pick : picks)
         if (pick < 1 || pick >= kMaxPositions)
             return usage();
     fs::create_directories(raw);
     constexpr std::size_t kMaxLines = 2000;
 
-    // Up to pick 8 every guarantee for up to 30 numbers; a larger pick gets the strong
+    // Up to pick 8 every guarantee for the counts of numbers asked for; a larger pick gets the strong
     // guarantees for up to five numbers more than it picks.
     std::vector<WheelSpec> jobs;
     for (int pick : picks) {
         const bool large = pick > 8;
         for (char type : {'a', 'k'})
-            for (int z = pick + 1; z <= (large ? std::min(pick + 5, kMaxPositions) : kMaxPositions); ++z)
+            for (int z = std::max(pick + 1, fewestNumbers);
+                 z <= (large ? std::min(pick + 5, mostNumbers) : mostNumbers); ++z)
                 for (int x = large ? pick - 4 : 2; x <= pick; ++x)
                     for (int y = x; y <= pick; ++y) {
                         // A key wheel "x if y" with x > 2 is the type-a wheel "x-1 if y-1" of
@@ -282,6 +333,8 @@ int cmdCatalogue(const std::vector<std::string> &args)
                     full.note = "every combination";
                     text = formatEntry(full);
                 }
+            } else if (lowerBound(d) <= kMaxLines && binomial(d.v, d.m) > kMostSetsSearched) {
+                text = "# too many drawn sets for the search\n";
             } else if (lowerBound(d) <= kMaxLines) {
                 SearchOptions o;
                 o.seed = 1 + i;
@@ -468,6 +521,8 @@ int main(int argc, char **argv)
         return cmdBuildDb(args[0], args[1]);
     if (cmd == "verify" && !args.empty())
         return cmdVerify(args);
+    if (cmd == "proof-times" && !args.empty())
+        return cmdProofTimes(args);
     if (cmd == "search")
         return cmdSearch(args);
     if (cmd == "catalogue")
