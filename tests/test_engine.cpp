@@ -28,6 +28,7 @@ private slots:
     void selectionDropsPointlessWheels();
     void largePicksAreSearchedAndProven();
     void neighboursLendTheirWheels();
+    void partsJoinIntoLargerWheels();
     void notesTravelWithTheirWheels();
     void reportComparesWithRecords();
     void constructedWheelsAreSteinerSystems();
@@ -296,6 +297,29 @@ void TestEngine::neighboursLendTheirWheels()
     // and nothing is made for a pick not asked for; the key wheel on 9 rests on the 8.
     QVERIFY(found.count("6k9 4 if 4") && !found.count("6a8 3 if 3"));
     QCOMPARE(found.size(), std::size_t(5));
+}
+
+void TestEngine::partsJoinIntoLargerWheels()
+{
+    // Two Fano planes on 7 + 7 numbers: of 3 drawn, 2 share a plane, and a line holds them.
+    // With the key in front they are the key wheel "3 if 4" of pick 4 on 15 numbers.
+    Entry fano{{3, 'a', 7, 2, 2},
+               lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7),
+               0,
+               {},
+               {}};
+    std::map<std::string, Entry> made;
+    for (auto &e : joinParts({fano}, {3, 4}, 15)) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        made[std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()] = e;
+    }
+    QCOMPARE(made["3a14 2 if 3"].lines.size(), std::size_t(14));
+    QCOMPARE(made["3a14 2 if 3"].note, std::string("joined from the wheels of pick 3 \"2 if 2\" on 7 and \"2 if 2\" "
+                                                   "on 7 numbers"));
+    QCOMPARE(made["4k15 3 if 4"].lines.size(), std::size_t(14));
+    // A part without lines: of 3 drawn from 8, 2 lie in the first 7.
+    QCOMPARE(made["3a8 2 if 3"].lines.size(), std::size_t(7));
+    QVERIFY(!made.count("3a7 2 if 2")); // nothing joined beats what is known
 }
 
 void TestEngine::notesTravelWithTheirWheels()

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <tuple>
@@ -362,6 +363,112 @@ std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<
         }
     }
     return derived;
+}
+
+} // namespace wheel
+
+namespace wheel {
+
+std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers)
+{
+    struct Made {
+        std::vector<Line> blocks;
+        std::string how;
+    };
+    using Key = std::tuple<int, int, int, int>; // k, t, m, v
+    std::map<Key, Made> best;
+    std::map<Key, std::size_t> held; // the fewest lines `known` holds for a design
+    auto label = [](int t, int m, int v) {
+        return "\"" + std::to_string(t) + " if " + std::to_string(m) + "\" on " + std::to_string(v);
+    };
+    for (const Entry &e : known) {
+        const Design d = designOf(e.spec);
+        const Key key{d.k, d.t, d.m, d.v};
+        const auto it = best.find(key);
+        if (it == best.end() || it->second.blocks.size() > e.lines.size())
+            best[key] = {designFromLines(e.spec, e.lines), label(d.t, d.m, d.v)};
+        held[key] = best[key].blocks.size();
+    }
+    std::vector<int> designPicks;
+    for (int pick : picks)
+        for (int k : {pick, pick - 1})
+            if (k >= 1 && std::find(designPicks.begin(), designPicks.end(), k) == designPicks.end())
+                designPicks.push_back(k);
+
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    auto sizeOf = [&](int k, int t, int m, int v) {
+        const auto it = best.find({k, t, m, v});
+        return it == best.end() ? kNone : it->second.blocks.size();
+    };
+    for (int v = 2; v <= mostNumbers; ++v)
+        for (int k : designPicks)
+            for (int t = 1; t <= k; ++t)
+                for (int m = t; m <= k; ++m) {
+                    std::size_t fewest = sizeOf(k, t, m, v);
+                    int splitAt = 0;   // numbers in the first part; 0: no better join
+                    int firstM = 0;    // the first part's guarantee "t if firstM"
+                    bool bare = false; // the second part has no lines
+                    for (int b = 1; b <= m - t && b < v; ++b)
+                        if (sizeOf(k, t, m - b, v - b) < fewest) {
+                            fewest = sizeOf(k, t, m - b, v - b);
+                            splitAt = v - b;
+                            firstM = m - b;
+                            bare = true;
+                        }
+                    for (int a = k; v - a >= k; ++a)
+                        for (int ma = t; ma <= m + 1 - t; ++ma) {
+                            const std::size_t first = sizeOf(k, t, ma, a);
+                            const std::size_t second = sizeOf(k, t, m + 1 - ma, v - a);
+                            if (first == kNone || second == kNone || first + second >= fewest)
+                                continue;
+                            fewest = first + second;
+                            splitAt = a;
+                            firstM = ma;
+                            bare = false;
+                        }
+                    if (splitAt == 0)
+                        continue;
+                    Made made;
+                    made.blocks = best[{k, t, firstM, splitAt}].blocks;
+                    made.how = label(t, firstM, splitAt);
+                    const int rest = v - splitAt;
+                    if (bare) {
+                        made.how += " and " + std::to_string(rest) + " without lines";
+                    } else {
+                        // The second part's lines follow the first part's numbers.
+                        for (Line b : best[{k, t, m + 1 - firstM, rest}].blocks)
+                            made.blocks.push_back(b << splitAt);
+                        made.how += " and " + label(t, m + 1 - firstM, rest);
+                    }
+                    best[{k, t, m, v}] = std::move(made);
+                }
+
+    std::vector<Entry> out;
+    for (const auto &[key, made] : best) {
+        const auto [k, t, m, v] = key;
+        const auto it = held.find(key);
+        if ((it != held.end() && it->second <= made.blocks.size()) || made.how.find(" and ") == std::string::npos)
+            continue;
+        const std::string note = "joined from the wheels of pick " + std::to_string(k) + " " + made.how + " numbers";
+        // A type-a wheel matches at least two numbers; one is what any line does with the key.
+        if (std::find(picks.begin(), picks.end(), k) != picks.end() && v > k && t >= 2) {
+            Entry e;
+            e.spec = {k, 'a', v, t, m};
+            e.lines = made.blocks;
+            std::sort(e.lines.begin(), e.lines.end(), lineLess);
+            e.note = note;
+            out.push_back(std::move(e));
+        }
+        if (std::find(picks.begin(), picks.end(), k + 1) != picks.end() && v + 1 <= mostNumbers && v > k) {
+            Entry e;
+            e.spec = {k + 1, 'k', v + 1, t + 1, m + 1};
+            e.lines = linesFromDesign(e.spec, made.blocks);
+            std::sort(e.lines.begin(), e.lines.end(), lineLess);
+            e.note = note + ", the key in front";
+            out.push_back(std::move(e));
+        }
+    }
+    return out;
 }
 
 } // namespace wheel

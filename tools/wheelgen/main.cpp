@@ -459,6 +459,52 @@ int cmdConstruct(const std::string &rawDir)
     return 0;
 }
 
+// Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds.
+int cmdJoin(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    const fs::path raw = args[0];
+    std::vector<int> picks;
+    int mostNumbers = kMaxPositions;
+    try {
+        std::stringstream ps(args[1]);
+        for (std::string p; std::getline(ps, p, ',');)
+            picks.push_back(std::stoi(p));
+        if (args.size() > 2)
+            mostNumbers = std::stoi(args[2]);
+    } catch (...) {
+        return usage();
+    }
+    if (mostNumbers > kMaxPositions)
+        return usage();
+    std::vector<Entry> known;
+    if (!loadVerified(wheelFiles({raw.string()}), known, defaultThreads()))
+        return 1;
+    constexpr std::size_t kMaxLines = 2000;
+    int written = 0;
+    for (const Entry &e : joinParts(known, picks, mostNumbers)) {
+        if (e.lines.size() > kMaxLines)
+            continue;
+        const fs::path file = raw / rawName(e.spec);
+        std::string text;
+        if (readFile(file, text)) {
+            const auto held = parseWheels(text, file.string());
+            if (held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= e.lines.size())
+                continue;
+        }
+        const auto v = verifyWheel(e.spec, e.lines);
+        if (!v.holds) {
+            std::cerr << "the joined " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
+            return 1;
+        }
+        replaceFile(file, formatEntry(e));
+        ++written;
+    }
+    std::printf("%d joined wheels written\n", written);
+    return 0;
+}
+
 // Packs the raw search results into one file per pick: only the wheels worth offering,
 // cheapest first within each pick, type and count of numbers.
 int cmdAssemble(const std::string &rawDir, const std::string &outDir)
@@ -531,6 +577,8 @@ int main(int argc, char **argv)
         return cmdConstruct(args[0]);
     if (cmd == "improve")
         return cmdImprove(args);
+    if (cmd == "join")
+        return cmdJoin(args);
     if (cmd == "assemble" && args.size() == 2)
         return cmdAssemble(args[0], args[1]);
     if (cmd == "report" && args.size() == 2)
