@@ -35,51 +35,71 @@ std::uint64_t rankOf(Line set)
 }
 
 // Looks for a drawn y-set none of whose x-subsets a line holds. The y-sets are walked in
-// colex order as a tree of growing prefixes; a prefix that already holds a marked x-set
-// is matched whatever completes it, so its whole subtree is passed over. Wheels with few
-// lines on many numbers are proven in a small part of the C(z, y) drawn sets that way.
+// colex order as a tree of growing prefixes. For every (x-1)-set S, `completes` holds the
+// positions q that make S + q an x-set some line holds; a prefix may only grow by a
+// position outside the union of completes[S] over its (x-1)-subsets, since any other
+// growth is matched whatever follows. So a whole subtree is passed over at once, and a
+// prefix one short of y with any position left over is a hole.
 class HoleFinder {
 public:
-    HoleFinder(int z, int x, int y, const std::vector<bool> &marked) : z_(z), x_(x), y_(y), marked_(marked) {}
+    HoleFinder(int z, int x, int y, const std::vector<Line> &completes)
+        : all_((Line{1} << z) - 1), x_(x), y_(y), completes_(completes)
+    {
+    }
 
     // Walks every y-set holding `fixed` (the key's position) or, with fixed < 0, all of them.
     bool findHole(int fixed, Line &hole)
     {
+        hole_ = &hole;
+        // With x = 1 the empty set is the one (x-1)-subset of every prefix.
+        const Line start = x_ == 1 ? completes_[0] : 0;
         if (fixed >= 0)
-            return extend(0, fixed, hole);
-        for (int p = 0; p <= z_ - y_; ++p)
-            if (extend(0, p, hole))
-                return true;
-        return false;
+            return grow(0, fixed, start);
+        return walk(0, start, all_);
     }
 
 private:
-    // Adds position p to the prefix of `depth` positions; true when a hole lies below.
-    bool extend(int depth, int p, Line &hole)
+    // Tries every allowed position above the prefix of `depth` positions.
+    bool walk(int depth, Line blocked, Line above)
     {
-        // The x-sets that p completes: an (x-1)-subset of the prefix with p on top.
-        const std::uint64_t top = binomials().c[p][x_];
-        if (depth >= x_ - 1 &&
-            anySubsetOf(prefix_, depth, x_ - 1, 0, [&](Line s) { return bool(marked_[rankOf(s) + top]); }))
-            return false;
-        prefix_[depth] = p;
-        if (depth + 1 == y_) {
-            hole = 0;
-            for (int i = 0; i < y_; ++i)
-                hole |= Line{1} << prefix_[i];
-            return true;
-        }
-        for (int q = p + 1; q <= z_ - (y_ - depth - 1); ++q)
-            if (extend(depth + 1, q, hole))
+        // Room must be left for the positions still to come.
+        const int later = y_ - depth - 1;
+        const Line room = later == 0 ? all_ : (all_ >> later);
+        for (Line free = above & room & ~blocked; free; free &= free - 1)
+            if (grow(depth, std::countr_zero(free), blocked))
                 return true;
         return false;
     }
 
-    int z_;
+    // Puts position p at `depth` of the prefix; true when a hole lies below.
+    bool grow(int depth, int p, Line blocked)
+    {
+        prefix_[depth] = p;
+        if (depth + 1 == y_) {
+            Line drawn = 0;
+            for (int i = 0; i <= depth; ++i)
+                drawn |= Line{1} << prefix_[i];
+            *hole_ = drawn;
+            return true;
+        }
+        // The new (x-1)-subsets are those holding p: an (x-2)-subset of the prefix with p on top.
+        if (x_ >= 2 && depth >= x_ - 2) {
+            const std::uint64_t top = binomials().c[p][x_ - 1];
+            anySubsetOf(prefix_, depth, x_ - 2, 0, [&](Line s) {
+                blocked |= completes_[rankOf(s) + top];
+                return false;
+            });
+        }
+        const Line above = all_ & ~((Line{2} << p) - 1);
+        return walk(depth + 1, blocked, above);
+    }
+
+    Line all_;
     int x_;
     int y_;
-    const std::vector<bool> &marked_;
+    const std::vector<Line> &completes_;
     int prefix_[kMaxPositions] = {};
+    Line *hole_ = nullptr;
 };
 
 } // namespace
@@ -112,14 +132,19 @@ Verdict verifyWheel(const WheelSpec &spec, const std::vector<Line> &lines)
         }
     }
 
-    // Mark every x-set some line holds.
-    std::vector<bool> marked(binomial(spec.z, spec.x), false);
+    // For every (x-1)-set, the positions that complete it to an x-set some line holds.
+    std::vector<Line> completes(binomial(spec.z, spec.x - 1), 0);
     int pos[kMaxPositions];
     for (Line l : lines)
-        forEachSubsetOf(pos, positionsOf(l, pos), spec.x, 0, [&](Line s) { marked[rankOf(s)] = true; });
+        forEachSubsetOf(pos, positionsOf(l, pos), spec.x, 0, [&](Line s) {
+            for (Line rest = s; rest; rest &= rest - 1) {
+                const Line q = rest & (~rest + 1);
+                completes[rankOf(s & ~q)] |= q;
+            }
+        });
 
     // Every y-set of the z positions; a key wheel speaks only of those holding the key.
-    HoleFinder finder(spec.z, spec.x, spec.y, marked);
+    HoleFinder finder(spec.z, spec.x, spec.y, completes);
     if (finder.findHole(spec.type == 'k' ? 0 : -1, v.hole)) {
         v.reason = "no line matches " + std::to_string(spec.x) + " of the drawn set " + formatLine(v.hole);
         return v;
