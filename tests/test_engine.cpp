@@ -350,14 +350,27 @@ void TestEngine::reportComparesWithRecords()
               0,
               "searched 0.5 s from a greedy start of 2 lines",
               {}};
-    const auto records = parseRecords("v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,x\n6,2,1,1,2,2,y\nbad,row\n");
-    QCOMPARE(records.size(), std::size_t(2));
-    const QString report = QString::fromStdString(printReport({fano, key}, records));
-    QVERIFY2(report.contains(QStringLiteral("compared with a record: 2; at or below the record: 1; median ratio 1.250; "
-                                            "worst 1.500")),
+    const auto records = parseRecords(
+        "v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,x\n6,2,1,1,2,2,y\n7,3,2,3,2,2,z\n49,6,3,6,163,54,w\nbad,row\n");
+    QCOMPARE(records.size(), std::size_t(4));
+    // The Fano plane is a poor lotto design "2 if 3" (two lines do).
+    Entry lotto{{3, 'a', 7, 2, 3}, fano.lines, 0, {}, {}};
+    const QString report = QString::fromStdString(printReport({fano, key, lotto}, records));
+    QVERIFY2(report.contains(QStringLiteral("compared with a record: 3; at or below the record: 1; median ratio 1.500; "
+                                            "worst 3.500")),
              qPrintable(report));
     QVERIFY2(report.contains(QStringLiteral("searched: 2 (2 s of one core in all, the longest 2 s; worse than their "
                                             "greedy start: 1)")),
+             qPrintable(report));
+    // Both wheels fall in the first range; lotto designs are listed with ours where we have one.
+    QVERIFY2(
+        report.contains(QStringLiteral("up to 16    3 wheels; 3 compared, 1 at or below the record, 1 within 1.10, "
+                                       "median 1.500, worst 3.500 (pick 3 type-a, 7 numbers, \"2 if 3\": 7)")),
+        qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("31-49       0 wheels; none with a published figure")), qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("49 numbers, pick 6, \"3 if 6\": record 163, none shipped")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("7 numbers, pick 3, \"2 if 3\": record 2, ours 7 (3.500)")),
              qPrintable(report));
 }
 
