@@ -135,7 +135,8 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         out << buf;
     }
 
-    // Every published lotto design (fewer hits than drawn numbers) beside our best wheel of it.
+    // Every published lotto design (fewer hits than drawn numbers) beside our best wheel of it:
+    // the fewest lines of a wheel with that guarantee or a stronger one.
     out << "\nlotto designs (x < y) against ours:\n";
     for (const auto &[key, record] : records) {
         const auto [v, k, t, m] = key;
@@ -144,7 +145,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         const Entry *ours = nullptr;
         for (const auto &e : wheels) {
             const Design d = designOf(e.spec);
-            if (d.v == v && d.k == k && d.t == t && d.m == m && (!ours || e.lines.size() < ours->lines.size()))
+            if (d.v == v && d.k == k && d.t >= t && d.m <= m && (!ours || e.lines.size() < ours->lines.size()))
                 ours = &e;
         }
         if (ours)

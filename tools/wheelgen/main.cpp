@@ -253,6 +253,26 @@ int cmdSearch(const std::vector<std::string> &args)
     return r.blocks.empty() ? 1 : 0;
 }
 
+// Does the raw file hold a wheel of at most `lines` lines (from another run, say)?
+bool rawHoldsAtMost(const fs::path &file, std::size_t lines)
+{
+    std::string text;
+    if (!readFile(file, text))
+        return false;
+    const auto held = parseWheels(text, file.string());
+    return held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= lines;
+}
+
+// Reads "5,6,7"; throws on a word that is not a number.
+std::vector<int> readPicks(const std::string &list)
+{
+    std::vector<int> picks;
+    std::stringstream ps(list);
+    for (std::string p; std::getline(ps, p, ',');)
+        picks.push_back(std::stoi(p));
+    return picks;
+}
+
 std::string rawName(const WheelSpec &s)
 {
     char buf[64];
@@ -273,9 +293,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
     int fewestNumbers = 0;
     int mostNumbers = kDefaultMostNumbers;
     try {
-        std::stringstream ps(args[1]);
-        for (std::string p; std::getline(ps, p, ',');)
-            picks.push_back(std::stoi(p));
+        picks = readPicks(args[1]);
         if (args.size() > 2)
             threads = static_cast<unsigned>(std::stoi(args[2]));
         if (args.size() > 3)
@@ -416,13 +434,8 @@ int cmdImprove(const std::vector<std::string> &args)
                 j.entry.lines = r.blocks;
             j.entry.note = searchedNote(j.searched + r.seconds, j.greedy ? j.greedy : before);
             // Another run may have put a better wheel there meanwhile.
-            std::string now;
-            if (readFile(j.file, now)) {
-                const auto held = parseWheels(now, j.file.string());
-                if (held.error.empty() && held.entries.size() == 1 &&
-                    held.entries[0].lines.size() < j.entry.lines.size())
-                    continue;
-            }
+            if (!j.entry.lines.empty() && rawHoldsAtMost(j.file, j.entry.lines.size() - 1))
+                continue;
             replaceFile(j.file, formatEntry(j.entry));
             std::lock_guard lock(out);
             std::printf("%s: %zu -> %zu (%.1f s)\n", j.file.filename().string().c_str(), before, j.entry.lines.size(),
@@ -447,12 +460,8 @@ int cmdConstruct(const std::string &rawDir)
             return 1;
         }
         const fs::path file = fs::path(rawDir) / rawName(e.spec);
-        std::string text;
-        if (readFile(file, text)) {
-            const auto held = parseWheels(text, file.string());
-            if (held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= e.lines.size())
-                continue;
-        }
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
         replaceFile(file, formatEntry(e));
         std::printf("%s: %zu lines\n", rawName(e.spec).c_str(), e.lines.size());
     }
@@ -468,9 +477,7 @@ int cmdJoin(const std::vector<std::string> &args)
     std::vector<int> picks;
     int mostNumbers = kMaxPositions;
     try {
-        std::stringstream ps(args[1]);
-        for (std::string p; std::getline(ps, p, ',');)
-            picks.push_back(std::stoi(p));
+        picks = readPicks(args[1]);
         if (args.size() > 2)
             mostNumbers = std::stoi(args[2]);
     } catch (...) {
@@ -487,12 +494,8 @@ int cmdJoin(const std::vector<std::string> &args)
         if (e.lines.size() > kMaxLines)
             continue;
         const fs::path file = raw / rawName(e.spec);
-        std::string text;
-        if (readFile(file, text)) {
-            const auto held = parseWheels(text, file.string());
-            if (held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= e.lines.size())
-                continue;
-        }
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
             std::cerr << "the joined " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
