@@ -60,7 +60,8 @@ endif()
 
 # Help and version go to the standard output and succeed; an unknown word is refused.
 execute_process(COMMAND ${WHEELGEN} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "wheelgen build-db")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "wheelgen build-db" OR NOT out MATCHES "wheelgen proof-times"
+   OR NOT out MATCHES "wheelgen join")
     message(FATAL_ERROR "--help: ${rc} ${out}")
 endif()
 execute_process(COMMAND ${WHEELGEN} --version RESULT_VARIABLE rc OUTPUT_VARIABLE out)
