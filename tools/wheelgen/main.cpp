@@ -365,6 +365,11 @@ int cmdCatalogue(const std::vector<std::string> &args)
                 const auto r = searchWheel(spec, o);
                 if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
                     text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}});
+                else if (r.blocks.empty() && r.seconds >= o.greedySecondsCap)
+                    // Not a verdict on the wheel: a rerun on a quieter machine may get further.
+                    text = "# the greedy start took longer than " +
+                           std::to_string(static_cast<int>(o.greedySecondsCap)) +
+                           " s; remove this file to search again\n";
                 std::lock_guard lock(out);
                 std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
                             r.seconds);
