@@ -88,6 +88,7 @@ elseif(CHECK STREQUAL "man")
         execute_process(COMMAND ${WHEELGEN} OUTPUT_VARIABLE usage ERROR_VARIABLE usage)
         string(REGEX MATCHALL "\n  wheelgen [a-z-]+" in_usage "${usage}")
         list(TRANSFORM in_usage REPLACE "\n  wheelgen " "")
+        list(FILTER in_usage EXCLUDE REGEX "^-") # --help and --version are options, not subcommands
         set(wheelgen_pages ${pages})
         list(FILTER wheelgen_pages INCLUDE REGEX "wheelgen\\.1$")
         file(READ ${wheelgen_pages} text)

@@ -6,21 +6,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <tuple>
 
 namespace wheel {
 namespace {
-
-bool readInt(const std::string &text, int &value)
-{
-    if (text.empty() || text.size() > 6 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoi(text);
-    return true;
-}
 
 // Splits `key=value` words; the guarantee's value is quoted and holds blanks.
 bool readHeader(const std::string &line, std::map<std::string, std::string> &fields, std::string &error)
@@ -68,7 +61,7 @@ bool parseGuarantee(const std::string &label, int &x, int &y)
     const auto at = label.find(" if ");
     if (at == std::string::npos)
         return false;
-    return readInt(label.substr(0, at), x) && readInt(label.substr(at + 4), y) && x >= 1 && x <= y;
+    return wholeNumber(label.substr(0, at), x) && wholeNumber(label.substr(at + 4), y) && x >= 1 && x <= y;
 }
 
 ParseResult parseWheels(const std::string &text, const std::string &fileName)
@@ -117,19 +110,20 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
                 return fail(lineNo, "unknown field in wheel header");
             Entry e;
             e.headerLine = lineNo;
+            e.file = fileName;
             e.note = std::move(note);
             note.clear();
-            if (!readInt(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
-                return fail(lineNo, "pick must be a whole number from 1 to 30");
+            if (!wholeNumber(f["pick"], e.spec.pick) || e.spec.pick < 1 || e.spec.pick > kMaxPositions)
+                return fail(lineNo, "pick must be a whole number from 1 to " + std::to_string(kMaxPositions));
             if (f["type"] != "a" && f["type"] != "k")
                 return fail(lineNo, "type must be a or k");
             e.spec.type = f["type"][0];
-            if (!readInt(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
-                return fail(lineNo, "numbers must be above pick and at most 30");
+            if (!wholeNumber(f["numbers"], e.spec.z) || e.spec.z <= e.spec.pick || e.spec.z > kMaxPositions)
+                return fail(lineNo, "numbers must be above pick and at most " + std::to_string(kMaxPositions));
             const std::string &label = f["guarantee"];
             if (!parseGuarantee(label, e.spec.x, e.spec.y) || e.spec.y > e.spec.pick || e.spec.label() != label)
                 return fail(lineNo, "guarantee must read \"x if y\" with x <= y <= pick");
-            if (!readInt(f["tickets"], declaredTickets) || declaredTickets < 1)
+            if (!wholeNumber(f["tickets"], declaredTickets) || declaredTickets < 1)
                 return fail(lineNo, "tickets must be a whole number above 0");
             result.entries.push_back(e);
             continue;
@@ -138,6 +132,9 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             return fail(lineNo, "a wheel line before any wheel header");
         note.clear();
         Entry &e = result.entries.back();
+        if (static_cast<int>(e.lines.size()) == declaredTickets)
+            return fail(lineNo, "the wheel's header promises " + std::to_string(declaredTickets) +
+                                    " tickets, and this line is one more");
         Line l = 0;
         std::string error;
         if (!parseLine(line, e.spec.z, l, error))
@@ -163,27 +160,54 @@ std::string formatEntry(const Entry &e)
     return text;
 }
 
-std::vector<Entry> selectWheels(std::vector<Entry> entries)
+std::string searchedNote(double seconds, std::size_t greedyLines)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "searched %.1f s from a greedy start of %zu lines", seconds, greedyLines);
+    return text;
+}
+
+int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines)
+{
+    return std::max(
+        0, std::sscanf(note.c_str(), "searched %lf s from a greedy start of %zu lines", &seconds, &greedyLines));
+}
+
+std::size_t madePointlessBy(const std::vector<Entry> &entries, std::size_t i)
 {
     auto group = [](const Entry &e) { return std::make_tuple(e.spec.pick, e.spec.type, e.spec.z); };
-    std::vector<Entry> kept;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Entry &e = entries[i];
-        bool pointless = false;
-        for (std::size_t j = 0; j < entries.size() && !pointless; ++j) {
-            if (i == j || group(entries[j]) != group(e))
-                continue;
-            const Entry &o = entries[j];
-            const bool atLeastAsStrong = o.spec.x >= e.spec.x && o.spec.y <= e.spec.y;
-            const bool same = o.spec.x == e.spec.x && o.spec.y == e.spec.y;
-            if (atLeastAsStrong && o.lines.size() <= e.lines.size()) {
-                // Of two copies of one guarantee the first stays.
-                pointless = !same || o.lines.size() < e.lines.size() || j < i;
-            }
-        }
-        if (!pointless)
-            kept.push_back(e);
+    const Entry &e = entries[i];
+    for (std::size_t j = 0; j < entries.size(); ++j) {
+        if (i == j || group(entries[j]) != group(e))
+            continue;
+        const Entry &o = entries[j];
+        const bool atLeastAsStrong = o.spec.x >= e.spec.x && o.spec.y <= e.spec.y;
+        const bool same = o.spec.x == e.spec.x && o.spec.y == e.spec.y;
+        // Of two copies of one guarantee with as many lines the first stays.
+        if (atLeastAsStrong && o.lines.size() <= e.lines.size() && (!same || o.lines.size() < e.lines.size() || j < i))
+            return j;
     }
+    return entries.size();
+}
+
+std::string describe(const Entry &e)
+{
+    return "pick " + std::to_string(e.spec.pick) + (e.spec.type == 'k' ? " key" : " type-a") + " wheel \"" +
+           e.spec.label() + "\" on " + std::to_string(e.spec.z) + " numbers (" + std::to_string(e.lines.size()) +
+           " tickets)";
+}
+
+std::string whereFound(const Entry &e)
+{
+    return e.file.empty() ? "line " + std::to_string(e.headerLine) : e.file + ":" + std::to_string(e.headerLine);
+}
+
+std::vector<Entry> selectWheels(std::vector<Entry> entries)
+{
+    std::vector<Entry> kept;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (madePointlessBy(entries, i) == entries.size())
+            kept.push_back(entries[i]);
     std::stable_sort(kept.begin(), kept.end(), [&](const Entry &a, const Entry &b) {
         const auto ga = std::make_tuple(a.spec.pick, a.spec.type, a.spec.z, a.lines.size(), -a.spec.x, a.spec.y);
         const auto gb = std::make_tuple(b.spec.pick, b.spec.type, b.spec.z, b.lines.size(), -b.spec.x, b.spec.y);
@@ -220,7 +244,7 @@ namespace {
 // marked line has no free position left.
 std::vector<Line> addLeastUsed(std::vector<Line> lines, const std::vector<bool> &marked, int z)
 {
-    int used[32] = {};
+    int used[kMaxPositions] = {};
     for (Line l : lines)
         for (int p = 0; p < z; ++p)
             used[p] += (l >> p) & 1u;
@@ -229,11 +253,11 @@ std::vector<Line> addLeastUsed(std::vector<Line> lines, const std::vector<bool> 
             continue;
         int best = -1;
         for (int p = 0; p < z; ++p)
-            if (!(lines[i] & (1u << p)) && (best < 0 || used[p] < used[best]))
+            if (!(lines[i] & (Line{1} << p)) && (best < 0 || used[p] < used[best]))
                 best = p;
         if (best < 0)
             return {};
-        lines[i] |= 1u << best;
+        lines[i] |= Line{1} << best;
         ++used[best];
     }
     return lines;
@@ -245,7 +269,7 @@ std::vector<Line> dropPosition(std::vector<Line> lines, int from, int z)
     std::vector<bool> marked(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         marked[i] = (lines[i] >> from) & 1u;
-        lines[i] &= ~(1u << from);
+        lines[i] &= ~(Line{1} << from);
     }
     return addLeastUsed(std::move(lines), marked, z);
 }
@@ -339,6 +363,112 @@ std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<
         }
     }
     return derived;
+}
+
+} // namespace wheel
+
+namespace wheel {
+
+std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers)
+{
+    struct Made {
+        std::vector<Line> blocks;
+        std::string how;
+    };
+    using Key = std::tuple<int, int, int, int>; // k, t, m, v
+    std::map<Key, Made> best;
+    std::map<Key, std::size_t> held; // the fewest lines `known` holds for a design
+    auto label = [](int t, int m, int v) {
+        return "\"" + std::to_string(t) + " if " + std::to_string(m) + "\" on " + std::to_string(v);
+    };
+    for (const Entry &e : known) {
+        const Design d = designOf(e.spec);
+        const Key key{d.k, d.t, d.m, d.v};
+        const auto it = best.find(key);
+        if (it == best.end() || it->second.blocks.size() > e.lines.size())
+            best[key] = {designFromLines(e.spec, e.lines), label(d.t, d.m, d.v)};
+        held[key] = best[key].blocks.size();
+    }
+    std::vector<int> designPicks;
+    for (int pick : picks)
+        for (int k : {pick, pick - 1})
+            if (k >= 1 && std::find(designPicks.begin(), designPicks.end(), k) == designPicks.end())
+                designPicks.push_back(k);
+
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    auto sizeOf = [&](int k, int t, int m, int v) {
+        const auto it = best.find({k, t, m, v});
+        return it == best.end() ? kNone : it->second.blocks.size();
+    };
+    for (int v = 2; v <= mostNumbers; ++v)
+        for (int k : designPicks)
+            for (int t = 1; t <= k; ++t)
+                for (int m = t; m <= k; ++m) {
+                    std::size_t fewest = sizeOf(k, t, m, v);
+                    int splitAt = 0;   // numbers in the first part; 0: no better join
+                    int firstM = 0;    // the first part's guarantee "t if firstM"
+                    bool bare = false; // the second part has no lines
+                    for (int b = 1; b <= m - t && b < v; ++b)
+                        if (sizeOf(k, t, m - b, v - b) < fewest) {
+                            fewest = sizeOf(k, t, m - b, v - b);
+                            splitAt = v - b;
+                            firstM = m - b;
+                            bare = true;
+                        }
+                    for (int a = k; v - a >= k; ++a)
+                        for (int ma = t; ma <= m + 1 - t; ++ma) {
+                            const std::size_t first = sizeOf(k, t, ma, a);
+                            const std::size_t second = sizeOf(k, t, m + 1 - ma, v - a);
+                            if (first == kNone || second == kNone || first + second >= fewest)
+                                continue;
+                            fewest = first + second;
+                            splitAt = a;
+                            firstM = ma;
+                            bare = false;
+                        }
+                    if (splitAt == 0)
+                        continue;
+                    Made made;
+                    made.blocks = best[{k, t, firstM, splitAt}].blocks;
+                    made.how = label(t, firstM, splitAt);
+                    const int rest = v - splitAt;
+                    if (bare) {
+                        made.how += " and " + std::to_string(rest) + " without lines";
+                    } else {
+                        // The second part's lines follow the first part's numbers.
+                        for (Line b : best[{k, t, m + 1 - firstM, rest}].blocks)
+                            made.blocks.push_back(b << splitAt);
+                        made.how += " and " + label(t, m + 1 - firstM, rest);
+                    }
+                    best[{k, t, m, v}] = std::move(made);
+                }
+
+    std::vector<Entry> out;
+    for (const auto &[key, made] : best) {
+        const auto [k, t, m, v] = key;
+        const auto it = held.find(key);
+        if ((it != held.end() && it->second <= made.blocks.size()) || made.how.find(" and ") == std::string::npos)
+            continue;
+        const std::string note = "joined from the wheels of pick " + std::to_string(k) + " " + made.how + " numbers";
+        // A type-a wheel matches at least two numbers; one is what any line does with the key.
+        if (std::find(picks.begin(), picks.end(), k) != picks.end() && v > k && t >= 2) {
+            Entry e;
+            e.spec = {k, 'a', v, t, m};
+            e.lines = made.blocks;
+            std::sort(e.lines.begin(), e.lines.end(), lineLess);
+            e.note = note;
+            out.push_back(std::move(e));
+        }
+        if (std::find(picks.begin(), picks.end(), k + 1) != picks.end() && v + 1 <= mostNumbers && v > k) {
+            Entry e;
+            e.spec = {k + 1, 'k', v + 1, t + 1, m + 1};
+            e.lines = linesFromDesign(e.spec, made.blocks);
+            std::sort(e.lines.begin(), e.lines.end(), lineLess);
+            e.note = note + ", the key in front";
+            out.push_back(std::move(e));
+        }
+    }
+    return out;
 }
 
 } // namespace wheel

@@ -18,6 +18,7 @@ struct Entry {
     std::vector<Line> lines;
     int headerLine = 0; // where it stands in its file, for messages
     std::string note;   // how it was found: the comment line just above its header
+    std::string file;   // the file it was read from, for messages
 };
 
 struct ParseResult {
@@ -31,12 +32,26 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName);
 
 std::string formatEntry(const Entry &e);
 
+// The note of a searched wheel: how long it was searched, from a greedy start of how many lines.
+std::string searchedNote(double seconds, std::size_t greedyLines);
+// Reads such a note; returns how many of its two figures it found (0: another kind of note).
+int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);
+
 // Reads the label "x if y"; false for anything else.
 bool parseGuarantee(const std::string &label, int &x, int &y);
 
 // The wheels worth offering: per pick, type and count of numbers, none that another
 // with a guarantee at least as strong and no more lines makes pointless; fewest lines first.
 std::vector<Entry> selectWheels(std::vector<Entry> entries);
+
+// Why selectWheels would drop entries[i]: which entry makes it pointless (the first copy of
+// a wheel listed twice), or entries.size() when it is worth offering.
+std::size_t madePointlessBy(const std::vector<Entry> &entries, std::size_t i);
+
+// "pick 6 type-a wheel "3 if 4" on 10 numbers (5 tickets)", to name a wheel in messages.
+std::string describe(const Entry &e);
+// "file:line", or "line N" for a wheel not read from a file.
+std::string whereFound(const Entry &e);
 
 // The full wheel: every combination of pick positions, "pick if pick".
 Entry fullWheel(int pick, char type, int z);
@@ -49,5 +64,14 @@ Entry fullWheel(int pick, char type, int z);
 // only the last kind (the same design) adds one. Each derived wheel is proven before it
 // is taken. Returns how many entries it derived.
 std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<int> &picks);
+
+// Wheels for many numbers made of wheels for fewer. Split the numbers in two parts and give
+// each part a wheel of its own: of y = yA + yB - 1 drawn numbers, yA lie in the first part
+// or yB in the second, and that part's wheel matches x of them. A part may also be left
+// without lines: of y drawn, y - b then lie in the other part of z - b numbers. Works on the
+// designs (so key wheels join through their reduced designs), for every count of numbers
+// up to `mostNumbers`, and returns each wheel of `picks` it makes with fewer lines than
+// `known` holds, or where `known` holds none. The results are not proven here.
+std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers);
 
 } // namespace wheel

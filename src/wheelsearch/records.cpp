@@ -22,6 +22,16 @@ Records parseRecords(const std::string &csv)
     return records;
 }
 
+namespace {
+
+double medianOf(const std::vector<double> &sorted)
+{
+    const std::size_t n = sorted.size();
+    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+}
+
+} // namespace
+
 std::string printReport(const std::vector<Entry> &wheels, const Records &records)
 {
     std::ostringstream out;
@@ -39,7 +49,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         ++shipped[{e.spec.pick, e.spec.type}];
         double s = 0;
         std::size_t greedy = 0;
-        const int read = std::sscanf(e.note.c_str(), "searched %lf s from a greedy start of %zu lines", &s, &greedy);
+        const int read = readSearchedNote(e.note, s, greedy);
         if (read == 2 && e.lines.size() > greedy)
             ++aboveGreedy;
         if (read >= 1) {
@@ -74,12 +84,79 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         return out.str();
     }
     std::sort(ratios.begin(), ratios.end());
-    const double median =
-        ratios.size() % 2 ? ratios[ratios.size() / 2] : (ratios[ratios.size() / 2 - 1] + ratios[ratios.size() / 2]) / 2;
     std::snprintf(buf, sizeof buf,
                   "compared with a record: %zu; at or below the record: %d; median ratio %.3f; worst %.3f\n",
-                  ratios.size(), atRecord, median, ratios.back());
+                  ratios.size(), atRecord, medianOf(ratios), ratios.back());
     out << buf;
+
+    // The same by the count of numbers a player wheels.
+    struct Range {
+        const char *name;
+        int most;
+        int wheels = 0;
+        int atRecord = 0;
+        std::vector<double> ratios;
+        const Entry *worst = nullptr;
+    };
+    Range ranges[] = {{"up to 16", 16, 0, 0, {}, nullptr},
+                      {"17-20", 20, 0, 0, {}, nullptr},
+                      {"21-30", 30, 0, 0, {}, nullptr},
+                      {"31-49", kMaxPositions, 0, 0, {}, nullptr}};
+    for (const auto &e : wheels) {
+        Range *r = ranges;
+        while (e.spec.z > r->most)
+            ++r;
+        ++r->wheels;
+        const Design d = designOf(e.spec);
+        const auto it = records.find({d.v, d.k, d.t, d.m});
+        if (it == records.end())
+            continue;
+        const double ratio = static_cast<double>(e.lines.size()) / static_cast<double>(it->second.best);
+        if (r->ratios.empty() || ratio > *std::max_element(r->ratios.begin(), r->ratios.end()))
+            r->worst = &e;
+        r->ratios.push_back(ratio);
+        r->atRecord += e.lines.size() <= it->second.best;
+    }
+    out << "\nby count of numbers:\n";
+    for (auto &r : ranges) {
+        std::sort(r.ratios.begin(), r.ratios.end());
+        if (r.ratios.empty()) {
+            std::snprintf(buf, sizeof buf, "  %-8s %4d wheels; none with a published figure\n", r.name, r.wheels);
+        } else {
+            std::snprintf(buf, sizeof buf,
+                          "  %-8s %4d wheels; %zu compared, %d at or below the record, %d within 1.10, median %.3f, "
+                          "worst %.3f (pick %d %s, %d numbers, \"%s\": %zu)\n",
+                          r.name, r.wheels, r.ratios.size(), r.atRecord,
+                          static_cast<int>(std::upper_bound(r.ratios.begin(), r.ratios.end(), 1.1) - r.ratios.begin()),
+                          medianOf(r.ratios), r.ratios.back(), r.worst->spec.pick,
+                          r.worst->spec.type == 'k' ? "key" : "type-a", r.worst->spec.z, r.worst->spec.label().c_str(),
+                          r.worst->lines.size());
+        }
+        out << buf;
+    }
+
+    // Every published lotto design (fewer hits than drawn numbers) beside our best wheel of it:
+    // the fewest lines of a wheel with that guarantee or a stronger one.
+    out << "\nlotto designs (x < y) against ours:\n";
+    for (const auto &[key, record] : records) {
+        const auto [v, k, t, m] = key;
+        if (t >= m)
+            continue;
+        const Entry *ours = nullptr;
+        for (const auto &e : wheels) {
+            const Design d = designOf(e.spec);
+            if (d.v == v && d.k == k && d.t >= t && d.m <= m && (!ours || e.lines.size() < ours->lines.size()))
+                ours = &e;
+        }
+        if (ours)
+            std::snprintf(buf, sizeof buf, "  %d numbers, pick %d, \"%d if %d\": record %zu, ours %zu (%.3f)\n", v, k,
+                          t, m, record.best, ours->lines.size(),
+                          static_cast<double>(ours->lines.size()) / static_cast<double>(record.best));
+        else
+            std::snprintf(buf, sizeof buf, "  %d numbers, pick %d, \"%d if %d\": record %zu, none shipped\n", v, k, t,
+                          m, record.best);
+        out << buf;
+    }
     return out.str();
 }
 

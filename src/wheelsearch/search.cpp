@@ -22,23 +22,12 @@ constexpr std::uint64_t kTenureBase = 1;
 constexpr std::uint64_t kTenureSpread = 3;
 constexpr int kAttempts = 3;
 
-// Calls f(mask) for every subset of `count` of the given positions.
-template <class F> void forEachSubset(const int *pos, int n, int count, Line acc, F &f)
-{
-    if (count == 0) {
-        f(acc);
-        return;
-    }
-    for (int j = count - 1; j < n; ++j)
-        forEachSubset(pos, j, count - 1, acc | (1u << pos[j]), f);
-}
-
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:
-    explicit Cover(const Design &d) : d_(d), all_(d.v == 32 ? ~0u : ((1u << d.v) - 1))
+    explicit Cover(const Design &d) : d_(d), all_((Line{1} << d.v) - 1), bytes_((d.v + 7) / 8)
     {
-        for (int byte = 0; byte < 4; ++byte)
+        for (int byte = 0; byte < bytes_; ++byte)
             for (int b = 0; b < 256; ++b)
                 for (int j = 0; j <= d.m; ++j) {
                     std::uint32_t r = 0;
@@ -61,19 +50,19 @@ public:
         }
         masks_.resize(sets);
         // Remember each set's mask by rank, so an uncovered rank can be turned back into a set.
-        int pos[32];
+        int pos[kMaxPositions];
         for (int i = 0; i < d.v; ++i)
             pos[i] = i;
         auto record = [this](Line s) { masks_[rank(s)] = s; };
-        forEachSubset(pos, d.v, d.m, 0, record);
+        forEachSubsetOf(pos, d.v, d.m, 0, record);
     }
 
     std::uint32_t rank(Line s) const
     {
         std::uint32_t r = 0;
         int j = 0;
-        for (int byte = 0; byte < 4; ++byte) {
-            const unsigned b = (s >> (8 * byte)) & 0xffu;
+        for (int byte = 0; byte < bytes_; ++byte) {
+            const auto b = static_cast<unsigned>((s >> (8 * byte)) & 0xffu);
             r += table_[byte * 256 + b][j];
             j += std::popcount(b);
         }
@@ -86,16 +75,16 @@ public:
     // Every m-set that block b covers.
     template <class F> void forEachCovered(Line b, F &&f) const
     {
-        int in[32];
-        int out[32];
+        int in[kMaxPositions];
+        int out[kMaxPositions];
         const int nin = positionsOf(b, in);
         const int nout = positionsOf(all_ & ~b, out);
         for (int i = d_.t; i <= std::min(d_.k, d_.m); ++i) {
             auto inner = [&](Line a) {
                 auto outer = [&](Line c) { f(a | c); };
-                forEachSubset(out, nout, d_.m - i, 0, outer);
+                forEachSubsetOf(out, nout, d_.m - i, 0, outer);
             };
-            forEachSubset(in, nin, i, 0, inner);
+            forEachSubsetOf(in, nin, i, 0, inner);
         }
     }
 
@@ -136,13 +125,13 @@ public:
     // sets that meet b less p in exactly t-1 points and hold just one of p, q can change.
     template <bool Apply> long swap(Line b, int p, int q)
     {
-        const Line rest = b & ~(1u << p);
-        int in[32];
-        int out[32];
+        const Line pb = Line{1} << p;
+        const Line qb = Line{1} << q;
+        const Line rest = b & ~pb;
+        int in[kMaxPositions];
+        int out[kMaxPositions];
         const int nin = positionsOf(rest, in);
-        const int nout = positionsOf(all_ & ~(b | (1u << q)), out);
-        const Line pb = 1u << p;
-        const Line qb = 1u << q;
+        const int nout = positionsOf(all_ & ~(b | qb), out);
         long delta = 0;
         auto inner = [&](Line a) {
             auto outer = [&](Line c) {
@@ -158,9 +147,9 @@ public:
                     delta -= counts_[gained] == 0;
                 }
             };
-            forEachSubset(out, nout, d_.m - d_.t, 0, outer);
+            forEachSubsetOf(out, nout, d_.m - d_.t, 0, outer);
         };
-        forEachSubset(in, nin, d_.t - 1, 0, inner);
+        forEachSubsetOf(in, nin, d_.t - 1, 0, inner);
         return delta;
     }
 
@@ -182,8 +171,9 @@ private:
 
     Design d_;
     Line all_;
+    int bytes_; // how many bytes of a set hold positions
     std::vector<std::array<std::uint32_t, kMaxPositions + 1>> table_ =
-        std::vector<std::array<std::uint32_t, kMaxPositions + 1>>(4 * 256);
+        std::vector<std::array<std::uint32_t, kMaxPositions + 1>>(8 * 256);
     std::vector<std::uint16_t> counts_;
     std::vector<std::uint32_t> where_;
     std::vector<std::uint32_t> uncovered_;
@@ -197,7 +187,7 @@ public:
     double unit() { return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0); }
     int pick(Line set)
     {
-        int pos[32];
+        int pos[kMaxPositions];
         const int n = positionsOf(set, pos);
         return pos[below(static_cast<std::size_t>(n))];
     }
@@ -209,13 +199,13 @@ private:
 Line randomBlockMeeting(Line s, const Design &d, Rng &rng)
 {
     // At least t points of s, the rest anywhere.
-    const Line all = d.v == 32 ? ~0u : ((1u << d.v) - 1);
+    const Line all = (Line{1} << d.v) - 1;
     const int fromSet = d.t + static_cast<int>(rng.below(static_cast<std::size_t>(std::min(d.k, d.m) - d.t + 1)));
     Line b = 0;
     for (int i = 0; i < fromSet; ++i)
-        b |= 1u << rng.pick(s & ~b);
+        b |= Line{1} << rng.pick(s & ~b);
     while (std::popcount(b) < d.k)
-        b |= 1u << rng.pick(all & ~b);
+        b |= Line{1} << rng.pick(all & ~b);
     return b;
 }
 
@@ -260,6 +250,9 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
     SearchResult result;
     if (d.v < d.k || d.k < 1 || d.t < 1 || d.t > d.m || d.m > d.v || d.t > d.k || d.v > kMaxPositions)
         return result;
+    // The cover keeps a count for every m-set: past this many it would not fit in memory.
+    if (binomial(d.v, d.m) > kMostSetsSearched)
+        return result;
 
     Cover cover(d);
     Rng rng(options.seed);
@@ -285,7 +278,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
 
     // Each round drops the block that alone covers least, then searches until nothing is
     // left uncovered or the round's moves run out.
-    const Line all = d.v == 32 ? ~0u : ((1u << d.v) - 1);
+    const Line all = (Line{1} << d.v) - 1;
     const std::uint64_t lb = lowerBound(d);
     while (blocks.size() > 1 && blocks.size() > lb) {
         std::size_t drop = 0;
@@ -303,7 +296,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         blocks[drop] = blocks.back();
         blocks.pop_back();
 
-        std::vector<std::uint64_t> tabuUntil(blocks.size() * 32, 0);
+        std::vector<std::uint64_t> tabuUntil(blocks.size() * kMaxPositions, 0);
         std::uint64_t iteration = 0;
         const std::uint64_t budget = options.movesPerLevel;
         const std::uint64_t step = std::max<std::uint64_t>(budget / 200, 1);
@@ -338,7 +331,8 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                                 const int pp = std::countr_zero(outs);
                                 const int qq = std::countr_zero(ins);
                                 const long dd = cover.swap<false>(b, pp, qq);
-                                if (tabuUntil[i * 32 + static_cast<std::size_t>(qq)] > iteration && uncovered + dd > 0)
+                                if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(qq)] > iteration &&
+                                    uncovered + dd > 0)
                                     continue;
                                 if (dd < delta) {
                                     delta = dd;
@@ -355,8 +349,8 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                     if (p >= 0) {
                         const Line b = blocks[chosen];
                         cover.swap<true>(b, p, q);
-                        blocks[chosen] = (b & ~(1u << p)) | (1u << q);
-                        tabuUntil[chosen * 32 + static_cast<std::size_t>(p)] =
+                        blocks[chosen] = (b & ~(Line{1} << p)) | (Line{1} << q);
+                        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(p)] =
                             iteration + kTenureBase + rng.below(kTenureSpread);
                         done = cover.uncoveredCount() == 0;
                     }
@@ -383,7 +377,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                 const long delta = cover.swap<false>(b, p, q);
                 if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
                     cover.swap<true>(b, p, q);
-                    blocks[chosen] = (b & ~(1u << p)) | (1u << q);
+                    blocks[chosen] = (b & ~(Line{1} << p)) | (Line{1} << q);
                     done = cover.uncoveredCount() == 0;
                 }
                 ++result.moves;

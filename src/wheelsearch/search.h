@@ -9,6 +9,9 @@
 
 namespace wheel {
 
+// The search follows every drawn set; past this many it gives up (empty result).
+constexpr std::uint64_t kMostSetsSearched = 40'000'000;
+
 struct SearchOptions {
     std::uint64_t seed = 1;
     // Moves the search may spend on one attempt at a line count (three attempts a count).

@@ -55,8 +55,8 @@ std::vector<Line> designFromLines(const WheelSpec &spec, const std::vector<Line>
 std::string formatLine(Line line)
 {
     std::string text;
-    for (int p = 0; p < 32; ++p) {
-        if (!(line & (1u << p)))
+    for (int p = 0; p < 64; ++p) {
+        if (!(line & (Line{1} << p)))
             continue;
         if (!text.empty())
             text += '-';
@@ -81,11 +81,11 @@ bool parseLine(const std::string &text, int maxPosition, Line &line, std::string
             return false;
         }
         const int position = (text[i] - '0') * 10 + (text[i + 1] - '0');
-        if (position < 1 || position > maxPosition || position > 32) {
+        if (position < 1 || position > maxPosition || position > kMaxPositions) {
             error = "position " + text.substr(i, 2) + " is outside 01.." + std::to_string(maxPosition);
             return false;
         }
-        const Line bit = 1u << (position - 1);
+        const Line bit = Line{1} << (position - 1);
         if (line & bit) {
             error = "position " + text.substr(i, 2) + " is repeated";
             return false;
@@ -100,6 +100,15 @@ bool parseLine(const std::string &text, int maxPosition, Line &line, std::string
         }
         ++i;
     }
+}
+
+bool wholeNumber(const std::string &text, int &value)
+{
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    value = std::stoi(text);
+    return true;
 }
 
 std::uint64_t lowerBound(const Design &d)

@@ -9,10 +9,11 @@
 
 namespace wheel {
 
-// A line is a set of positions 0..31 held as bits; position 0 is "01" in the data.
-using Line = std::uint32_t;
+// A line is a set of positions 0..48 held as bits; position 0 is "01" in the data.
+using Line = std::uint64_t;
 
-constexpr int kMaxPositions = 30;
+// The most numbers a wheel is made for.
+constexpr int kMaxPositions = 49;
 
 std::uint64_t binomial(int n, int r);
 
@@ -54,6 +55,27 @@ inline int positionsOf(Line set, int *pos)
     return n;
 }
 
+// Calls f(set) for every subset of `count` of the first n positions in `pos`, each joined
+// with `with`, until f returns true; returns whether it did.
+template <class F> bool anySubsetOf(const int *pos, int n, int count, Line with, F &&f)
+{
+    if (count == 0)
+        return f(with);
+    for (int j = count - 1; j < n; ++j)
+        if (anySubsetOf(pos, j, count - 1, with | (Line{1} << pos[j]), f))
+            return true;
+    return false;
+}
+
+// Calls f(set) for every subset of `count` of the first n positions in `pos`, each joined with `with`.
+template <class F> void forEachSubsetOf(const int *pos, int n, int count, Line with, F &&f)
+{
+    anySubsetOf(pos, n, count, with, [&f](Line s) {
+        f(s);
+        return false;
+    });
+}
+
 // The next larger set with as many members (Gosper's step); sets count up from
 // (1 << r) - 1 and are all seen once the result reaches 1 << n.
 inline std::uint64_t nextOfSameSize(std::uint64_t s)
@@ -75,6 +97,9 @@ inline bool lineLess(Line a, Line b)
 // Parses "01-02-05"; returns false on a malformed text, a position outside 1..maxPosition,
 // or a repeated position. Fills `error` with what is wrong.
 bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error);
+
+// Reads a whole number of at most nine digits, nothing else around it.
+bool wholeNumber(const std::string &text, int &value);
 
 // The lower bound of a design: Schoenheim's for t == m, the counting bound otherwise.
 std::uint64_t lowerBound(const Design &d);

@@ -5,10 +5,15 @@
 #include "Countries.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -44,13 +49,7 @@ bool splitCsv(const std::string &line, std::vector<std::string> &fields)
     return !quoted;
 }
 
-bool wholeNumber(const std::string &s, int &value)
-{
-    if (s.empty() || s.size() > 4 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    value = std::stoi(s);
-    return true;
-}
+using wheel::wholeNumber;
 
 // Length of the UTF-8 sequence starting at text[i], or 0 when it is not well formed (overlong forms,
 // surrogates and code points past U+10FFFF included).
@@ -104,7 +103,8 @@ bool decimalNumber(const std::string &s, double &value)
 }
 
 struct DbCloser {
-    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+    // Closes once the last statement is finalized, whatever order they go in.
+    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
 };
 struct StmtFinalizer {
     void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
@@ -235,18 +235,56 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
     return true;
 }
 
+std::string wheelsNotWorthOffering(const std::vector<wheel::Entry> &wheels)
+{
+    std::string text;
+    for (std::size_t i = 0; i < wheels.size(); ++i) {
+        const std::size_t by = wheel::madePointlessBy(wheels, i);
+        if (by == wheels.size())
+            continue;
+        const auto &e = wheels[i];
+        const auto &o = wheels[by];
+        const bool twice = o.spec.x == e.spec.x && o.spec.y == e.spec.y && o.lines.size() == e.lines.size();
+        text += wheel::whereFound(e) + ": the " + wheel::describe(e) +
+                (twice ? " is listed twice (first at " : " is made pointless by the " + wheel::describe(o) + " (at ") +
+                wheel::whereFound(o) + "); run wheelgen assemble\n";
+    }
+    return text;
+}
+
 bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotteries,
                    const std::vector<wheel::Entry> &wheels, std::string &error)
 {
     namespace fs = std::filesystem;
-    const std::string temp = path + ".part";
+    // Rows go in the order players see them: cheapest wheel first for each choice, and
+    // only wheels worth offering.
+    const auto ordered = wheel::selectWheels(wheels);
+    if (ordered.size() != wheels.size()) {
+        error = wheelsNotWorthOffering(wheels);
+        error.pop_back();
+        return false;
+    }
+    // A name of its own beside the output, so that two builds into one output never share it.
+    std::string temp = path + ".part-XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) {
+        error = path + ": cannot create a file beside it: " + std::strerror(errno);
+        return false;
+    }
+    fchmod(fd, 0644); // a database others may read, as an ordinary new file would be
+    close(fd);
     std::error_code ec;
-    fs::remove(temp, ec);
     sqlite3 *raw = nullptr;
-    const int rc = sqlite3_open_v2(temp.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(temp.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     DbPtr db(raw);
+    StmtPtr lottery;
+    StmtPtr survey;
+    StmtPtr line;
     auto fail = [&](const std::string &what) {
         error = path + ": " + what + (db ? std::string(": ") + sqlite3_errmsg(db.get()) : std::string());
+        lottery.reset();
+        survey.reset();
+        line.reset();
         db.reset();
         fs::remove(temp, ec);
         return false;
@@ -279,9 +317,9 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
         sqlite3_reset(s);
         return ok;
     };
-    auto lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
-    auto survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
-    auto line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
+    lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
+    survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
+    line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
     if (!lottery || !survey || !line)
         return fail("cannot prepare the inserts");
     for (const auto &r : lotteries) {
@@ -308,10 +346,6 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
         if (!run(lottery.get()))
             return fail("cannot insert a lottery");
     }
-    // Rows go in the order players see them: cheapest wheel first for each choice.
-    const auto ordered = wheel::selectWheels(wheels);
-    if (ordered.size() != wheels.size())
-        return fail("the wheel files hold wheels that others make pointless or list twice; run wheelgen assemble");
     for (const auto &e : ordered) {
         const std::string type(1, e.spec.type);
         const std::string label = e.spec.label();

@@ -29,18 +29,29 @@ using namespace wheel;
 
 namespace {
 
-int usage()
+// The catalogue searches up to this many numbers unless told otherwise.
+constexpr int kDefaultMostNumbers = 30;
+
+#ifndef WHEELWRIGHT_VERSION
+#define WHEELWRIGHT_VERSION "unknown"
+#endif
+
+int usage(std::ostream &out = std::cerr, int exitCode = 2)
 {
-    std::cerr << "usage:\n"
-                 "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
-                 "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
-                 "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
-                 "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS]  search every wheel not yet in RAW_DIR\n"
-                 "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
-                 "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
-                 "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
-                 "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n";
-    return 2;
+    out << "usage:\n"
+           "  wheelgen build-db DATA_DIR OUTPUT.sqlite3      check every source and build the database\n"
+           "  wheelgen verify FILE_OR_DIR...                  prove every wheel's guarantee\n"
+           "  wheelgen proof-times FILE_OR_DIR...             prove on one thread, print the slowest proofs\n"
+           "  wheelgen search PICK TYPE NUMBERS X Y [SEED [SECONDS [MOVES]]]  print the smallest wheel found\n"
+           "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS] [FEWEST-MOST numbers]\n"
+           "                                                  search every wheel not yet in RAW_DIR\n"
+           "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
+           "  wheelgen join RAW_DIR PICKS [MOST_NUMBERS]      add the wheels joined from two smaller ones\n"
+           "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
+           "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
+           "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
+           "  wheelgen --help | --version\n";
+    return exitCode;
 }
 
 bool readFile(const fs::path &path, std::string &text)
@@ -134,6 +145,46 @@ int cmdVerify(const std::vector<std::string> &args)
     return 0;
 }
 
+// Proves every wheel on one thread and prints the slowest proofs: the figure that decides
+// how long a build and the test of the shipped wheels take.
+int cmdProofTimes(const std::vector<std::string> &args)
+{
+    struct Timed {
+        double seconds;
+        const Entry *entry;
+    };
+    std::vector<Entry> all;
+    for (const auto &f : wheelFiles(args)) {
+        std::string text;
+        if (!readFile(f, text)) {
+            std::cerr << f.string() << ": cannot be read\n";
+            return 1;
+        }
+        auto parsed = parseWheels(text, f.string());
+        if (!parsed.error.empty()) {
+            std::cerr << parsed.error << "\n";
+            return 1;
+        }
+        all.insert(all.end(), parsed.entries.begin(), parsed.entries.end());
+    }
+    std::vector<Timed> times;
+    double total = 0;
+    bool ok = true;
+    for (const auto &e : all) {
+        const auto started = std::chrono::steady_clock::now();
+        ok &= verifyWheel(e.spec, e.lines).holds;
+        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        total += s;
+        times.push_back({s, &e});
+    }
+    std::sort(times.begin(), times.end(), [](const Timed &a, const Timed &b) { return a.seconds > b.seconds; });
+    for (std::size_t i = 0; i < std::min<std::size_t>(times.size(), 12); ++i)
+        std::printf("%8.3f s  %s  %s\n", times[i].seconds, whereFound(*times[i].entry).c_str(),
+                    describe(*times[i].entry).c_str());
+    std::printf("%zu wheels proven on one thread in %.1f s%s\n", all.size(), total, ok ? "" : "; some do not hold");
+    return ok ? 0 : 1;
+}
+
 int cmdBuildDb(const std::string &dataDir, const std::string &output)
 {
     std::vector<Entry> wheels;
@@ -173,11 +224,12 @@ bool parseSpec(const std::vector<std::string> &a, WheelSpec &s)
            s.x <= s.y && s.y <= s.pick;
 }
 
-std::string searchNote(const SearchResult &r)
+// Writes the whole text beside `path` first, so that a reader never meets half a file.
+void replaceFile(const fs::path &path, const std::string &text)
 {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "searched %.1f s from a greedy start of %zu lines", r.seconds, r.greedyLines);
-    return buf;
+    const fs::path part = path.string() + ".part";
+    std::ofstream(part, std::ios::binary) << text;
+    fs::rename(part, path);
 }
 
 int cmdSearch(const std::vector<std::string> &args)
@@ -197,10 +249,30 @@ int cmdSearch(const std::vector<std::string> &args)
         return usage();
     }
     const auto r = searchWheel(spec, o);
-    Entry e{spec, r.blocks, 0, searchNote(r)};
+    Entry e{spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}};
     std::cout << formatEntry(e);
     std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
     return r.blocks.empty() ? 1 : 0;
+}
+
+// Does the raw file hold a wheel of at most `lines` lines (from another run, say)?
+bool rawHoldsAtMost(const fs::path &file, std::size_t lines)
+{
+    std::string text;
+    if (!readFile(file, text))
+        return false;
+    const auto held = parseWheels(text, file.string());
+    return held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= lines;
+}
+
+// Reads "5,6,7"; throws on a word that is not a number.
+std::vector<int> readPicks(const std::string &list)
+{
+    std::vector<int> picks;
+    std::stringstream ps(list);
+    for (std::string p; std::getline(ps, p, ',');)
+        picks.push_back(std::stoi(p));
+    return picks;
 }
 
 std::string rawName(const WheelSpec &s)
@@ -220,30 +292,35 @@ int cmdCatalogue(const std::vector<std::string> &args)
     std::vector<int> picks;
     unsigned threads = defaultThreads();
     double seconds = 30.0;
+    int fewestNumbers = 0;
+    int mostNumbers = kDefaultMostNumbers;
     try {
-        std::stringstream ps(args[1]);
-        for (std::string p; std::getline(ps, p, ',');)
-            picks.push_back(std::stoi(p));
+        picks = readPicks(args[1]);
         if (args.size() > 2)
             threads = static_cast<unsigned>(std::stoi(args[2]));
         if (args.size() > 3)
             seconds = std::stod(args[3]);
+        if (args.size() > 4 && std::sscanf(args[4].c_str(), "%d-%d", &fewestNumbers, &mostNumbers) != 2)
+            return usage();
     } catch (...) {
         return usage();
     }
+    if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
     for (int pick : picks)
         if (pick < 1 || pick >= kMaxPositions)
             return usage();
     fs::create_directories(raw);
     constexpr std::size_t kMaxLines = 2000;
 
-    // Up to pick 8 every guarantee for up to 30 numbers; a larger pick gets the strong
+    // Up to pick 8 every guarantee for the counts of numbers asked for; a larger pick gets the strong
     // guarantees for up to five numbers more than it picks.
     std::vector<WheelSpec> jobs;
     for (int pick : picks) {
         const bool large = pick > 8;
         for (char type : {'a', 'k'})
-            for (int z = pick + 1; z <= (large ? std::min(pick + 5, kMaxPositions) : kMaxPositions); ++z)
+            for (int z = std::max(pick + 1, fewestNumbers);
+                 z <= (large ? std::min(pick + 5, mostNumbers) : mostNumbers); ++z)
                 for (int x = large ? pick - 4 : 2; x <= pick; ++x)
                     for (int y = x; y <= pick; ++y) {
                         // A key wheel "x if y" with x > 2 is the type-a wheel "x-1 if y-1" of
@@ -276,6 +353,8 @@ int cmdCatalogue(const std::vector<std::string> &args)
                     full.note = "every combination";
                     text = formatEntry(full);
                 }
+            } else if (lowerBound(d) <= kMaxLines && binomial(d.v, d.m) > kMostSetsSearched) {
+                text = "# too many drawn sets for the search\n";
             } else if (lowerBound(d) <= kMaxLines) {
                 SearchOptions o;
                 o.seed = 1 + i;
@@ -285,7 +364,12 @@ int cmdCatalogue(const std::vector<std::string> &args)
                 o.greedySecondsCap = std::max(30.0, seconds);
                 const auto r = searchWheel(spec, o);
                 if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
-                    text = formatEntry({spec, r.blocks, 0, searchNote(r)});
+                    text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}});
+                else if (r.blocks.empty() && r.seconds >= o.greedySecondsCap)
+                    // Not a verdict on the wheel: a rerun on a quieter machine may get further.
+                    text = "# the greedy start took longer than " +
+                           std::to_string(static_cast<int>(o.greedySecondsCap)) +
+                           " s; remove this file to search again\n";
                 std::lock_guard lock(out);
                 std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
                             r.seconds);
@@ -293,8 +377,7 @@ int cmdCatalogue(const std::vector<std::string> &args)
             }
             if (text.empty())
                 text = "# no wheel within 2000 lines\n";
-            std::ofstream(file.string() + ".part") << text;
-            fs::rename(file.string() + ".part", file);
+            replaceFile(file, text);
         }
     };
     runOnThreads(threads, work);
@@ -331,7 +414,7 @@ int cmdImprove(const std::vector<std::string> &args)
         if (!parsed.error.empty() || parsed.entries.size() != 1 || parsed.entries[0].spec.isFull())
             continue;
         Job j{file, parsed.entries[0]};
-        std::sscanf(j.entry.note.c_str(), "searched %lf s from a greedy start of %zu lines", &j.searched, &j.greedy);
+        readSearchedNote(j.entry.note, j.searched, j.greedy);
         const auto bound = lowerBound(designOf(j.entry.spec));
         if (j.searched >= seconds || j.entry.lines.size() <= bound)
             continue;
@@ -356,20 +439,11 @@ int cmdImprove(const std::vector<std::string> &args)
             const std::size_t before = j.entry.lines.size();
             if (!r.blocks.empty() && r.blocks.size() < before && verifyWheel(j.entry.spec, r.blocks).holds)
                 j.entry.lines = r.blocks;
-            char note[96];
-            std::snprintf(note, sizeof note, "searched %.1f s from a greedy start of %zu lines", j.searched + r.seconds,
-                          j.greedy ? j.greedy : before);
-            j.entry.note = note;
+            j.entry.note = searchedNote(j.searched + r.seconds, j.greedy ? j.greedy : before);
             // Another run may have put a better wheel there meanwhile.
-            std::string now;
-            if (readFile(j.file, now)) {
-                const auto held = parseWheels(now, j.file.string());
-                if (held.error.empty() && held.entries.size() == 1 &&
-                    held.entries[0].lines.size() < j.entry.lines.size())
-                    continue;
-            }
-            std::ofstream(j.file.string() + ".part") << formatEntry(j.entry);
-            fs::rename(j.file.string() + ".part", j.file);
+            if (!j.entry.lines.empty() && rawHoldsAtMost(j.file, j.entry.lines.size() - 1))
+                continue;
+            replaceFile(j.file, formatEntry(j.entry));
             std::lock_guard lock(out);
             std::printf("%s: %zu -> %zu (%.1f s)\n", j.file.filename().string().c_str(), before, j.entry.lines.size(),
                         r.seconds);
@@ -393,16 +467,51 @@ int cmdConstruct(const std::string &rawDir)
             return 1;
         }
         const fs::path file = fs::path(rawDir) / rawName(e.spec);
-        std::string text;
-        if (readFile(file, text)) {
-            const auto held = parseWheels(text, file.string());
-            if (held.error.empty() && held.entries.size() == 1 && held.entries[0].lines.size() <= e.lines.size())
-                continue;
-        }
-        std::ofstream(file.string() + ".part") << formatEntry(e);
-        fs::rename(file.string() + ".part", file);
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
+        replaceFile(file, formatEntry(e));
         std::printf("%s: %zu lines\n", rawName(e.spec).c_str(), e.lines.size());
     }
+    return 0;
+}
+
+// Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds.
+int cmdJoin(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    const fs::path raw = args[0];
+    std::vector<int> picks;
+    int mostNumbers = kMaxPositions;
+    try {
+        picks = readPicks(args[1]);
+        if (args.size() > 2)
+            mostNumbers = std::stoi(args[2]);
+    } catch (...) {
+        return usage();
+    }
+    if (mostNumbers > kMaxPositions)
+        return usage();
+    std::vector<Entry> known;
+    if (!loadVerified(wheelFiles({raw.string()}), known, defaultThreads()))
+        return 1;
+    constexpr std::size_t kMaxLines = 2000;
+    int written = 0;
+    for (const Entry &e : joinParts(known, picks, mostNumbers)) {
+        if (e.lines.size() > kMaxLines)
+            continue;
+        const fs::path file = raw / rawName(e.spec);
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
+        const auto v = verifyWheel(e.spec, e.lines);
+        if (!v.holds) {
+            std::cerr << "the joined " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
+            return 1;
+        }
+        replaceFile(file, formatEntry(e));
+        ++written;
+    }
+    std::printf("%d joined wheels written\n", written);
     return 0;
 }
 
@@ -458,10 +567,18 @@ int main(int argc, char **argv)
         return usage();
     const std::string cmd = args.front();
     args.erase(args.begin());
+    if (cmd == "--help" && args.empty())
+        return usage(std::cout, 0);
+    if (cmd == "--version" && args.empty()) {
+        std::cout << "wheelgen " << WHEELWRIGHT_VERSION << "\n";
+        return 0;
+    }
     if (cmd == "build-db" && args.size() == 2)
         return cmdBuildDb(args[0], args[1]);
     if (cmd == "verify" && !args.empty())
         return cmdVerify(args);
+    if (cmd == "proof-times" && !args.empty())
+        return cmdProofTimes(args);
     if (cmd == "search")
         return cmdSearch(args);
     if (cmd == "catalogue")
@@ -470,6 +587,8 @@ int main(int argc, char **argv)
         return cmdConstruct(args[0]);
     if (cmd == "improve")
         return cmdImprove(args);
+    if (cmd == "join")
+        return cmdJoin(args);
     if (cmd == "assemble" && args.size() == 2)
         return cmdAssemble(args[0], args[1]);
     if (cmd == "report" && args.size() == 2)
