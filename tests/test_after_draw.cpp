@@ -569,25 +569,35 @@ void TestAfterDraw::screenshots()
                 QStringLiteral("4 if 4"));
     checkDraw(QStringLiteral("3 9 17 25 33 44"), QStringLiteral("12"));
     QVERIFY(app->drawCheckWindow()->result());
+    // The word-wrapped labels take their height once the layout has run.
+    QTest::qWait(50);
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-tickets-checked.png"));
     app->drawCheckWindow()->grab().save(docs + QStringLiteral("/window-draw-check.png"));
-    // The first printed page of a long wheel, as an image.
+
+    // The first printed page of these tickets, and the first two pages of a long wheel (in the
+    // temporary folder, to be looked at).
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty())
         QSKIP("pdftoppm is not installed: no picture of a printed page");
+    const auto render = [&](const QString &pdf, int page, const QString &png) {
+        QProcess run;
+        run.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
+                             QString::number(page), QStringLiteral("-l"), QString::number(page),
+                             QStringLiteral("-singlefile"), pdf, png});
+        QVERIFY(run.waitForFinished(60000));
+    };
+    SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("short.pdf")); });
+    trigger("exportPdfAction");
+    app->finishSaves();
+    render(path("short.pdf"), 1, docs + QStringLiteral("/printed-page"));
     writeFile(path("long.txt"),
               ticketFile(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"), 1, combinations(2000, 20, 5)));
     open(path("long.txt"));
     SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("long.pdf")); });
     trigger("exportPdfAction");
     app->finishSaves();
-    for (const char *p : {"1", "2"}) {
-        QProcess run;
-        run.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
-                             QLatin1String(p), QStringLiteral("-l"), QLatin1String(p), QStringLiteral("-singlefile"),
-                             path("long.pdf"), docs + QStringLiteral("/printed-page-") + QLatin1String(p)});
-        QVERIFY(run.waitForFinished(60000));
-    }
+    for (const int page : {1, 2})
+        render(path("long.pdf"), page, QDir::temp().filePath(QStringLiteral("wheelwright-long-page-%1").arg(page)));
 }
 
 QTEST_MAIN(TestAfterDraw)

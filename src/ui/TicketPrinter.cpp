@@ -117,6 +117,9 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
     }
     const qreal cellWidth = numberWidth + gap / 2 + ticketWidth + gap;
     const int columns = std::max(1, int((body.width() + gap) / cellWidth));
+    // The columns spread over the whole width, the last one ending at the right margin.
+    const qreal columnStep =
+        columns > 1 ? std::max(cellWidth, (body.width() - (cellWidth - gap)) / (columns - 1)) : cellWidth;
     const qreal rowHeight = lineHeight(ticketFont) * 1.15;
 
     const QFont titleFont = font(kSans, 16, true);
@@ -186,7 +189,7 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
             const qsizetype ticket = span.first + i;
             const int column = int(i / pageRows);
             const int row = int(i % pageRows);
-            const qreal x = column * cellWidth;
+            const qreal x = column * columnStep;
             const QRectF cell(x, y + row * rowHeight, cellWidth, rowHeight);
             painter.setPen(quiet);
             painter.setFont(numberFont);
