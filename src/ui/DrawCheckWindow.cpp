@@ -38,6 +38,13 @@ DrawCheckWindow::DrawCheckWindow() : ui_(std::make_unique<Ui::DrawCheckWindow>()
 
 DrawCheckWindow::~DrawCheckWindow() = default;
 
+void DrawCheckWindow::showEvent(QShowEvent *event)
+{
+    AuxWindow::showEvent(event);
+    ui_->drawnField->setFocus();
+    ui_->drawnField->selectAll();
+}
+
 void DrawCheckWindow::setTickets(const QString &lotteryTitle, const std::optional<LotteryFacts> &facts,
                                  const QList<TicketNumbers> &tickets)
 {
@@ -107,6 +114,8 @@ void DrawCheckWindow::refuse(const QString &why)
 {
     forgetResult();
     ui_->drawMessage->setText(sentence(why));
+    // Read out with the field the player goes back to.
+    ui_->drawnField->setAccessibleDescription(ui_->drawMessage->text());
 }
 
 void DrawCheckWindow::forgetResult()
@@ -114,6 +123,7 @@ void DrawCheckWindow::forgetResult()
     const bool had = result_.has_value();
     result_.reset();
     ui_->drawMessage->clear();
+    ui_->drawnField->setAccessibleDescription(QString());
     ui_->drawSummary->clear();
     ui_->drawPrize->clear();
     if (had)

@@ -29,6 +29,10 @@ public:
     void check();
     const std::optional<DrawCheck> &result() const { return result_; }
 
+protected:
+    // The typed numbers take the keys as soon as the window shows.
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // A draw was checked: one result a ticket, in the tickets' order.
     void checked(const QList<TicketCheck> &tickets, bool bonusFromMainPool);
