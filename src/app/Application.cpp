@@ -4,6 +4,8 @@
 
 #include "AuxWindows.h"
 #include "Countries.h"
+#include "CsvExport.h"
+#include "DrawCheckWindow.h"
 #include "Expansion.h"
 #include "LotteryPage.h"
 #include "MainWindow.h"
@@ -12,12 +14,15 @@
 #include "ShippedFiles.h"
 #include "TicketFile.h"
 #include "TicketPage.h"
+#include "TicketPrinter.h"
 #include "TicketSaver.h"
 #include "WheelMakerWindow.h"
 #include "WheelOffer.h"
 #include "WheelPage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPrinter>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -36,12 +41,14 @@ Application::Application(const QString &databasePath, const QString &ownWheelsPa
       saver_(new TicketSaver(this))
 {
     connectPages();
+    connectAfterDraw();
 }
 
 Application::~Application()
 {
     saver_->finishAll();
     // The small windows go before the main window.
+    drawCheckWindow_.reset();
     textWindow_.reset();
     aboutWindow_.reset();
     wheelsWindow_.reset();
@@ -331,7 +338,11 @@ void Application::makeTickets()
         damaged(QStringLiteral("its line \"%1\" %2").arg(expansion.badLine, expansion.fault));
         return;
     }
-    sheet_ = {country_, lottery_, selection.key(), expansion.tickets};
+    sheet_ = {country_, lottery_, selection.key(), expansion.tickets,
+              QStringLiteral("%1 wheel for %2 numbers, guarantee %3")
+                  .arg(wheels->wheelType() == WheelType::Key ? QStringLiteral("Key") : QStringLiteral("Type-A"))
+                  .arg(selection.count())
+                  .arg(wheel->guarantee)};
     window_->ticketPage()->showTickets(lottery_, sheet_.tickets);
     window_->moveTo(MainWindow::TicketStep);
 }
@@ -424,4 +435,170 @@ HelpWindow *Application::helpWindow()
     if (!helpWindow_)
         helpWindow_ = std::make_unique<HelpWindow>();
     return helpWindow_.get();
+}
+
+DrawCheckWindow *Application::drawCheckWindow()
+{
+    if (!drawCheckWindow_) {
+        drawCheckWindow_ = std::make_unique<DrawCheckWindow>();
+        TicketPage *page = window_->ticketPage();
+        connect(drawCheckWindow_.get(), &DrawCheckWindow::checked, page, &TicketPage::showMatches);
+        connect(drawCheckWindow_.get(), &DrawCheckWindow::cleared, page, &TicketPage::clearMatches);
+    }
+    return drawCheckWindow_.get();
+}
+
+void Application::connectAfterDraw()
+{
+    MainWindow *w = window_.get();
+    connect(w->ticketPage(), &TicketPage::checkDrawRequested, this, &Application::checkDraw);
+    // A draw window left open checks the tickets now shown, never the ones before.
+    connect(w->ticketPage(), &TicketPage::ticketsShown, this, [this] {
+        if (!drawCheckWindow_)
+            return;
+        guarded([this] {
+            const auto tickets = ticketsOnPage();
+            loadDrawWindow(tickets.value_or(QList<TicketNumbers>()));
+        });
+    });
+    connect(w, &MainWindow::openRequested, this, &Application::openTickets);
+    connect(w, &MainWindow::printRequested, this, [this] { printTickets(false); });
+    connect(w, &MainWindow::printPreviewRequested, this, [this] { printTickets(true); });
+    connect(w, &MainWindow::exportPdfRequested, this, &Application::exportPdf);
+    connect(w, &MainWindow::exportCsvRequested, this, &Application::exportCsv);
+}
+
+std::optional<QList<TicketNumbers>> Application::ticketsOnPage()
+{
+    const QStringList &lines = window_->ticketPage()->tickets();
+    QList<TicketNumbers> out;
+    out.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ParsedTicketLine parsed = parseTicketLine(lines[i]);
+        if (!parsed.error.isEmpty()) {
+            alert(QStringLiteral("Ticket %1 (\"%2\") cannot be read: %3.")
+                      .arg(i + 1)
+                      .arg(lines[i].left(80), parsed.error));
+            return std::nullopt;
+        }
+        out << parsed.ticket;
+    }
+    return out;
+}
+
+void Application::loadDrawWindow(const QList<TicketNumbers> &tickets)
+{
+    const auto details = catalogue_.details(sheet_.country, sheet_.lottery);
+    const QString title =
+        sheet_.country.isEmpty() ? sheet_.lottery : QStringLiteral("%1 (%2)").arg(sheet_.lottery, sheet_.country);
+    drawCheckWindow()->setTickets(title, details ? std::optional<LotteryFacts>(details->facts) : std::nullopt, tickets);
+}
+
+void Application::checkDraw()
+{
+    if (sheet_.tickets.isEmpty())
+        return;
+    guarded([this] {
+        const auto tickets = ticketsOnPage();
+        if (!tickets)
+            return;
+        loadDrawWindow(*tickets);
+        drawCheckWindow()->showWindow();
+    });
+}
+
+void Application::openTickets()
+{
+    QPointer<Application> self(this);
+    OpenPanel::ask(window_.get(), [self](const QString &path) {
+        if (self && !path.isEmpty())
+            self->guarded([&] { self->openFile(path); });
+    });
+}
+
+void Application::openFile(const QString &path)
+{
+    // Every refusal names the file and the line, and leaves the screen as it was.
+    const QString name = QDir::toNativeSeparators(path);
+    const auto refuse = [&](const TicketFileError &error) {
+        alert(QStringLiteral("These tickets cannot be opened.\n%1").arg(error.describe(name)));
+    };
+    const TicketFileRead read = loadTicketFile(path);
+    if (!read.ok())
+        return refuse(read.error);
+    const TicketFileContents &file = read.contents;
+    const auto details = catalogue_.details(file.country, file.lottery);
+    if (!details) {
+        if (catalogue_.lotteryNames(file.country).isEmpty())
+            return refuse(
+                {1, QStringLiteral("Wheelwright knows no lotteries of the country \"%1\"").arg(file.country)});
+        return refuse(
+            {2, QStringLiteral("Wheelwright does not know the lottery \"%1\" of %2").arg(file.lottery, file.country)});
+    }
+    const TicketFileError fit = checkTicketRanges(file, details->facts.pool, details->facts.bonusPool);
+    if (!fit.isEmpty())
+        return refuse(fit);
+    QStringList lines;
+    lines.reserve(file.tickets.size());
+    for (const TicketNumbers &t : file.tickets) {
+        // A ticket of another size was not made for this lottery.
+        if (details->pick > 0 && t.main.size() != details->pick)
+            return refuse({t.line, QStringLiteral("a ticket of %1 holds %2 numbers, this one holds %3")
+                                       .arg(file.lottery)
+                                       .arg(details->pick)
+                                       .arg(t.main.size())});
+        lines << formatTicket(t, file.format);
+    }
+    sheet_ = {file.country, file.lottery, file.key, lines, QString()};
+    window_->ticketPage()->showTickets(file.lottery, lines);
+    window_->moveTo(MainWindow::TicketStep);
+}
+
+void Application::printTickets(bool preview)
+{
+    if (sheet_.tickets.isEmpty())
+        return;
+    const PrintedSheet sheet{sheet_.country, sheet_.lottery,       sheet_.wheel,
+                             sheet_.key,     QDate::currentDate(), window_->ticketPage()->tickets()};
+    PrintPanel::ask(window_.get(), preview ? PrintPanel::Preview : PrintPanel::Print, [sheet](QPrinter *printer) {
+        printer->setDocName(sheet.lottery + QStringLiteral(" tickets"));
+        if (paintSheet(printer, sheet) == 0)
+            alert(QStringLiteral("The tickets could not be printed: the printer cannot be used."));
+    });
+}
+
+void Application::exportPdf()
+{
+    if (sheet_.tickets.isEmpty())
+        return;
+    const PrintedSheet sheet{sheet_.country, sheet_.lottery,       sheet_.wheel,
+                             sheet_.key,     QDate::currentDate(), window_->ticketPage()->tickets()};
+    QPointer<TicketSaver> saver(saver_);
+    SavePanel::askFor(window_.get(), QStringLiteral("Export PDF"), QStringLiteral("tickets"),
+                      QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"), [saver, sheet](const QString &path) {
+                          if (!saver || path.isEmpty())
+                              return;
+                          const QByteArray pdf = sheetPdf(sheet);
+                          if (pdf.isEmpty())
+                              alert(
+                                  QStringLiteral("%1: the PDF could not be made.").arg(QDir::toNativeSeparators(path)));
+                          else
+                              saver->save(path, pdf);
+                      });
+}
+
+void Application::exportCsv()
+{
+    if (sheet_.tickets.isEmpty())
+        return;
+    const auto tickets = ticketsOnPage();
+    if (!tickets)
+        return;
+    const QByteArray csv = ticketsCsv(*tickets);
+    QPointer<TicketSaver> saver(saver_);
+    SavePanel::askFor(window_.get(), QStringLiteral("Export CSV"), QStringLiteral("tickets"),
+                      QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"), [saver, csv](const QString &path) {
+                          if (saver && !path.isEmpty())
+                              saver->save(path, csv);
+                      });
 }

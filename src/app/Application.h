@@ -29,6 +29,7 @@ class HelpWindow;
 class TextWindow;
 class TicketSaver;
 class WheelMakerWindow;
+class DrawCheckWindow;
 
 class Application : public QObject {
     Q_OBJECT
@@ -48,6 +49,7 @@ public:
     WheelsWindow *wheelsWindow();
     HelpWindow *helpWindow();
     WheelMakerWindow *wheelMakerWindow();
+    DrawCheckWindow *drawCheckWindow();
     // Waits for the saves still running and tells their failures.
     void finishSaves();
 
@@ -58,6 +60,7 @@ private:
         QString lottery;
         int key = 0;
         QStringList tickets;
+        QString wheel; // "Key wheel for 10 numbers, guarantee 3 if 4"; empty for an opened file
     };
 
     void connectPages();
@@ -78,6 +81,19 @@ private:
     bool confirmExit();
     void quit();
 
+    // After the draw: checking the tickets, opening a saved file, printing and exporting.
+    void connectAfterDraw();
+    void checkDraw();
+    // Gives the draw window the tickets shown and their lottery's facts.
+    void loadDrawWindow(const QList<TicketNumbers> &tickets);
+    // The tickets on the ticket page as numbers; nothing (and an alert) when one is no ticket.
+    std::optional<QList<TicketNumbers>> ticketsOnPage();
+    void openTickets();
+    void openFile(const QString &path);
+    void printTickets(bool preview);
+    void exportPdf();
+    void exportCsv();
+
     Database database_;
     Catalogue catalogue_{database_};
     Settings settings_;
@@ -91,6 +107,7 @@ private:
     std::unique_ptr<WheelsWindow> wheelsWindow_;
     std::unique_ptr<HelpWindow> helpWindow_;
     std::unique_ptr<WheelMakerWindow> wheelMakerWindow_;
+    std::unique_ptr<DrawCheckWindow> drawCheckWindow_;
     TicketSaver *saver_;
 
     QString country_;          // the country shown

@@ -36,6 +36,11 @@ MainWindow::MainWindow()
     connect(ui_->helpButton, &QAbstractButton::clicked, this, &MainWindow::helpRequested);
     connect(ui_->helpAction, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(ui_->exitAction, &QAction::triggered, this, &MainWindow::exitRequested);
+    connect(ui_->openAction, &QAction::triggered, this, &MainWindow::openRequested);
+    connect(ui_->printAction, &QAction::triggered, this, &MainWindow::printRequested);
+    connect(ui_->printPreviewAction, &QAction::triggered, this, &MainWindow::printPreviewRequested);
+    connect(ui_->exportPdfAction, &QAction::triggered, this, &MainWindow::exportPdfRequested);
+    connect(ui_->exportCsvAction, &QAction::triggered, this, &MainWindow::exportCsvRequested);
     showStepButtons(LotteryStep);
 }
 
@@ -61,6 +66,9 @@ void MainWindow::showStepButtons(Page page)
     ui_->nextButton->setDefault(page == LotteryStep || page == NumberStep);
     ui_->generateButton->setDefault(page == WheelStep);
     ticketPage_->setActive(page == TicketStep);
+    // Printing and exporting take the tickets shown, so they work while the tickets are.
+    for (QAction *a : {ui_->printAction, ui_->printPreviewAction, ui_->exportPdfAction, ui_->exportCsvAction})
+        a->setEnabled(page == TicketStep);
 }
 
 void MainWindow::centreOnScreen()

@@ -47,6 +47,11 @@ signals:
     void wheelsRequested();
     void helpRequested();
     void exitRequested();
+    void openRequested();
+    void printRequested();
+    void printPreviewRequested();
+    void exportPdfRequested();
+    void exportCsvRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

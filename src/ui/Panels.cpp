@@ -18,6 +18,12 @@ SavePanel::Responder &saveResponder()
     static SavePanel::Responder r;
     return r;
 }
+
+OpenPanel::Responder &openResponder()
+{
+    static OpenPanel::Responder r;
+    return r;
+}
 } // namespace
 
 void AlertPanel::setResponder(Responder r)
@@ -64,6 +70,51 @@ void SavePanel::ask(QWidget *window, const QString &proposedName, const Done &do
     dialog->setNameFilter(QStringLiteral("Text files (*.txt)"));
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     dialog->selectFile(proposedName + QStringLiteral(".txt"));
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
+        const QStringList files = dialog->selectedFiles();
+        done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+    });
+    dialog->open();
+}
+
+void SavePanel::askFor(QWidget *window, const QString &title, const QString &proposedName, const QString &filter,
+                       const QString &suffix, const Done &done)
+{
+    if (saveResponder()) {
+        saveResponder()(done);
+        return;
+    }
+    auto *dialog = new QFileDialog(window, title);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(suffix);
+    dialog->selectFile(proposedName + QLatin1Char('.') + suffix);
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
+        const QStringList files = dialog->selectedFiles();
+        done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+    });
+    dialog->open();
+}
+
+void OpenPanel::setResponder(Responder r)
+{
+    openResponder() = std::move(r);
+}
+
+void OpenPanel::ask(QWidget *window, const Done &done)
+{
+    if (openResponder()) {
+        openResponder()(done);
+        return;
+    }
+    auto *dialog = new QFileDialog(window, QStringLiteral("Open tickets"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({QStringLiteral("Ticket files (*.txt)"), QStringLiteral("All files (*)")});
     dialog->setWindowModality(Qt::WindowModal);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         const QStringList files = dialog->selectedFiles();

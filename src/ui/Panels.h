@@ -39,5 +39,19 @@ public:
     using Done = std::function<void(const QString &path)>;
     using Responder = std::function<void(const Done &)>;
     static void ask(QWidget *window, const QString &proposedName, const Done &done);
+    // The same panel for another kind of file: `filter` "PDF files (*.pdf)", `suffix` "pdf".
+    // Tests answer it through the same responder.
+    static void askFor(QWidget *window, const QString &title, const QString &proposedName, const QString &filter,
+                       const QString &suffix, const Done &done);
+    static void setResponder(Responder responder);
+};
+
+// The window-modal open panel for a ticket file. `done` gets the chosen path, or an empty
+// text when cancelled.
+class OpenPanel {
+public:
+    using Done = std::function<void(const QString &path)>;
+    using Responder = std::function<void(const Done &)>;
+    static void ask(QWidget *window, const Done &done);
     static void setResponder(Responder responder);
 };

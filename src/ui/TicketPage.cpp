@@ -2,30 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TicketPage.h"
 
-#include "ListTableModel.h"
+#include "TicketTable.h"
 #include "ui_TicketPage.h"
 
 TicketPage::TicketPage(QWidget *parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TicketPage>()),
-      model_(new ListTableModel(QStringLiteral("Ticket"), this))
+    : QWidget(parent), ui_(std::make_unique<Ui::TicketPage>()), model_(new TicketTableModel(this))
 {
     ui_->setupUi(this);
     showListIn(ui_->ticketTable, model_);
     ui_->ticketTable->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 11));
+    ui_->ticketTable->setItemDelegate(new TicketMatchDelegate(ui_->ticketTable));
     ui_->ticketLotteryLabel->setMinimumWidth(320);
     // Until tickets are made the table shows one blank row.
     model_->setRows({QString()});
     connect(ui_->saveButton, &QAbstractButton::clicked, this, &TicketPage::saveRequested);
     connect(ui_->textViewButton, &QAbstractButton::clicked, this, &TicketPage::textViewRequested);
+    connect(ui_->checkButton, &QAbstractButton::clicked, this, &TicketPage::checkDrawRequested);
 }
 
 TicketPage::~TicketPage() = default;
 
 void TicketPage::showTickets(const QString &lotteryName, const QStringList &tickets)
 {
+    model_->clearMatches();
     model_->setRows(tickets);
     ui_->ticketLotteryLabel->setText(lotteryName);
     ui_->ticketCountLabel->setText(QStringLiteral("Total Tickets:%1").arg(tickets.size()));
+    emit ticketsShown();
 }
 
 const QStringList &TicketPage::tickets() const
@@ -36,6 +39,16 @@ const QStringList &TicketPage::tickets() const
 void TicketPage::setActive(bool active)
 {
     for (QWidget *w : {static_cast<QWidget *>(ui_->saveButton), static_cast<QWidget *>(ui_->textViewButton),
-                       static_cast<QWidget *>(ui_->saveHint)})
+                       static_cast<QWidget *>(ui_->checkButton), static_cast<QWidget *>(ui_->saveHint)})
         w->setEnabled(active);
+}
+
+void TicketPage::showMatches(const QList<TicketCheck> &checks, bool bonusFromMainPool)
+{
+    model_->showMatches(checks, bonusFromMainPool);
+}
+
+void TicketPage::clearMatches()
+{
+    model_->clearMatches();
 }

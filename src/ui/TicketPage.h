@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DrawCheck.h"
+
 #include <QWidget>
 
 #include <memory>
 
-class ListTableModel;
+class TicketTableModel;
 namespace Ui {
 class TicketPage;
 }
 
-// The last page: the tickets made, their count, Save and Text view.
+// The last page: the tickets made or opened, their count, Save, Text view and the check of a
+// draw, whose matches the table then shows.
 class TicketPage : public QWidget {
     Q_OBJECT
 public:
@@ -20,14 +23,20 @@ public:
 
     void showTickets(const QString &lotteryName, const QStringList &tickets);
     const QStringList &tickets() const;
-    // Save and Text view work only while the tickets are shown.
+    // Save, Text view and the check of a draw work only while the tickets are shown.
     void setActive(bool active);
+    // Marks each ticket's matches, one check a row; new tickets clear them.
+    void showMatches(const QList<TicketCheck> &checks, bool bonusFromMainPool);
+    void clearMatches();
 
 signals:
     void saveRequested();
     void textViewRequested();
+    void checkDrawRequested();
+    // Other tickets replaced the ones shown.
+    void ticketsShown();
 
 private:
     std::unique_ptr<Ui::TicketPage> ui_;
-    ListTableModel *model_;
+    TicketTableModel *model_;
 };
