@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include "AuxWindows.h"
+#include "BonusSpread.h"
 #include "Countries.h"
 #include "Expansion.h"
 #include "LotteryPage.h"
@@ -53,6 +54,14 @@ void Application::connectPages()
     connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);
     connect(w->numberPage(), &NumberPage::keyChosen, w->wheelPage(), &WheelPage::showKey);
     connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
+    // The odds of a wheel whose lines cannot be read say so on the page; Generate tells why.
+    w->wheelPage()->setLineSource([this](WheelType type, const QString &guarantee) {
+        try {
+            return catalogue_.wheelLines(shape_.pick, type, guarantee, window_->numberPage()->selection().count());
+        } catch (const QueryError &) {
+            return QStringList();
+        }
+    });
     connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
             [this](WheelType type) { guarded([&] { showWheels(type); }); });
     connect(w->ticketPage(), &TicketPage::saveRequested, this, &Application::save);
@@ -187,7 +196,10 @@ void Application::next()
                 return;
             }
             shape_ = *shape;
+            details_ = catalogue_.details(country_, lottery_).value_or(LotteryDetails{});
             numbers->showLottery(lottery_, shape_.pool);
+            numbers->showBonusPool(details_.facts.bonusPool, details_.facts.bonusDrawn,
+                                   bonusIsDigit(country_, lottery_));
             gridIsStale_ = false;
         }
         window_->moveTo(MainWindow::NumberStep);
@@ -198,6 +210,15 @@ void Application::next()
                             QStringLiteral("You should select at least %1 numbers").arg(shape_.pick + 1));
             return;
         }
+        // A playslip of a bonus game is not complete without its bonus numbers.
+        if (numbers->bonus().poolSize() > 0 && numbers->bonus().count() < details_.facts.bonusDrawn) {
+            AlertPanel::run(QStringLiteral("Reminder"),
+                            QStringLiteral("Please choose at least %1 bonus number%2")
+                                .arg(details_.facts.bonusDrawn)
+                                .arg(details_.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
+            return;
+        }
+        window_->wheelPage()->setPlay({country_, lottery_, details_, numbers->selection().count()});
         showWheels(window_->wheelPage()->wheelType());
         window_->moveTo(MainWindow::WheelStep);
         break;
@@ -256,7 +277,9 @@ void Application::makeTickets()
         damaged(QStringLiteral("its line \"%1\" %2").arg(expansion.badLine, expansion.fault));
         return;
     }
-    sheet_ = {country_, lottery_, selection.key(), expansion.tickets};
+    const BonusSelection &bonus = window_->numberPage()->bonus();
+    sheet_ = {country_, lottery_, selection.key(),
+              withBonusNumbers(expansion.tickets, bonus.chosen(), details_.facts.bonusDrawn, wheels->ticketFormat())};
     window_->ticketPage()->showTickets(lottery_, sheet_.tickets);
     window_->moveTo(MainWindow::TicketStep);
 }
