@@ -508,6 +508,8 @@ void TestWheelPage::staleOddsAreNeverShown()
     QTRY_COMPARE(shown.size(), 1);
     QTest::qWait(300);
     QCOMPARE(shown.size(), 1);
+    // The big wheels' counts were told to stop, not left to run on.
+    QVERIFY2(odds->cancelledCount() >= 1, qPrintable(QString::number(odds->cancelledCount())));
     auto *list = widget<QComboBox>("wheelBox0");
     QCOMPARE(odds->shownTable()->tickets,
              list->currentText().mid(list->currentText().indexOf(QStringLiteral("Tickets:")) + 8).toInt());
