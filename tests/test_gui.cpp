@@ -622,7 +622,8 @@ void TestGui::fromStartUpToTickets()
     int tested = 0;
     for (const auto &p : picks) {
         const auto lot = rows("SELECT country, lotteryname, ifrom FROM lottery WHERE imatch=" + p[0].toUtf8() +
-                              " AND ifrom>=" + p[1].toUtf8() + " LIMIT 1");
+                              " AND ifrom>=" + p[1].toUtf8() +
+                              " ORDER BY coalesce(bonuspool, 0) > 0 LIMIT 1"); // no bonus number to choose
         if (lot.isEmpty())
             continue;
         start();

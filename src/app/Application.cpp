@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include "AuxWindows.h"
+#include "BonusSpread.h"
 #include "Countries.h"
 #include "CsvExport.h"
 #include "DrawCheckWindow.h"
@@ -66,6 +67,15 @@ void Application::connectPages()
     connect(w->numberPage(), &NumberPage::keyChosen, w->wheelPage(), &WheelPage::showKey);
     connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
     connect(w->wheelPage(), &WheelPage::makeWheelRequested, this, &Application::makeWheel);
+    // The odds of a wheel whose lines cannot be read say so on the page; Generate tells why.
+    w->wheelPage()->setLineSource([this](WheelType type, const QString &guarantee) {
+        const auto chosen = window_->wheelPage()->chosenWheel();
+        try {
+            return wheelLinesOf(type, guarantee, chosen && chosen->own);
+        } catch (const QueryError &) {
+            return QStringList();
+        }
+    });
     connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
             [this](WheelType type) { guarded([&] { showWheels(type); }); });
     connect(w->ticketPage(), &TicketPage::saveRequested, this, &Application::save);
@@ -212,7 +222,10 @@ void Application::next()
                 return;
             }
             shape_ = *shape;
+            details_ = catalogue_.details(country_, lottery_).value_or(LotteryDetails{});
             numbers->showLottery(lottery_, shape_.pool);
+            numbers->showBonusPool(details_.facts.bonusPool, details_.facts.bonusDrawn,
+                                   bonusIsDigit(country_, lottery_));
             gridIsStale_ = false;
         }
         window_->moveTo(MainWindow::NumberStep);
@@ -223,6 +236,15 @@ void Application::next()
                             QStringLiteral("You should select at least %1 numbers").arg(shape_.pick + 1));
             return;
         }
+        // A playslip of a bonus game is not complete without its bonus numbers.
+        if (numbers->bonus().poolSize() > 0 && numbers->bonus().count() < details_.facts.bonusDrawn) {
+            AlertPanel::run(QStringLiteral("Reminder"),
+                            QStringLiteral("Please choose at least %1 bonus number%2")
+                                .arg(details_.facts.bonusDrawn)
+                                .arg(details_.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
+            return;
+        }
+        window_->wheelPage()->setPlay({country_, lottery_, details_, numbers->selection().count()});
         showWheels(window_->wheelPage()->wheelType());
         window_->moveTo(MainWindow::WheelStep);
         break;
@@ -338,7 +360,9 @@ void Application::makeTickets()
         damaged(QStringLiteral("its line \"%1\" %2").arg(expansion.badLine, expansion.fault));
         return;
     }
-    sheet_ = {country_, lottery_, selection.key(), expansion.tickets,
+    const BonusSelection &bonus = window_->numberPage()->bonus();
+    sheet_ = {country_, lottery_, selection.key(),
+              withBonusNumbers(expansion.tickets, bonus.chosen(), details_.facts.bonusDrawn, wheels->ticketFormat()),
               QStringLiteral("%1 wheel for %2 numbers, guarantee %3")
                   .arg(wheels->wheelType() == WheelType::Key ? QStringLiteral("Key") : QStringLiteral("Type-A"))
                   .arg(selection.count())

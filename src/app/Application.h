@@ -115,5 +115,6 @@ private:
     int lotteryRow_ = -1;      // its row in the list; -1 while none is chosen
     bool gridIsStale_ = false; // a lottery was chosen since the number grid was built
     LotteryShape shape_;       // pool and pick of the lottery on the number page
+    LotteryDetails details_;   // its draw, bonus pool, lowest prize and price
     TicketSheet sheet_;
 };

@@ -4,6 +4,7 @@
 
 #include <QSettings>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -28,6 +29,15 @@ QString storedText(const QString &key)
 
 const QString kCountryKey = QStringLiteral("LotteryCountry");
 const QString kLotteryKey = QStringLiteral("LotteryName");
+
+// A slash in a name would open a group of its own, so names are percent-encoded in the key.
+QString priceKey(const QString &country, const QString &lottery)
+{
+    const auto part = [](const QString &name) {
+        return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArrayLiteral(" ")));
+    };
+    return QStringLiteral("Price/") + part(country) + QLatin1Char('/') + part(lottery);
+}
 } // namespace
 
 void Settings::useFile(const QString &path)
@@ -56,5 +66,24 @@ void Settings::remember(const QString &country, const QString &lottery)
     };
     store(kCountryKey, country);
     store(kLotteryKey, lottery);
+    s->sync();
+}
+
+std::optional<double> Settings::price(const QString &country, const QString &lottery) const
+{
+    bool isNumber = false;
+    const double value = openSettings()->value(priceKey(country, lottery)).toString().toDouble(&isNumber);
+    if (!isNumber || !(value > 0) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+void Settings::rememberPrice(const QString &country, const QString &lottery, std::optional<double> price)
+{
+    auto s = openSettings();
+    if (price && *price > 0 && std::isfinite(*price))
+        s->setValue(priceKey(country, lottery), QString::number(*price, 'g', 10));
+    else
+        s->remove(priceKey(country, lottery));
     s->sync();
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The player's remembered choices. The keys "LotteryCountry" and "LotteryName" are what
 // earlier versions stored, so they keep their spelling.
 class Settings {
@@ -16,4 +18,10 @@ public:
     QString lottery() const;
     // A null value removes the key.
     void remember(const QString &country, const QString &lottery);
+
+    // The price of one ticket the player gave for a lottery, kept under "Price/<country>/<lottery>";
+    // nothing when none was given or what is stored is not a positive number.
+    std::optional<double> price(const QString &country, const QString &lottery) const;
+    // Nothing forgets the price the player gave.
+    void rememberPrice(const QString &country, const QString &lottery, std::optional<double> price);
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberPage.h"
 
+#include "BonusPicker.h"
 #include "Panels.h"
 #include "ui_NumberPage.h"
 
@@ -12,6 +13,9 @@ NumberPage::NumberPage(QWidget *parent)
       random_([] { return QRandomGenerator::global()->generate(); })
 {
     ui_->setupUi(this);
+    // Under the main grid, hidden for lotteries without a bonus pool.
+    bonusPicker_ = new BonusPicker(this);
+    ui_->numbersLayout->addWidget(bonusPicker_);
     // Lottery names are set while the page is hidden; leave them room to show whole.
     ui_->lotteryNameLabel->setMinimumWidth(320);
     ui_->gridCaption->setMinimumWidth(320);
@@ -35,6 +39,22 @@ void NumberPage::showLottery(const QString &name, int poolSize)
     selection_.reset(poolSize);
     ui_->numberGrid->showPool(poolSize);
     showSelection();
+}
+
+void NumberPage::showBonusPool(int poolSize, int perTicket, bool digitsOnly)
+{
+    bonusPicker_->showPool(poolSize, perTicket, digitsOnly);
+}
+
+void NumberPage::setRandomSource(std::function<quint32()> source)
+{
+    random_ = source;
+    bonusPicker_->setRandomSource(std::move(source));
+}
+
+const BonusSelection &NumberPage::bonus() const
+{
+    return bonusPicker_->selection();
 }
 
 void NumberPage::tap(int number)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BonusSelection.h"
 #include "SelectionModel.h"
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class BonusPicker;
 namespace Ui {
 class NumberPage;
 }
@@ -24,9 +26,14 @@ public:
     // A fresh grid for the lottery, nothing chosen.
     void showLottery(const QString &name, int poolSize);
     const SelectionModel &selection() const { return selection_; }
+    // The bonus grid for a lottery with a separate bonus pool of `poolSize` numbers, `perTicket` on
+    // each ticket; 0 hides it. `digitsOnly`: a bonus digit the program does not offer.
+    void showBonusPool(int poolSize, int perTicket, bool digitsOnly);
+    const BonusSelection &bonus() const;
     // Draws up to `count` free numbers; the first of an empty selection becomes the key.
     void drawRandom(int count);
-    void setRandomSource(std::function<quint32()> source) { random_ = std::move(source); }
+    // The source of the random picks, main and bonus numbers alike.
+    void setRandomSource(std::function<quint32()> source);
 
 signals:
     void keyChosen(int key);
@@ -39,6 +46,7 @@ private:
     void showSelection();
 
     std::unique_ptr<Ui::NumberPage> ui_;
+    BonusPicker *bonusPicker_;
     SelectionModel selection_;
     std::function<quint32()> random_;
     int shownKey_ = 0;

@@ -2,8 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WheelPage.h"
 
+#include "Settings.h"
+#include "WheelOddsPanel.h"
 #include "WheelOffer.h"
+#include "WheelValue.h"
 #include "ui_WheelPage.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollArea>
 
 #include <algorithm>
 
@@ -19,6 +29,128 @@ WheelPage::WheelPage(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui
             [this](int index) { emit wheelTypeChanged(index == kKeyTab ? WheelType::Key : WheelType::TypeA); });
     connect(ui_->wheelsInfoButton, &QAbstractButton::clicked, this, &WheelPage::wheelsInfoRequested);
     connect(ui_->makeWheelButton, &QAbstractButton::clicked, this, &WheelPage::makeWheelRequested);
+    buildCostRow();
+}
+
+void WheelPage::buildCostRow()
+{
+    // The cost and the odds stand between the wheel lists and the ticket format; the lists
+    // give up their empty room to them.
+    auto *costRow = new QHBoxLayout;
+    auto *priceLabel = new QLabel(QStringLiteral("&Price per ticket:"), this);
+    priceField_ = new QLineEdit(this);
+    priceField_->setObjectName(QStringLiteral("priceField"));
+    priceField_->setAccessibleName(QStringLiteral("Price per ticket"));
+    priceField_->setMaximumWidth(90);
+    priceField_->setPlaceholderText(QStringLiteral("unknown"));
+    priceLabel->setBuddy(priceField_);
+    currencyLabel_ = new QLabel(this);
+    currencyLabel_->setObjectName(QStringLiteral("currencyLabel"));
+    costLabel_ = new QLabel(this);
+    costLabel_->setObjectName(QStringLiteral("costLabel"));
+    QFont strong = costLabel_->font();
+    strong.setBold(true);
+    costLabel_->setFont(strong);
+    costRow->addWidget(priceLabel);
+    costRow->addWidget(priceField_);
+    costRow->addWidget(currencyLabel_);
+    costRow->addSpacing(20);
+    costRow->addWidget(costLabel_, 1);
+    odds_ = new WheelOddsPanel(this);
+    // In a smaller window the odds scroll rather than crowd the ticket format.
+    auto *oddsScroll = new QScrollArea(this);
+    oddsScroll->setObjectName(QStringLiteral("oddsScroll"));
+    oddsScroll->setFrameShape(QFrame::NoFrame);
+    oddsScroll->setWidgetResizable(true);
+    oddsScroll->setWidget(odds_);
+    oddsScroll->setMinimumHeight(160);
+    const int at = ui_->wheelLayout->indexOf(ui_->formatGroup);
+    ui_->wheelLayout->insertLayout(at, costRow);
+    ui_->wheelLayout->insertWidget(at + 1, oddsScroll, 1);
+    // The wheel lists take only the room they need.
+    ui_->wheelTypeTabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    for (QBoxLayout *tab : {ui_->wheelItemLayout0, ui_->wheelItemLayout1}) {
+        tab->setContentsMargins(10, 8, 10, 8);
+        tab->setSpacing(6);
+    }
+
+    connect(priceField_, &QLineEdit::textEdited, this, &WheelPage::priceEdited);
+    for (QComboBox *list : {ui_->wheelBox0, ui_->wheelBox1})
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
+            if (list == listOf(wheelType()))
+                showValue();
+        });
+}
+
+void WheelPage::setPlay(const Play &play)
+{
+    play_ = play;
+    // The player's own price comes first; else the one a public source states.
+    price_ = Settings().price(play.country, play.lottery);
+    if (!price_)
+        price_ = play.details.price;
+    priceField_->setText(price_ ? QLocale().toString(*price_, 'f', 2) : QString());
+    currencyLabel_->setText(play.details.currency);
+    showValue();
+}
+
+void WheelPage::priceEdited(const QString &text)
+{
+    price_ = parsePrice(text, QLocale());
+    // Only a price the player gives is remembered; emptying the field forgets it.
+    if (price_ || text.trimmed().isEmpty())
+        Settings().rememberPrice(play_.country, play_.lottery, price_);
+    showCost();
+}
+
+void WheelPage::showCost()
+{
+    const auto wheel = chosenWheel();
+    if (!wheel || wheel->tickets < 0)
+        costLabel_->clear();
+    else if (!price_)
+        costLabel_->setText(priceField_->text().trimmed().isEmpty()
+                                ? QStringLiteral("Price per ticket: unknown - enter it")
+                                : QStringLiteral("Please enter the price of one ticket as a number, such as 2.50"));
+    else
+        costLabel_->setText(QStringLiteral("Cost: ") +
+                            costLine(wheel->tickets, *price_, play_.details.currency, QLocale()));
+}
+
+void WheelPage::showValue()
+{
+    showCost();
+    const auto wheel = chosenWheel();
+    if (!wheel || play_.numbers < 1 || !lineSource_) {
+        odds_->showNothing(QString());
+        return;
+    }
+    WheelOddsPanel::Request request;
+    request.lottery = {play_.details.facts.pool, play_.details.facts.drawn};
+    request.keyWheel = wheelType() == WheelType::Key;
+    request.guarantee = wheel->guarantee;
+    request.lowestPrize = play_.details.facts.lowestPrize;
+    static const QRegularExpression xIfY(QStringLiteral("^\\s*(\\d+)\\s+if\\s+(\\d+)\\s*$"));
+    if (const auto m = xIfY.match(wheel->guarantee); m.hasMatch()) {
+        request.guaranteeMatch = m.captured(1).toInt();
+        request.guaranteeHave = m.captured(2).toInt();
+    }
+    QString problem;
+    const QStringList lines = lineSource_(wheelType(), wheel->guarantee);
+    if (!lines.isEmpty() && lines.size() != wheel->tickets)
+        problem =
+            QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines.size()).arg(wheel->tickets);
+    if (!problem.isEmpty() || !oddsWheel(lines, play_.numbers, request.wheel, problem)) {
+        odds_->showNothing(QStringLiteral("The odds of “%1” cannot be counted: the wheel is damaged (%2).")
+                               .arg(wheel->guarantee, problem));
+        return;
+    }
+    if (request.wheel.lines.empty()) {
+        odds_->showNothing(
+            QStringLiteral("The odds of “%1” cannot be counted: its tickets cannot be read.").arg(wheel->guarantee));
+        return;
+    }
+    odds_->showOdds(request);
 }
 
 WheelPage::~WheelPage() = default;

@@ -6,10 +6,14 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
+class WheelOddsPanel;
 namespace Ui {
 class WheelPage;
 }
@@ -36,6 +40,20 @@ public:
     int ticketFormat() const;
     void showKey(int key);
 
+    // What the cost and the odds of the chosen wheel depend on: the lottery and how many numbers
+    // are played. Set before the wheel lists are filled.
+    struct Play {
+        QString country;
+        QString lottery;
+        LotteryDetails details;
+        int numbers = 0;
+    };
+    void setPlay(const Play &play);
+    // Where the lines of a listed wheel come from; an empty list when they cannot be read.
+    using LineSource = std::function<QStringList(WheelType type, const QString &guarantee)>;
+    void setLineSource(LineSource source) { lineSource_ = std::move(source); }
+    WheelOddsPanel *oddsPanel() const { return odds_; }
+
 signals:
     // The player turned to the other type of wheels.
     void wheelTypeChanged(WheelType type);
@@ -45,6 +63,18 @@ signals:
 private:
     QComboBox *listOf(WheelType type) const;
     QWidget *noticeOf(WheelType type) const;
+    void buildCostRow();
+    // The cost and the odds of the wheel now chosen.
+    void showValue();
+    void showCost();
+    void priceEdited(const QString &text);
 
     std::unique_ptr<Ui::WheelPage> ui_;
+    Play play_;
+    LineSource lineSource_;
+    std::optional<double> price_;
+    QLabel *costLabel_ = nullptr;
+    QLineEdit *priceField_ = nullptr;
+    QLabel *currencyLabel_ = nullptr;
+    WheelOddsPanel *odds_ = nullptr;
 };

@@ -1,0 +1,33 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Odds.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// What a wheel costs and wins, as the wheel page tells it.
+
+// "39 tickets x 3.00 CAD = 117.00 CAD", amounts in `locale`'s digits with two decimals; without a
+// currency the amounts stand alone.
+QString costLine(int tickets, double price, const QString &currency, const QLocale &locale);
+// A price as the player typed it, in `locale` or with a point; nothing unless a positive amount.
+std::optional<double> parsePrice(const QString &text, const QLocale &locale);
+
+// The stored lines "01-02-05" of a wheel on `numbers` numbers as the odds count them; false and
+// `error` when a line is damaged.
+bool oddsWheel(const QStringList &lines, int numbers, odds::Wheel &wheel, QString &error);
+
+// The rows a key wheel's guarantee speaks of: the draws that hold the key number, with the
+// chance of j among the player's given that the key is drawn, C(Z-1, j-1) C(N-Z, D-j) / C(N-1, D-1).
+std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table);
+
+// A share as a percentage read at a glance: "100%" only when certain, ">99.9%" just short of it.
+QString percentText(double p);
+// "1 in 57" for a chance p, or "" when p is 0 or at least one half.
+QString oneInText(double p);

@@ -1,0 +1,341 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WheelOddsPanel.h"
+
+#include "WheelValue.h"
+
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+#include <cmath>
+
+// The chance, over all draws, that the best ticket matches at least b, as bars on a scale of
+// powers of ten: a chance of one in a million still shows.
+class OddsChart : public QWidget {
+public:
+    explicit OddsChart(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("oddsChart"));
+        setAccessibleName(QStringLiteral("Chance per draw of at least each match count"));
+        setMinimumWidth(300);
+    }
+    void showBars(QList<std::pair<int, double>> bars)
+    {
+        bars_ = std::move(bars);
+        setMinimumHeight(kTop + kRow * static_cast<int>(bars_.size()) + 4);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (bars_.isEmpty())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(QRect(0, 0, width(), kTop - 4), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Per draw, your best ticket matches at least:"));
+        double smallest = 1;
+        for (const auto &[b, chance] : bars_)
+            if (chance > 0)
+                smallest = std::min(smallest, chance);
+        const double decades = std::max(1.0, std::ceil(-std::log10(smallest)));
+        const int labelWidth = 28;
+        const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("0.000123%  (1 in 12345678)"));
+        const int barSpace = std::max(40, width() - labelWidth - textWidth - 8);
+        int y = kTop;
+        for (const auto &[b, chance] : bars_) {
+            p.setPen(palette().color(QPalette::WindowText));
+            p.drawText(QRect(0, y, labelWidth - 4, kRow - 4), Qt::AlignRight | Qt::AlignVCenter, QString::number(b));
+            const double share = chance <= 0 ? 0 : std::clamp(1 + std::log10(chance) / decades, 0.02, 1.0);
+            const QRectF bar(labelWidth, y + 2, barSpace * share, kRow - 8);
+            p.setPen(Qt::NoPen);
+            p.setBrush(chance >= 1 ? QColor(0x2e, 0x8b, 0x57) : QColor(0x2f, 0x5f, 0xb3));
+            p.drawRoundedRect(bar, 3, 3);
+            p.setPen(palette().color(QPalette::WindowText));
+            const QString odds = oneInText(chance);
+            p.drawText(QRect(labelWidth + static_cast<int>(bar.width()) + 6, y, textWidth, kRow - 4),
+                       Qt::AlignLeft | Qt::AlignVCenter,
+                       percentText(chance) + (odds.isEmpty() ? QString() : QStringLiteral("  (") + odds + u')'));
+            y += kRow;
+        }
+    }
+
+private:
+    static constexpr int kTop = 22;
+    static constexpr int kRow = 22;
+    QList<std::pair<int, double>> bars_;
+};
+
+namespace {
+QString prizeText(const PrizeTier &tier)
+{
+    QString text = tier.main == 1 ? QStringLiteral("1 main number") : QStringLiteral("%1 main numbers").arg(tier.main);
+    if (tier.bonus > 0)
+        text += tier.bonus == 1 ? QStringLiteral(" + 1 bonus") : QStringLiteral(" + %1 bonus").arg(tier.bonus);
+    return text;
+}
+
+QLabel *note(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+WheelOddsPanel::WheelOddsPanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("Exact odds of this wheel, counted over every possible draw"), parent),
+      status_(note(this, "oddsStatus")), keyNote_(note(this, "oddsKeyNote")), table_(new QTableWidget(this)),
+      chart_(new OddsChart(this)), prize_(note(this, "oddsPrize")), expected_(note(this, "oddsExpected")),
+      guaranteeNote_(note(this, "oddsGuarantee"))
+{
+    setObjectName(QStringLiteral("oddsGroup"));
+    table_->setObjectName(QStringLiteral("oddsTable"));
+    table_->setAccessibleName(QStringLiteral("Odds table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(22);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    status_->setStyleSheet(QStringLiteral("color: #555;"));
+    keyNote_->setStyleSheet(QStringLiteral("color: #555;"));
+    guaranteeNote_->setStyleSheet(QStringLiteral("color: #1e6b3a;"));
+
+    // The table on the left with the guarantee under it; the chart and the figures per draw on
+    // the right, so the whole fits under the wheel lists without scrolling at the usual size.
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto *left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(status_);
+    left->addWidget(table_);
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(keyNote_);
+    right->addWidget(chart_);
+    right->addWidget(prize_);
+    right->addWidget(expected_);
+    right->addStretch();
+    auto *row = new QHBoxLayout;
+    row->setSpacing(14);
+    row->addLayout(left, 0);
+    row->addLayout(right, 1);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 6, 10, 6);
+    column->setSpacing(4);
+    column->addLayout(row);
+    column->addWidget(guaranteeNote_);
+    showNothing(QString());
+}
+
+WheelOddsPanel::~WheelOddsPanel()
+{
+    // A count still running holds only copies and its own flag; it is told to stop and waited
+    // for, so nothing outlives the page.
+    dropRunning();
+    for (QFuture<Result> &f : running_)
+        f.waitForFinished();
+}
+
+void WheelOddsPanel::dropRunning()
+{
+    ++generation_;
+    if (cancel_)
+        *cancel_ = true;
+    cancel_.reset();
+    shown_.reset();
+}
+
+void WheelOddsPanel::showNothing(const QString &why)
+{
+    dropRunning();
+    setTitle(QStringLiteral("Exact odds of this wheel, counted over every possible draw"));
+    status_->setText(why);
+    status_->setVisible(!why.isEmpty());
+    for (QWidget *w : std::initializer_list<QWidget *>{keyNote_, table_, chart_, prize_, expected_, guaranteeNote_})
+        w->hide();
+}
+
+void WheelOddsPanel::showOdds(const Request &request)
+{
+    showNothing(QStringLiteral("Counting the odds of “%1”…").arg(request.guarantee));
+    const quint64 generation = generation_;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
+    odds::Options options;
+    if (request.lowestPrize && request.lowestPrize->main > 0 && request.lowestPrize->main <= request.lottery.drawn)
+        options.lowestPrizeMain = request.lowestPrize->main;
+    QFuture<Result> future = QtConcurrent::run([lottery = request.lottery, wheel = request.wheel, options, cancel] {
+        Result result;
+        odds::Options withFlag = options;
+        withFlag.cancel = cancel.get();
+        std::string error;
+        result.status = odds::compute(lottery, wheel, withFlag, result.table, error);
+        result.error = QString::fromStdString(error);
+        return result;
+    });
+    running_ << future;
+    auto *watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, request] {
+        watcher->deleteLater();
+        const Result result = watcher->result();
+        running_.removeIf([&](const QFuture<Result> &f) { return f.isFinished(); });
+        if (result.status == odds::Status::Cancelled)
+            ++cancelled_;
+        // A count for a wheel no longer chosen is never shown.
+        if (generation != generation_)
+            return;
+        cancel_.reset();
+        if (result.status != odds::Status::Done) {
+            showNothing(QStringLiteral("The odds of “%1” cannot be counted: %2.").arg(request.guarantee, result.error));
+            return;
+        }
+        present(request, result.table);
+    });
+    watcher->setFuture(future);
+}
+
+void WheelOddsPanel::present(const Request &request, const odds::Table &table)
+{
+    shown_ = table;
+    const auto rows = request.keyWheel ? givenKeyRows(table) : table.have;
+    const int x = request.guaranteeMatch;
+    const int y = request.guaranteeHave;
+
+    // Columns b = 1..D; a match count certain in every draw says nothing but the last of them.
+    QList<int> columns;
+    for (int b = 1; b <= table.drawn; ++b) {
+        const auto all = [&](int c) { return table.atLeast[static_cast<std::size_t>(c)]; };
+        const bool certain = all(b) >= 1 && b < table.drawn && all(b + 1) >= 1;
+        if (b == x || (!certain && all(b) > 0))
+            columns << b;
+    }
+    QList<const odds::HaveRow *> shownRows;
+    for (const odds::HaveRow &row : rows)
+        if (row.probability > 0 || row.j == y)
+            shownRows << &row;
+
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(columns.size()) + 2);
+    table_->setRowCount(static_cast<int>(shownRows.size()) + 1);
+    QStringList headers{QStringLiteral("Yours drawn"), QStringLiteral("Chance")};
+    for (int b : columns)
+        headers << QStringLiteral("≥ %1").arg(b);
+    table_->setHorizontalHeaderLabels(headers);
+    table_->setToolTip(QStringLiteral("Each row: how many of the drawn numbers are among yours, how likely that is, "
+                                      "and for each column b the chance that your best ticket then matches at least "
+                                      "b of them."));
+    const auto cell = [this](int r, int c, const QString &text) {
+        auto *item = new QTableWidgetItem(text);
+        item->setTextAlignment(Qt::AlignCenter);
+        table_->setItem(r, c, item);
+        return item;
+    };
+    const QColor certainTint(0xe8, 0xf6, 0xea);
+    const QColor guaranteeTint(0x9c, 0xdc, 0xa8);
+    for (int r = 0; r < shownRows.size(); ++r) {
+        const odds::HaveRow &row = *shownRows[r];
+        cell(r, 0, QString::number(row.j));
+        cell(r, 1, percentText(row.probability));
+        for (int c = 0; c < columns.size(); ++c) {
+            const double q = row.atLeast[static_cast<std::size_t>(columns[c])];
+            QTableWidgetItem *item = cell(r, c + 2, percentText(q));
+            if (q >= 1)
+                item->setBackground(certainTint);
+            if (row.j == y && columns[c] == x) {
+                item->setBackground(guaranteeTint);
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setToolTip(QStringLiteral("The guarantee “%1”").arg(request.guarantee));
+                item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("the guarantee"));
+            }
+        }
+    }
+    const int anyRow = static_cast<int>(shownRows.size());
+    QFont bold = table_->font();
+    bold.setBold(true);
+    cell(anyRow, 0, QStringLiteral("Any draw"))->setFont(bold);
+    cell(anyRow, 1, QStringLiteral("100%"))->setFont(bold);
+    QList<std::pair<int, double>> bars;
+    for (int c = 0; c < columns.size(); ++c) {
+        const double q = table.atLeast[static_cast<std::size_t>(columns[c])];
+        cell(anyRow, c + 2, percentText(q))->setFont(bold);
+        bars << std::pair{columns[c], q};
+    }
+    // The table shows whole: every row and column, never a scroll bar of its own.
+    table_->resizeColumnsToContents();
+    int width = 2 * table_->frameWidth() + 2;
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        table_->setColumnWidth(c, table_->columnWidth(c) + 6);
+        width += table_->columnWidth(c);
+    }
+    table_->setFixedSize(width, table_->horizontalHeader()->sizeHint().height() + 22 * table_->rowCount() +
+                                    2 * table_->frameWidth() + 2);
+    chart_->showBars(bars);
+
+    setTitle(QStringLiteral("Exact odds of “%1” on %2 numbers: %3 %4, %5 of %6 drawn")
+                 .arg(request.guarantee)
+                 .arg(table.numbers)
+                 .arg(table.tickets)
+                 .arg(table.tickets == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"))
+                 .arg(table.drawn)
+                 .arg(table.pool));
+    table_->horizontalHeaderItem(0)->setToolTip(QStringLiteral("How many of the drawn numbers are among yours"));
+    keyNote_->setText(QStringLiteral("Key wheel: the rows count the draws that hold your key number (%1 of all "
+                                     "draws); the last row counts every draw.")
+                          .arg(percentText(double(table.drawn) / table.pool)));
+    if (x > 0 && y > 0)
+        guaranteeNote_->setText(
+            QStringLiteral("Highlighted: the guarantee “%1”. When %2 of the drawn numbers are "
+                           "among yours%3, your best ticket matches at least %4 of them: %5.")
+                .arg(request.guarantee)
+                .arg(y)
+                .arg(request.keyWheel ? QStringLiteral(", the key one of them") : QString())
+                .arg(x)
+                .arg(percentText(rows.size() > std::size_t(y) ? rows[std::size_t(y)].atLeast[std::size_t(x)] : 0)));
+    const auto &lowest = request.lowestPrize;
+    if (!lowest)
+        prize_->setText(QStringLiteral("The lowest prize of this lottery is not known here."));
+    else if (lowest->main == 0)
+        prize_->setText(QStringLiteral("The lowest prize is won by the bonus number alone; these odds count the main "
+                                       "numbers only."));
+    else if (lowest->main > table.drawn || table.prize < 0)
+        prize_->setText(
+            QStringLiteral("The chance of the lowest prize (%1) is not counted here.").arg(prizeText(*lowest)));
+    else {
+        const QString odds = oneInText(table.prize);
+        prize_->setText(QStringLiteral("<b>At least one prize:</b> some ticket wins the lowest prize (%1)%2 in %3 of "
+                                       "draws%4.")
+                            .arg(prizeText(*lowest))
+                            .arg(lowest->bonus > 0 ? QStringLiteral(", main numbers only counted,") : QString())
+                            .arg(percentText(table.prize))
+                            .arg(odds.isEmpty() ? QString() : QStringLiteral(", ") + odds));
+    }
+    QStringList expected;
+    for (int b = 1; b < static_cast<int>(table.expected.size()); ++b)
+        if (table.expected[static_cast<std::size_t>(b)] > 0)
+            expected << QStringLiteral("%1: %2").arg(b).arg(
+                QString::number(table.expected[static_cast<std::size_t>(b)], 'g', 3));
+    expected_->setText(QStringLiteral("Tickets per draw, on average, matching exactly  ") +
+                       expected.join(QStringLiteral(";  ")));
+
+    status_->hide();
+    for (QWidget *w : std::initializer_list<QWidget *>{table_, chart_, prize_, expected_})
+        w->show();
+    keyNote_->setVisible(request.keyWheel);
+    guaranteeNote_->setVisible(x > 0 && y > 0);
+    emit oddsShown();
+}
