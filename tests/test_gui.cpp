@@ -33,6 +33,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -96,6 +97,18 @@ private:
     NumberButton::Look lookOf(int n) const;
     int page() const { return widget<PageTabs>("mainTabs")->currentIndex(); }
     QStringList tickets() const;
+    // Until the wheel page has counted the odds of the wheel shown.
+    void waitForOdds() const
+    {
+        const auto counting = [this] {
+            const auto labels = app->mainWindow()->findChildren<QLabel *>();
+            return std::any_of(labels.begin(), labels.end(), [](const QLabel *l) {
+                return l->isVisible() && l->text().startsWith(QStringLiteral("Counting the odds"));
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!counting(), 30000);
+        QTest::qWait(200); // the page lays itself out anew around the table
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<Application> app;
@@ -851,6 +864,15 @@ void TestGui::makingAWheelKeepsItInTheLibrary()
         tap(n);
     click("nextButton");
     QVERIFY(widget<QComboBox>("wheelBox0")->findText(QStringLiteral("2 if 3"), Qt::MatchStartsWith) >= 0);
+    // Asking for the same wheel again shows the one the library holds before any search.
+    click("makeWheelButton");
+    maker = app->wheelMakerWindow();
+    maker->findChild<QSpinBox *>(QStringLiteral("matchesBox"))->setValue(2);
+    maker->findChild<QSpinBox *>(QStringLiteral("drawnBox"))->setValue(3);
+    QVERIFY(maker->findChild<QLabel *>(QStringLiteral("statusLabel"))
+                ->text()
+                .startsWith(QStringLiteral("Your library already holds this wheel with %1 tickets").arg(count)));
+    maker->close();
     app.reset();
     {
         QFile library(dir.filePath(QStringLiteral("own-wheels.sqlite3")));
@@ -894,6 +916,7 @@ void TestGui::screenshots()
         tap(n);
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-numbers.png"));
     click("nextButton");
+    waitForOdds();
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-wheel.png"));
     click("makeWheelButton");
     app->wheelMakerWindow()->grab().save(docs + QStringLiteral("/window-make-wheel.png"));
@@ -918,6 +941,7 @@ void TestGui::screenshots()
     for (int n : {13, 1, 2, 4, 5, 7, 8, 10, 11, 14, 16, 17, 19, 20, 22, 23, 25})
         tap(n);
     click("nextButton");
+    waitForOdds();
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-wheel-15.png"));
 }
 

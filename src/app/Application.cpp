@@ -450,6 +450,10 @@ WheelMakerWindow *Application::wheelMakerWindow()
     if (!wheelMakerWindow_) {
         wheelMakerWindow_ = std::make_unique<WheelMakerWindow>();
         connect(wheelMakerWindow_.get(), &WheelMakerWindow::wheelMade, this, &Application::keepOwnWheel);
+        wheelMakerWindow_->setStoredLookup([this](const wheel::WheelSpec &spec) -> std::size_t {
+            const auto found = ownWheels_.find(spec);
+            return found ? found->size() : 0;
+        });
     }
     return wheelMakerWindow_.get();
 }

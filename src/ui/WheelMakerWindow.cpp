@@ -141,6 +141,8 @@ MakeRequest WheelMakerWindow::request() const
 void WheelMakerWindow::showBound()
 {
     const MakeRequest r = request();
+    if (!isSearching() && statusLabel_->text().startsWith(QStringLiteral("Your library")))
+        statusLabel_->clear();
     const QString refusal = WheelMaker::checkRequest(r);
     if (!refusal.isEmpty()) {
         boundLabel_->setText(refusal);
@@ -153,6 +155,10 @@ void WheelMakerWindow::showBound()
     if (bound > r.mostTickets)
         boundLabel_->setText(
             QStringLiteral("at least %1 tickets: more than the %2 you allow").arg(bound).arg(r.mostTickets));
+    if (const std::size_t held = stored_ ? stored_(r.spec()) : 0; held > 0 && !isSearching())
+        statusLabel_->setText(QStringLiteral("Your library already holds this wheel with %1 tickets; it is in the "
+                                             "wheel list. A search keeps a new one only if it has fewer.")
+                                  .arg(held));
 }
 
 void WheelMakerWindow::setSearching(bool searching)

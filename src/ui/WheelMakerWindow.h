@@ -5,6 +5,7 @@
 #include "AuxWindows.h"
 #include "WheelMaker.h"
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -26,6 +27,10 @@ public:
     // A fresh request for this pick and count of numbers; `key` chooses key wheels.
     void offer(int pick, int numbers, bool key);
     bool isSearching() const;
+    // Tells the tickets of the wheel the player's library already holds for a request, 0
+    // when it holds none; that wheel is shown before a search, which keeps a new one only
+    // when it has fewer tickets.
+    void setStoredLookup(std::function<std::size_t(const wheel::WheelSpec &)> lookup) { stored_ = std::move(lookup); }
 
 signals:
     // A proven wheel the player took.
@@ -60,4 +65,5 @@ private:
     QPushButton *closeButton_;
     bool cancelledByPlayer_ = false;
     bool searching_ = false; // from Start until the result is shown
+    std::function<std::size_t(const wheel::WheelSpec &)> stored_;
 };

@@ -129,6 +129,7 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
     right->addWidget(expected_);
     right->addStretch();
     auto *row = new QHBoxLayout;
+    row_ = row;
     row->setSpacing(14);
     row->addLayout(left, 0);
     row->addLayout(right, 1);
@@ -284,6 +285,9 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     }
     table_->setFixedSize(width, table_->horizontalHeader()->sizeHint().height() + 22 * table_->rowCount() +
                                     2 * table_->frameWidth() + 2);
+    // A wide table (many match counts, as for fifteen numbers a ticket) leaves no room beside
+    // it: the chart and the figures then go under it.
+    row_->setDirection(width > 560 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     chart_->showBars(bars);
 
     setTitle(QStringLiteral("Exact odds of “%1” on %2 numbers: %3 %4, %5 of %6 drawn")

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QBoxLayout;
+
 #include "DrawCheck.h"
 #include "Odds.h"
 
@@ -60,6 +62,7 @@ private:
     void dropRunning();
     void present(const Request &request, const odds::Table &table);
 
+    QBoxLayout *row_ = nullptr; // the table beside the chart, or above it when too wide
     QLabel *status_;
     QLabel *keyNote_;
     QTableWidget *table_;
