@@ -21,7 +21,7 @@ const QString kSans = QStringLiteral("DejaVu Sans");
 constexpr qreal kTicketPoints = 10;
 constexpr qreal kSmallestTicketPoints = 6;
 
-QFont font(const QString &family, qreal points, bool bold = false)
+QFont sheetFont(const QString &family, qreal points, bool bold = false)
 {
     QFont f(family);
     f.setPointSizeF(points);
@@ -100,14 +100,14 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
     qsizetype widestLine = 0;
     for (const QString &t : sheet.tickets)
         widestLine = std::max(widestLine, t.size());
-    QFont ticketFont = font(kMono, kTicketPoints);
-    QFont numberFont = font(kSans, kTicketPoints * 0.8);
+    QFont ticketFont = sheetFont(kMono, kTicketPoints);
+    QFont numberFont = sheetFont(kSans, kTicketPoints * 0.8);
     qreal numberWidth = 0;
     qreal ticketWidth = 0;
     qreal gap = 0;
     for (qreal points = kTicketPoints;; points -= 0.5) {
-        ticketFont = font(kMono, points);
-        numberFont = font(kSans, points * 0.8);
+        ticketFont = sheetFont(kMono, points);
+        numberFont = sheetFont(kSans, points * 0.8);
         const QFontMetricsF metrics(ticketFont, device);
         numberWidth = QFontMetricsF(numberFont, device).horizontalAdvance(widestNumber);
         ticketWidth = metrics.horizontalAdvance(QString(widestLine, QLatin1Char('0')));
@@ -122,9 +122,9 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
         columns > 1 ? std::max(cellWidth, (body.width() - (cellWidth - gap)) / (columns - 1)) : cellWidth;
     const qreal rowHeight = lineHeight(ticketFont) * 1.15;
 
-    const QFont titleFont = font(kSans, 16, true);
-    const QFont headerFont = font(kSans, 10);
-    const QFont smallFont = font(kSans, 8);
+    const QFont titleFont = sheetFont(kSans, 16, true);
+    const QFont headerFont = sheetFont(kSans, 10);
+    const QFont smallFont = sheetFont(kSans, 8);
     const QStringList header = headerLines(sheet);
     // Long lines (forty numbers played) wrap.
     const int wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
