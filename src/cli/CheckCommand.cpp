@@ -84,7 +84,7 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     if (parser.isSet(bonusOption) && bonusTyped.numbers.isEmpty())
         return fail(err, CheckBadCommand, QStringLiteral("--bonus: no bonus numbers were given"));
 
-    const QString path = files.first();
+    const QString &path = files.first();
     const TicketFileRead read = loadTicketFile(path);
     if (!read.ok())
         return fail(err, CheckBadFile, read.error.describe(path));

@@ -104,9 +104,9 @@ DecodedLines decodeLines(const QByteArray &bytes)
     qsizetype broken = -1;
     for (qsizetype i = 0; i < text.size() && broken < 0; ++i) {
         const QChar c = text[i];
-        if (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
-            broken = i;
-        else if (c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()))
+        const bool loneHigh = c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate());
+        const bool loneLow = c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+        if (loneHigh || loneLow)
             broken = i;
         else if (c.isHighSurrogate())
             ++i;

@@ -45,7 +45,7 @@ struct TicketFileRead {
 
 // Files larger than this are refused before anything is decoded: a ticket file of the
 // longest wheel is a few hundred kilobytes.
-inline constexpr qint64 maxTicketFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 maxTicketFileBytes = qint64{16} * 1024 * 1024;
 
 // Reads the bytes of a ticket file: UTF-16 with a byte-order mark in either byte order,
 // CR LF or LF line ends, the lines "Country:", "Lottery:", "Key:", an empty line, then one
