@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "Database.h"
 #include "WheelLookup.h"
+#include "WheelValue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,42 +49,6 @@ QByteArray jsonObject(const QList<std::pair<QString, QByteArray>> &fields)
     return text + '}';
 }
 
-// The rows a key wheel's guarantee speaks of: the draws that hold the key number. The
-// keyed rows count P(j among yours and the key drawn); given the key is drawn the
-// chance of j is C(Z-1, j-1) C(N-Z, D-j) / C(N-1, D-1), and these sum to 1 again.
-std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table)
-{
-    std::vector<odds::HaveRow> rows = table.keyedHave;
-    const long double keyDraws = odds::binomial(table.pool - 1, table.drawn - 1);
-    for (odds::HaveRow &row : rows) {
-        if (row.j == 0) {
-            // No draw holding the key has none of the player's numbers; the row reads like any
-            // row that cannot match: at least 0 matches always, more never.
-            row.probability = 0;
-            std::fill(row.atLeast.begin(), row.atLeast.end(), 0.0);
-            row.atLeast.front() = 1;
-            continue;
-        }
-        row.probability =
-            static_cast<double>(odds::binomial(table.numbers - 1, row.j - 1) *
-                                odds::binomial(table.pool - table.numbers, table.drawn - row.j) / keyDraws);
-    }
-    return rows;
-}
-
-// A share as a percentage a reader takes in at a glance; nothing short of certain reads 100%.
-QString percent(double p)
-{
-    if (p <= 0)
-        return QStringLiteral("0");
-    if (p >= 1)
-        return QStringLiteral("100%");
-    const QString text = QString::number(p * 100, 'g', 3);
-    if (text == QLatin1String("100"))
-        return QStringLiteral(">99.9%");
-    return text + QLatin1Char('%');
-}
-
 QString prizeText(const PrizeTier &tier)
 {
     QString text = tier.main == 1 ? QStringLiteral("1 main number") : QStringLiteral("%1 main numbers").arg(tier.main);
@@ -102,7 +67,7 @@ void printTable(QTextStream &out, const StoredWheel &wheel, const odds::Table &t
         << (table.tickets == 1 ? QStringLiteral(" ticket\n") : QStringLiteral(" tickets\n"));
     if (keyWheel)
         out << QStringLiteral("Rows count the draws that hold the key number (")
-            << percent(double(table.drawn) / table.pool) << QStringLiteral(" of all draws).\n");
+            << percentText(double(table.drawn) / table.pool) << QStringLiteral(" of all draws).\n");
     // Columns of 10 characters, room for "0.000123%" and "1.23e-05%"; a line carries no blanks at its end.
     const auto line = [&out](const QStringList &cells) {
         QString text;
@@ -115,13 +80,13 @@ void printTable(QTextStream &out, const StoredWheel &wheel, const odds::Table &t
     const auto figures = [&table](const QString &first, const QString &second, const std::vector<double> &atLeast) {
         QStringList cells{first, second};
         for (int b = 1; b <= table.drawn; ++b)
-            cells << (atLeast.empty() ? QString::number(b) : percent(atLeast[static_cast<std::size_t>(b)]));
+            cells << (atLeast.empty() ? QString::number(b) : percentText(atLeast[static_cast<std::size_t>(b)]));
         return cells;
     };
     line({QStringLiteral("Yours"), QStringLiteral("Chance"), QStringLiteral("Best ticket matches at least")});
     line(figures(QString(), QString(), {}));
     for (const odds::HaveRow &row : keyWheel ? givenKeyRows(table) : table.have)
-        line(figures(QString::number(row.j), percent(row.probability), row.atLeast));
+        line(figures(QString::number(row.j), percentText(row.probability), row.atLeast));
     line(figures(QStringLiteral("any"), QStringLiteral("100%"), table.atLeast));
     out << QStringLiteral("\"Yours\": how many of the numbers drawn are among your ") << table.numbers
         << QStringLiteral(".\n");
@@ -133,7 +98,7 @@ void printTable(QTextStream &out, const StoredWheel &wheel, const odds::Table &t
     else
         out << QStringLiteral("Some ticket wins the lowest prize (") << prizeText(*lowest) << QStringLiteral(")")
             << (lowest->bonus > 0 ? QStringLiteral(", main numbers only counted,") : QString())
-            << QStringLiteral(" in ") << percent(table.prize) << QStringLiteral(" of draws.\n");
+            << QStringLiteral(" in ") << percentText(table.prize) << QStringLiteral(" of draws.\n");
 }
 
 } // namespace
