@@ -103,10 +103,16 @@ int main(int argc, char **argv)
     sqlite3_close(db);
 
     std::vector<Run> runs;
+    int unplayable = 0;
     double total = 0;
     double totalCpu = 0;
     for (const auto &[k, lines] : wheels) {
         for (const auto &[drawn, pool] : drawnByPick[k.pick]) {
+            // A wheel for more numbers than any such lottery's pool serves none of them.
+            if (k.z > pool) {
+                ++unplayable;
+                continue;
+            }
             odds::Table table;
             std::string error;
             const auto start = std::chrono::steady_clock::now();
@@ -127,8 +133,9 @@ int main(int argc, char **argv)
         }
     }
     std::sort(runs.begin(), runs.end(), [](const Run &a, const Run &b) { return a.cpu > b.cpu; });
-    std::printf("%zu wheels, %zu tables, %.2f s in all (%.2f s of processor time)\nslowest (processor time, wall):\n",
-                wheels.size(), runs.size(), total, totalCpu);
+    std::printf("%zu wheels, %zu tables, %.2f s in all (%.2f s of processor time); %d wheels for more numbers than "
+                "any lottery of their pick holds, skipped\nslowest (processor time, wall):\n",
+                wheels.size(), runs.size(), total, totalCpu, unplayable);
     for (std::size_t i = 0; i < runs.size() && i < 12; ++i)
         std::printf("  %7.3f s %7.3f s  %s, %d tickets, %d drawn of %d\n", runs[i].cpu, runs[i].seconds,
                     runs[i].wheel.c_str(), runs[i].tickets, runs[i].drawn, runs[i].pool);
