@@ -185,11 +185,7 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     Database database;
     if (const auto failure = openDatabase(database, parser.value(options.database)))
         return reportFailure(err, command, *failure);
-    StoredWheel wheel;
-    wheel.country = parser.value(options.country);
-    wheel.lottery = parser.value(options.lottery);
-    wheel.guarantee = parser.value(options.wheel);
-    wheel.type = parser.isSet(options.key) ? WheelType::Key : WheelType::TypeA;
+    StoredWheel wheel = options.requested(parser);
     wheel.numbers = numbers;
     CommandFailure failure;
     try {

@@ -120,11 +120,7 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     Database database;
     if (const auto failure = openDatabase(database, parser.value(options.database)))
         return reportFailure(err, command, *failure);
-    StoredWheel wheel;
-    wheel.country = parser.value(options.country);
-    wheel.lottery = parser.value(options.lottery);
-    wheel.guarantee = parser.value(options.wheel);
-    wheel.type = parser.isSet(options.key) ? WheelType::Key : WheelType::TypeA;
+    StoredWheel wheel = options.requested(parser);
     CommandFailure failure;
     QList<int> numbers;
     QList<int> bonus;

@@ -69,6 +69,16 @@ std::optional<LotteryDetails> lookUpLottery(const Catalogue &catalogue, const QS
     return std::nullopt;
 }
 
+StoredWheel WheelOptions::requested(const QCommandLineParser &parser) const
+{
+    StoredWheel wheel;
+    wheel.country = parser.value(country);
+    wheel.lottery = parser.value(lottery);
+    wheel.guarantee = parser.value(this->wheel);
+    wheel.type = parser.isSet(key) ? WheelType::Key : WheelType::TypeA;
+    return wheel;
+}
+
 bool lookUpWheel(const Catalogue &catalogue, StoredWheel &wheel, CommandFailure &failure)
 {
     wheel.guarantee = wheel.guarantee.simplified();

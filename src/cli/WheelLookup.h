@@ -42,6 +42,8 @@ struct WheelOptions {
     // else why not. --help needs nothing else.
     std::optional<CommandFailure> parse(QCommandLineParser &parser, const QString &command,
                                         const QStringList &arguments) const;
+    // The wheel the parsed options ask for: lottery, guarantee and type (not yet looked up).
+    struct StoredWheel requested(const QCommandLineParser &parser) const;
 };
 
 // The stored wheel a command works on, with the lottery it is played in.
