@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 #include "designs.h"
+#include "orbits.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -22,6 +23,9 @@ private slots:
     void verifierReachesFortyNineNumbers();
     void searchReachesKnownOptima_data();
     void searchReachesKnownOptima();
+    void turnsMoveRunsAndKeepFixedPoints();
+    void orbitSearchFindsCyclicDesigns_data();
+    void orbitSearchFindsCyclicDesigns();
     void keyWheelsCarryTheKey();
     void wheelFilesRefuseBadInput_data();
     void wheelFilesRefuseBadInput();
@@ -170,6 +174,65 @@ void TestEngine::searchReachesKnownOptima()
     QVERIFY(r.blocks.size() <= r.greedyLines);
     // The same seed gives the same wheel.
     QCOMPARE(searchDesign({v, k, t, t}, o).blocks, r.blocks);
+}
+
+void TestEngine::turnsMoveRunsAndKeepFixedPoints()
+{
+    // Two runs of 5 and two fixed points on 12.
+    const PointCycles g{5, 2};
+    QCOMPARE(g.fixedPoints(12), 2);
+    const Line s = (Line{1} << 4) | (Line{1} << 5) | (Line{1} << 11);
+    // The last of the first run goes round to its first; the second run's first moves on; 11 stays.
+    QCOMPARE(g.turn(s, 1), (Line{1} << 0) | (Line{1} << 6) | (Line{1} << 11));
+    QCOMPARE(g.turn(s, 5), s);
+    QCOMPARE(g.turn(g.turn(s, 3), -3), s);
+    // Runs on 49 points fill the whole word.
+    const PointCycles wide{49, 1};
+    QCOMPARE(wide.turn(Line{1} << 48, 1), Line{1});
+    for (const auto &group : cycleGroupsFor(49, 12)) {
+        QVERIFY(group.length >= 12);
+        QVERIFY(group.fixedPoints(49) >= 0 && group.fixedPoints(49) <= 3);
+    }
+    QCOMPARE(cycleGroupsFor(49, 12).front().length, 49);
+}
+
+void TestEngine::orbitSearchFindsCyclicDesigns_data()
+{
+    QTest::addColumn<int>("v");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("runLength");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<int>("optimum");
+    // Difference sets: one base block and its turns.
+    QTest::addRow("Fano plane") << 7 << 3 << 2 << 2 << 7 << 1 << 7;
+    QTest::addRow("plane of order 3") << 13 << 4 << 2 << 2 << 13 << 1 << 13;
+    QTest::addRow("C(17,5,3)") << 17 << 5 << 3 << 3 << 17 << 1 << 68;
+    // A fixed point: the Steiner system S(3,4,8) from two base blocks turned on 7 points.
+    QTest::addRow("S(3,4,8)") << 8 << 4 << 3 << 3 << 7 << 1 << 14;
+}
+
+void TestEngine::orbitSearchFindsCyclicDesigns()
+{
+    QFETCH(int, v);
+    QFETCH(int, k);
+    QFETCH(int, t);
+    QFETCH(int, m);
+    QFETCH(int, runLength);
+    QFETCH(int, runs);
+    QFETCH(int, optimum);
+    OrbitSearchOptions o;
+    o.group = {runLength, runs};
+    o.seed = 3;
+    o.secondsCap = 20;
+    o.movesPerLevel = 20'000;
+    const auto r = searchOrbitDesign({v, k, t, m}, o);
+    QCOMPARE(static_cast<int>(r.blocks.size()), optimum);
+    QVERIFY(verifyWheel({k, 'a', v, t, m}, r.blocks).holds);
+    // The design is the group's: every turn of every line is a line.
+    for (Line b : r.blocks)
+        QVERIFY(std::find(r.blocks.begin(), r.blocks.end(), o.group.turn(b, 1)) != r.blocks.end());
 }
 
 void TestEngine::keyWheelsCarryTheKey()

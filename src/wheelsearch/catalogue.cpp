@@ -167,6 +167,16 @@ std::string searchedNote(double seconds, std::size_t greedyLines)
     return text;
 }
 
+std::string orbitNote(int runLength, int runs, int fixedPoints, std::size_t baseBlocks, std::size_t orbitLines,
+                      double seconds)
+{
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "kept by turning %d run(s) of %d, %d fixed: %zu base blocks, %zu lines; then searched %.1f s", runs,
+                  runLength, fixedPoints, baseBlocks, orbitLines, seconds);
+    return text;
+}
+
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines)
 {
     return std::max(

@@ -34,6 +34,10 @@ std::string formatEntry(const Entry &e);
 
 // The note of a searched wheel: how long it was searched, from a greedy start of how many lines.
 std::string searchedNote(double seconds, std::size_t greedyLines);
+// The note of a wheel found among the designs a cyclic group keeps (see orbits.h), then
+// searched again without the group.
+std::string orbitNote(int runLength, int runs, int fixedPoints, std::size_t baseBlocks, std::size_t orbitLines,
+                      double seconds);
 // Reads such a note; returns how many of its two figures it found (0: another kind of note).
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);
 

@@ -5,6 +5,7 @@
 #include "builddb.h"
 #include "catalogue.h"
 #include "designs.h"
+#include "orbits.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -47,6 +48,9 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "                                                  search every wheel not yet in RAW_DIR\n"
            "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
            "  wheelgen join RAW_DIR PICKS [MOST_NUMBERS]      add the wheels joined from two smaller ones\n"
+           "  wheelgen orbit PICK TYPE NUMBERS X Y [SECONDS [SEED]]  search designs a cyclic group keeps\n"
+           "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS]\n"
+           "                                                  the same for every wheel above RATIO times its record\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
@@ -280,6 +284,152 @@ std::string rawName(const WheelSpec &s)
     char buf[64];
     std::snprintf(buf, sizeof buf, "p%d%c-z%d-%dif%d.txt", s.pick, s.type, s.z, s.x, s.y);
     return buf;
+}
+
+// The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
+// (SECONDS each), then searched again without the group for SECONDS to drop what it can.
+Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
+{
+    const Design d = designOf(spec);
+    OrbitSearchResult best;
+    PointCycles bestGroup;
+    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3))) {
+        OrbitSearchOptions o;
+        o.group = g;
+        o.seed = seed++;
+        o.secondsCap = seconds;
+        o.giveUpAbove = mostLines * 2;
+        o.movesPerLevel = 50'000'000;
+        const auto r = searchOrbitDesign(d, o);
+        if (talk)
+            std::fprintf(stderr, "  runs of %d x %d, %d fixed: %zu lines (%zu base blocks, %.1f s)\n", g.length,
+                         g.cycles, g.fixedPoints(d.v), r.blocks.size(), r.baseBlocks, r.seconds);
+        if (!r.blocks.empty() && (best.blocks.empty() || r.blocks.size() < best.blocks.size())) {
+            best = r;
+            bestGroup = g;
+        }
+    }
+    Entry e{spec, {}, 0, {}, {}};
+    if (best.blocks.empty())
+        return e;
+    SearchOptions o;
+    o.seed = seed;
+    o.secondsCap = seconds;
+    o.movesPerLevel = 400'000;
+    o.start = best.blocks;
+    const auto r = searchDesign(d, o);
+    const auto &blocks = !r.blocks.empty() && r.blocks.size() < best.blocks.size() ? r.blocks : best.blocks;
+    e.lines = linesFromDesign(spec, blocks);
+    e.note = orbitNote(bestGroup.length, bestGroup.cycles, bestGroup.fixedPoints(d.v), best.baseBlocks,
+                       best.blocks.size(), r.seconds);
+    return e;
+}
+
+int cmdOrbit(const std::vector<std::string> &args)
+{
+    WheelSpec spec;
+    if (!parseSpec(args, spec))
+        return usage();
+    double seconds = 10;
+    std::uint64_t seed = 1;
+    try {
+        if (args.size() > 5)
+            seconds = std::stod(args[5]);
+        if (args.size() > 6)
+            seed = std::stoull(args[6]);
+    } catch (...) {
+        return usage();
+    }
+    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true);
+    if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
+        return 1;
+    std::cout << formatEntry(e);
+    return 0;
+}
+
+// Searches through orbits every type-a wheel in RAW_DIR that stands more than RATIO times
+// above its published record, the worst first, and writes each one it makes smaller into
+// RAW_DIR. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried, so a rerun
+// goes on where the last one stopped.
+int cmdOrbits(const std::vector<std::string> &args)
+{
+    if (args.size() < 4)
+        return usage();
+    double seconds = 0;
+    double ratio = 0;
+    std::vector<int> picks{5, 6, 7};
+    try {
+        seconds = std::stod(args[0]);
+        ratio = std::stod(args[3]);
+        if (args.size() > 4)
+            picks = readPicks(args[4]);
+    } catch (...) {
+        return usage();
+    }
+    const fs::path raw = args[1];
+    std::string csv;
+    if (!readFile(args[2], csv)) {
+        std::cerr << args[2] << ": cannot be read\n";
+        return 1;
+    }
+    const auto records = parseRecords(csv);
+    std::map<std::tuple<int, char, int, int, int>, Entry> best;
+    for (const auto &file : wheelFiles({raw.string()})) {
+        std::string text;
+        if (!readFile(file, text))
+            continue;
+        for (auto &e : parseWheels(text, file.string()).entries) {
+            const auto key = std::make_tuple(e.spec.pick, e.spec.type, e.spec.z, e.spec.x, e.spec.y);
+            const auto it = best.find(key);
+            if (it == best.end() || e.lines.size() < it->second.lines.size())
+                best[key] = std::move(e);
+        }
+    }
+    struct Job {
+        Entry entry;
+        double ratio;
+    };
+    std::vector<Job> jobs;
+    const fs::path tried = raw / "orbits-tried";
+    fs::create_directories(tried);
+    for (const auto &[key, e] : best) {
+        if (e.spec.type != 'a' || e.spec.isFull() ||
+            std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end() || fs::exists(tried / rawName(e.spec)))
+            continue;
+        const Design d = designOf(e.spec);
+        const auto it = records.find({d.v, d.k, d.t, d.m});
+        if (it == records.end())
+            continue;
+        const double r = static_cast<double>(e.lines.size()) / static_cast<double>(it->second.best);
+        if (r > ratio)
+            jobs.push_back({e, r});
+    }
+    std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return a.ratio > b.ratio; });
+    std::printf("%zu wheels to search through orbits\n", jobs.size());
+    std::fflush(stdout);
+
+    std::atomic<std::size_t> next{0};
+    std::mutex out;
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            const Entry &old = jobs[i].entry;
+            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), old.lines.size(), false);
+            const bool better =
+                !e.lines.empty() && e.lines.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
+            if (better)
+                replaceFile(raw / rawName(e.spec), formatEntry(e));
+            replaceFile(tried / rawName(old.spec), better ? e.note + "\n" : "no gain\n");
+            std::lock_guard lock(out);
+            std::printf("%s: %zu -> %zu (ratio %.3f -> %.3f)\n", rawName(old.spec).c_str(), old.lines.size(),
+                        better ? e.lines.size() : old.lines.size(), jobs[i].ratio,
+                        better ? jobs[i].ratio * static_cast<double>(e.lines.size()) /
+                                     static_cast<double>(old.lines.size())
+                               : jobs[i].ratio);
+            std::fflush(stdout);
+        }
+    };
+    runOnThreads(defaultThreads(), work);
+    return 0;
 }
 
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
@@ -585,6 +735,10 @@ int main(int argc, char **argv)
         return cmdCatalogue(args);
     if (cmd == "construct" && args.size() == 1)
         return cmdConstruct(args[0]);
+    if (cmd == "orbit")
+        return cmdOrbit(args);
+    if (cmd == "orbits")
+        return cmdOrbits(args);
     if (cmd == "improve")
         return cmdImprove(args);
     if (cmd == "join")
