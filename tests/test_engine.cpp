@@ -193,7 +193,18 @@ void TestEngine::turnsMoveRunsAndKeepFixedPoints()
         QVERIFY(group.length >= 12);
         QVERIFY(group.fixedPoints(49) >= 0 && group.fixedPoints(49) <= 3);
     }
-    QCOMPARE(cycleGroupsFor(49, 12).front().length, 49);
+    // The largest group first: x -> +-x + b on 47 numbers, two fixed.
+    const auto groups = cycleGroupsFor(49, 12);
+    QCOMPARE(groups.front().length, 47);
+    QCOMPARE(groups.front().order(), 47 * 2);
+    for (const auto &group : groups)
+        QVERIFY(group.order() <= groups.front().order());
+    // Multiplying maps onto the run: 2x + 1 on 5 takes {0, 1} to {1, 3}, and x -> 4x + b is
+    // the mirror image.
+    const PointCycles mirror{5, 1, 4};
+    QCOMPARE(mirror.order(), 10);
+    QCOMPARE(PointCycles({5, 1, 2}).image(Line{3}, 5 + 1), Line{(1 << 1) | (1 << 3)});
+    QCOMPARE(mirror.image(Line{1} << 1, 5), Line{1} << 4);
 }
 
 void TestEngine::orbitSearchFindsCyclicDesigns_data()
@@ -387,6 +398,18 @@ void TestEngine::partsJoinIntoLargerWheels()
     // A part without lines: of 3 drawn from 8, 2 lie in the first 7.
     QCOMPARE(made["3a8 2 if 3"].lines.size(), std::size_t(7));
     QVERIFY(!made.count("3a7 2 if 2")); // nothing joined beats what is known
+
+    // One number more: the pairs without the 8th are the plane's, those with it come from
+    // lines of two that meet every one of the 7 (the key wheel "2 if 2" of pick 3 on 8).
+    // 7 + 4 = 11 lines, the fewest "2 if 2" of pick 3 on 8 numbers can have.
+    Entry pairs{{3, 'k', 8, 2, 2}, lines({"01-02-03", "01-04-05", "01-06-07", "01-07-08"}, 8), 0, {}, {}};
+    made.clear();
+    for (auto &e : joinParts({fano, pairs}, {3}, 8)) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        made[std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()] = e;
+    }
+    QCOMPARE(made["3a8 2 if 2"].lines.size(), std::size_t(11));
+    QVERIFY(made["3a8 2 if 2"].note.find("one number more in each line") != std::string::npos);
 }
 
 void TestEngine::notesTravelWithTheirWheels()

@@ -167,13 +167,16 @@ std::string searchedNote(double seconds, std::size_t greedyLines)
     return text;
 }
 
-std::string orbitNote(int runLength, int runs, int fixedPoints, std::size_t baseBlocks, std::size_t orbitLines,
-                      double seconds)
+std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, std::size_t baseBlocks,
+                      std::size_t orbitLines, double seconds)
 {
-    char text[160];
+    char times[48] = "";
+    if (multiplier != 1)
+        std::snprintf(times, sizeof times, " and multiplying by %d", multiplier);
+    char text[200];
     std::snprintf(text, sizeof text,
-                  "kept by turning %d run(s) of %d, %d fixed: %zu base blocks, %zu lines; then searched %.1f s", runs,
-                  runLength, fixedPoints, baseBlocks, orbitLines, seconds);
+                  "kept by turning %d run(s) of %d%s, %d fixed: %zu base blocks, %zu lines; then searched %.1f s", runs,
+                  runLength, times, fixedPoints, baseBlocks, orbitLines, seconds);
     return text;
 }
 
@@ -436,6 +439,31 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                             firstM = ma;
                             bare = false;
                         }
+                    // One number more: the m-sets without it are met by the design on v - 1, those
+                    // with it by the lines of "t-1 if m-1" of one pick fewer on v - 1, each with it added.
+                    bool grown = false;
+                    if (k >= 2 && v - 1 >= k) {
+                        const std::size_t without = sizeOf(k, t, m, v - 1);
+                        const std::size_t with = t == 1 ? 1 : sizeOf(k - 1, t - 1, m - 1, v - 1);
+                        if (without != kNone && with != kNone && without + with < fewest) {
+                            fewest = without + with;
+                            grown = true;
+                        }
+                    }
+                    if (grown) {
+                        Made made;
+                        made.blocks = best[{k, t, m, v - 1}].blocks;
+                        const Line added = Line{1} << (v - 1);
+                        if (t == 1)
+                            made.blocks.push_back(((Line{1} << (k - 1)) - 1) | added);
+                        else
+                            for (Line b : best[{k - 1, t - 1, m - 1, v - 1}].blocks)
+                                made.blocks.push_back(b | added);
+                        made.how = label(t, m, v - 1) + " numbers and pick " + std::to_string(k - 1) + " " +
+                                   label(t - 1, m - 1, v - 1) + " with one number more in each line";
+                        best[{k, t, m, v}] = std::move(made);
+                        continue;
+                    }
                     if (splitAt == 0)
                         continue;
                     Made made;
@@ -459,7 +487,9 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
         const auto it = held.find(key);
         if ((it != held.end() && it->second <= made.blocks.size()) || made.how.find(" and ") == std::string::npos)
             continue;
-        const std::string note = "joined from the wheels of pick " + std::to_string(k) + " " + made.how + " numbers";
+        const bool lineEnds = made.how.size() >= 4 && made.how.compare(made.how.size() - 4, 4, "line") == 0;
+        const std::string note =
+            "joined from the wheels of pick " + std::to_string(k) + " " + made.how + (lineEnds ? "" : " numbers");
         // A type-a wheel matches at least two numbers; one is what any line does with the key.
         if (std::find(picks.begin(), picks.end(), k) != picks.end() && v > k && t >= 2) {
             Entry e;

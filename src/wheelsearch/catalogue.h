@@ -36,8 +36,8 @@ std::string formatEntry(const Entry &e);
 std::string searchedNote(double seconds, std::size_t greedyLines);
 // The note of a wheel found among the designs a cyclic group keeps (see orbits.h), then
 // searched again without the group.
-std::string orbitNote(int runLength, int runs, int fixedPoints, std::size_t baseBlocks, std::size_t orbitLines,
-                      double seconds);
+std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, std::size_t baseBlocks,
+                      std::size_t orbitLines, double seconds);
 // Reads such a note; returns how many of its two figures it found (0: another kind of note).
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);
 
@@ -72,7 +72,10 @@ std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<
 // Wheels for many numbers made of wheels for fewer. Split the numbers in two parts and give
 // each part a wheel of its own: of y = yA + yB - 1 drawn numbers, yA lie in the first part
 // or yB in the second, and that part's wheel matches x of them. A part may also be left
-// without lines: of y drawn, y - b then lie in the other part of z - b numbers. Works on the
+// without lines: of y drawn, y - b then lie in the other part of z - b numbers. Or add one
+// number to a wheel: the draws without it are met by the wheel, those with it by the lines
+// of "x-1 if y-1" of one pick fewer on the old numbers, each with the new one added (the
+// Golay wheel on 23 numbers and "3 if 3" on 23 make "4 if 4" of pick 7 on 24). Works on the
 // designs (so key wheels join through their reduced designs), for every count of numbers
 // up to `mostNumbers`, and returns each wheel of `picks` it makes with fewer lines than
 // `known` holds, or where `known` holds none. The results are not proven here.

@@ -30,15 +30,70 @@ Line PointCycles::turn(Line set, int steps) const
     return out;
 }
 
+namespace {
+
+// The powers of a modulo n, from 1 until they come back to it.
+std::vector<int> powersOf(int a, int n)
+{
+    std::vector<int> powers{1};
+    for (int x = a % n; x != 1 && x != 0 && powers.size() < static_cast<std::size_t>(n); x = x * a % n)
+        powers.push_back(x);
+    return powers;
+}
+
+bool isPrime(int n)
+{
+    for (int d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return n > 1;
+}
+
+} // namespace
+
+int PointCycles::order() const
+{
+    return length * static_cast<int>(powersOf(multiplier, length).size());
+}
+
+Line PointCycles::image(Line set, int element) const
+{
+    if (multiplier == 1)
+        return turn(set, element);
+    const int n = length;
+    int a = 1;
+    for (int i = element / n; i > 0; --i)
+        a = a * multiplier % n;
+    const int b = element % n;
+    Line out = set & ~(cycles * n >= 64 ? ~Line{0} : (Line{1} << (cycles * n)) - 1);
+    for (Line runs = set & ~out; runs; runs &= runs - 1) {
+        const int p = std::countr_zero(runs);
+        out |= Line{1} << (p / n * n + (a * (p % n) + b) % n);
+    }
+    return out;
+}
+
 std::vector<PointCycles> cycleGroupsFor(int v, int shortest)
 {
     std::vector<PointCycles> groups;
     for (int fixed = 0; fixed <= 3; ++fixed)
-        for (int cycles = 1; cycles <= 4; ++cycles)
-            if ((v - fixed) % cycles == 0 && (v - fixed) / cycles >= std::max(shortest, 2))
-                groups.push_back({(v - fixed) / cycles, cycles});
+        for (int cycles = 1; cycles <= 4; ++cycles) {
+            const int n = (v - fixed) / cycles;
+            if ((v - fixed) % cycles != 0 || n < std::max(shortest, 2))
+                continue;
+            groups.push_back({n, cycles, 1});
+            if (cycles > 1 || !isPrime(n) || n < 5)
+                continue;
+            groups.push_back({n, 1, n - 1});
+            // A cube root of 1 other than 1, where there is one.
+            for (int a = 2; a < n && (n - 1) % 3 == 0; ++a)
+                if (powersOf(a, n).size() == 3) {
+                    groups.push_back({n, 1, a});
+                    break;
+                }
+        }
     std::stable_sort(groups.begin(), groups.end(),
-                     [](const PointCycles &a, const PointCycles &b) { return a.length > b.length; });
+                     [](const PointCycles &a, const PointCycles &b) { return a.order() > b.order(); });
     return groups;
 }
 
@@ -62,12 +117,13 @@ public:
                 continue;
             const auto o = static_cast<std::uint32_t>(weight_.size());
             std::uint32_t size = 0;
-            Line t = s;
-            do {
-                orbitOf_[rank(t)] = o;
-                ++size;
-                t = g.turn(t, 1);
-            } while (t != s);
+            for (int e = 0; e < g.order(); ++e) {
+                const auto image = rank(g.image(s, e));
+                if (orbitOf_[image] == kNone) {
+                    orbitOf_[image] = o;
+                    ++size;
+                }
+            }
             weight_.push_back(size);
             rep_.push_back(s);
         }
@@ -279,8 +335,8 @@ std::vector<Line> allTurns(const std::vector<Line> &base, const PointCycles &g)
 {
     std::vector<Line> lines;
     for (Line b : base)
-        for (int j = 0; j < g.length; ++j)
-            lines.push_back(g.turn(b, j));
+        for (int e = 0; e < g.order(); ++e)
+            lines.push_back(g.image(b, e));
     std::sort(lines.begin(), lines.end(), lineLess);
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     return lines;
@@ -304,17 +360,20 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
         return result;
 
     OrbitCover cover(d, g);
+    const int order = g.order();
+    // The images of the bare set a move aims at, under every map of the group.
+    std::vector<Line> images;
     Random rng(options.seed);
 
     // Greedy start: base blocks that newly cover the most, each towards an orbit still bare.
     std::vector<Line> base;
     while (cover.uncoveredCount() > 0) {
-        if (options.giveUpAbove && base.size() * static_cast<std::size_t>(g.length) > options.giveUpAbove) {
+        if (options.giveUpAbove && base.size() * static_cast<std::size_t>(order) > options.giveUpAbove) {
             result.seconds = elapsed();
             return result;
         }
-        const Line s = g.turn(cover.uncoveredAt(rng.below(cover.uncoveredCount())),
-                              static_cast<int>(rng.below(static_cast<std::size_t>(g.length))));
+        const Line s = g.image(cover.uncoveredAt(rng.below(cover.uncoveredCount())),
+                               static_cast<int>(rng.below(static_cast<std::size_t>(order))));
         Line best = 0;
         std::uint64_t bestGain = 0;
         for (int c = 0; c < 12; ++c) {
@@ -357,11 +416,14 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
             }
             ++iteration;
             const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
-            // The turns of base blocks that come closest to s, seen from the base block.
+            // The images of base blocks that come closest to s, seen from the base block.
             int bestMeet = -1;
+            images.clear();
+            for (int e = 0; e < order; ++e)
+                images.push_back(g.image(s, e));
             for (Line b : base)
-                for (int j = 0; j < g.length; ++j)
-                    bestMeet = std::max(bestMeet, std::popcount(b & g.turn(s, -j)));
+                for (Line sj : images)
+                    bestMeet = std::max(bestMeet, std::popcount(b & sj));
             long delta = std::numeric_limits<long>::max();
             std::size_t chosen = 0;
             int p = -1;
@@ -370,8 +432,7 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
             const long uncovered = static_cast<long>(cover.uncoveredWeight());
             for (std::size_t i = 0; i < base.size(); ++i) {
                 const Line b = base[i];
-                for (int j = 0; j < g.length; ++j) {
-                    const Line sj = g.turn(s, -j);
+                for (Line sj : images) {
                     if (std::popcount(b & sj) != bestMeet)
                         continue;
                     for (Line outs = b & ~sj; outs; outs &= outs - 1)

@@ -9,19 +9,27 @@
 
 namespace wheel {
 
-// A cyclic group on the points: the first cycles * length points fall into runs of
-// `length`, and one turn moves every point of a run one place on (the last to the first);
-// the points after the runs stay where they are.
+// A group on the points: the first cycles * length points fall into runs of `length`,
+// and one turn moves every point of a run one place on (the last to the first); the
+// points after the runs stay where they are. With a multiplier other than 1 (the run's
+// length a prime) the group also multiplies: point x of a run goes to a * x + b for every
+// b and every power a of the multiplier, counted modulo the length.
 struct PointCycles {
     int length = 0;
     int cycles = 1;
+    int multiplier = 1;
 
     int fixedPoints(int v) const { return v - cycles * length; }
     Line turn(Line set, int steps) const;
+    // How many maps the group holds, and the set that map number `element` makes of `set`
+    // (element 0 leaves it as it is).
+    int order() const;
+    Line image(Line set, int element) const;
 };
 
 // The groups worth trying on v points: one to four runs of at least `shortest` points,
-// at most three points left fixed; the largest groups first.
+// at most three points left fixed, and on one run of prime length the maps x -> ax + b
+// with a = +-1 or a cube root of 1; the largest groups first.
 std::vector<PointCycles> cycleGroupsFor(int v, int shortest);
 
 struct OrbitSearchOptions {

@@ -49,8 +49,9 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
            "  wheelgen join RAW_DIR PICKS [MOST_NUMBERS]      add the wheels joined from two smaller ones\n"
            "  wheelgen orbit PICK TYPE NUMBERS X Y [SECONDS [SEED]]  search designs a cyclic group keeps\n"
-           "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS]\n"
-           "                                                  the same for every wheel above RATIO times its record\n"
+           "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
+           "                                                  the same for every wheel above RATIO times its record,\n"
+           "                                                  or for the wheels missing in that range of numbers\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
@@ -302,8 +303,9 @@ Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t s
         o.movesPerLevel = 50'000'000;
         const auto r = searchOrbitDesign(d, o);
         if (talk)
-            std::fprintf(stderr, "  runs of %d x %d, %d fixed: %zu lines (%zu base blocks, %.1f s)\n", g.length,
-                         g.cycles, g.fixedPoints(d.v), r.blocks.size(), r.baseBlocks, r.seconds);
+            std::fprintf(stderr, "  runs of %d x %d, times %d, %d fixed: %zu lines (%zu base blocks, %.1f s)\n",
+                         g.length, g.cycles, g.multiplier, g.fixedPoints(d.v), r.blocks.size(), r.baseBlocks,
+                         r.seconds);
         if (!r.blocks.empty() && (best.blocks.empty() || r.blocks.size() < best.blocks.size())) {
             best = r;
             bestGroup = g;
@@ -320,8 +322,8 @@ Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t s
     const auto r = searchDesign(d, o);
     const auto &blocks = !r.blocks.empty() && r.blocks.size() < best.blocks.size() ? r.blocks : best.blocks;
     e.lines = linesFromDesign(spec, blocks);
-    e.note = orbitNote(bestGroup.length, bestGroup.cycles, bestGroup.fixedPoints(d.v), best.baseBlocks,
-                       best.blocks.size(), r.seconds);
+    e.note = orbitNote(bestGroup.length, bestGroup.cycles, bestGroup.multiplier, bestGroup.fixedPoints(d.v),
+                       best.baseBlocks, best.blocks.size(), r.seconds);
     return e;
 }
 
@@ -349,8 +351,8 @@ int cmdOrbit(const std::vector<std::string> &args)
 
 // Searches through orbits every type-a wheel in RAW_DIR that stands more than RATIO times
 // above its published record, the worst first, and writes each one it makes smaller into
-// RAW_DIR. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried, so a rerun
-// goes on where the last one stopped.
+// RAW_DIR; or, given a range of numbers, every guarantee there that has no wheel yet. A wheel tried without gain leaves
+// a mark in RAW_DIR/orbits-tried, so a rerun goes on where the last one stopped.
 int cmdOrbits(const std::vector<std::string> &args)
 {
     if (args.size() < 4)
@@ -358,14 +360,20 @@ int cmdOrbits(const std::vector<std::string> &args)
     double seconds = 0;
     double ratio = 0;
     std::vector<int> picks{5, 6, 7};
+    int fewestNumbers = 0;
+    int mostNumbers = 0;
     try {
         seconds = std::stod(args[0]);
         ratio = std::stod(args[3]);
         if (args.size() > 4)
             picks = readPicks(args[4]);
+        if (args.size() > 5 && std::sscanf(args[5].c_str(), "%d-%d", &fewestNumbers, &mostNumbers) != 2)
+            return usage();
     } catch (...) {
         return usage();
     }
+    if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
     const fs::path raw = args[1];
     std::string csv;
     if (!readFile(args[2], csv)) {
@@ -392,8 +400,29 @@ int cmdOrbits(const std::vector<std::string> &args)
     std::vector<Job> jobs;
     const fs::path tried = raw / "orbits-tried";
     fs::create_directories(tried);
+    constexpr std::size_t kMaxLines = 2000;
+    // Given a range of numbers: the guarantees there that have no wheel yet, neither their
+    // own nor a stronger one (a key wheel only where the pick below is not searched, as
+    // assemble makes the others from that pick's type-a wheels).
+    for (int pick : picks)
+        for (char type : {'a', 'k'})
+            for (int z = std::max(pick + 1, fewestNumbers); mostNumbers > 0 && z <= mostNumbers; ++z)
+                for (int x = 2; x <= pick; ++x)
+                    for (int y = x; y <= pick; ++y) {
+                        const WheelSpec spec{pick, type, z, x, y};
+                        const bool smallerPick = std::find(picks.begin(), picks.end(), pick - 1) != picks.end();
+                        if (spec.isFull() || (type == 'k' && (x == 2 || smallerPick)) ||
+                            lowerBound(designOf(spec)) > kMaxLines || fs::exists(tried / rawName(spec)))
+                            continue;
+                        bool held = false;
+                        for (int xx = x; xx <= pick && !held; ++xx)
+                            for (int yy = xx; yy <= y && !held; ++yy)
+                                held = best.count(std::make_tuple(pick, type, z, xx, yy)) > 0;
+                        if (!held)
+                            jobs.push_back({Entry{spec, {}, 0, {}, {}}, 0.0});
+                    }
     for (const auto &[key, e] : best) {
-        if (e.spec.type != 'a' || e.spec.isFull() ||
+        if (mostNumbers > 0 || e.spec.type != 'a' || e.spec.isFull() ||
             std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end() || fs::exists(tried / rawName(e.spec)))
             continue;
         const Design d = designOf(e.spec);
@@ -413,13 +442,19 @@ int cmdOrbits(const std::vector<std::string> &args)
     auto work = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             const Entry &old = jobs[i].entry;
-            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), old.lines.size(), false);
-            const bool better =
-                !e.lines.empty() && e.lines.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
-            if (better)
+            const std::size_t most = old.lines.empty() ? kMaxLines : old.lines.size() - 1;
+            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false);
+            const bool better = !e.lines.empty() && e.lines.size() <= most && verifyWheel(e.spec, e.lines).holds;
+            // Another run may have put a better wheel there meanwhile.
+            if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
                 replaceFile(raw / rawName(e.spec), formatEntry(e));
             replaceFile(tried / rawName(old.spec), better ? e.note + "\n" : "no gain\n");
             std::lock_guard lock(out);
+            if (old.lines.empty()) {
+                std::printf("%s: none -> %zu\n", rawName(old.spec).c_str(), better ? e.lines.size() : 0);
+                std::fflush(stdout);
+                continue;
+            }
             std::printf("%s: %zu -> %zu (ratio %.3f -> %.3f)\n", rawName(old.spec).c_str(), old.lines.size(),
                         better ? e.lines.size() : old.lines.size(), jobs[i].ratio,
                         better ? jobs[i].ratio * static_cast<double>(e.lines.size()) /
