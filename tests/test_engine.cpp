@@ -34,6 +34,7 @@ private slots:
     void neighboursLendTheirWheels();
     void partsJoinIntoLargerWheels();
     void notesTravelWithTheirWheels();
+    void keyWheelsBorrowTheLinesOfTheirDesign();
     void reportComparesWithRecords();
     void constructedWheelsAreSteinerSystems();
 };
@@ -424,6 +425,55 @@ void TestEngine::notesTravelWithTheirWheels()
     QVERIFY(r.entries[1].note.empty()); // no comment just above it, no note
     const auto again = parseWheels(formatEntry(r.entries[0]), "g");
     QCOMPARE(again.entries.at(0).note, r.entries[0].note);
+}
+
+void TestEngine::keyWheelsBorrowTheLinesOfTheirDesign()
+{
+    // The key wheel "3 if 3" of pick 4 on 8 numbers is the Fano plane with the key in front.
+    Entry fano{{3, 'a', 7, 2, 2},
+               lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7),
+               0,
+               {},
+               {}};
+    Entry key{{4, 'k', 8, 3, 3}, linesFromDesign({4, 'k', 8, 3, 3}, fano.lines), 0, "derived", {}};
+    std::vector<Entry> both{fano, key};
+    borrowWhereTheSame(both);
+    QCOMPARE(both[0].borrowedTickets, std::size_t(0));
+    QCOMPARE(both[1].borrowedTickets, std::size_t(7));
+    const std::string keyText = formatEntry(both[1]);
+    QCOMPARE(keyText, std::string("# derived\nwheel pick=4 type=k numbers=8 guarantee=\"3 if 3\" tickets=7\n"
+                                  "01 in front of each line of pick 3 type-a \"2 if 2\" on 7 numbers, the rest one "
+                                  "higher\n"));
+
+    // Read back, from two files as the data keeps them, the lines are filled in again.
+    auto read = parseWheels(formatEntry(fano), "pick3.txt").entries;
+    const auto keyRead = parseWheels(keyText, "pick4.txt");
+    QVERIFY(keyRead.error.empty());
+    QVERIFY(keyRead.entries.at(0).lines.empty());
+    read.push_back(keyRead.entries.at(0));
+    QCOMPARE(lendLines(read), std::string());
+    QCOMPARE(read[1].lines, key.lines);
+    QVERIFY(verifyWheel(read[1].spec, read[1].lines).holds);
+
+    // Without the wheel it names, or with one of another count, it is refused with its place.
+    std::vector<Entry> alone{keyRead.entries.at(0)};
+    QCOMPARE(lendLines(alone), std::string("pick4.txt:2: the wheel borrows the lines of the type-a wheel \"2 if 2\" "
+                                           "of pick 3 on 7 numbers with 7 tickets, and there is no such wheel"));
+    std::vector<Entry> shorter{keyRead.entries.at(0), fano};
+    shorter[1].lines.pop_back();
+    QVERIFY(!lendLines(shorter).empty());
+    // Lines after the borrowed ones, or borrowing in a type-a wheel, are malformed.
+    QCOMPARE(parseWheels(keyText + "01-02-03-04\n", "f").error, std::string("f:4: the wheel borrows its lines; none "
+                                                                            "may follow"));
+    QVERIFY(!parseWheels("wheel pick=3 type=a numbers=8 guarantee=\"2 if 2\" tickets=7\n" +
+                             borrowedLinesText({4, 'k', 8, 3, 3}) + "\n",
+                         "f")
+                 .error.empty());
+    // A small wheel keeps its lines: naming the other wheel would be longer.
+    std::vector<Entry> small{{{2, 'a', 3, 2, 2}, lines({"01-02", "01-03", "02-03"}, 3), 0, {}, {}},
+                             {{3, 'k', 4, 3, 3}, lines({"01-02-03", "01-02-04", "01-03-04"}, 4), 0, {}, {}}};
+    borrowWhereTheSame(small);
+    QCOMPARE(small[1].borrowedTickets, std::size_t(0));
 }
 
 void TestEngine::reportComparesWithRecords()

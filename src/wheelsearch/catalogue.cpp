@@ -81,7 +81,7 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
         if (result.entries.empty())
             return true;
         const Entry &e = result.entries.back();
-        return static_cast<int>(e.lines.size()) == declaredTickets;
+        return e.borrowedTickets > 0 || static_cast<int>(e.lines.size()) == declaredTickets;
     };
     while (std::getline(in, line)) {
         ++lineNo;
@@ -132,6 +132,12 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             return fail(lineNo, "a wheel line before any wheel header");
         note.clear();
         Entry &e = result.entries.back();
+        if (e.borrowedTickets > 0)
+            return fail(lineNo, "the wheel borrows its lines; none may follow");
+        if (e.lines.empty() && e.spec.type == 'k' && line == borrowedLinesText(e.spec)) {
+            e.borrowedTickets = static_cast<std::size_t>(declaredTickets);
+            continue;
+        }
         if (static_cast<int>(e.lines.size()) == declaredTickets)
             return fail(lineNo, "the wheel's header promises " + std::to_string(declaredTickets) +
                                     " tickets, and this line is one more");
@@ -154,10 +160,73 @@ std::string formatEntry(const Entry &e)
     std::string text = e.note.empty() ? std::string() : "# " + e.note + "\n";
     text += "wheel pick=" + std::to_string(e.spec.pick) + " type=" + std::string(1, e.spec.type) +
             " numbers=" + std::to_string(e.spec.z) + " guarantee=\"" + e.spec.label() +
-            "\" tickets=" + std::to_string(e.lines.size()) + "\n";
+            "\" tickets=" + std::to_string(e.borrowedTickets > 0 ? e.borrowedTickets : e.lines.size()) + "\n";
+    if (e.borrowedTickets > 0)
+        return text + borrowedLinesText(e.spec) + "\n";
     for (Line l : e.lines)
         text += formatLine(l) + "\n";
     return text;
+}
+
+namespace {
+
+WheelSpec lenderOf(const WheelSpec &keySpec)
+{
+    return {keySpec.pick - 1, 'a', keySpec.z - 1, keySpec.x - 1, keySpec.y - 1};
+}
+
+auto specKey(const WheelSpec &s)
+{
+    return std::make_tuple(s.pick, s.type, s.z, s.x, s.y);
+}
+
+} // namespace
+
+std::string borrowedLinesText(const WheelSpec &keySpec)
+{
+    const WheelSpec from = lenderOf(keySpec);
+    return "01 in front of each line of pick " + std::to_string(from.pick) + " type-a \"" + from.label() + "\" on " +
+           std::to_string(from.z) + " numbers, the rest one higher";
+}
+
+std::string lendLines(std::vector<Entry> &entries)
+{
+    std::map<std::tuple<int, char, int, int, int>, std::vector<std::size_t>> typeA;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].spec.type == 'a')
+            typeA[specKey(entries[i].spec)].push_back(i);
+    for (Entry &e : entries) {
+        if (e.borrowedTickets == 0)
+            continue;
+        const auto it = typeA.find(specKey(lenderOf(e.spec)));
+        const Entry *lender = nullptr;
+        if (it != typeA.end())
+            for (std::size_t i : it->second)
+                if (entries[i].lines.size() == e.borrowedTickets)
+                    lender = &entries[i];
+        if (!lender) {
+            return whereFound(e) + ": the wheel borrows the lines of the type-a wheel \"" + lenderOf(e.spec).label() +
+                   "\" of pick " + std::to_string(e.spec.pick - 1) + " on " + std::to_string(e.spec.z - 1) +
+                   " numbers with " + std::to_string(e.borrowedTickets) + " tickets, and there is no such wheel";
+        }
+        e.lines = linesFromDesign(e.spec, lender->lines);
+    }
+    return {};
+}
+
+void borrowWhereTheSame(std::vector<Entry> &entries)
+{
+    std::map<std::tuple<int, char, int, int, int>, std::size_t> typeA;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].spec.type == 'a')
+            typeA[specKey(entries[i].spec)] = i;
+    for (Entry &e : entries) {
+        if (e.spec.type != 'k' || e.spec.x < 3 || e.lines.size() < 4)
+            continue;
+        const auto it = typeA.find(specKey(lenderOf(e.spec)));
+        if (it != typeA.end() && linesFromDesign(e.spec, entries[it->second].lines) == e.lines)
+            e.borrowedTickets = e.lines.size();
+    }
 }
 
 std::string searchedNote(double seconds, std::size_t greedyLines)

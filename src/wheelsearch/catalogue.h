@@ -19,6 +19,10 @@ struct Entry {
     int headerLine = 0; // where it stands in its file, for messages
     std::string note;   // how it was found: the comment line just above its header
     std::string file;   // the file it was read from, for messages
+    // A key wheel whose lines are those of the type-a wheel "x-1 if y-1" of one pick fewer on
+    // one number fewer, with the key in front, may name that wheel instead of listing them
+    // (see borrowedLinesText): then this is the count of tickets it declares, else 0.
+    std::size_t borrowedTickets = 0;
 };
 
 struct ParseResult {
@@ -31,6 +35,16 @@ struct ParseResult {
 ParseResult parseWheels(const std::string &text, const std::string &fileName);
 
 std::string formatEntry(const Entry &e);
+
+// What a key wheel's file holds in place of its lines when it borrows them:
+//   01 in front of each line of pick 6 type-a "4 if 4" on 24 numbers, the rest one higher
+std::string borrowedLinesText(const WheelSpec &keySpec);
+// Fills in the lines of every entry that borrows them. Returns "file:line: what" when the
+// wheel it names is not among the entries or has another count of lines, else "".
+std::string lendLines(std::vector<Entry> &entries);
+// Lets every key wheel of four lines or more borrow its lines where a type-a wheel among
+// the entries has them.
+void borrowWhereTheSame(std::vector<Entry> &entries);
 
 // The note of a searched wheel: how long it was searched, from a greedy start of how many lines.
 std::string searchedNote(double seconds, std::size_t greedyLines);

@@ -116,6 +116,10 @@ bool loadVerified(const std::vector<fs::path> &files, std::vector<Entry> &all, u
             origin.push_back(f.string());
         }
     }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return false;
+    }
     std::atomic<std::size_t> next{0};
     std::atomic<bool> ok{true};
     std::mutex out;
@@ -171,6 +175,10 @@ int cmdProofTimes(const std::vector<std::string> &args)
             return 1;
         }
         all.insert(all.end(), parsed.entries.begin(), parsed.entries.end());
+    }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return 1;
     }
     std::vector<Timed> times;
     double total = 0;
@@ -381,17 +389,24 @@ int cmdOrbits(const std::vector<std::string> &args)
         return 1;
     }
     const auto records = parseRecords(csv);
-    std::map<std::tuple<int, char, int, int, int>, Entry> best;
+    std::vector<Entry> all;
     for (const auto &file : wheelFiles({raw.string()})) {
         std::string text;
         if (!readFile(file, text))
             continue;
-        for (auto &e : parseWheels(text, file.string()).entries) {
-            const auto key = std::make_tuple(e.spec.pick, e.spec.type, e.spec.z, e.spec.x, e.spec.y);
-            const auto it = best.find(key);
-            if (it == best.end() || e.lines.size() < it->second.lines.size())
-                best[key] = std::move(e);
-        }
+        for (auto &e : parseWheels(text, file.string()).entries)
+            all.push_back(std::move(e));
+    }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    std::map<std::tuple<int, char, int, int, int>, Entry> best;
+    for (auto &e : all) {
+        const auto key = std::make_tuple(e.spec.pick, e.spec.type, e.spec.z, e.spec.x, e.spec.y);
+        const auto it = best.find(key);
+        if (it == best.end() || e.lines.size() < it->second.lines.size())
+            best[key] = std::move(e);
     }
     struct Job {
         Entry entry;
@@ -712,7 +727,10 @@ int cmdAssemble(const std::string &rawDir, const std::string &outDir)
         if (std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end())
             picks.push_back(e.spec.pick);
     const std::size_t derived = deriveFromNeighbours(all, picks);
-    const auto kept = selectWheels(all);
+    auto kept = selectWheels(all);
+    // A key wheel that is a type-a wheel of one pick fewer with the key in front names it
+    // rather than repeating its lines.
+    borrowWhereTheSame(kept);
     std::map<int, std::string> files;
     for (const auto &e : kept)
         files[e.spec.pick] += formatEntry(e) + "\n";
