@@ -297,12 +297,15 @@ std::string rawName(const WheelSpec &s)
 
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
-Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
+// The groups that multiply as well have not yet made a wheel smaller than a plain turn
+// did; the batch leaves them out.
+Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines,
+                          bool multiplying, bool talk)
 {
     const Design d = designOf(spec);
     OrbitSearchResult best;
     PointCycles bestGroup;
-    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3))) {
+    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3), multiplying)) {
         OrbitSearchOptions o;
         o.group = g;
         o.seed = seed++;
@@ -350,7 +353,7 @@ int cmdOrbit(const std::vector<std::string> &args)
     } catch (...) {
         return usage();
     }
-    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true);
+    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true, true);
     if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
         return 1;
     std::cout << formatEntry(e);
@@ -458,7 +461,7 @@ int cmdOrbits(const std::vector<std::string> &args)
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             const Entry &old = jobs[i].entry;
             const std::size_t most = old.lines.empty() ? kMaxLines : old.lines.size() - 1;
-            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false);
+            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false, false);
             const bool better = !e.lines.empty() && e.lines.size() <= most && verifyWheel(e.spec, e.lines).holds;
             // Another run may have put a better wheel there meanwhile.
             if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
