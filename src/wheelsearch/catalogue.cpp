@@ -514,10 +514,7 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                     if (k >= 2 && v - 1 >= k) {
                         const std::size_t without = sizeOf(k, t, m, v - 1);
                         const std::size_t with = t == 1 ? 1 : sizeOf(k - 1, t - 1, m - 1, v - 1);
-                        if (without != kNone && with != kNone && without + with < fewest) {
-                            fewest = without + with;
-                            grown = true;
-                        }
+                        grown = without != kNone && with != kNone && without + with < fewest;
                     }
                     if (grown) {
                         Made made;

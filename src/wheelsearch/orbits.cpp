@@ -322,7 +322,8 @@ private:
 Line blockMeeting(Line s, const Design &d, Random &rng)
 {
     const Line all = (Line{1} << d.v) - 1;
-    const int fromSet = d.t + static_cast<int>(rng.below(static_cast<std::size_t>(std::min(d.k, d.m) - d.t + 1)));
+    const auto choices = static_cast<std::size_t>(std::min(d.k, d.m) - d.t) + 1;
+    const int fromSet = d.t + static_cast<int>(rng.below(choices));
     Line b = 0;
     for (int i = 0; i < fromSet; ++i)
         b |= Line{1} << rng.pick(s & ~b);
