@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orbits.h"
 
+#include "localsearch.h"
 #include "search.h"
 
 #include <algorithm>
@@ -129,13 +130,9 @@ public:
         }
         count_.assign(weight_.size(), 0);
         stamp_.assign(weight_.size(), 0);
-        where_.resize(weight_.size());
-        uncovered_.resize(weight_.size());
-        for (std::uint32_t o = 0; o < weight_.size(); ++o) {
-            where_[o] = o;
-            uncovered_[o] = o;
-            uncoveredWeight_ += weight_[o];
-        }
+        uncovered_ = local::BareList(static_cast<std::uint32_t>(weight_.size()));
+        for (std::uint32_t w : weight_)
+            uncoveredWeight_ += w;
     }
 
     std::uint32_t rank(Line s) const
@@ -148,7 +145,7 @@ public:
 
     std::uint64_t uncoveredWeight() const { return uncoveredWeight_; }
     std::size_t uncoveredCount() const { return uncovered_.size(); }
-    Line uncoveredAt(std::size_t i) const { return rep_[uncovered_[i]]; }
+    Line uncoveredAt(std::size_t i) const { return rep_[uncovered_.at(i)]; }
 
     template <class F> void forEachCovered(Line b, F &&f) const
     {
@@ -274,18 +271,12 @@ private:
     }
     void dropUncovered(std::uint32_t o)
     {
-        const auto i = where_[o];
-        const auto last = uncovered_.back();
-        uncovered_[i] = last;
-        where_[last] = i;
-        uncovered_.pop_back();
-        where_[o] = kNone;
+        uncovered_.drop(o);
         uncoveredWeight_ -= weight_[o];
     }
     void pushUncovered(std::uint32_t o)
     {
-        where_[o] = static_cast<std::uint32_t>(uncovered_.size());
-        uncovered_.push_back(o);
+        uncovered_.add(o);
         uncoveredWeight_ += weight_[o];
     }
 
@@ -299,38 +290,9 @@ private:
     std::vector<std::uint32_t> stamp_;
     std::uint32_t epoch_ = 0;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> touched_;
-    std::vector<std::uint32_t> where_;
-    std::vector<std::uint32_t> uncovered_;
+    local::BareList uncovered_{0};
     std::uint64_t uncoveredWeight_ = 0;
 };
-
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    std::size_t below(std::size_t n) { return static_cast<std::size_t>(engine_() % n); }
-    int pick(Line set)
-    {
-        int pos[kMaxPositions];
-        return pos[below(static_cast<std::size_t>(positionsOf(set, pos)))];
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-// A block of k points holding at least t points of s.
-Line blockMeeting(Line s, const Design &d, Random &rng)
-{
-    const Line all = (Line{1} << d.v) - 1;
-    const auto choices = static_cast<std::size_t>(std::min(d.k, d.m) - d.t) + 1;
-    const int fromSet = d.t + static_cast<int>(rng.below(choices));
-    Line b = 0;
-    for (int i = 0; i < fromSet; ++i)
-        b |= Line{1} << rng.pick(s & ~b);
-    while (std::popcount(b) < d.k)
-        b |= Line{1} << rng.pick(all & ~b);
-    return b;
-}
 
 std::vector<Line> allTurns(const std::vector<Line> &base, const PointCycles &g)
 {
@@ -364,7 +326,7 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
     const int order = g.order();
     // The images of the bare set a move aims at, under every map of the group.
     std::vector<Line> images;
-    Random rng(options.seed);
+    local::Rng rng(options.seed);
 
     // Greedy start: base blocks that newly cover the most, each towards an orbit still bare.
     std::vector<Line> base;
@@ -378,7 +340,7 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
         Line best = 0;
         std::uint64_t bestGain = 0;
         for (int c = 0; c < 12; ++c) {
-            const Line b = blockMeeting(s, d, rng);
+            const Line b = local::randomBlockMeeting(s, d, rng);
             const auto gain = cover.gainOf(b);
             if (gain > bestGain) {
                 bestGain = gain;
@@ -425,42 +387,18 @@ OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &o
             for (Line b : base)
                 for (Line sj : images)
                     bestMeet = std::max(bestMeet, std::popcount(b & sj));
-            long delta = std::numeric_limits<long>::max();
-            std::size_t chosen = 0;
-            int p = -1;
-            int q = -1;
-            std::size_t ties = 0;
-            const long uncovered = static_cast<long>(cover.uncoveredWeight());
-            for (std::size_t i = 0; i < base.size(); ++i) {
-                const Line b = base[i];
-                for (Line sj : images) {
-                    if (std::popcount(b & sj) != bestMeet)
-                        continue;
-                    for (Line outs = b & ~sj; outs; outs &= outs - 1)
-                        for (Line ins = sj & ~b; ins; ins &= ins - 1) {
-                            const int pp = std::countr_zero(outs);
-                            const int qq = std::countr_zero(ins);
-                            const long dd = cover.swap<false>(b, pp, qq);
-                            if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(qq)] > iteration &&
-                                uncovered + dd > 0)
-                                continue;
-                            if (dd < delta) {
-                                delta = dd;
-                                ties = 1;
-                            } else if (dd > delta || rng.below(++ties) != 0) {
-                                continue;
-                            }
-                            chosen = i;
-                            p = pp;
-                            q = qq;
-                        }
-                }
-            }
-            if (p < 0)
+            local::SwapChoice choice(static_cast<long>(cover.uncoveredWeight()), tabuUntil, iteration, rng);
+            for (std::size_t i = 0; i < base.size(); ++i)
+                for (Line sj : images)
+                    if (std::popcount(base[i] & sj) == bestMeet)
+                        choice.offer(i, base[i], sj, [&](int p, int q) { return cover.swap<false>(base[i], p, q); });
+            if (!choice.found())
                 continue;
-            cover.swap<true>(base[chosen], p, q);
-            base[chosen] = (base[chosen] & ~(Line{1} << p)) | (Line{1} << q);
-            tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(p)] = iteration + 1 + rng.below(3);
+            const std::size_t chosen = choice.block();
+            cover.swap<true>(base[chosen], choice.out(), choice.in());
+            base[chosen] = (base[chosen] & ~(Line{1} << choice.out())) | (Line{1} << choice.in());
+            tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(choice.out())] =
+                iteration + local::tabuSpell(rng);
         }
         if (cover.uncoveredCount() > 0)
             break;

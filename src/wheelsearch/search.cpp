@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search.h"
 
+#include "localsearch.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -13,19 +15,18 @@
 namespace wheel {
 namespace {
 
-constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+using local::Rng;
+
 constexpr double kStartTemperature = 0.6;
 constexpr double kCool = 0.975;
-// How long a point moved out of a block stays out: a short, random spell did best on
-// the mid-sized coverings (longer spells slowed the descent).
-constexpr std::uint64_t kTenureBase = 1;
-constexpr std::uint64_t kTenureSpread = 3;
 constexpr int kAttempts = 3;
 
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:
-    explicit Cover(const Design &d) : d_(d), all_((Line{1} << d.v) - 1), bytes_((d.v + 7) / 8)
+    explicit Cover(const Design &d)
+        : d_(d), all_((Line{1} << d.v) - 1), bytes_((d.v + 7) / 8),
+          uncovered_(static_cast<std::uint32_t>(binomial(d.v, d.m)))
     {
         for (int byte = 0; byte < bytes_; ++byte)
             for (int b = 0; b < 256; ++b)
@@ -42,12 +43,6 @@ public:
                 }
         const auto sets = binomial(d.v, d.m);
         counts_.assign(sets, 0);
-        where_.resize(sets);
-        uncovered_.resize(sets);
-        for (std::uint32_t i = 0; i < sets; ++i) {
-            uncovered_[i] = i;
-            where_[i] = i;
-        }
         masks_.resize(sets);
         // Remember each set's mask by rank, so an uncovered rank can be turned back into a set.
         int pos[kMaxPositions];
@@ -70,7 +65,7 @@ public:
     }
 
     std::size_t uncoveredCount() const { return uncovered_.size(); }
-    Line uncoveredAt(std::size_t i) const { return masks_[uncovered_[i]]; }
+    Line uncoveredAt(std::size_t i) const { return masks_[uncovered_.at(i)]; }
 
     // Every m-set that block b covers.
     template <class F> void forEachCovered(Line b, F &&f) const
@@ -93,7 +88,7 @@ public:
         forEachCovered(b, [this](Line s) {
             const auto r = rank(s);
             if (counts_[r]++ == 0)
-                dropUncovered(r);
+                uncovered_.drop(r);
         });
     }
 
@@ -102,7 +97,7 @@ public:
         forEachCovered(b, [this](Line s) {
             const auto r = rank(s);
             if (--counts_[r] == 0)
-                pushUncovered(r);
+                uncovered_.add(r);
         });
     }
 
@@ -139,9 +134,9 @@ public:
                 const auto gained = rank(a | c | qb);
                 if constexpr (Apply) {
                     if (--counts_[lost] == 0)
-                        pushUncovered(lost);
+                        uncovered_.add(lost);
                     if (counts_[gained]++ == 0)
-                        dropUncovered(gained);
+                        uncovered_.drop(gained);
                 } else {
                     delta += counts_[lost] == 1;
                     delta -= counts_[gained] == 0;
@@ -154,60 +149,15 @@ public:
     }
 
 private:
-    void dropUncovered(std::uint32_t r)
-    {
-        const auto i = where_[r];
-        const auto last = uncovered_.back();
-        uncovered_[i] = last;
-        where_[last] = i;
-        uncovered_.pop_back();
-        where_[r] = kNone;
-    }
-    void pushUncovered(std::uint32_t r)
-    {
-        where_[r] = static_cast<std::uint32_t>(uncovered_.size());
-        uncovered_.push_back(r);
-    }
-
     Design d_;
     Line all_;
     int bytes_; // how many bytes of a set hold positions
     std::vector<std::array<std::uint32_t, kMaxPositions + 1>> table_ =
         std::vector<std::array<std::uint32_t, kMaxPositions + 1>>(8 * 256);
     std::vector<std::uint16_t> counts_;
-    std::vector<std::uint32_t> where_;
-    std::vector<std::uint32_t> uncovered_;
+    local::BareList uncovered_;
     std::vector<Line> masks_;
 };
-
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : engine_(seed) {}
-    std::size_t below(std::size_t n) { return static_cast<std::size_t>(engine_() % n); }
-    double unit() { return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0); }
-    int pick(Line set)
-    {
-        int pos[kMaxPositions];
-        const int n = positionsOf(set, pos);
-        return pos[below(static_cast<std::size_t>(n))];
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-Line randomBlockMeeting(Line s, const Design &d, Rng &rng)
-{
-    // At least t points of s, the rest anywhere.
-    const Line all = (Line{1} << d.v) - 1;
-    const int fromSet = d.t + static_cast<int>(rng.below(static_cast<std::size_t>(std::min(d.k, d.m) - d.t + 1)));
-    Line b = 0;
-    for (int i = 0; i < fromSet; ++i)
-        b |= Line{1} << rng.pick(s & ~b);
-    while (std::popcount(b) < d.k)
-        b |= Line{1} << rng.pick(all & ~b);
-    return b;
-}
 
 // Gives up (empty result) past giveUpAbove blocks or once tooLate() says so.
 template <class Late>
@@ -226,7 +176,7 @@ std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t gi
         Line best = 0;
         std::size_t bestGain = 0;
         for (int c = 0; c < candidates; ++c) {
-            const Line b = randomBlockMeeting(s, d, rng);
+            const Line b = local::randomBlockMeeting(s, d, rng);
             const auto gain = cover.gainOf(b);
             if (gain > bestGain) {
                 bestGain = gain;
@@ -316,42 +266,18 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
                     int bestMeet = -1;
                     for (Line b : blocks)
                         bestMeet = std::max(bestMeet, std::popcount(b & s));
-                    long delta = std::numeric_limits<long>::max();
-                    std::size_t chosen = 0;
-                    int p = -1;
-                    int q = -1;
-                    std::size_t ties = 0;
-                    const long uncovered = static_cast<long>(cover.uncoveredCount());
-                    for (std::size_t i = 0; i < blocks.size(); ++i) {
-                        const Line b = blocks[i];
-                        if (std::popcount(b & s) != bestMeet)
-                            continue;
-                        for (Line outs = b & ~s; outs; outs &= outs - 1) {
-                            for (Line ins = s & ~b & all; ins; ins &= ins - 1) {
-                                const int pp = std::countr_zero(outs);
-                                const int qq = std::countr_zero(ins);
-                                const long dd = cover.swap<false>(b, pp, qq);
-                                if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(qq)] > iteration &&
-                                    uncovered + dd > 0)
-                                    continue;
-                                if (dd < delta) {
-                                    delta = dd;
-                                    ties = 1;
-                                } else if (dd > delta || rng.below(++ties) != 0) {
-                                    continue;
-                                }
-                                chosen = i;
-                                p = pp;
-                                q = qq;
-                            }
-                        }
-                    }
-                    if (p >= 0) {
+                    local::SwapChoice choice(static_cast<long>(cover.uncoveredCount()), tabuUntil, iteration, rng);
+                    for (std::size_t i = 0; i < blocks.size(); ++i)
+                        if (std::popcount(blocks[i] & s) == bestMeet)
+                            choice.offer(i, blocks[i], s & all,
+                                         [&](int p, int q) { return cover.swap<false>(blocks[i], p, q); });
+                    if (choice.found()) {
+                        const std::size_t chosen = choice.block();
                         const Line b = blocks[chosen];
-                        cover.swap<true>(b, p, q);
-                        blocks[chosen] = (b & ~(Line{1} << p)) | (Line{1} << q);
-                        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(p)] =
-                            iteration + kTenureBase + rng.below(kTenureSpread);
+                        cover.swap<true>(b, choice.out(), choice.in());
+                        blocks[chosen] = (b & ~(Line{1} << choice.out())) | (Line{1} << choice.in());
+                        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(choice.out())] =
+                            iteration + local::tabuSpell(rng);
                         done = cover.uncoveredCount() == 0;
                     }
                     ++result.moves;
