@@ -10,12 +10,30 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <vector>
 
 namespace wheel::local {
+
+// Seconds since it was made.
+class Stopwatch {
+public:
+    double seconds() const { return std::chrono::duration<double>(Clock::now() - started_).count(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point started_ = Clock::now();
+};
+
+// Whether a search can take the design at all: blocks within the points, hits within the
+// blocks and the drawn sets, at most kMaxPositions points.
+inline bool searchable(const Design &d)
+{
+    return d.v >= d.k && d.k >= 1 && d.t >= 1 && d.t <= d.m && d.m <= d.v && d.t <= d.k && d.v <= kMaxPositions;
+}
 
 class Rng {
 public:

@@ -309,14 +309,12 @@ std::vector<Line> allTurns(const std::vector<Line> &base, const PointCycles &g)
 
 OrbitSearchResult searchOrbitDesign(const Design &d, const OrbitSearchOptions &options)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now();
-    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - started).count(); };
+    const local::Stopwatch watch;
+    auto elapsed = [&] { return watch.seconds(); };
 
     OrbitSearchResult result;
     const PointCycles &g = options.group;
-    if (d.v < d.k || d.k < 1 || d.t < 1 || d.t > d.m || d.m > d.v || d.t > d.k || d.v > kMaxPositions || g.length < 1 ||
-        g.cycles < 1 || g.fixedPoints(d.v) < 0)
+    if (!local::searchable(d) || g.length < 1 || g.cycles < 1 || g.fixedPoints(d.v) < 0)
         return result;
     // The orbit of every m-set is looked up by its rank: past this many sets that table is too large.
     if (binomial(d.v, d.m) > 4 * kMostSetsSearched)

@@ -193,12 +193,11 @@ std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t gi
 
 SearchResult searchDesign(const Design &d, const SearchOptions &options)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now();
-    auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - started).count(); };
+    const local::Stopwatch watch;
+    auto elapsed = [&] { return watch.seconds(); };
 
     SearchResult result;
-    if (d.v < d.k || d.k < 1 || d.t < 1 || d.t > d.m || d.m > d.v || d.t > d.k || d.v > kMaxPositions)
+    if (!local::searchable(d))
         return result;
     // The cover keeps a count for every m-set: past this many it would not fit in memory.
     if (binomial(d.v, d.m) > kMostSetsSearched)
