@@ -494,7 +494,7 @@ void TestEngine::reportComparesWithRecords()
         "v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,x\n6,2,1,1,2,2,y\n7,3,2,3,2,2,z\n49,6,3,6,163,54,w\nbad,row\n");
     QCOMPARE(records.size(), std::size_t(4));
     // The Fano plane is a poor lotto design "2 if 3" (two lines do).
-    Entry lotto{{3, 'a', 7, 2, 3}, fano.lines, 0, {}, {}};
+    Entry lotto{{3, 'a', 7, 2, 3}, fano.lines, 0, "joined from the wheels of pick 3 \"2 if 2\" on 7 numbers", {}};
     const QString report = QString::fromStdString(printReport({fano, key, lotto}, records));
     QVERIFY2(report.contains(QStringLiteral("compared with a record: 3; at or below the record: 1; median ratio 1.500; "
                                             "worst 3.500")),
@@ -502,6 +502,7 @@ void TestEngine::reportComparesWithRecords()
     QVERIFY2(report.contains(QStringLiteral("searched: 2 (2 s of one core in all, the longest 2 s; worse than their "
                                             "greedy start: 1)")),
              qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("every combination: 0; joined: 1; through orbits: 0")), qPrintable(report));
     // Both wheels fall in the first range; lotto designs are listed with ours where we have one.
     QVERIFY2(
         report.contains(QStringLiteral("up to 16    3 wheels; 3 compared, 1 at or below the record, 1 within 1.10, "
