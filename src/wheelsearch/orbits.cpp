@@ -74,7 +74,7 @@ Line PointCycles::image(Line set, int element) const
     return out;
 }
 
-std::vector<PointCycles> cycleGroupsFor(int v, int shortest, bool multiplying)
+std::vector<PointCycles> cycleGroupsFor(int v, int shortest)
 {
     std::vector<PointCycles> groups;
     for (int fixed = 0; fixed <= 3; ++fixed)
@@ -83,7 +83,7 @@ std::vector<PointCycles> cycleGroupsFor(int v, int shortest, bool multiplying)
             if ((v - fixed) % cycles != 0 || n < std::max(shortest, 2))
                 continue;
             groups.push_back({n, cycles, 1});
-            if (!multiplying || cycles > 1 || !isPrime(n) || n < 5)
+            if (cycles > 1 || !isPrime(n) || n < 5)
                 continue;
             groups.push_back({n, 1, n - 1});
             // A cube root of 1 other than 1, where there is one.

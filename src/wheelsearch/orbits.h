@@ -28,9 +28,9 @@ struct PointCycles {
 };
 
 // The groups worth trying on v points: one to four runs of at least `shortest` points,
-// at most three points left fixed, and with `multiplying` also, on one run of prime
-// length, the maps x -> ax + b with a = +-1 or a cube root of 1; the largest groups first.
-std::vector<PointCycles> cycleGroupsFor(int v, int shortest, bool multiplying);
+// at most three points left fixed, and on one run of prime length the maps x -> ax + b
+// with a = +-1 or a cube root of 1; the largest groups first.
+std::vector<PointCycles> cycleGroupsFor(int v, int shortest);
 
 struct OrbitSearchOptions {
     PointCycles group;

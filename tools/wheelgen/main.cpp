@@ -297,15 +297,12 @@ std::string rawName(const WheelSpec &s)
 
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
-// The groups that multiply as well have not yet made a wheel smaller than a plain turn
-// did; the batch leaves them out.
-Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines,
-                          bool multiplying, bool talk)
+Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
 {
     const Design d = designOf(spec);
     OrbitSearchResult best;
     PointCycles bestGroup;
-    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3), multiplying)) {
+    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3))) {
         OrbitSearchOptions o;
         o.group = g;
         o.seed = seed++;
@@ -353,7 +350,7 @@ int cmdOrbit(const std::vector<std::string> &args)
     } catch (...) {
         return usage();
     }
-    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true, true);
+    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true);
     if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
         return 1;
     std::cout << formatEntry(e);
@@ -461,7 +458,7 @@ int cmdOrbits(const std::vector<std::string> &args)
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             const Entry &old = jobs[i].entry;
             const std::size_t most = old.lines.empty() ? kMaxLines : old.lines.size() - 1;
-            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false, false);
+            const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false);
             const bool better = !e.lines.empty() && e.lines.size() <= most && verifyWheel(e.spec, e.lines).holds;
             // Another run may have put a better wheel there meanwhile.
             if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
