@@ -7,6 +7,7 @@
 #include "Application.h"
 #include "DrawCheckWindow.h"
 #include "FormatMatrix.h"
+#include "GuiDriver.h"
 #include "MainWindow.h"
 #include "NumberButton.h"
 #include "NumberGridView.h"
@@ -86,7 +87,7 @@ QByteArray ticketFile(const QString &country, const QString &lottery, int key, c
 }
 } // namespace
 
-class TestAfterDraw : public QObject {
+class TestAfterDraw : public QObject, private GuiDriver {
     Q_OBJECT
 private slots:
     void init();
@@ -106,64 +107,27 @@ private slots:
     void screenshots();
 
 private:
-    void start();
-    template <class T> T *widget(const char *name) const
-    {
-        return app->mainWindow()->findChild<T *>(QLatin1String(name));
-    }
     template <class T> T *drawWidget(const char *name) const
     {
         return app->drawCheckWindow()->findChild<T *>(QLatin1String(name));
     }
-    void click(QAbstractButton *b);
+    void start() { startProgram(QStringLiteral(DATABASE)); }
     void trigger(const char *action);
     // `wheel`: the guarantee of the type-A wheel to use ("4 if 4"); empty: the first listed.
     void makeTickets(const QString &country, const QString &lottery, const QList<int> &numbers, int format = 0,
                      const QString &wheel = QString());
     void open(const QString &path);
     void checkDraw(const QString &main, const QString &bonus = QString());
-    QStringList tickets() const;
-    int page() const { return widget<PageTabs>("mainTabs")->currentIndex(); }
-    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Application> app;
-    QList<AlertRequest> alerts;
 };
 
 void TestAfterDraw::init()
 {
-    QVERIFY(dir.isValid());
-    QFile::remove(path("settings.ini"));
-    Settings::useFile(path("settings.ini"));
-    alerts.clear();
-    AlertPanel::setResponder([this](const AlertRequest &r) {
-        alerts << r;
-        return 1;
-    });
+    prepare();
 }
 
 void TestAfterDraw::cleanup()
 {
-    app.reset();
-    SavePanel::setResponder({});
-    OpenPanel::setResponder({});
-    PrintPanel::setResponder({});
-}
-
-void TestAfterDraw::start()
-{
-    app = std::make_unique<Application>(QStringLiteral(DATABASE), dir.filePath(QStringLiteral("own-wheels.sqlite3")));
-    app->start();
-    app->mainWindow()->resize(1024, 768);
-    app->mainWindow()->show();
-}
-
-void TestAfterDraw::click(QAbstractButton *b)
-{
-    QVERIFY(b);
-    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
-    QTest::mouseClick(b, Qt::LeftButton);
+    finish();
 }
 
 void TestAfterDraw::trigger(const char *action)
@@ -176,16 +140,7 @@ void TestAfterDraw::trigger(const char *action)
 void TestAfterDraw::makeTickets(const QString &country, const QString &lottery, const QList<int> &numbers, int format,
                                 const QString &wheel)
 {
-    auto *box = widget<QComboBox>("countryBox");
-    box->setCurrentText(country);
-    emit box->activated(box->currentIndex());
-    auto *table = widget<QTableView>("lotteryTable");
-    int row = -1;
-    for (int r = 0; r < table->model()->rowCount(); ++r)
-        if (table->model()->index(r, 0).data().toString() == lottery)
-            row = r;
-    QVERIFY2(row >= 0, qPrintable(lottery));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
+    chooseLottery(country, lottery);
     click(widget<QAbstractButton>("nextButton"));
     for (const int n : numbers)
         click(widget<NumberGridView>("numberGrid")->button(n));
@@ -214,15 +169,6 @@ void TestAfterDraw::checkDraw(const QString &main, const QString &bonus)
     drawWidget<QLineEdit>("drawnField")->setText(main);
     drawWidget<QLineEdit>("bonusField")->setText(bonus);
     click(drawWidget<QAbstractButton>("drawCheckButton"));
-}
-
-QStringList TestAfterDraw::tickets() const
-{
-    QStringList out;
-    const auto *model = widget<QTableView>("ticketTable")->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        out << model->index(r, 0).data().toString();
-    return out;
 }
 
 void TestAfterDraw::checkingADrawMarksEveryTicket_data()

@@ -7,6 +7,7 @@
 #include "Application.h"
 #include "AuxWindows.h"
 #include "FormatMatrix.h"
+#include "GuiDriver.h"
 #include "MainWindow.h"
 #include "NumberButton.h"
 #include "NumberGridLayout.h"
@@ -56,7 +57,7 @@ void makeDatabase(const QString &path, const QByteArray &rows)
 }
 } // namespace
 
-class TestGui : public QObject {
+class TestGui : public QObject, private GuiDriver {
     Q_OBJECT
 private slots:
     void init();
@@ -85,18 +86,11 @@ private slots:
     void screenshots();
 
 private:
-    void start(const QString &database = QStringLiteral(DATABASE));
-    template <class T> T *widget(const char *name) const
-    {
-        return app->mainWindow()->findChild<T *>(QLatin1String(name));
-    }
+    void start(const QString &database = QStringLiteral(DATABASE)) { startProgram(database); }
     QString text(const char *name) const;
-    void click(const char *name);
+    // Chooses as a player does, and checks the choice is remembered.
     void chooseLottery(const QString &country, const QString &lottery);
-    void tap(int n);
     NumberButton::Look lookOf(int n) const;
-    int page() const { return widget<PageTabs>("mainTabs")->currentIndex(); }
-    QStringList tickets() const;
     // Until the wheel page has counted the odds of the wheel shown.
     void waitForOdds() const
     {
@@ -109,38 +103,16 @@ private:
         QTRY_VERIFY_WITH_TIMEOUT(!counting(), 30000);
         QTest::qWait(200); // the page lays itself out anew around the table
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Application> app;
-    QList<AlertRequest> alerts;
-    QList<int> answers; // next answers to panels; 1 when none is queued
 };
 
 void TestGui::init()
 {
-    QVERIFY(dir.isValid());
-    QFile::remove(dir.filePath(QStringLiteral("settings.ini")));
-    Settings::useFile(dir.filePath(QStringLiteral("settings.ini")));
-    alerts.clear();
-    answers.clear();
-    AlertPanel::setResponder([this](const AlertRequest &r) {
-        alerts << r;
-        return answers.isEmpty() ? 1 : answers.takeFirst();
-    });
+    prepare();
 }
 
 void TestGui::cleanup()
 {
-    app.reset();
-    SavePanel::setResponder({});
-}
-
-void TestGui::start(const QString &database)
-{
-    app = std::make_unique<Application>(database, dir.filePath(QStringLiteral("own-wheels.sqlite3")));
-    app->start();
-    app->mainWindow()->resize(1024, 768);
-    app->mainWindow()->show();
+    finish();
 }
 
 QString TestGui::text(const char *name) const
@@ -152,53 +124,18 @@ QString TestGui::text(const char *name) const
     return QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
-void TestGui::click(const char *name)
-{
-    auto *b = widget<QAbstractButton>(name);
-    QVERIFY2(b, name);
-    QVERIFY2(b->isVisible() && b->isEnabled(),
-             qPrintable(QStringLiteral("%1 cannot be clicked").arg(QLatin1String(name))));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 void TestGui::chooseLottery(const QString &country, const QString &lottery)
 {
-    auto *box = widget<QComboBox>("countryBox");
-    box->setCurrentText(country);
-    emit box->activated(box->currentIndex());
-    auto *table = widget<QTableView>("lotteryTable");
-    int row = -1;
-    for (int r = 0; r < table->model()->rowCount(); ++r)
-        if (table->model()->index(r, 0).data().toString() == lottery)
-            row = r;
-    QVERIFY2(row >= 0, qPrintable(lottery));
-    const QRect cell = table->visualRect(table->model()->index(row, 0));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    GuiDriver::chooseLottery(country, lottery);
     QCOMPARE(QSettings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
                  .value(QStringLiteral("LotteryName"))
                  .toString(),
              lottery);
 }
 
-void TestGui::tap(int n)
-{
-    NumberButton *b = widget<NumberGridView>("numberGrid")->button(n);
-    QVERIFY2(b, qPrintable(QString::number(n)));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 NumberButton::Look TestGui::lookOf(int n) const
 {
     return widget<NumberGridView>("numberGrid")->button(n)->look();
-}
-
-QStringList TestGui::tickets() const
-{
-    QStringList out;
-    const auto *model = widget<QTableView>("ticketTable")->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        out << model->index(r, 0).data().toString();
-    return out;
 }
 
 void TestGui::startUpRestoresOrFallsBack_data()

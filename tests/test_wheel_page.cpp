@@ -9,6 +9,7 @@
 #include "Catalogue.h"
 #include "Database.h"
 #include "Expansion.h"
+#include "GuiDriver.h"
 #include "MainWindow.h"
 #include "NumberButton.h"
 #include "NumberGridView.h"
@@ -34,7 +35,7 @@
 
 #include <algorithm>
 
-class TestWheelPage : public QObject {
+class TestWheelPage : public QObject, private GuiDriver {
     Q_OBJECT
 private slots:
     void init();
@@ -51,78 +52,21 @@ private slots:
     void screenshots();
 
 private:
-    void start();
-    template <class T> T *widget(const char *name) const
-    {
-        return app->mainWindow()->findChild<T *>(QLatin1String(name));
-    }
-    void click(const char *name);
-    void chooseLottery(const QString &country, const QString &lottery);
-    void tap(int n);
+    void start() { startProgram(QStringLiteral(DATABASE)); }
     void tapBonus(int n);
     // The wheel of the shown type named `guarantee`, or the one with the most tickets when empty.
     void chooseWheel(const QString &guarantee = QString());
-    QStringList tickets() const;
     QList<int> numbersOn(const QString &part) const;
-
-    QTemporaryDir dir;
-    std::unique_ptr<Application> app;
-    QList<AlertRequest> alerts;
 };
 
 void TestWheelPage::init()
 {
-    QVERIFY(dir.isValid());
-    QFile::remove(dir.filePath(QStringLiteral("settings.ini")));
-    Settings::useFile(dir.filePath(QStringLiteral("settings.ini")));
-    alerts.clear();
-    AlertPanel::setResponder([this](const AlertRequest &r) {
-        alerts << r;
-        return 1;
-    });
+    prepare();
 }
 
 void TestWheelPage::cleanup()
 {
-    app.reset();
-    SavePanel::setResponder({});
-}
-
-void TestWheelPage::start()
-{
-    app.reset();
-    app = std::make_unique<Application>(QStringLiteral(DATABASE));
-    app->start();
-    app->mainWindow()->resize(1024, 768);
-    app->mainWindow()->show();
-}
-
-void TestWheelPage::click(const char *name)
-{
-    auto *b = widget<QAbstractButton>(name);
-    QVERIFY2(b && b->isVisible() && b->isEnabled(), name);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void TestWheelPage::chooseLottery(const QString &country, const QString &lottery)
-{
-    auto *box = widget<QComboBox>("countryBox");
-    box->setCurrentText(country);
-    emit box->activated(box->currentIndex());
-    auto *table = widget<QTableView>("lotteryTable");
-    int row = -1;
-    for (int r = 0; r < table->model()->rowCount(); ++r)
-        if (table->model()->index(r, 0).data().toString() == lottery)
-            row = r;
-    QVERIFY2(row >= 0, qPrintable(lottery));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
-}
-
-void TestWheelPage::tap(int n)
-{
-    NumberButton *b = widget<NumberGridView>("numberGrid")->button(n);
-    QVERIFY2(b, qPrintable(QString::number(n)));
-    QTest::mouseClick(b, Qt::LeftButton);
+    finish();
 }
 
 void TestWheelPage::tapBonus(int n)
@@ -148,15 +92,6 @@ void TestWheelPage::chooseWheel(const QString &guarantee)
     }
     QVERIFY2(best >= 0, qPrintable(guarantee));
     list->setCurrentIndex(best);
-}
-
-QStringList TestWheelPage::tickets() const
-{
-    QStringList out;
-    const auto *model = widget<QTableView>("ticketTable")->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        out << model->index(r, 0).data().toString();
-    return out;
 }
 
 QList<int> TestWheelPage::numbersOn(const QString &part) const
