@@ -9,6 +9,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
 
 using namespace wheel;
@@ -194,10 +195,13 @@ void TestEngine::turnsMoveRunsAndKeepFixedPoints()
         QVERIFY(group.length >= 12);
         QVERIFY(group.fixedPoints(49) >= 0 && group.fixedPoints(49) <= 3);
     }
-    // The largest group first: x -> +-x + b on 47 numbers, two fixed.
+    // The largest group first: two runs of 23 with x -> ax + b, a of order 11, three fixed.
     const auto groups = cycleGroupsFor(49, 12);
-    QCOMPARE(groups.front().length, 47);
-    QCOMPARE(groups.front().order(), 47 * 2);
+    QCOMPARE(groups.front().length, 23);
+    QCOMPARE(groups.front().cycles, 2);
+    QCOMPARE(groups.front().order(), 23 * 11);
+    // Every order dividing 46 up to 12 is offered on the run of 47.
+    QCOMPARE(std::count_if(groups.begin(), groups.end(), [](const PointCycles &g) { return g.length == 47; }), 2);
     for (const auto &group : groups)
         QVERIFY(group.order() <= groups.front().order());
     // Multiplying maps onto the run: 2x + 1 on 5 takes {0, 1} to {1, 3}, and x -> 4x + b is

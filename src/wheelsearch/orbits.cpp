@@ -42,6 +42,9 @@ std::vector<int> powersOf(int a, int n)
     return powers;
 }
 
+// Beyond this the groups' orbits grow too coarse for the line counts of the catalogue.
+constexpr int kMostMultiplierOrder = 12;
+
 bool isPrime(int n)
 {
     for (int d = 2; d * d <= n; ++d)
@@ -83,15 +86,18 @@ std::vector<PointCycles> cycleGroupsFor(int v, int shortest)
             if ((v - fixed) % cycles != 0 || n < std::max(shortest, 2))
                 continue;
             groups.push_back({n, cycles, 1});
-            if (cycles > 1 || !isPrime(n) || n < 5)
+            if (!isPrime(n) || n < 5)
                 continue;
-            groups.push_back({n, 1, n - 1});
-            // A cube root of 1 other than 1, where there is one.
-            for (int a = 2; a < n && (n - 1) % 3 == 0; ++a)
-                if (powersOf(a, n).size() == 3) {
-                    groups.push_back({n, 1, a});
-                    break;
-                }
+            // x -> ax + b with a of every order d dividing n - 1, up to kMostMultiplierOrder.
+            for (int d = 2; d <= std::min(n - 1, kMostMultiplierOrder); ++d) {
+                if ((n - 1) % d != 0)
+                    continue;
+                for (int a = 2; a < n; ++a)
+                    if (powersOf(a, n).size() == static_cast<std::size_t>(d)) {
+                        groups.push_back({n, cycles, a});
+                        break;
+                    }
+            }
         }
     std::stable_sort(groups.begin(), groups.end(),
                      [](const PointCycles &a, const PointCycles &b) { return a.order() > b.order(); });

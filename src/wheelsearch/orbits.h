@@ -28,8 +28,9 @@ struct PointCycles {
 };
 
 // The groups worth trying on v points: one to four runs of at least `shortest` points,
-// at most three points left fixed, and on one run of prime length the maps x -> ax + b
-// with a = +-1 or a cube root of 1; the largest groups first.
+// at most three points left fixed, and on runs of prime length also the maps
+// x -> ax + b with a of each order up to 12 that divides the length less one; the
+// largest groups first.
 std::vector<PointCycles> cycleGroupsFor(int v, int shortest);
 
 struct OrbitSearchOptions {
