@@ -357,8 +357,9 @@ int cmdOrbit(const std::vector<std::string> &args)
     return 0;
 }
 
-// Searches through orbits every type-a wheel in RAW_DIR that stands more than RATIO times
-// above its published record, the worst first, and writes each one it makes smaller into
+// Searches through orbits every wheel in RAW_DIR that stands more than RATIO times above
+// its published record, the worst first (a key wheel only where the pick below is not
+// searched, as assemble makes the others from that pick's type-a wheels), and writes each one it makes smaller into
 // RAW_DIR; or, given a range of numbers, every guarantee there that has no wheel yet. A wheel tried without gain leaves
 // a mark in RAW_DIR/orbits-tried, so a rerun goes on where the last one stopped.
 int cmdOrbits(const std::vector<std::string> &args)
@@ -437,7 +438,8 @@ int cmdOrbits(const std::vector<std::string> &args)
                             jobs.push_back({Entry{spec, {}, 0, {}, {}}, 0.0});
                     }
     for (const auto &[key, e] : best) {
-        if (mostNumbers > 0 || e.spec.type != 'a' || e.spec.isFull() ||
+        const bool smallerPick = std::find(picks.begin(), picks.end(), e.spec.pick - 1) != picks.end();
+        if (mostNumbers > 0 || (e.spec.type == 'k' && (e.spec.x == 2 || smallerPick)) || e.spec.isFull() ||
             std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end() || fs::exists(tried / rawName(e.spec)))
             continue;
         const Design d = designOf(e.spec);
