@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "orbits.h"
+#include "pairs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -27,6 +28,7 @@ private slots:
     void turnsMoveRunsAndKeepFixedPoints();
     void orbitSearchFindsCyclicDesigns_data();
     void orbitSearchFindsCyclicDesigns();
+    void pairSearchReachesPlanesAndStopsAtTheBound();
     void keyWheelsCarryTheKey();
     void wheelFilesRefuseBadInput_data();
     void wheelFilesRefuseBadInput();
@@ -249,6 +251,34 @@ void TestEngine::orbitSearchFindsCyclicDesigns()
     // The design is the group's: every turn of every line is a line.
     for (Line b : r.blocks)
         QVERIFY(std::find(r.blocks.begin(), r.blocks.end(), o.group.turn(b, 1)) != r.blocks.end());
+}
+
+void TestEngine::pairSearchReachesPlanesAndStopsAtTheBound()
+{
+    // The Fano plane, the affine plane of order 3 and the projective plane of order 3:
+    // every pair exactly once, at the least count there is.
+    struct Plane {
+        int v, k;
+        std::size_t blocks;
+    };
+    for (const Plane &plane : {Plane{7, 3, 7}, Plane{9, 3, 12}, Plane{13, 4, 13}}) {
+        PairSearchOptions o;
+        o.secondsCap = 20;
+        const auto blocks = searchPairCover(plane.v, plane.k, plane.blocks, o);
+        QCOMPARE(blocks.size(), plane.blocks);
+        QVERIFY(verifyWheel({plane.k, 'a', plane.v, 2, 2}, blocks).holds);
+    }
+    // Below the counting bound nothing is found, and the time cap holds.
+    PairSearchOptions quick;
+    quick.secondsCap = 0.2;
+    QVERIFY(searchPairCover(7, 3, 6, quick).empty());
+    // From 11 lines the descent goes down to the plane and stops there.
+    const auto d = descendPairCover(7, 3, 11, quick);
+    QCOMPARE(d.blocks.size(), std::size_t{7});
+    QVERIFY(verifyWheel({3, 'a', 7, 2, 2}, d.blocks).holds);
+    // Nothing to find when even the count below is out of reach.
+    QVERIFY(descendPairCover(7, 3, 7, quick).blocks.empty());
+    QVERIFY(descendPairCover(7, 3, 1, quick).blocks.empty());
 }
 
 void TestEngine::keyWheelsCarryTheKey()

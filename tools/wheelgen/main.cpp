@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "orbits.h"
+#include "pairs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -52,6 +53,7 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
            "                                                  the same for every wheel above RATIO times its record,\n"
            "                                                  or for the wheels missing in that range of numbers\n"
+           "  wheelgen pairs SECONDS RAW_DIR [RECORDS.csv]    search the wheels that hold every pair at fewer lines\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
@@ -484,6 +486,88 @@ int cmdOrbits(const std::vector<std::string> &args)
     return 0;
 }
 
+// Searches again every wheel in RAW_DIR whose lines must hold every pair of numbers (a
+// "2 if 2" wheel, or a key wheel "3 if 3"), one count of lines fewer at a time, each
+// design once, but not those already at their published record in RECORDS.csv; writes
+// into RAW_DIR each wheel it makes smaller.
+int cmdPairs(const std::vector<std::string> &args)
+{
+    if (args.size() != 2 && args.size() != 3)
+        return usage();
+    Records records;
+    if (args.size() == 3) {
+        std::string csv;
+        if (!readFile(args[2], csv)) {
+            std::cerr << args[2] << ": cannot be read\n";
+            return 1;
+        }
+        records = parseRecords(csv);
+    }
+    double seconds = 0;
+    try {
+        seconds = std::stod(args[0]);
+    } catch (...) {
+        return usage();
+    }
+    const fs::path raw = args[1];
+    std::vector<Entry> all;
+    for (const auto &file : wheelFiles({raw.string()})) {
+        std::string text;
+        if (!readFile(file, text))
+            continue;
+        for (auto &e : parseWheels(text, file.string()).entries)
+            all.push_back(std::move(e));
+    }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    // The smallest wheel of each design, a type-a wheel before a key wheel of as many lines.
+    std::map<std::pair<int, int>, Entry> best;
+    for (auto &e : all) {
+        const Design d = designOf(e.spec);
+        if (d.t != 2 || d.m != 2 || e.spec.isFull())
+            continue;
+        const auto it = best.find({d.v, d.k});
+        if (it == best.end() || e.lines.size() < it->second.lines.size() ||
+            (e.lines.size() == it->second.lines.size() && e.spec.type == 'a'))
+            best[{d.v, d.k}] = std::move(e);
+    }
+    std::vector<Entry> jobs;
+    for (auto &[key, e] : best) {
+        const Design d = designOf(e.spec);
+        const auto record = records.find({d.v, d.k, d.t, d.m});
+        if (e.lines.size() > lowerBound(d) && (record == records.end() || e.lines.size() > record->second.best))
+            jobs.push_back(std::move(e));
+    }
+    std::printf("%zu designs to search pair by pair\n", jobs.size());
+    std::fflush(stdout);
+
+    std::atomic<std::size_t> next{0};
+    std::mutex out;
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            const Entry &old = jobs[i];
+            const Design d = designOf(old.spec);
+            PairSearchOptions o;
+            o.seed = 7919 * (i + 1);
+            o.secondsCap = seconds;
+            const auto r = descendPairCover(d.v, d.k, old.lines.size(), o);
+            Entry e{old.spec, linesFromDesign(old.spec, r.blocks), 0, pairNote(r.blocks.size(), r.seconds), {}};
+            const bool better = !r.blocks.empty() && verifyWheel(e.spec, e.lines).holds;
+            // Another run may have put a better wheel there meanwhile.
+            if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
+                replaceFile(raw / rawName(e.spec), formatEntry(e));
+            std::lock_guard lock(out);
+            std::printf("%s: %zu -> %zu (%.1f s)\n", rawName(old.spec).c_str(), old.lines.size(),
+                        better ? e.lines.size() : old.lines.size(), r.seconds);
+            std::fflush(stdout);
+        }
+    };
+    runOnThreads(defaultThreads(), work);
+    return 0;
+}
+
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
 // cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
 int cmdCatalogue(const std::vector<std::string> &args)
@@ -794,6 +878,8 @@ int main(int argc, char **argv)
         return cmdOrbit(args);
     if (cmd == "orbits")
         return cmdOrbits(args);
+    if (cmd == "pairs")
+        return cmdPairs(args);
     if (cmd == "improve")
         return cmdImprove(args);
     if (cmd == "join")
