@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 #include "designs.h"
+#include "fixedcount.h"
 #include "orbits.h"
-#include "pairs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -28,7 +28,7 @@ private slots:
     void turnsMoveRunsAndKeepFixedPoints();
     void orbitSearchFindsCyclicDesigns_data();
     void orbitSearchFindsCyclicDesigns();
-    void pairSearchReachesPlanesAndStopsAtTheBound();
+    void fixedCountSearchReachesDesignsAndStopsAtTheBound();
     void keyWheelsCarryTheKey();
     void wheelFilesRefuseBadInput_data();
     void wheelFilesRefuseBadInput();
@@ -253,32 +253,39 @@ void TestEngine::orbitSearchFindsCyclicDesigns()
         QVERIFY(std::find(r.blocks.begin(), r.blocks.end(), o.group.turn(b, 1)) != r.blocks.end());
 }
 
-void TestEngine::pairSearchReachesPlanesAndStopsAtTheBound()
+void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()
 {
-    // The Fano plane, the affine plane of order 3 and the projective plane of order 3:
-    // every pair exactly once, at the least count there is.
-    struct Plane {
-        int v, k;
+    // The Fano plane, the affine and projective planes of order 3 (every pair once), the
+    // Steiner systems S(3,4,8) and S(3,4,10) (every triple once) and C(9,4,3) = 25: the
+    // least counts there are.
+    struct Known {
+        Design d;
         std::size_t blocks;
     };
-    for (const Plane &plane : {Plane{7, 3, 7}, Plane{9, 3, 12}, Plane{13, 4, 13}}) {
-        PairSearchOptions o;
+    for (const Known &known : {Known{{7, 3, 2, 2}, 7}, Known{{9, 3, 2, 2}, 12}, Known{{13, 4, 2, 2}, 13},
+                               Known{{8, 4, 3, 3}, 14}, Known{{10, 4, 3, 3}, 30}, Known{{9, 4, 3, 3}, 25}}) {
+        FixedCountOptions o;
         o.secondsCap = 20;
-        const auto blocks = searchPairCover(plane.v, plane.k, plane.blocks, o);
-        QCOMPARE(blocks.size(), plane.blocks);
-        QVERIFY(verifyWheel({plane.k, 'a', plane.v, 2, 2}, blocks).holds);
+        const auto blocks = searchAtFixedCount(known.d, known.blocks, o);
+        QCOMPARE(blocks.size(), known.blocks);
+        QVERIFY(verifyWheel({known.d.k, 'a', known.d.v, known.d.t, known.d.m}, blocks).holds);
     }
     // Below the counting bound nothing is found, and the time cap holds.
-    PairSearchOptions quick;
+    FixedCountOptions quick;
     quick.secondsCap = 0.2;
-    QVERIFY(searchPairCover(7, 3, 6, quick).empty());
+    QVERIFY(searchAtFixedCount({7, 3, 2, 2}, 6, quick).empty());
+    QVERIFY(searchAtFixedCount({8, 4, 3, 3}, 13, quick).empty());
+    // Only whole pairs and triples are taken.
+    QVERIFY(!searchableAtFixedCount({12, 6, 3, 4}));
+    QVERIFY(!searchableAtFixedCount({12, 6, 4, 4}));
+    QVERIFY(searchAtFixedCount({12, 6, 4, 4}, 200, quick).empty());
     // From 11 lines the descent goes down to the plane and stops there.
-    const auto d = descendPairCover(7, 3, 11, quick);
+    const auto d = descendAtFixedCount({7, 3, 2, 2}, 11, quick);
     QCOMPARE(d.blocks.size(), std::size_t{7});
     QVERIFY(verifyWheel({3, 'a', 7, 2, 2}, d.blocks).holds);
     // Nothing to find when even the count below is out of reach.
-    QVERIFY(descendPairCover(7, 3, 7, quick).blocks.empty());
-    QVERIFY(descendPairCover(7, 3, 1, quick).blocks.empty());
+    QVERIFY(descendAtFixedCount({7, 3, 2, 2}, 7, quick).blocks.empty());
+    QVERIFY(descendAtFixedCount({7, 3, 2, 2}, 1, quick).blocks.empty());
 }
 
 void TestEngine::keyWheelsCarryTheKey()

@@ -249,10 +249,10 @@ std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, 
     return text;
 }
 
-std::string pairNote(std::size_t lines, double seconds)
+std::string fixedCountNote(std::size_t lines, double seconds)
 {
     char text[96];
-    std::snprintf(text, sizeof text, "searched pair by pair at a fixed count: %zu lines in %.1f s", lines, seconds);
+    std::snprintf(text, sizeof text, "searched at a fixed count: %zu lines in %.1f s", lines, seconds);
     return text;
 }
 

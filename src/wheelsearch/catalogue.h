@@ -52,8 +52,8 @@ std::string searchedNote(double seconds, std::size_t greedyLines);
 // searched again without the group.
 std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, std::size_t baseBlocks,
                       std::size_t orbitLines, double seconds);
-// The note of a wheel found by the pair search at a fixed count (see pairs.h).
-std::string pairNote(std::size_t lines, double seconds);
+// The note of a wheel found by the search at a fixed count (see fixedcount.h).
+std::string fixedCountNote(std::size_t lines, double seconds);
 // Reads a note of a searched wheel; returns how many of its two figures it found (0:
 // another kind of note).
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);

@@ -44,7 +44,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     int atRecord = 0;
     double searchSeconds = 0;
     double longest = 0;
-    int searched = 0, derived = 0, full = 0, aboveGreedy = 0, joined = 0, orbits = 0, pairs = 0;
+    int searched = 0, derived = 0, full = 0, aboveGreedy = 0, joined = 0, orbits = 0, fixedCount = 0;
     for (const auto &e : wheels) {
         ++shipped[{e.spec.pick, e.spec.type}];
         double s = 0;
@@ -60,7 +60,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         derived += e.note.rfind("derived", 0) == 0;
         joined += e.note.rfind("joined", 0) == 0;
         orbits += e.note.rfind("kept by turning", 0) == 0;
-        pairs += e.note.rfind("searched pair by pair", 0) == 0;
+        fixedCount += e.note.rfind("searched at a fixed count", 0) == 0;
         full += e.spec.isFull();
         const Design d = designOf(e.spec);
         const auto it = records.find({d.v, d.k, d.t, d.m});
@@ -80,8 +80,8 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     std::snprintf(
         buf, sizeof buf,
         "searched: %d (%.0f s of one core in all, the longest %.0f s; worse than their greedy start: %d); "
-        "derived from a neighbour: %d; every combination: %d; joined: %d; through orbits: %d; pair by pair: %d\n",
-        searched, searchSeconds, longest, aboveGreedy, derived, full, joined, orbits, pairs);
+        "derived from a neighbour: %d; every combination: %d; joined: %d; through orbits: %d; at a fixed count: %d\n",
+        searched, searchSeconds, longest, aboveGreedy, derived, full, joined, orbits, fixedCount);
     out << buf;
     if (ratios.empty()) {
         out << "no wheel has a published figure\n";

@@ -5,8 +5,8 @@
 #include "builddb.h"
 #include "catalogue.h"
 #include "designs.h"
+#include "fixedcount.h"
 #include "orbits.h"
-#include "pairs.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -53,7 +53,7 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
            "                                                  the same for every wheel above RATIO times its record,\n"
            "                                                  or for the wheels missing in that range of numbers\n"
-           "  wheelgen pairs SECONDS RAW_DIR [RECORDS.csv]    search the wheels that hold every pair at fewer lines\n"
+           "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the pair and triple wheels at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
@@ -486,11 +486,11 @@ int cmdOrbits(const std::vector<std::string> &args)
     return 0;
 }
 
-// Searches again every wheel in RAW_DIR whose lines must hold every pair of numbers (a
-// "2 if 2" wheel, or a key wheel "3 if 3"), one count of lines fewer at a time, each
-// design once, but not those already at their published record in RECORDS.csv; writes
+// Searches again every wheel in RAW_DIR whose lines must hold every pair or every triple
+// of the numbers ("2 if 2", "3 if 3", key "3 if 3", "4 if 4") at a fixed count of lines,
+// one line fewer at a time, each design once, but not those already at their published record in RECORDS.csv; writes
 // into RAW_DIR each wheel it makes smaller.
-int cmdPairs(const std::vector<std::string> &args)
+int cmdFixed(const std::vector<std::string> &args)
 {
     if (args.size() != 2 && args.size() != 3)
         return usage();
@@ -523,15 +523,15 @@ int cmdPairs(const std::vector<std::string> &args)
         return 1;
     }
     // The smallest wheel of each design, a type-a wheel before a key wheel of as many lines.
-    std::map<std::pair<int, int>, Entry> best;
+    std::map<std::tuple<int, int, int>, Entry> best;
     for (auto &e : all) {
         const Design d = designOf(e.spec);
-        if (d.t != 2 || d.m != 2 || e.spec.isFull())
+        if (!searchableAtFixedCount(d) || e.spec.isFull())
             continue;
-        const auto it = best.find({d.v, d.k});
+        const auto it = best.find({d.v, d.k, d.t});
         if (it == best.end() || e.lines.size() < it->second.lines.size() ||
             (e.lines.size() == it->second.lines.size() && e.spec.type == 'a'))
-            best[{d.v, d.k}] = std::move(e);
+            best[{d.v, d.k, d.t}] = std::move(e);
     }
     std::vector<Entry> jobs;
     for (auto &[key, e] : best) {
@@ -540,7 +540,7 @@ int cmdPairs(const std::vector<std::string> &args)
         if (e.lines.size() > lowerBound(d) && (record == records.end() || e.lines.size() > record->second.best))
             jobs.push_back(std::move(e));
     }
-    std::printf("%zu designs to search pair by pair\n", jobs.size());
+    std::printf("%zu designs to search at a fixed count\n", jobs.size());
     std::fflush(stdout);
 
     std::atomic<std::size_t> next{0};
@@ -549,11 +549,11 @@ int cmdPairs(const std::vector<std::string> &args)
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             const Entry &old = jobs[i];
             const Design d = designOf(old.spec);
-            PairSearchOptions o;
+            FixedCountOptions o;
             o.seed = 7919 * (i + 1);
             o.secondsCap = seconds;
-            const auto r = descendPairCover(d.v, d.k, old.lines.size(), o);
-            Entry e{old.spec, linesFromDesign(old.spec, r.blocks), 0, pairNote(r.blocks.size(), r.seconds), {}};
+            const auto r = descendAtFixedCount(d, old.lines.size(), o);
+            Entry e{old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds), {}};
             const bool better = !r.blocks.empty() && verifyWheel(e.spec, e.lines).holds;
             // Another run may have put a better wheel there meanwhile.
             if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
@@ -878,8 +878,8 @@ int main(int argc, char **argv)
         return cmdOrbit(args);
     if (cmd == "orbits")
         return cmdOrbits(args);
-    if (cmd == "pairs")
-        return cmdPairs(args);
+    if (cmd == "fixed")
+        return cmdFixed(args);
     if (cmd == "improve")
         return cmdImprove(args);
     if (cmd == "join")
