@@ -167,7 +167,8 @@ bool searchableAtFixedCount(const Design &d)
 
 std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const FixedCountOptions &options)
 {
-    if (!searchableAtFixedCount(d) || count == 0)
+    // A count of blocks on one t-set must fit its 16 bits.
+    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
         return {};
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
