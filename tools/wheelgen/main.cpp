@@ -297,6 +297,25 @@ std::string rawName(const WheelSpec &s)
     return buf;
 }
 
+// Every wheel in a folder of search results, borrowed lines filled in; a file that cannot
+// be read or parsed (one being written, say) is passed over. False, with a message, when a
+// wheel borrows lines the folder does not hold.
+bool readRawWheels(const fs::path &raw, std::vector<Entry> &all)
+{
+    for (const auto &file : wheelFiles({raw.string()})) {
+        std::string text;
+        if (!readFile(file, text))
+            continue;
+        for (auto &e : parseWheels(text, file.string()).entries)
+            all.push_back(std::move(e));
+    }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return false;
+    }
+    return true;
+}
+
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
 Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
@@ -393,17 +412,8 @@ int cmdOrbits(const std::vector<std::string> &args)
     }
     const auto records = parseRecords(csv);
     std::vector<Entry> all;
-    for (const auto &file : wheelFiles({raw.string()})) {
-        std::string text;
-        if (!readFile(file, text))
-            continue;
-        for (auto &e : parseWheels(text, file.string()).entries)
-            all.push_back(std::move(e));
-    }
-    if (const auto error = lendLines(all); !error.empty()) {
-        std::cerr << error << "\n";
+    if (!readRawWheels(raw, all))
         return 1;
-    }
     std::map<std::tuple<int, char, int, int, int>, Entry> best;
     for (auto &e : all) {
         const auto key = std::make_tuple(e.spec.pick, e.spec.type, e.spec.z, e.spec.x, e.spec.y);
@@ -511,17 +521,8 @@ int cmdFixed(const std::vector<std::string> &args)
     }
     const fs::path raw = args[1];
     std::vector<Entry> all;
-    for (const auto &file : wheelFiles({raw.string()})) {
-        std::string text;
-        if (!readFile(file, text))
-            continue;
-        for (auto &e : parseWheels(text, file.string()).entries)
-            all.push_back(std::move(e));
-    }
-    if (const auto error = lendLines(all); !error.empty()) {
-        std::cerr << error << "\n";
+    if (!readRawWheels(raw, all))
         return 1;
-    }
     // The smallest wheel of each design, a type-a wheel before a key wheel of as many lines.
     std::map<std::tuple<int, int, int>, Entry> best;
     for (auto &e : all) {
