@@ -35,9 +35,21 @@ public:
                 }
         }
         bareCount_ = bare;
+        // Only the index of each set's points in rising order stands for it.
+        for (std::uint32_t i = 0; i < counts_.size(); ++i)
+            if (!isSetIndex(i))
+                bareList_.drop(i);
     }
 
     long bareCount() const { return bareCount_; }
+    // The points of the i-th bare t-set.
+    Line bareSet(std::size_t i) const
+    {
+        const auto index = static_cast<int>(bareList_.at(i));
+        const Line last = Line{1} << (index % v_);
+        const Line middle = Line{1} << (index / v_ % v_);
+        return t_ == 2 ? last | middle : last | middle | (Line{1} << (index / v_ / v_));
+    }
 
     // The t-sets of q with t-1 points of `rest` (q not in it) that no block holds.
     long bareWith(int q, Line rest) const
@@ -86,6 +98,13 @@ public:
 private:
     std::size_t at(int x, int y) const { return static_cast<std::size_t>(x * v_ + y); }
 
+    bool isSetIndex(std::uint32_t index) const
+    {
+        const auto v = static_cast<std::uint32_t>(v_);
+        const bool lowPairRises = index / v % v < index % v;
+        return t_ == 2 ? lowPairRises : lowPairRises && index / v / v < index / v % v;
+    }
+
     // Every subset of `size` (1 to 3) points of s, its points in order (-1 past the size).
     template <class F> static void forEachSubset(Line s, int size, F &&f)
     {
@@ -121,10 +140,14 @@ private:
         const int before = counts_[index];
         const int after = before + by;
         counts_[index] = static_cast<std::uint16_t>(after);
-        if (before == 0)
+        if (before == 0) {
             --bareCount_;
-        if (after == 0)
+            bareList_.drop(static_cast<std::uint32_t>(index));
+        }
+        if (after == 0) {
             ++bareCount_;
+            bareList_.add(static_cast<std::uint32_t>(index));
+        }
         if (before > 2 && after > 2)
             return;
         // Each point of the set against the rest of it.
@@ -152,6 +175,7 @@ private:
     std::vector<Line> bare_;
     std::vector<Line> once_;
     long bareCount_ = 0;
+    local::BareList bareList_{static_cast<std::uint32_t>(counts_.size())};
 };
 
 // A point moved out of a block stays out for this many moves and up to kSpellSpread more.
@@ -182,8 +206,12 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
         sets.add(b);
     }
     std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
+    // Per block and move: what each of its points alone holds (worked out when first
+    // needed), and which swaps have been weighed.
+    std::vector<long> lost(count * kMaxPositions, 0);
+    std::vector<std::uint64_t> lostAt(count, 0);
+    std::vector<std::uint64_t> weighedAt(count * kMaxPositions, 0);
     long best = sets.bareCount();
-    long lost[kMaxPositions];
     for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
         if ((move & 63) == 0 && watch.seconds() > options.secondsCap)
             return {};
@@ -194,38 +222,55 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
         std::size_t chosen = 0;
         int out = -1;
         int in = -1;
-        for (std::size_t i = 0; i < count; ++i) {
+        auto weigh = [&](std::size_t i, int q) {
             const Line b = blocks[i];
-            bool lostKnown = false;
-            for (Line ins = all & ~b; ins; ins &= ins - 1) {
-                const int q = std::countr_zero(ins);
-                const long gain = sets.bareWith(q, b);
-                if (gain == 0)
-                    continue;
-                if (!lostKnown) {
-                    for (Line outs = b; outs; outs &= outs - 1) {
-                        const int p = std::countr_zero(outs);
-                        lost[p] = sets.onceWith(p, b & ~(Line{1} << p));
-                    }
-                    lostKnown = true;
-                }
-                const bool tabu = tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move;
+            const long gain = sets.bareWith(q, b);
+            if (gain == 0)
+                return;
+            long *lostBy = &lost[i * kMaxPositions];
+            if (lostAt[i] != move) {
                 for (Line outs = b; outs; outs &= outs - 1) {
                     const int p = std::countr_zero(outs);
-                    const long delta = lost[p] - (gain - sets.bareThrough(q, p, b & ~(Line{1} << p)));
-                    if (tabu && sets.bareCount() + delta >= best)
+                    lostBy[p] = sets.onceWith(p, b & ~(Line{1} << p));
+                }
+                lostAt[i] = move;
+            }
+            const bool tabu = tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move;
+            for (Line outs = b; outs; outs &= outs - 1) {
+                const int p = std::countr_zero(outs);
+                const long delta = lostBy[p] - (gain - sets.bareThrough(q, p, b & ~(Line{1} << p)));
+                if (tabu && sets.bareCount() + delta >= best)
+                    continue;
+                if (delta < bestDelta) {
+                    bestDelta = delta;
+                    ties = 1;
+                } else if (delta > bestDelta || rng.below(++ties) != 0) {
+                    continue;
+                }
+                chosen = i;
+                out = p;
+                in = q;
+            }
+        };
+        if (sets.bareCount() < d.k * (d.v - d.k)) {
+            // Few sets bare: only the blocks holding all of one but a point can take it.
+            for (std::size_t j = 0; j < static_cast<std::size_t>(sets.bareCount()); ++j) {
+                const Line s = sets.bareSet(j);
+                for (std::size_t i = 0; i < count; ++i) {
+                    if (std::popcount(blocks[i] & s) != d.t - 1)
                         continue;
-                    if (delta < bestDelta) {
-                        bestDelta = delta;
-                        ties = 1;
-                    } else if (delta > bestDelta || rng.below(++ties) != 0) {
-                        continue;
+                    const int q = std::countr_zero(s & ~blocks[i]);
+                    std::uint64_t &weighed = weighedAt[i * kMaxPositions + static_cast<std::size_t>(q)];
+                    if (weighed != move) {
+                        weighed = move;
+                        weigh(i, q);
                     }
-                    chosen = i;
-                    out = p;
-                    in = q;
                 }
             }
+        } else {
+            for (std::size_t i = 0; i < count; ++i)
+                for (Line ins = all & ~blocks[i]; ins; ins &= ins - 1)
+                    weigh(i, std::countr_zero(ins));
         }
         if (out < 0)
             continue;
