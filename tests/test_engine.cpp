@@ -256,14 +256,15 @@ void TestEngine::orbitSearchFindsCyclicDesigns()
 void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()
 {
     // The Fano plane, the affine and projective planes of order 3 (every pair once), the
-    // Steiner systems S(3,4,8) and S(3,4,10) (every triple once) and C(9,4,3) = 25: the
-    // least counts there are.
+    // Steiner systems S(3,4,8) and S(3,4,10) (every triple once), C(9,4,3) = 25,
+    // C(9,5,4) = 30 and S(4,5,11): the least counts there are.
     struct Known {
         Design d;
         std::size_t blocks;
     };
-    for (const Known &known : {Known{{7, 3, 2, 2}, 7}, Known{{9, 3, 2, 2}, 12}, Known{{13, 4, 2, 2}, 13},
-                               Known{{8, 4, 3, 3}, 14}, Known{{10, 4, 3, 3}, 30}, Known{{9, 4, 3, 3}, 25}}) {
+    for (const Known &known :
+         {Known{{7, 3, 2, 2}, 7}, Known{{9, 3, 2, 2}, 12}, Known{{13, 4, 2, 2}, 13}, Known{{8, 4, 3, 3}, 14},
+          Known{{10, 4, 3, 3}, 30}, Known{{9, 4, 3, 3}, 25}, Known{{9, 5, 4, 4}, 30}, Known{{11, 5, 4, 4}, 66}}) {
         FixedCountOptions o;
         o.secondsCap = 20;
         const auto blocks = searchAtFixedCount(known.d, known.blocks, o);
@@ -275,10 +276,10 @@ void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()
     quick.secondsCap = 0.2;
     QVERIFY(searchAtFixedCount({7, 3, 2, 2}, 6, quick).empty());
     QVERIFY(searchAtFixedCount({8, 4, 3, 3}, 13, quick).empty());
-    // Only whole pairs and triples are taken.
+    // Only whole pairs, triples and 4-sets are taken.
     QVERIFY(!searchableAtFixedCount({12, 6, 3, 4}));
-    QVERIFY(!searchableAtFixedCount({12, 6, 4, 4}));
-    QVERIFY(searchAtFixedCount({12, 6, 4, 4}, 200, quick).empty());
+    QVERIFY(!searchableAtFixedCount({12, 6, 5, 5}));
+    QVERIFY(searchAtFixedCount({12, 6, 5, 5}, 200, quick).empty());
     // From 11 lines the descent goes down to the plane and stops there.
     const auto d = descendAtFixedCount({7, 3, 2, 2}, 11, quick);
     QCOMPARE(d.blocks.size(), std::size_t{7});

@@ -11,132 +11,136 @@
 namespace wheel {
 namespace {
 
-// How many blocks hold each t-set (t = 2 or 3), kept with two masks for each t-1 points
-// (ordered, both orders kept): the points that make a bare t-set with them, and those
-// that make a t-set held by exactly one block.
+// Every subset of `size` (0 to 4) points of s.
+template <class F> void forEachSubset(Line s, int size, F &&f)
+{
+    auto lowest = [](Line a) { return a & (~a + 1); };
+    if (size == 0) {
+        f(Line{0});
+        return;
+    }
+    for (Line a = s; a; a &= a - 1) {
+        const Line x = lowest(a);
+        if (size == 1) {
+            f(x);
+            continue;
+        }
+        for (Line b = a & (a - 1); b; b &= b - 1) {
+            const Line y = x | lowest(b);
+            if (size == 2) {
+                f(y);
+                continue;
+            }
+            for (Line c = b & (b - 1); c; c &= c - 1) {
+                const Line z = y | lowest(c);
+                if (size == 3) {
+                    f(z);
+                    continue;
+                }
+                for (Line e = c & (c - 1); e; e &= e - 1)
+                    f(z | lowest(e));
+            }
+        }
+    }
+}
+
+// How many blocks hold each t-set (t = 2 to 4), kept with two masks for each t-1 points:
+// the points that make a bare t-set with them, and those that make a t-set held by
+// exactly one block. A set of points is numbered by its points in rising order, read as
+// the digits of a number to base v.
 class SetCounts {
 public:
     SetCounts(int v, int t)
-        : v_(v), t_(t), counts_(static_cast<std::size_t>(t == 2 ? v * v : v * v * v), 0),
-          bare_(static_cast<std::size_t>(t == 2 ? v : v * v), 0), once_(bare_.size(), 0)
+        : v_(v), t_(t), counts_(power(v, t), 0), bare_(power(v, t - 1), 0), once_(bare_.size(), 0),
+          bareList_(static_cast<std::uint32_t>(counts_.size()))
     {
         const Line all = (Line{1} << v) - 1;
-        long bare = 0;
-        for (int x = 0; x < v; ++x) {
-            if (t == 2) {
-                bare_[static_cast<std::size_t>(x)] = all & ~(Line{1} << x);
-                bare += v - 1 - x;
-                continue;
-            }
-            for (int y = 0; y < v; ++y)
-                if (y != x) {
-                    bare_[at(x, y)] = all & ~(Line{1} << x) & ~(Line{1} << y);
-                    bare += y > x ? v - 1 - y : 0;
-                }
-        }
-        bareCount_ = bare;
-        // Only the index of each set's points in rising order stands for it.
+        forEachSubset(all, t - 1, [&](Line rest) { bare_[indexOf(rest)] = all & ~rest; });
         for (std::uint32_t i = 0; i < counts_.size(); ++i)
-            if (!isSetIndex(i))
+            if (!rises(i))
                 bareList_.drop(i);
+        bareCount_ = static_cast<long>(bareList_.size());
     }
 
     long bareCount() const { return bareCount_; }
+
     // The points of the i-th bare t-set.
     Line bareSet(std::size_t i) const
     {
-        const auto index = static_cast<int>(bareList_.at(i));
-        const Line last = Line{1} << (index % v_);
-        const Line middle = Line{1} << (index / v_ % v_);
-        return t_ == 2 ? last | middle : last | middle | (Line{1} << (index / v_ / v_));
+        Line set = 0;
+        auto index = bareList_.at(i);
+        for (int d = 0; d < t_; ++d, index /= static_cast<std::uint32_t>(v_))
+            set |= Line{1} << (index % static_cast<std::uint32_t>(v_));
+        return set;
     }
 
     // The t-sets of q with t-1 points of `rest` (q not in it) that no block holds.
-    long bareWith(int q, Line rest) const
-    {
-        if (t_ == 2)
-            return std::popcount(bare_[static_cast<std::size_t>(q)] & rest);
-        long n = 0;
-        for (Line a = rest; a; a &= a - 1)
-            n += std::popcount(bare_[at(q, std::countr_zero(a))] & rest);
-        return n / 2;
-    }
-
-    // Of those t-sets of q with the points of `rest` and p, the ones that hold p.
+    long bareWith(int q, Line rest) const { return completions(bare_, Line{1} << q, rest, t_ - 2); }
+    // The t-sets of p with t-1 points of `rest` (p not in it) that one block alone holds.
+    long onceWith(int p, Line rest) const { return completions(once_, Line{1} << p, rest, t_ - 2); }
+    // The bare t-sets of q, p and t-2 points of `rest` (neither q nor p in it).
     long bareThrough(int q, int p, Line rest) const
     {
         if (t_ == 2)
-            return static_cast<long>((bare_[static_cast<std::size_t>(q)] >> p) & 1);
-        return std::popcount(bare_[at(q, p)] & rest);
-    }
-
-    // The t-sets of p with t-1 points of `rest` (p not in it) that one block alone holds.
-    long onceWith(int p, Line rest) const
-    {
-        if (t_ == 2)
-            return std::popcount(once_[static_cast<std::size_t>(p)] & rest);
-        long n = 0;
-        for (Line a = rest; a; a &= a - 1)
-            n += std::popcount(once_[at(p, std::countr_zero(a))] & rest);
-        return n / 2;
+            return static_cast<long>((bare_[indexOf(Line{1} << q)] >> p) & 1);
+        return completions(bare_, (Line{1} << q) | (Line{1} << p), rest, t_ - 3);
     }
 
     void add(Line block)
     {
-        forEachSubset(block, t_, [this](int x, int y, int z) { change(x, y, z, +1); });
+        forEachSubset(block, t_, [this](Line set) { change(set, +1); });
     }
 
     // Point p of block b leaves it and q comes in.
     void swap(Line b, int p, int q)
     {
-        forEachSubset(b & ~(Line{1} << p), t_ - 1, [&](int x, int y, int) {
-            change(p, x, y, -1);
-            change(q, x, y, +1);
+        forEachSubset(b & ~(Line{1} << p), t_ - 1, [&](Line rest) {
+            change(rest | (Line{1} << p), -1);
+            change(rest | (Line{1} << q), +1);
         });
     }
 
 private:
-    std::size_t at(int x, int y) const { return static_cast<std::size_t>(x * v_ + y); }
-
-    bool isSetIndex(std::uint32_t index) const
+    static std::size_t power(int v, int e)
     {
-        const auto v = static_cast<std::uint32_t>(v_);
-        const bool lowPairRises = index / v % v < index % v;
-        return t_ == 2 ? lowPairRises : lowPairRises && index / v / v < index / v % v;
+        std::size_t n = 1;
+        for (int i = 0; i < e; ++i)
+            n *= static_cast<std::size_t>(v);
+        return n;
     }
 
-    // Every subset of `size` (1 to 3) points of s, its points in order (-1 past the size).
-    template <class F> static void forEachSubset(Line s, int size, F &&f)
-    {
-        for (Line a = s; a; a &= a - 1) {
-            const int x = std::countr_zero(a);
-            if (size == 1) {
-                f(x, -1, -1);
-                continue;
-            }
-            for (Line b = a & (a - 1); b; b &= b - 1) {
-                const int y = std::countr_zero(b);
-                if (size == 2) {
-                    f(x, y, -1);
-                    continue;
-                }
-                for (Line c = b & (b - 1); c; c &= c - 1)
-                    f(x, y, std::countr_zero(c));
-            }
-        }
-    }
-
-    // One block more (+1) or fewer (-1) on the t-set {x, y} or {x, y, z}.
-    void change(int x, int y, int z, int by)
+    std::size_t indexOf(Line set) const
     {
         std::size_t index = 0;
-        if (t_ == 2) {
-            index = at(std::min(x, y), std::max(x, y));
-        } else {
-            int p[3] = {x, y, z};
-            std::sort(p, p + 3);
-            index = at(p[0], p[1]) * static_cast<std::size_t>(v_) + static_cast<std::size_t>(p[2]);
-        }
+        for (; set; set &= set - 1)
+            index = index * static_cast<std::size_t>(v_) + static_cast<std::size_t>(std::countr_zero(set));
+        return index;
+    }
+
+    // Whether the digits of the index rise (the one number that stands for its set).
+    bool rises(std::uint32_t index) const
+    {
+        const auto v = static_cast<std::uint32_t>(v_);
+        for (int d = 1; d < t_; ++d, index /= v)
+            if (index / v % v >= index % v)
+                return false;
+        return true;
+    }
+
+    // The sets `with` plus `size` points of `rest` plus one point more of `rest`, counted
+    // in the masks given: each set is met once for each of its points from `rest`, so the
+    // sum is divided by that many.
+    long completions(const std::vector<Line> &masks, Line with, Line rest, int size) const
+    {
+        long n = 0;
+        forEachSubset(rest, size, [&](Line part) { n += std::popcount(masks[indexOf(part | with)] & rest); });
+        return n / (size + 1);
+    }
+
+    // One block more (+1) or fewer (-1) on a t-set.
+    void change(Line set, int by)
+    {
+        const auto index = indexOf(set);
         const int before = counts_[index];
         const int after = before + by;
         counts_[index] = static_cast<std::uint16_t>(after);
@@ -151,22 +155,12 @@ private:
         if (before > 2 && after > 2)
             return;
         // Each point of the set against the rest of it.
-        auto mark = [&](std::size_t rest, int point) {
-            const Line bit = Line{1} << point;
+        for (Line points = set; points; points &= points - 1) {
+            const Line bit = points & (~points + 1);
+            const auto rest = indexOf(set & ~bit);
             bare_[rest] = after == 0 ? bare_[rest] | bit : bare_[rest] & ~bit;
             once_[rest] = after == 1 ? once_[rest] | bit : once_[rest] & ~bit;
-        };
-        if (t_ == 2) {
-            mark(static_cast<std::size_t>(x), y);
-            mark(static_cast<std::size_t>(y), x);
-            return;
         }
-        mark(at(x, y), z);
-        mark(at(y, x), z);
-        mark(at(x, z), y);
-        mark(at(z, x), y);
-        mark(at(y, z), x);
-        mark(at(z, y), x);
     }
 
     int v_;
@@ -174,8 +168,8 @@ private:
     std::vector<std::uint16_t> counts_;
     std::vector<Line> bare_;
     std::vector<Line> once_;
+    local::BareList bareList_;
     long bareCount_ = 0;
-    local::BareList bareList_{static_cast<std::uint32_t>(counts_.size())};
 };
 
 // A point moved out of a block stays out for this many moves and up to kSpellSpread more.
@@ -186,7 +180,7 @@ constexpr std::uint64_t kSpellSpread = 10;
 
 bool searchableAtFixedCount(const Design &d)
 {
-    return (d.t == 2 || d.t == 3) && d.m == d.t && d.k >= d.t && d.v >= d.k && d.v <= kMaxPositions;
+    return d.t >= 2 && d.t <= 4 && d.m == d.t && d.k >= d.t && d.v >= d.k && d.v <= kMaxPositions;
 }
 
 std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const FixedCountOptions &options)

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Designs that must hold every pair, or every triple, of the numbers on one line ("2 if
-// 2" and "3 if 3" wheels, and the key wheels "3 if 3" and "4 if 4"): searched at a fixed
+// Designs that must hold every pair, triple or 4-set of the numbers on one line ("2 if
+// 2" to "4 if 4" wheels, and the key wheels "3 if 3" to "5 if 5"): searched at a fixed
 // count of lines, with every swap of every line weighed at each move.
 #pragma once
 
@@ -19,7 +19,7 @@ struct FixedCountOptions {
 };
 
 // Whether the fixed-count search takes the design: every t-set held whole (m = t) for
-// t = 2 or 3, within kMaxPositions points.
+// t = 2 to 4, within kMaxPositions points.
 bool searchableAtFixedCount(const Design &d);
 
 // Looks for `count` blocks of the design: random blocks, then a tabu search that swaps

@@ -53,7 +53,7 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2)
            "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
            "                                                  the same for every wheel above RATIO times its record,\n"
            "                                                  or for the wheels missing in that range of numbers\n"
-           "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the pair and triple wheels at fixed counts\n"
+           "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
@@ -496,8 +496,8 @@ int cmdOrbits(const std::vector<std::string> &args)
     return 0;
 }
 
-// Searches again every wheel in RAW_DIR whose lines must hold every pair or every triple
-// of the numbers ("2 if 2", "3 if 3", key "3 if 3", "4 if 4") at a fixed count of lines,
+// Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or
+// 4-set of the numbers ("2 if 2" to "4 if 4", key "3 if 3" to "5 if 5") at a fixed count,
 // one line fewer at a time, each design once, but not those already at their published record in RECORDS.csv; writes
 // into RAW_DIR each wheel it makes smaller.
 int cmdFixed(const std::vector<std::string> &args)
