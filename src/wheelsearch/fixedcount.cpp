@@ -246,7 +246,7 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
                 in = q;
             }
         };
-        if (sets.bareCount() < d.k * (d.v - d.k)) {
+        if (sets.bareCount() < static_cast<long>(d.k) * (d.v - d.k)) {
             // Few sets bare: only the blocks holding all of one but a point can take it.
             for (std::size_t j = 0; j < static_cast<std::size_t>(sets.bareCount()); ++j) {
                 const Line s = sets.bareSet(j);
