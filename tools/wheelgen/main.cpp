@@ -297,6 +297,18 @@ std::string rawName(const WheelSpec &s)
     return buf;
 }
 
+// The published records in a CSV file; false, with a message, when it cannot be read.
+bool readRecords(const std::string &path, Records &records)
+{
+    std::string csv;
+    if (!readFile(path, csv)) {
+        std::cerr << path << ": cannot be read\n";
+        return false;
+    }
+    records = parseRecords(csv);
+    return true;
+}
+
 // Every wheel in a folder of search results, borrowed lines filled in; a file that cannot
 // be read or parsed (one being written, say) is passed over. False, with a message, when a
 // wheel borrows lines the folder does not hold.
@@ -380,9 +392,10 @@ int cmdOrbit(const std::vector<std::string> &args)
 
 // Searches through orbits every wheel in RAW_DIR that stands more than RATIO times above
 // its published record, the worst first (a key wheel only where the pick below is not
-// searched, as assemble makes the others from that pick's type-a wheels), and writes each one it makes smaller into
-// RAW_DIR; or, given a range of numbers, every guarantee there that has no wheel yet. A wheel tried without gain leaves
-// a mark in RAW_DIR/orbits-tried, so a rerun goes on where the last one stopped.
+// searched, as assemble makes the others from that pick's type-a wheels), and writes each
+// one it makes smaller into RAW_DIR; or, given a range of numbers, every guarantee there
+// that has no wheel yet. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried,
+// so a rerun goes on where the last one stopped.
 int cmdOrbits(const std::vector<std::string> &args)
 {
     if (args.size() < 4)
@@ -405,12 +418,9 @@ int cmdOrbits(const std::vector<std::string> &args)
     if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
         return usage();
     const fs::path raw = args[1];
-    std::string csv;
-    if (!readFile(args[2], csv)) {
-        std::cerr << args[2] << ": cannot be read\n";
+    Records records;
+    if (!readRecords(args[2], records))
         return 1;
-    }
-    const auto records = parseRecords(csv);
     std::vector<Entry> all;
     if (!readRawWheels(raw, all))
         return 1;
@@ -498,21 +508,15 @@ int cmdOrbits(const std::vector<std::string> &args)
 
 // Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or
 // 4-set of the numbers ("2 if 2" to "4 if 4", key "3 if 3" to "5 if 5") at a fixed count,
-// one line fewer at a time, each design once, but not those already at their published record in RECORDS.csv; writes
-// into RAW_DIR each wheel it makes smaller.
+// one line fewer at a time, each design once, but not those already at their published
+// record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller.
 int cmdFixed(const std::vector<std::string> &args)
 {
     if (args.size() != 2 && args.size() != 3)
         return usage();
     Records records;
-    if (args.size() == 3) {
-        std::string csv;
-        if (!readFile(args[2], csv)) {
-            std::cerr << args[2] << ": cannot be read\n";
-            return 1;
-        }
-        records = parseRecords(csv);
-    }
+    if (args.size() == 3 && !readRecords(args[2], records))
+        return 1;
     double seconds = 0;
     try {
         seconds = std::stod(args[0]);
@@ -838,12 +842,9 @@ int cmdReport(const std::string &wheelDir, const std::string &recordsCsv)
     std::vector<Entry> all;
     if (!loadVerified(wheelFiles({wheelDir}), all, defaultThreads()))
         return 1;
-    std::string csv;
-    if (!readFile(recordsCsv, csv)) {
-        std::cerr << recordsCsv << ": cannot be read\n";
+    Records records;
+    if (!readRecords(recordsCsv, records))
         return 1;
-    }
-    const auto records = parseRecords(csv);
     std::cout << printReport(all, records);
     return 0;
 }
