@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "fixedcount.h"
+#include "join.h"
 #include "orbits.h"
 #include "records.h"
 #include "search.h"
@@ -438,8 +439,12 @@ void TestEngine::partsJoinIntoLargerWheels()
     QCOMPARE(made["3a14 2 if 3"].note, std::string("joined from the wheels of pick 3 \"2 if 2\" on 7 and \"2 if 2\" "
                                                    "on 7 numbers"));
     QCOMPARE(made["4k15 3 if 4"].lines.size(), std::size_t(14));
-    // A part without lines: of 3 drawn from 8, 2 lie in the first 7.
-    QCOMPARE(made["3a8 2 if 3"].lines.size(), std::size_t(7));
+    // A part without lines: of 3 drawn from 5, 2 lie in the first 4.
+    QCOMPARE(made["3a5 2 if 3"].lines.size(), std::size_t(3));
+    QCOMPARE(made["3a5 2 if 3"].note,
+             std::string("joined from the wheels of pick 3 \"2 if 2\" on 4 numbers and 1 more without lines"));
+    // Two parts of 4, each with every pair in 3 lines (themselves joined from parts).
+    QCOMPARE(made["3a8 2 if 3"].lines.size(), std::size_t(6));
     QVERIFY(!made.count("3a7 2 if 2")); // nothing joined beats what is known
 
     // One number more: the pairs without the 8th are the plane's, those with it come from
@@ -453,6 +458,30 @@ void TestEngine::partsJoinIntoLargerWheels()
     }
     QCOMPARE(made["3a8 2 if 2"].lines.size(), std::size_t(11));
     QVERIFY(made["3a8 2 if 2"].note.find("one number more in each line") != std::string::npos);
+
+    // Two numbers more, the lines mixing the parts: pairs within the 13 come from the
+    // projective plane of order 3, pairs across from 13 in runs of 2 beside both new
+    // numbers (7 lines), and one of those also holds the new pair: 20, where adding one
+    // number at a time takes 13 + 5 + 5 = 23.
+    Entry plane{
+        {4, 'a', 13, 2, 2},
+        lines({"01-02-04-10", "02-03-05-11", "03-04-06-12", "04-05-07-13", "01-05-06-08", "02-06-07-09", "03-07-08-10",
+               "04-08-09-11", "05-09-10-12", "06-10-11-13", "01-07-11-12", "02-08-12-13", "01-03-09-13"},
+              13),
+        0,
+        {},
+        {}};
+    QVERIFY(verifyWheel(plane.spec, plane.lines).holds);
+    made.clear();
+    for (auto &e : joinParts({plane}, {4, 5}, 16)) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        made[std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()] = e;
+    }
+    QCOMPARE(made["4a15 2 if 2"].lines.size(), std::size_t(20));
+    QCOMPARE(made["4a15 2 if 2"].note, std::string("joined from designs on two parts of 2 and 13 numbers, for each "
+                                                   "way a drawn set can fall into them"));
+    QCOMPARE(made["5k16 3 if 3"].lines.size(), std::size_t(20));
+    QVERIFY(made["5k16 3 if 3"].note.ends_with(", the key in front"));
 }
 
 void TestEngine::notesTravelWithTheirWheels()

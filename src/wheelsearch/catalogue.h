@@ -86,16 +86,4 @@ Entry fullWheel(int pick, char type, int z);
 // is taken. Returns how many entries it derived.
 std::size_t deriveFromNeighbours(std::vector<Entry> &entries, const std::vector<int> &picks);
 
-// Wheels for many numbers made of wheels for fewer. Split the numbers in two parts and give
-// each part a wheel of its own: of y = yA + yB - 1 drawn numbers, yA lie in the first part
-// or yB in the second, and that part's wheel matches x of them. A part may also be left
-// without lines: of y drawn, y - b then lie in the other part of z - b numbers. Or add one
-// number to a wheel: the draws without it are met by the wheel, those with it by the lines
-// of "x-1 if y-1" of one pick fewer on the old numbers, each with the new one added (the
-// Golay wheel on 23 numbers and "3 if 3" on 23 make "4 if 4" of pick 7 on 24). Works on the
-// designs (so key wheels join through their reduced designs), for every count of numbers
-// up to `mostNumbers`, and returns each wheel of `picks` it makes with fewer lines than
-// `known` holds, or where `known` holds none. The results are not proven here.
-std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers);
-
 } // namespace wheel

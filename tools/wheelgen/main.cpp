@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "fixedcount.h"
+#include "join.h"
 #include "orbits.h"
 #include "records.h"
 #include "search.h"
