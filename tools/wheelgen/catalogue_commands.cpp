@@ -1,0 +1,204 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The wheelgen commands that prove, join, pack and compare wheels.
+#include "builddb.h"
+#include "commands.h"
+#include "common.h"
+#include "designs.h"
+#include "join.h"
+#include "verify.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <map>
+
+namespace wheelgen {
+
+using namespace wheel;
+
+int cmdVerify(const std::vector<std::string> &args)
+{
+    std::vector<Entry> all;
+    const auto started = std::chrono::steady_clock::now();
+    if (!loadVerified(wheelFiles(args), all, defaultThreads()))
+        return 1;
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("%zu wheels proven in %.1f s\n", all.size(), s);
+    return 0;
+}
+
+// Proves every wheel on one thread and prints the slowest proofs: the figure that decides
+// how long a build and the test of the shipped wheels take.
+int cmdProofTimes(const std::vector<std::string> &args)
+{
+    struct Timed {
+        double seconds;
+        const Entry *entry;
+    };
+    std::vector<Entry> all;
+    for (const auto &f : wheelFiles(args)) {
+        std::string text;
+        if (!readFile(f, text)) {
+            std::cerr << f.string() << ": cannot be read\n";
+            return 1;
+        }
+        auto parsed = parseWheels(text, f.string());
+        if (!parsed.error.empty()) {
+            std::cerr << parsed.error << "\n";
+            return 1;
+        }
+        all.insert(all.end(), parsed.entries.begin(), parsed.entries.end());
+    }
+    if (const auto error = lendLines(all); !error.empty()) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    std::vector<Timed> times;
+    double total = 0;
+    bool ok = true;
+    for (const auto &e : all) {
+        const auto started = std::chrono::steady_clock::now();
+        ok &= verifyWheel(e.spec, e.lines).holds;
+        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        total += s;
+        times.push_back({s, &e});
+    }
+    std::sort(times.begin(), times.end(), [](const Timed &a, const Timed &b) { return a.seconds > b.seconds; });
+    for (std::size_t i = 0; i < std::min<std::size_t>(times.size(), 12); ++i)
+        std::printf("%8.3f s  %s  %s\n", times[i].seconds, whereFound(*times[i].entry).c_str(),
+                    describe(*times[i].entry).c_str());
+    std::printf("%zu wheels proven on one thread in %.1f s%s\n", all.size(), total, ok ? "" : "; some do not hold");
+    return ok ? 0 : 1;
+}
+
+int cmdBuildDb(const std::string &dataDir, const std::string &output)
+{
+    std::vector<Entry> wheels;
+    if (!loadVerified(wheelFiles({(fs::path(dataDir) / "wheels").string()}), wheels, defaultThreads()))
+        return 1;
+    std::string csv;
+    const auto csvPath = fs::path(dataDir) / "lotteries.csv";
+    if (!readFile(csvPath, csv)) {
+        std::cerr << csvPath.string() << ": cannot be read\n";
+        return 1;
+    }
+    std::vector<LotteryRow> lotteries;
+    std::string error;
+    if (!parseLotteries(csv, csvPath.string(), lotteries, error)) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    if (!writeDatabase(output, lotteries, wheels, error)) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+// Writes the constructed wheels into RAW_DIR where they beat what it holds.
+int cmdConstruct(const std::string &rawDir)
+{
+    fs::create_directories(rawDir);
+    auto constructed = golayWheels();
+    constructed.push_back(inversivePlaneWheel(5));
+    for (const Entry &e : constructed) {
+        const auto v = verifyWheel(e.spec, e.lines);
+        if (!v.holds) {
+            std::cerr << "the constructed " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
+            return 1;
+        }
+        const fs::path file = fs::path(rawDir) / rawName(e.spec);
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
+        replaceFile(file, formatEntry(e));
+        std::printf("%s: %zu lines\n", rawName(e.spec).c_str(), e.lines.size());
+    }
+    return 0;
+}
+
+// Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds.
+int cmdJoin(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    const fs::path raw = args[0];
+    std::vector<int> picks;
+    int mostNumbers = kMaxPositions;
+    try {
+        picks = readPicks(args[1]);
+        if (args.size() > 2)
+            mostNumbers = std::stoi(args[2]);
+    } catch (...) {
+        return usage();
+    }
+    if (mostNumbers > kMaxPositions)
+        return usage();
+    std::vector<Entry> known;
+    if (!loadVerified(wheelFiles({raw.string()}), known, defaultThreads()))
+        return 1;
+    constexpr std::size_t kMaxLines = 2000;
+    int written = 0;
+    for (const Entry &e : joinParts(known, picks, mostNumbers)) {
+        if (e.lines.size() > kMaxLines)
+            continue;
+        const fs::path file = raw / rawName(e.spec);
+        if (rawHoldsAtMost(file, e.lines.size()))
+            continue;
+        const auto v = verifyWheel(e.spec, e.lines);
+        if (!v.holds) {
+            std::cerr << "the joined " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
+            return 1;
+        }
+        replaceFile(file, formatEntry(e));
+        ++written;
+    }
+    std::printf("%d joined wheels written\n", written);
+    return 0;
+}
+
+// Packs the raw search results into one file per pick: only the wheels worth offering,
+// cheapest first within each pick, type and count of numbers.
+int cmdAssemble(const std::string &rawDir, const std::string &outDir)
+{
+    std::vector<Entry> all;
+    if (!loadVerified(wheelFiles({rawDir}), all, defaultThreads()))
+        return 1;
+    std::vector<int> picks;
+    for (const auto &e : all)
+        if (std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end())
+            picks.push_back(e.spec.pick);
+    const std::size_t derived = deriveFromNeighbours(all, picks);
+    auto kept = selectWheels(all);
+    // A key wheel that is a type-a wheel of one pick fewer with the key in front names it
+    // rather than repeating its lines.
+    borrowWhereTheSame(kept);
+    std::map<int, std::string> files;
+    for (const auto &e : kept)
+        files[e.spec.pick] += formatEntry(e) + "\n";
+    fs::create_directories(outDir);
+    for (const auto &[pick, text] : files) {
+        const auto path = fs::path(outDir) / ("pick" + std::to_string(pick) + ".txt");
+        std::ofstream(path) << "# Wheels for " << pick
+                            << " numbers a ticket; every guarantee is proven when the database is built.\n\n"
+                            << text;
+    }
+    std::printf("%zu wheels found (%zu of them derived from a neighbour), %zu kept\n", all.size(), derived,
+                kept.size());
+    return 0;
+}
+
+int cmdReport(const std::string &wheelDir, const std::string &recordsCsv)
+{
+    std::vector<Entry> all;
+    if (!loadVerified(wheelFiles({wheelDir}), all, defaultThreads()))
+        return 1;
+    Records records;
+    if (!readRecords(recordsCsv, records))
+        return 1;
+    std::cout << printReport(all, records);
+    return 0;
+}
+
+} // namespace wheelgen

@@ -1,0 +1,451 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The wheelgen commands that search for wheels: one at a time, or every wheel of a folder
+// of search results that a pass can make smaller.
+#include "commands.h"
+#include "common.h"
+#include "fixedcount.h"
+#include "orbits.h"
+#include "search.h"
+#include "verify.h"
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <tuple>
+
+namespace wheelgen {
+
+using namespace wheel;
+
+namespace {
+
+// The catalogue searches up to this many numbers unless told otherwise.
+constexpr int kDefaultMostNumbers = 30;
+
+// The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
+// (SECONDS each), then searched again without the group for SECONDS to drop what it can.
+Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
+{
+    const Design d = designOf(spec);
+    OrbitSearchResult best;
+    PointCycles bestGroup;
+    for (const PointCycles &g : cycleGroupsFor(d.v, std::max(5, d.v / 3))) {
+        OrbitSearchOptions o;
+        o.group = g;
+        o.seed = seed++;
+        o.secondsCap = seconds;
+        o.giveUpAbove = mostLines * 2;
+        o.movesPerLevel = 50'000'000;
+        const auto r = searchOrbitDesign(d, o);
+        if (talk)
+            std::fprintf(stderr, "  runs of %d x %d, times %d, %d fixed: %zu lines (%zu base blocks, %.1f s)\n",
+                         g.length, g.cycles, g.multiplier, g.fixedPoints(d.v), r.blocks.size(), r.baseBlocks,
+                         r.seconds);
+        if (!r.blocks.empty() && (best.blocks.empty() || r.blocks.size() < best.blocks.size())) {
+            best = r;
+            bestGroup = g;
+        }
+    }
+    Entry e{spec, {}, 0, {}, {}};
+    if (best.blocks.empty())
+        return e;
+    SearchOptions o;
+    o.seed = seed;
+    o.secondsCap = seconds;
+    o.movesPerLevel = 400'000;
+    o.start = best.blocks;
+    const auto r = searchDesign(d, o);
+    const auto &blocks = !r.blocks.empty() && r.blocks.size() < best.blocks.size() ? r.blocks : best.blocks;
+    e.lines = linesFromDesign(spec, blocks);
+    e.note = orbitNote(bestGroup.length, bestGroup.cycles, bestGroup.multiplier, bestGroup.fixedPoints(d.v),
+                       best.baseBlocks, best.blocks.size(), r.seconds);
+    return e;
+}
+
+} // namespace
+
+int cmdSearch(const std::vector<std::string> &args)
+{
+    WheelSpec spec;
+    if (!parseSpec(args, spec))
+        return usage();
+    SearchOptions o;
+    try {
+        if (args.size() > 5)
+            o.seed = std::stoull(args[5]);
+        if (args.size() > 6)
+            o.secondsCap = std::stod(args[6]);
+        if (args.size() > 7)
+            o.movesPerLevel = std::stoull(args[7]);
+    } catch (...) {
+        return usage();
+    }
+    const auto r = searchWheel(spec, o);
+    Entry e{spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}};
+    std::cout << formatEntry(e);
+    std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
+    return r.blocks.empty() ? 1 : 0;
+}
+
+int cmdOrbit(const std::vector<std::string> &args)
+{
+    WheelSpec spec;
+    if (!parseSpec(args, spec))
+        return usage();
+    double seconds = 10;
+    std::uint64_t seed = 1;
+    try {
+        if (args.size() > 5)
+            seconds = std::stod(args[5]);
+        if (args.size() > 6)
+            seed = std::stoull(args[6]);
+    } catch (...) {
+        return usage();
+    }
+    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true);
+    if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
+        return 1;
+    std::cout << formatEntry(e);
+    return 0;
+}
+
+// Searches through orbits every wheel in RAW_DIR that stands more than RATIO times above
+// its published record, the worst first (a key wheel only where the pick below is not
+// searched, as assemble makes the others from that pick's type-a wheels), and writes each
+// one it makes smaller into RAW_DIR; or, given a range of numbers, every guarantee there
+// that has no wheel yet. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried,
+// so a rerun goes on where the last one stopped.
+int cmdOrbits(const std::vector<std::string> &args)
+{
+    if (args.size() < 4)
+        return usage();
+    double seconds = 0;
+    double ratio = 0;
+    std::vector<int> picks{5, 6, 7};
+    int fewestNumbers = 0;
+    int mostNumbers = 0;
+    try {
+        seconds = std::stod(args[0]);
+        ratio = std::stod(args[3]);
+        if (args.size() > 4)
+            picks = readPicks(args[4]);
+        if (args.size() > 5 && std::sscanf(args[5].c_str(), "%d-%d", &fewestNumbers, &mostNumbers) != 2)
+            return usage();
+    } catch (...) {
+        return usage();
+    }
+    if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
+    const fs::path raw = args[1];
+    Records records;
+    if (!readRecords(args[2], records))
+        return 1;
+    std::vector<Entry> all;
+    if (!readRawWheels(raw, all))
+        return 1;
+    std::map<std::tuple<int, char, int, int, int>, Entry> best;
+    for (auto &e : all) {
+        const auto key = std::make_tuple(e.spec.pick, e.spec.type, e.spec.z, e.spec.x, e.spec.y);
+        const auto it = best.find(key);
+        if (it == best.end() || e.lines.size() < it->second.lines.size())
+            best[key] = std::move(e);
+    }
+    struct Job {
+        Entry entry;
+        double ratio;
+    };
+    std::vector<Job> jobs;
+    const fs::path tried = raw / "orbits-tried";
+    fs::create_directories(tried);
+    constexpr std::size_t kMaxLines = 2000;
+    // Given a range of numbers: the guarantees there that have no wheel yet, neither their
+    // own nor a stronger one (a key wheel only where the pick below is not searched, as
+    // assemble makes the others from that pick's type-a wheels).
+    for (int pick : picks)
+        for (char type : {'a', 'k'})
+            for (int z = std::max(pick + 1, fewestNumbers); mostNumbers > 0 && z <= mostNumbers; ++z)
+                for (int x = 2; x <= pick; ++x)
+                    for (int y = x; y <= pick; ++y) {
+                        const WheelSpec spec{pick, type, z, x, y};
+                        const bool smallerPick = std::find(picks.begin(), picks.end(), pick - 1) != picks.end();
+                        if (spec.isFull() || (type == 'k' && (x == 2 || smallerPick)) ||
+                            lowerBound(designOf(spec)) > kMaxLines || fs::exists(tried / rawName(spec)))
+                            continue;
+                        bool held = false;
+                        for (int xx = x; xx <= pick && !held; ++xx)
+                            for (int yy = xx; yy <= y && !held; ++yy)
+                                held = best.count(std::make_tuple(pick, type, z, xx, yy)) > 0;
+                        if (!held)
+                            jobs.push_back({Entry{spec, {}, 0, {}, {}}, 0.0});
+                    }
+    for (const auto &[key, e] : best) {
+        const bool smallerPick = std::find(picks.begin(), picks.end(), e.spec.pick - 1) != picks.end();
+        if (mostNumbers > 0 || (e.spec.type == 'k' && (e.spec.x == 2 || smallerPick)) || e.spec.isFull() ||
+            std::find(picks.begin(), picks.end(), e.spec.pick) == picks.end() || fs::exists(tried / rawName(e.spec)))
+            continue;
+        const Design d = designOf(e.spec);
+        const auto it = records.find({d.v, d.k, d.t, d.m});
+        if (it == records.end())
+            continue;
+        const double r = static_cast<double>(e.lines.size()) / static_cast<double>(it->second.best);
+        if (r > ratio)
+            jobs.push_back({e, r});
+    }
+    std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return a.ratio > b.ratio; });
+    std::printf("%zu wheels to search through orbits\n", jobs.size());
+    std::fflush(stdout);
+
+    std::mutex out;
+    forEachJob(jobs.size(), defaultThreads(), [&](std::size_t i) {
+        const Entry &old = jobs[i].entry;
+        const std::size_t most = old.lines.empty() ? kMaxLines : old.lines.size() - 1;
+        const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false);
+        const bool better = !e.lines.empty() && e.lines.size() <= most && verifyWheel(e.spec, e.lines).holds;
+        // Another run may have put a better wheel there meanwhile.
+        if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
+            replaceFile(raw / rawName(e.spec), formatEntry(e));
+        replaceFile(tried / rawName(old.spec), better ? e.note + "\n" : "no gain\n");
+        std::lock_guard lock(out);
+        if (old.lines.empty()) {
+            std::printf("%s: none -> %zu\n", rawName(old.spec).c_str(), better ? e.lines.size() : 0);
+            std::fflush(stdout);
+            return;
+        }
+        std::printf("%s: %zu -> %zu (ratio %.3f -> %.3f)\n", rawName(old.spec).c_str(), old.lines.size(),
+                    better ? e.lines.size() : old.lines.size(), jobs[i].ratio,
+                    better ? jobs[i].ratio * static_cast<double>(e.lines.size()) / static_cast<double>(old.lines.size())
+                           : jobs[i].ratio);
+        std::fflush(stdout);
+    });
+    return 0;
+}
+
+// Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or
+// 4-set of the numbers ("2 if 2" to "4 if 4", key "3 if 3" to "5 if 5") at a fixed count,
+// one line fewer at a time, each design once, but not those already at their published
+// record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller.
+int cmdFixed(const std::vector<std::string> &args)
+{
+    if (args.size() != 2 && args.size() != 3)
+        return usage();
+    Records records;
+    if (args.size() == 3 && !readRecords(args[2], records))
+        return 1;
+    double seconds = 0;
+    try {
+        seconds = std::stod(args[0]);
+    } catch (...) {
+        return usage();
+    }
+    const fs::path raw = args[1];
+    std::vector<Entry> all;
+    if (!readRawWheels(raw, all))
+        return 1;
+    // The smallest wheel of each design, a type-a wheel before a key wheel of as many lines.
+    std::map<std::tuple<int, int, int>, Entry> best;
+    for (auto &e : all) {
+        const Design d = designOf(e.spec);
+        if (!searchableAtFixedCount(d) || e.spec.isFull())
+            continue;
+        const auto it = best.find({d.v, d.k, d.t});
+        if (it == best.end() || e.lines.size() < it->second.lines.size() ||
+            (e.lines.size() == it->second.lines.size() && e.spec.type == 'a'))
+            best[{d.v, d.k, d.t}] = std::move(e);
+    }
+    std::vector<Entry> jobs;
+    for (auto &[key, e] : best) {
+        const Design d = designOf(e.spec);
+        const auto record = records.find({d.v, d.k, d.t, d.m});
+        if (e.lines.size() > lowerBound(d) && (record == records.end() || e.lines.size() > record->second.best))
+            jobs.push_back(std::move(e));
+    }
+    std::printf("%zu designs to search at a fixed count\n", jobs.size());
+    std::fflush(stdout);
+
+    std::mutex out;
+    forEachJob(jobs.size(), defaultThreads(), [&](std::size_t i) {
+        const Entry &old = jobs[i];
+        const Design d = designOf(old.spec);
+        FixedCountOptions o;
+        o.seed = 7919 * (i + 1);
+        o.secondsCap = seconds;
+        const auto r = descendAtFixedCount(d, old.lines.size(), o);
+        Entry e{old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds), {}};
+        const bool better = !r.blocks.empty() && verifyWheel(e.spec, e.lines).holds;
+        // Another run may have put a better wheel there meanwhile.
+        if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
+            replaceFile(raw / rawName(e.spec), formatEntry(e));
+        std::lock_guard lock(out);
+        std::printf("%s: %zu -> %zu (%.1f s)\n", rawName(old.spec).c_str(), old.lines.size(),
+                    better ? e.lines.size() : old.lines.size(), r.seconds);
+        std::fflush(stdout);
+    });
+    return 0;
+}
+
+// Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
+// cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
+int cmdCatalogue(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    const fs::path raw = args[0];
+    std::vector<int> picks;
+    unsigned threads = defaultThreads();
+    double seconds = 30.0;
+    int fewestNumbers = 0;
+    int mostNumbers = kDefaultMostNumbers;
+    try {
+        picks = readPicks(args[1]);
+        if (args.size() > 2)
+            threads = static_cast<unsigned>(std::stoi(args[2]));
+        if (args.size() > 3)
+            seconds = std::stod(args[3]);
+        if (args.size() > 4 && std::sscanf(args[4].c_str(), "%d-%d", &fewestNumbers, &mostNumbers) != 2)
+            return usage();
+    } catch (...) {
+        return usage();
+    }
+    if (mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
+    for (int pick : picks)
+        if (pick < 1 || pick >= kMaxPositions)
+            return usage();
+    fs::create_directories(raw);
+    constexpr std::size_t kMaxLines = 2000;
+
+    // Up to pick 8 every guarantee for the counts of numbers asked for; a larger pick gets the strong
+    // guarantees for up to five numbers more than it picks.
+    std::vector<WheelSpec> jobs;
+    for (int pick : picks) {
+        const bool large = pick > 8;
+        for (char type : {'a', 'k'})
+            for (int z = std::max(pick + 1, fewestNumbers);
+                 z <= (large ? std::min(pick + 5, mostNumbers) : mostNumbers); ++z)
+                for (int x = large ? pick - 4 : 2; x <= pick; ++x)
+                    for (int y = x; y <= pick; ++y) {
+                        // A key wheel "x if y" with x > 2 is the type-a wheel "x-1 if y-1" of
+                        // one pick fewer with the key in front; assemble makes it from that one.
+                        const bool smallerPick = std::find(picks.begin(), picks.end(), pick - 1) != picks.end();
+                        if (type == 'k' && x > 2 && smallerPick)
+                            continue;
+                        jobs.push_back({pick, type, z, x, y});
+                    }
+    }
+    // The counts of numbers players use most come first, every pick and type alike.
+    std::stable_sort(jobs.begin(), jobs.end(), [](const WheelSpec &a, const WheelSpec &b) {
+        const auto band = [](int z) { return z <= 12 ? 0 : z <= 16 ? 1 : z <= 20 ? 2 : 3; };
+        return band(a.z) < band(b.z);
+    });
+
+    std::mutex out;
+    forEachJob(jobs.size(), threads, [&](std::size_t i) {
+        const WheelSpec spec = jobs[i];
+        const fs::path file = raw / rawName(spec);
+        if (fs::exists(file))
+            return;
+        std::string text;
+        const Design d = designOf(spec);
+        if (spec.isFull()) {
+            if (binomial(d.v, d.k) <= kMaxLines) {
+                Entry full = fullWheel(spec.pick, spec.type, spec.z);
+                full.note = "every combination";
+                text = formatEntry(full);
+            }
+        } else if (lowerBound(d) <= kMaxLines && binomial(d.v, d.m) > kMostSetsSearched) {
+            text = "# too many drawn sets for the search\n";
+        } else if (lowerBound(d) <= kMaxLines) {
+            SearchOptions o;
+            o.seed = 1 + i;
+            o.movesPerLevel = 400'000;
+            o.secondsCap = seconds;
+            o.giveUpAbove = kMaxLines * 3 / 2;
+            o.greedySecondsCap = std::max(30.0, seconds);
+            const auto r = searchWheel(spec, o);
+            if (!r.blocks.empty() && r.blocks.size() <= kMaxLines && verifyWheel(spec, r.blocks).holds)
+                text = formatEntry({spec, r.blocks, 0, searchedNote(r.seconds, r.greedyLines), {}});
+            else if (r.blocks.empty() && r.seconds >= o.greedySecondsCap)
+                // Not a verdict on the wheel: a rerun on a quieter machine may get further.
+                text = "# the greedy start took longer than " + std::to_string(static_cast<int>(o.greedySecondsCap)) +
+                       " s; remove this file to search again\n";
+            std::lock_guard lock(out);
+            std::printf("%s: greedy %zu -> %zu (%.1f s)\n", rawName(spec).c_str(), r.greedyLines, r.blocks.size(),
+                        r.seconds);
+            std::fflush(stdout);
+        }
+        if (text.empty())
+            text = "# no wheel within 2000 lines\n";
+        replaceFile(file, text);
+    });
+    return 0;
+}
+
+// Searches again, from the wheel found so far, every raw wheel given that has had less
+// than SECONDS of search and stands above its lower bound; keeps what is smaller.
+// The largest gaps to the bound go first, and a rerun passes over what is done.
+int cmdImprove(const std::vector<std::string> &args)
+{
+    if (args.size() < 2)
+        return usage();
+    double seconds = 0;
+    try {
+        seconds = std::stod(args[0]);
+    } catch (...) {
+        return usage();
+    }
+    const unsigned threads = defaultThreads();
+    struct Job {
+        fs::path file;
+        Entry entry;
+        double searched = 0;
+        std::size_t greedy = 0;
+        double gap = 0;
+    };
+    std::vector<Job> jobs;
+    for (const auto &file : wheelFiles({args.begin() + 1, args.end()})) {
+        std::string text;
+        if (!readFile(file, text))
+            continue;
+        auto parsed = parseWheels(text, file.string());
+        if (!parsed.error.empty() || parsed.entries.size() != 1 || parsed.entries[0].spec.isFull())
+            continue;
+        Job j{file, parsed.entries[0]};
+        readSearchedNote(j.entry.note, j.searched, j.greedy);
+        const auto bound = lowerBound(designOf(j.entry.spec));
+        if (j.searched >= seconds || j.entry.lines.size() <= bound)
+            continue;
+        j.gap = static_cast<double>(j.entry.lines.size()) / static_cast<double>(std::max<std::uint64_t>(bound, 1));
+        jobs.push_back(std::move(j));
+    }
+    std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return a.gap > b.gap; });
+    std::printf("%zu wheels to search again\n", jobs.size());
+    std::fflush(stdout);
+
+    std::mutex out;
+    forEachJob(jobs.size(), threads, [&](std::size_t i) {
+        Job &j = jobs[i];
+        SearchOptions o;
+        o.seed = 1000 + i;
+        o.movesPerLevel = 1'000'000;
+        o.secondsCap = seconds;
+        o.start = j.entry.lines;
+        const auto r = searchWheel(j.entry.spec, o);
+        const std::size_t before = j.entry.lines.size();
+        if (!r.blocks.empty() && r.blocks.size() < before && verifyWheel(j.entry.spec, r.blocks).holds)
+            j.entry.lines = r.blocks;
+        j.entry.note = searchedNote(j.searched + r.seconds, j.greedy ? j.greedy : before);
+        // Another run may have put a better wheel there meanwhile.
+        if (!j.entry.lines.empty() && rawHoldsAtMost(j.file, j.entry.lines.size() - 1))
+            return;
+        replaceFile(j.file, formatEntry(j.entry));
+        std::lock_guard lock(out);
+        std::printf("%s: %zu -> %zu (%.1f s)\n", j.file.filename().string().c_str(), before, j.entry.lines.size(),
+                    r.seconds);
+        std::fflush(stdout);
+    });
+    return 0;
+}
+
+} // namespace wheelgen
