@@ -17,6 +17,8 @@ constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 constexpr std::uint64_t kMostEveryTSet = 2000;
 // Designs with blocks of more points are not used as parts.
 constexpr int kMostPartK = 16;
+// No wheel ships with more lines, nor does a join with such a part.
+constexpr std::size_t kMostMixedLines = 2000;
 
 std::string label(int t, int m, int v)
 {
@@ -259,7 +261,7 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                     // Two parts, each line mixing blocks of designs on both.
                     if (t >= 2 && v > k && k <= kMostPartK) {
                         const Mix mix = bestMix(designs, k, t, m, v);
-                        if (mix.lines < fewest) {
+                        if (mix.lines < fewest && mix.lines <= kMostMixedLines) {
                             Made made;
                             made.blocks = mixedBlocks(designs, k, t, m, v, mix);
                             made.note = "joined from designs on two parts of " + std::to_string(mix.first) + " and " +
