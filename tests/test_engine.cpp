@@ -482,6 +482,22 @@ void TestEngine::partsJoinIntoLargerWheels()
                                                    "way a drawn set can fall into them"));
     QCOMPARE(made["5k16 3 if 3"].lines.size(), std::size_t(20));
     QVERIFY(made["5k16 3 if 3"].note.ends_with(", the key in front"));
+
+    // Mixed designs that come close without beating the best are handed out as starts, one
+    // wheel per design: "3 if 4" on 14 numbers mixed ties with adding one number (78 lines).
+    std::vector<Entry> starts;
+    joinParts({plane}, {4, 5}, 16, {&starts, 1.2});
+    std::map<std::string, std::size_t> startLines;
+    for (const auto &e : starts) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        QVERIFY(e.note.starts_with("joined from designs on two parts"));
+        startLines[std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()] =
+            e.lines.size();
+    }
+    QCOMPARE(startLines["4a14 3 if 4"], std::size_t(78));
+    QCOMPARE(made["4a14 3 if 4"].lines.size(), std::size_t(78));
+    QVERIFY(!startLines.count("5k15 4 if 5")); // the same design as a key wheel
+    QVERIFY(!startLines.count("4a15 2 if 2")); // the mix is the best there, not a start
 }
 
 void TestEngine::notesTravelWithTheirWheels()

@@ -202,8 +202,10 @@ std::vector<Line> mixedBlocks(const Designs &designs, int k, int t, int m, int v
 
 } // namespace
 
-std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers)
+std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers,
+                             const MixedStarts &starts)
 {
+    std::vector<std::pair<std::tuple<int, int, int, int>, Made>> startDesigns;
     Designs designs(mostNumbers);
     std::map<std::tuple<int, int, int, int>, std::size_t> held; // the fewest lines `known` holds for a design
     for (const Entry &e : known) {
@@ -261,14 +263,22 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                     // Two parts, each line mixing blocks of designs on both.
                     if (t >= 2 && v > k && k <= kMostPartK) {
                         const Mix mix = bestMix(designs, k, t, m, v);
-                        if (mix.lines < fewest && mix.lines <= kMostMixedLines) {
+                        const bool better = mix.lines < fewest;
+                        const bool start =
+                            starts.out && fewest != kNone &&
+                            static_cast<double>(mix.lines) <= starts.within * static_cast<double>(fewest);
+                        if ((better || start) && mix.lines <= kMostMixedLines) {
                             Made made;
                             made.blocks = mixedBlocks(designs, k, t, m, v, mix);
                             made.note = "joined from designs on two parts of " + std::to_string(mix.first) + " and " +
                                         std::to_string(v - mix.first) +
                                         " numbers, for each way a drawn set can fall into them";
-                            designs.set(k, t, m, v, std::move(made));
-                            continue;
+                            if (!better) {
+                                startDesigns.push_back({{k, t, m, v}, std::move(made)});
+                            } else {
+                                designs.set(k, t, m, v, std::move(made));
+                                continue;
+                            }
                         }
                     }
                     if (grown) {
@@ -302,13 +312,9 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                     designs.set(k, t, m, v, std::move(made));
                 }
 
-    std::vector<Entry> out;
-    for (const auto &[key, made] : designs.all()) {
-        const auto [k, t, m, v] = key;
-        const auto it = held.find(key);
-        const bool joined = !made.note.empty() || made.how.find(" and ") != std::string::npos;
-        if ((it != held.end() && it->second <= made.blocks.size()) || !joined)
-            continue;
+    // The wheels of a design: type-a of pick k and the key wheel of pick k + 1 (only the
+    // first of them where `onlyOne`).
+    auto emit = [&](int k, int t, int m, int v, const Made &made, bool onlyOne, std::vector<Entry> &to) {
         const bool lineEnds = made.how.ends_with("line") || made.how.ends_with("lines");
         const std::string note = !made.note.empty() ? made.note
                                                     : "joined from the wheels of pick " + std::to_string(k) + " " +
@@ -320,7 +326,9 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
             e.lines = made.blocks;
             std::sort(e.lines.begin(), e.lines.end(), lineLess);
             e.note = note;
-            out.push_back(std::move(e));
+            to.push_back(std::move(e));
+            if (onlyOne)
+                return;
         }
         if (std::find(picks.begin(), picks.end(), k + 1) != picks.end() && v + 1 <= mostNumbers && v > k) {
             Entry e;
@@ -328,8 +336,20 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
             e.lines = linesFromDesign(e.spec, made.blocks);
             std::sort(e.lines.begin(), e.lines.end(), lineLess);
             e.note = note + ", the key in front";
-            out.push_back(std::move(e));
+            to.push_back(std::move(e));
         }
+    };
+    std::vector<Entry> out;
+    for (const auto &[key, made] : designs.all()) {
+        const auto [k, t, m, v] = key;
+        const auto it = held.find(key);
+        const bool joined = !made.note.empty() || made.how.find(" and ") != std::string::npos;
+        if ((it == held.end() || it->second > made.blocks.size()) && joined)
+            emit(k, t, m, v, made, false, out);
+    }
+    for (const auto &[key, made] : startDesigns) {
+        const auto [k, t, m, v] = key;
+        emit(k, t, m, v, made, true, *starts.out);
     }
     return out;
 }

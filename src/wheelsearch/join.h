@@ -23,6 +23,13 @@ namespace wheel {
 // designs (so key wheels join through their reduced designs), for every count of numbers
 // up to `mostNumbers`, and returns each wheel of `picks` it makes with fewer lines than
 // `known` holds, or where `known` holds none. The results are not proven here.
-std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers);
+struct MixedStarts {
+    std::vector<Entry> *out = nullptr; // where to put them; none when null
+    double within = 1.0;               // at most this many times the lines of the best
+};
+// With `starts`, also hands out the designs mixed from two parts that come within a factor
+// of the best but do not beat it, as starts for a search (once per design).
+std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers,
+                             const MixedStarts &starts = {});
 
 } // namespace wheel

@@ -118,43 +118,63 @@ int cmdConstruct(const std::string &rawDir)
     return 0;
 }
 
-// Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds.
+// Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds;
+// given STARTS_DIR and FACTOR, also writes there the wheels mixed from two parts that come
+// within FACTOR of the best without beating it, for `improve` to search from.
 int cmdJoin(const std::vector<std::string> &args)
 {
-    if (args.size() < 2)
+    if (args.size() != 2 && args.size() != 3 && args.size() != 5)
         return usage();
     const fs::path raw = args[0];
     std::vector<int> picks;
     int mostNumbers = kMaxPositions;
+    std::vector<Entry> startEntries;
+    MixedStarts starts;
     try {
         picks = readPicks(args[1]);
         if (args.size() > 2)
             mostNumbers = std::stoi(args[2]);
+        if (args.size() > 4) {
+            starts.out = &startEntries;
+            starts.within = std::stod(args[4]);
+        }
     } catch (...) {
         return usage();
     }
-    if (mostNumbers > kMaxPositions)
+    if (mostNumbers > kMaxPositions || starts.within < 1.0)
         return usage();
     std::vector<Entry> known;
     if (!loadVerified(wheelFiles({raw.string()}), known, defaultThreads()))
         return 1;
     constexpr std::size_t kMaxLines = 2000;
-    int written = 0;
-    for (const Entry &e : joinParts(known, picks, mostNumbers)) {
-        if (e.lines.size() > kMaxLines)
-            continue;
-        const fs::path file = raw / rawName(e.spec);
-        if (rawHoldsAtMost(file, e.lines.size()))
-            continue;
+    // Proves and writes a wheel unless the file already holds one as small; false when it does not hold.
+    auto write = [&](const Entry &e, const fs::path &dir, int &written) {
+        const fs::path file = dir / rawName(e.spec);
+        if (e.lines.size() > kMaxLines || rawHoldsAtMost(file, e.lines.size()))
+            return true;
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
             std::cerr << "the joined " << rawName(e.spec) << " does not hold: " << v.reason << "\n";
-            return 1;
+            return false;
         }
         replaceFile(file, formatEntry(e));
         ++written;
-    }
+        return true;
+    };
+    int written = 0;
+    for (const Entry &e : joinParts(known, picks, mostNumbers, starts))
+        if (!write(e, raw, written))
+            return 1;
     std::printf("%d joined wheels written\n", written);
+    if (starts.out) {
+        const fs::path dir = args[3];
+        fs::create_directories(dir);
+        int startsWritten = 0;
+        for (const Entry &e : startEntries)
+            if (!write(e, dir, startsWritten))
+                return 1;
+        std::printf("%d starts written into %s\n", startsWritten, dir.string().c_str());
+    }
     return 0;
 }
 
