@@ -512,6 +512,20 @@ void TestEngine::notesTravelWithTheirWheels()
     QVERIFY(r.entries[1].note.empty()); // no comment just above it, no note
     const auto again = parseWheels(formatEntry(r.entries[0]), "g");
     QCOMPARE(again.entries.at(0).note, r.entries[0].note);
+
+    // Searching a wheel again adds to its note without losing how it was first found.
+    QCOMPARE(searchedAgainNote("searched 5.0 s from a greedy start of 40 lines", 2.5, 38),
+             std::string("searched 7.5 s from a greedy start of 40 lines"));
+    QCOMPARE(searchedAgainNote("", 2.5, 38), std::string("searched 2.5 s from a greedy start of 38 lines"));
+    const std::string joined = "joined from designs on two parts of 2 and 28 numbers, for each way a drawn set can "
+                               "fall into them";
+    const std::string once = searchedAgainNote(joined, 20.0, 259);
+    QCOMPARE(once, joined + "; then searched 20.0 s");
+    QCOMPARE(searchedAgainNote(once, 5.0, 251), joined + "; then searched 25.0 s");
+    QCOMPARE(secondsSearched(once), 20.0);
+    QCOMPARE(secondsSearched(joined), 0.0);
+    const std::string orbit = orbitNote(10, 2, 1, 0, 40, 400, 10.0);
+    QCOMPARE(secondsSearched(searchedAgainNote(orbit, 6.0, 400)), 16.0);
 }
 
 void TestEngine::keyWheelsBorrowTheLinesOfTheirDesign()

@@ -10,6 +10,7 @@
 #include <limits>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <tuple>
 
 namespace wheel {
@@ -229,6 +230,11 @@ void borrowWhereTheSame(std::vector<Entry> &entries)
     }
 }
 
+namespace {
+// How a note that is not a search's own tells of a search after it.
+constexpr std::string_view kThenSearched = "; then searched ";
+} // namespace
+
 std::string searchedNote(double seconds, std::size_t greedyLines)
 {
     char text[96];
@@ -260,6 +266,30 @@ int readSearchedNote(const std::string &note, double &seconds, std::size_t &gree
 {
     return std::max(
         0, std::sscanf(note.c_str(), "searched %lf s from a greedy start of %zu lines", &seconds, &greedyLines));
+}
+
+double secondsSearched(const std::string &note)
+{
+    double seconds = 0;
+    std::size_t greedy = 0;
+    if (readSearchedNote(note, seconds, greedy) >= 1)
+        return seconds;
+    const auto then = note.rfind(kThenSearched);
+    if (then == std::string::npos || std::sscanf(note.c_str() + then + kThenSearched.size(), "%lf s", &seconds) != 1)
+        return 0;
+    return seconds;
+}
+
+std::string searchedAgainNote(const std::string &note, double seconds, std::size_t linesBefore)
+{
+    double before = 0;
+    std::size_t greedy = 0;
+    if (note.empty() || readSearchedNote(note, before, greedy) >= 1)
+        return searchedNote(before + seconds, greedy ? greedy : linesBefore);
+    char figure[32];
+    std::snprintf(figure, sizeof figure, "%.1f s", secondsSearched(note) + seconds);
+    const auto then = note.rfind(kThenSearched);
+    return (then == std::string::npos ? note : note.substr(0, then)) + std::string(kThenSearched) + figure;
 }
 
 std::size_t madePointlessBy(const std::vector<Entry> &entries, std::size_t i)

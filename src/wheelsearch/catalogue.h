@@ -57,6 +57,12 @@ std::string fixedCountNote(std::size_t lines, double seconds);
 // Reads a note of a searched wheel; returns how many of its two figures it found (0:
 // another kind of note).
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);
+// How long the wheel of a note was searched: a search's own note, or the "then searched"
+// at the end of another (a group's, a join's); 0 when it tells of none.
+double secondsSearched(const std::string &note);
+// The note of a wheel searched again for `seconds` more from its lines: a search's note
+// adds them up, any other keeps what it tells and ends in "; then searched S s".
+std::string searchedAgainNote(const std::string &note, double seconds, std::size_t linesBefore);
 
 // Reads the label "x if y"; false for anything else.
 bool parseGuarantee(const std::string &label, int &x, int &y);

@@ -400,7 +400,6 @@ int cmdImprove(const std::vector<std::string> &args)
         fs::path file;
         Entry entry;
         double searched = 0;
-        std::size_t greedy = 0;
         double gap = 0;
     };
     std::vector<Job> jobs;
@@ -412,7 +411,7 @@ int cmdImprove(const std::vector<std::string> &args)
         if (!parsed.error.empty() || parsed.entries.size() != 1 || parsed.entries[0].spec.isFull())
             continue;
         Job j{file, parsed.entries[0]};
-        readSearchedNote(j.entry.note, j.searched, j.greedy);
+        j.searched = secondsSearched(j.entry.note);
         const auto bound = lowerBound(designOf(j.entry.spec));
         if (j.searched >= seconds || j.entry.lines.size() <= bound)
             continue;
@@ -435,7 +434,7 @@ int cmdImprove(const std::vector<std::string> &args)
         const std::size_t before = j.entry.lines.size();
         if (!r.blocks.empty() && r.blocks.size() < before && verifyWheel(j.entry.spec, r.blocks).holds)
             j.entry.lines = r.blocks;
-        j.entry.note = searchedNote(j.searched + r.seconds, j.greedy ? j.greedy : before);
+        j.entry.note = searchedAgainNote(j.entry.note, r.seconds, before);
         // Another run may have put a better wheel there meanwhile.
         if (!j.entry.lines.empty() && rawHoldsAtMost(j.file, j.entry.lines.size() - 1))
             return;
