@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 using namespace wheel;
 
@@ -485,10 +486,20 @@ void TestEngine::partsJoinIntoLargerWheels()
 
     // Mixed designs that come close without beating the best are handed out as starts, one
     // wheel per design: "3 if 4" on 14 numbers mixed ties with adding one number (78 lines).
-    std::vector<Entry> starts;
-    joinParts({plane}, {4, 5}, 16, {&starts, 1.2});
+    std::vector<std::vector<Entry>> starts;
+    joinParts({plane}, {4, 5}, 16, {&starts, 1.2, 3});
+    QVERIFY(starts.size() >= 2);
+    // The second splits: a design's second start is one of its first ones' designs too.
+    std::set<std::string> firsts;
+    for (const auto &e : starts[0])
+        firsts.insert(std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label());
+    for (const auto &e : starts[1]) {
+        QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
+        QVERIFY(
+            firsts.count(std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()));
+    }
     std::map<std::string, std::size_t> startLines;
-    for (const auto &e : starts) {
+    for (const auto &e : starts[0]) {
         QVERIFY2(verifyWheel(e.spec, e.lines).holds, e.note.c_str());
         QVERIFY(e.note.starts_with("joined from designs on two parts"));
         startLines[std::to_string(e.spec.pick) + e.spec.type + std::to_string(e.spec.z) + " " + e.spec.label()] =

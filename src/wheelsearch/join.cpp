@@ -147,9 +147,11 @@ struct Mix {
     std::vector<std::pair<int, int>> hitsAndK; // by j from the fewest the first part can hold
 };
 
-Mix bestMix(const Designs &designs, int k, int t, int m, int v)
+// The `count` splits that need fewest lines, fewest first; of a split and its mirror (the
+// parts' roles swapped, as many lines) only the first.
+std::vector<Mix> bestMixes(const Designs &designs, int k, int t, int m, int v, std::size_t count)
 {
-    Mix best;
+    std::vector<Mix> all;
     for (int a = 1; a < v; ++a) {
         Mix here;
         here.lines = 0;
@@ -171,10 +173,15 @@ Mix bestMix(const Designs &designs, int k, int t, int m, int v)
             here.lines = fewest == kNone || here.lines > kNone - fewest ? kNone : here.lines + fewest;
             here.hitsAndK.push_back(choice);
         }
-        if (here.lines < best.lines)
-            best = std::move(here);
+        const bool mirrored = std::any_of(all.begin(), all.end(),
+                                          [&](const Mix &o) { return o.first == v - a && o.lines == here.lines; });
+        if (here.lines != kNone && !mirrored)
+            all.push_back(std::move(here));
     }
-    return best;
+    std::stable_sort(all.begin(), all.end(), [](const Mix &a, const Mix &b) { return a.lines < b.lines; });
+    if (all.size() > count)
+        all.resize(count);
+    return all;
 }
 
 std::vector<Line> mixedBlocks(const Designs &designs, int k, int t, int m, int v, const Mix &mix)
@@ -205,7 +212,12 @@ std::vector<Line> mixedBlocks(const Designs &designs, int k, int t, int m, int v
 std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers,
                              const MixedStarts &starts)
 {
-    std::vector<std::pair<std::tuple<int, int, int, int>, Made>> startDesigns;
+    struct Start {
+        std::tuple<int, int, int, int> key;
+        std::size_t rank; // among the starts of the design
+        Made made;
+    };
+    std::vector<Start> startDesigns;
     Designs designs(mostNumbers);
     std::map<std::tuple<int, int, int, int>, std::size_t> held; // the fewest lines `known` holds for a design
     for (const Entry &e : known) {
@@ -262,23 +274,27 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
                     }
                     // Two parts, each line mixing blocks of designs on both.
                     if (t >= 2 && v > k && k <= kMostPartK) {
-                        const Mix mix = bestMix(designs, k, t, m, v);
-                        const bool better = mix.lines < fewest;
-                        const bool start =
-                            starts.out && fewest != kNone &&
-                            static_cast<double>(mix.lines) <= starts.within * static_cast<double>(fewest);
-                        if ((better || start) && mix.lines <= kMostMixedLines) {
-                            Made made;
-                            made.blocks = mixedBlocks(designs, k, t, m, v, mix);
-                            made.note = "joined from designs on two parts of " + std::to_string(mix.first) + " and " +
-                                        std::to_string(v - mix.first) +
-                                        " numbers, for each way a drawn set can fall into them";
-                            if (!better) {
-                                startDesigns.push_back({{k, t, m, v}, std::move(made)});
-                            } else {
-                                designs.set(k, t, m, v, std::move(made));
-                                continue;
-                            }
+                        const auto mixes = bestMixes(designs, k, t, m, v, starts.out ? starts.splits : 1);
+                        const bool better =
+                            !mixes.empty() && mixes.front().lines < fewest && mixes.front().lines <= kMostMixedLines;
+                        auto made = [&](const Mix &mix) {
+                            Made result;
+                            result.blocks = mixedBlocks(designs, k, t, m, v, mix);
+                            result.note = "joined from designs on two parts of " + std::to_string(mix.first) + " and " +
+                                          std::to_string(v - mix.first) +
+                                          " numbers, for each way a drawn set can fall into them";
+                            return result;
+                        };
+                        if (starts.out && fewest != kNone) {
+                            std::size_t rank = 0;
+                            for (std::size_t r = better ? 1 : 0; r < mixes.size(); ++r)
+                                if (mixes[r].lines <= kMostMixedLines &&
+                                    static_cast<double>(mixes[r].lines) <= starts.within * static_cast<double>(fewest))
+                                    startDesigns.push_back({{k, t, m, v}, rank++, made(mixes[r])});
+                        }
+                        if (better) {
+                            designs.set(k, t, m, v, made(mixes.front()));
+                            continue;
                         }
                     }
                     if (grown) {
@@ -347,9 +363,11 @@ std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<
         if ((it == held.end() || it->second > made.blocks.size()) && joined)
             emit(k, t, m, v, made, false, out);
     }
-    for (const auto &[key, made] : startDesigns) {
+    for (const auto &[key, rank, made] : startDesigns) {
         const auto [k, t, m, v] = key;
-        emit(k, t, m, v, made, true, *starts.out);
+        if (starts.out->size() <= rank)
+            starts.out->resize(rank + 1);
+        emit(k, t, m, v, made, true, (*starts.out)[rank]);
     }
     return out;
 }

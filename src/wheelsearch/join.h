@@ -24,11 +24,14 @@ namespace wheel {
 // up to `mostNumbers`, and returns each wheel of `picks` it makes with fewer lines than
 // `known` holds, or where `known` holds none. The results are not proven here.
 struct MixedStarts {
-    std::vector<Entry> *out = nullptr; // where to put them; none when null
-    double within = 1.0;               // at most this many times the lines of the best
+    // Where to put them: the first start of each design in the first list, its second in
+    // the second, and so on; none when null.
+    std::vector<std::vector<Entry>> *out = nullptr;
+    double within = 1.0;    // at most this many times the lines of the best
+    std::size_t splits = 1; // of the splits into two parts, how many of those with fewest lines
 };
 // With `starts`, also hands out the designs mixed from two parts that come within a factor
-// of the best but do not beat it, as starts for a search (once per design).
+// of the best but do not beat it, as starts for a search (one wheel per design and split).
 std::vector<Entry> joinParts(const std::vector<Entry> &known, const std::vector<int> &picks, int mostNumbers,
                              const MixedStarts &starts = {});
 

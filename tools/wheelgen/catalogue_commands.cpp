@@ -120,15 +120,17 @@ int cmdConstruct(const std::string &rawDir)
 
 // Writes into RAW_DIR the wheels joined from two smaller ones where they beat what it holds;
 // given STARTS_DIR and FACTOR, also writes there the wheels mixed from two parts that come
-// within FACTOR of the best without beating it, for `improve` to search from.
+// within FACTOR of the best without beating it, for `improve` to search from: of the SPLITS
+// splits with fewest lines (1 unless told) the first in STARTS_DIR, the second in
+// STARTS_DIR/2, and so on.
 int cmdJoin(const std::vector<std::string> &args)
 {
-    if (args.size() != 2 && args.size() != 3 && args.size() != 5)
+    if (args.size() < 2 || args.size() == 4 || args.size() > 6)
         return usage();
     const fs::path raw = args[0];
     std::vector<int> picks;
     int mostNumbers = kMaxPositions;
-    std::vector<Entry> startEntries;
+    std::vector<std::vector<Entry>> startEntries;
     MixedStarts starts;
     try {
         picks = readPicks(args[1]);
@@ -137,6 +139,12 @@ int cmdJoin(const std::vector<std::string> &args)
         if (args.size() > 4) {
             starts.out = &startEntries;
             starts.within = std::stod(args[4]);
+        }
+        if (args.size() > 5) {
+            const int splits = std::stoi(args[5]);
+            if (splits < 1)
+                return usage();
+            starts.splits = static_cast<std::size_t>(splits);
         }
     } catch (...) {
         return usage();
@@ -167,13 +175,15 @@ int cmdJoin(const std::vector<std::string> &args)
             return 1;
     std::printf("%d joined wheels written\n", written);
     if (starts.out) {
-        const fs::path dir = args[3];
-        fs::create_directories(dir);
         int startsWritten = 0;
-        for (const Entry &e : startEntries)
-            if (!write(e, dir, startsWritten))
-                return 1;
-        std::printf("%d starts written into %s\n", startsWritten, dir.string().c_str());
+        for (std::size_t rank = 0; rank < startEntries.size(); ++rank) {
+            const fs::path dir = rank == 0 ? fs::path(args[3]) : fs::path(args[3]) / std::to_string(rank + 1);
+            fs::create_directories(dir);
+            for (const Entry &e : startEntries[rank])
+                if (!write(e, dir, startsWritten))
+                    return 1;
+        }
+        std::printf("%d starts written into %s\n", startsWritten, args[3].c_str());
     }
     return 0;
 }

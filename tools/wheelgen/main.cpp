@@ -23,7 +23,7 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen catalogue RAW_DIR PICKS [THREADS] [SECONDS] [FEWEST-MOST numbers]\n"
            "                                                  search every wheel not yet in RAW_DIR\n"
            "  wheelgen construct RAW_DIR                      add the wheels built from known designs\n"
-           "  wheelgen join RAW_DIR PICKS [MOST_NUMBERS [STARTS_DIR FACTOR]]\n"
+           "  wheelgen join RAW_DIR PICKS [MOST_NUMBERS [STARTS_DIR FACTOR [SPLITS]]]\n"
            "                                                  add the wheels joined from two smaller ones,\n"
            "                                                  and put those mixed within FACTOR of the best\n"
            "                                                  into STARTS_DIR for improve\n"
