@@ -3,6 +3,8 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "fixedcount.h"
+#include "groupcover.h"
+#include "groups.h"
 #include "join.h"
 #include "orbits.h"
 #include "records.h"
@@ -30,6 +32,9 @@ private slots:
     void turnsMoveRunsAndKeepFixedPoints();
     void orbitSearchFindsCyclicDesigns_data();
     void orbitSearchFindsCyclicDesigns();
+    void fieldsAndGeometricGroupsHaveTheirOrders();
+    void groupSearchFindsDesignsOfGeometry_data();
+    void groupSearchFindsDesignsOfGeometry();
     void fixedCountSearchReachesDesignsAndStopsAtTheBound();
     void keyWheelsCarryTheKey();
     void wheelFilesRefuseBadInput_data();
@@ -253,6 +258,108 @@ void TestEngine::orbitSearchFindsCyclicDesigns()
     // The design is the group's: every turn of every line is a line.
     for (Line b : r.blocks)
         QVERIFY(std::find(r.blocks.begin(), r.blocks.end(), o.group.turn(b, 1)) != r.blocks.end());
+}
+
+void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
+{
+    // Every field that fits: multiplying and adding obey the laws, the generator's powers
+    // meet every nonzero element, and x -> x^p is additive.
+    for (int q : {4, 5, 8, 9, 16, 25, 27, 32, 49}) {
+        const Field f(q);
+        QVERIFY2(f.valid(), qPrintable(QString::number(q)));
+        std::set<int> powers;
+        for (int i = 0; i < q - 1; ++i)
+            powers.insert(f.power(i));
+        QCOMPARE(static_cast<int>(powers.size()), q - 1);
+        for (int a = 0; a < q; ++a) {
+            QCOMPARE(f.add(a, f.neg(a)), 0);
+            if (a != 0)
+                QCOMPARE(f.mul(a, f.inv(a)), 1);
+            for (int b = 0; b < q; ++b) {
+                QCOMPARE(f.frobenius(f.add(a, b)), f.add(f.frobenius(a), f.frobenius(b)));
+                const int c = (a * 7 + b * 3 + 1) % q;
+                QCOMPARE(f.mul(a, f.add(b, c)), f.add(f.mul(a, b), f.mul(a, c)));
+            }
+        }
+    }
+    QVERIFY(!Field(6).valid());
+    QVERIFY(!Field(50).valid());
+
+    // The orders say the maps are the right ones: PSL(2,q) has q(q^2-1)/2 maps for odd q,
+    // PGL(2,q) twice that, AGL(1,q) q(q-1), ASL(2,q) q^3(q^2-1).
+    std::map<std::string, std::size_t> orders;
+    for (const auto &g : geometricGroupsFor(26, 200'000)) {
+        orders[g.name] = g.order();
+        QCOMPARE(g.v, 26);
+        // Every map is a permutation of the 26 numbers.
+        for (std::size_t i = 0; i < g.order(); i += 97) {
+            std::set<int> images(g.maps[i].begin(), g.maps[i].begin() + 26);
+            QCOMPARE(static_cast<int>(images.size()), 26);
+            QCOMPARE(*images.rbegin(), 25);
+        }
+    }
+    QCOMPARE(orders["PSL(2,25)"], std::size_t{25 * 624 / 2});
+    QCOMPARE(orders["PGL(2,25)"], std::size_t{25 * 624});
+    QCOMPARE(orders["PGL(2,25) and x->x^5"], std::size_t{25 * 624 * 2});
+    QCOMPARE(orders["AGL(1,25), 1 fixed"], std::size_t{25 * 24});
+    QCOMPARE(orders["x->ax+b on GF(25) with a^8=1, 1 fixed"], std::size_t{25 * 8});
+    QCOMPARE(orders["the translations of GF(13) on 2 copies"], std::size_t{13});
+    QCOMPARE(orders["ASL(2,5), 1 fixed"], std::size_t{125 * 24});
+    QCOMPARE(orders["PSL(2,11) on 2 copies, 2 fixed"], std::size_t{660});
+    // Too small a group for its sets is refused, not searched for hours.
+    const auto thirteen = geometricGroupsFor(13, 1000);
+    GroupSearchOptions few;
+    few.mostOrbits = 3;
+    QVERIFY(searchGroupDesign({13, 4, 2, 2}, thirteen.front(), few).tooLarge);
+    // A group past the limit is left out rather than cut short.
+    for (const auto &g : geometricGroupsFor(26, 10'000))
+        QVERIFY(g.order() <= 10'000 && g.name != "PGL(2,25)");
+}
+
+void TestEngine::groupSearchFindsDesignsOfGeometry_data()
+{
+    QTest::addColumn<int>("v");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<int>("optimum");
+    // The plane of order 3 from one orbit of the translations.
+    QTest::addRow("S(2,4,13)") << 13 << 4 << 2 << 2 << "the translations of GF(13)" << 13;
+    // S(3,4,8) is kept by AGL(1,8), S(3,5,17) by PGL(2,16), S(3,5,26) by two copies of
+    // the affine line over GF(13).
+    QTest::addRow("S(3,4,8)") << 8 << 4 << 3 << 3 << "AGL(1,8)" << 14;
+    QTest::addRow("S(3,5,17)") << 17 << 5 << 3 << 3 << "PGL(2,16)" << 68;
+    QTest::addRow("S(3,5,26)") << 26 << 5 << 3 << 3 << "AGL(1,13) on 2 copies" << 260;
+    // A lotto design, every drawn 5 of 10 meeting a line in 4: one orbit of the
+    // translations of the plane of order 3, the tenth number left where it is.
+    QTest::addRow("4 if 5 on 10") << 10 << 6 << 4 << 5 << "the translations of GF(9), 1 fixed" << 9;
+}
+
+void TestEngine::groupSearchFindsDesignsOfGeometry()
+{
+    QFETCH(int, v);
+    QFETCH(int, k);
+    QFETCH(int, t);
+    QFETCH(int, m);
+    QFETCH(QString, group);
+    QFETCH(int, optimum);
+    const auto groups = geometricGroupsFor(v, 100'000);
+    const auto g =
+        std::find_if(groups.begin(), groups.end(), [&](const auto &x) { return x.name == group.toStdString(); });
+    QVERIFY(g != groups.end());
+    GroupSearchOptions o;
+    o.seed = 5;
+    o.secondsCap = 0.5;
+    const auto r = searchGroupDesign({v, k, t, m}, *g, o);
+    QVERIFY(!r.tooLarge);
+    QCOMPARE(static_cast<int>(r.blocks.size()), optimum);
+    QVERIFY(verifyWheel({k, 'a', v, t, m}, r.blocks).holds);
+    // The design is the group's: every image of every line is a line.
+    const std::set<Line> lines(r.blocks.begin(), r.blocks.end());
+    for (Line b : r.blocks)
+        for (std::size_t e = 0; e < g->order(); e += 1 + g->order() / 50)
+            QVERIFY(lines.count(g->image(b, e)) == 1);
 }
 
 void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()

@@ -255,6 +255,14 @@ std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, 
     return text;
 }
 
+std::string groupNote(const std::string &group, std::size_t orbits, std::size_t orbitLines, double seconds)
+{
+    char text[240];
+    std::snprintf(text, sizeof text, "kept by the group %s: %zu orbits of lines, %zu lines; then searched %.1f s",
+                  group.c_str(), orbits, orbitLines, seconds);
+    return text;
+}
+
 std::string fixedCountNote(std::size_t lines, double seconds)
 {
     char text[96];

@@ -52,6 +52,9 @@ std::string searchedNote(double seconds, std::size_t greedyLines);
 // searched again without the group.
 std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, std::size_t baseBlocks,
                       std::size_t orbitLines, double seconds);
+// The note of a wheel found among the designs a group from geometry keeps (see
+// groupcover.h), then searched again without the group.
+std::string groupNote(const std::string &group, std::size_t orbits, std::size_t orbitLines, double seconds);
 // The note of a wheel found by the search at a fixed count (see fixedcount.h).
 std::string fixedCountNote(std::size_t lines, double seconds);
 // Reads a note of a searched wheel; returns how many of its two figures it found (0:

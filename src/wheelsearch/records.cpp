@@ -59,7 +59,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         }
         derived += e.note.rfind("derived", 0) == 0;
         joined += e.note.rfind("joined", 0) == 0;
-        orbits += e.note.rfind("kept by turning", 0) == 0;
+        orbits += e.note.rfind("kept by ", 0) == 0;
         fixedCount += e.note.rfind("searched at a fixed count", 0) == 0;
         full += e.spec.isFull();
         const Design d = designOf(e.spec);

@@ -26,6 +26,8 @@ int cmdReport(const std::string &wheelDir, const std::string &recordsCsv);
 int cmdSearch(const std::vector<std::string> &args);
 int cmdOrbit(const std::vector<std::string> &args);
 int cmdOrbits(const std::vector<std::string> &args);
+int cmdGroup(const std::vector<std::string> &args);
+int cmdGroups(const std::vector<std::string> &args);
 int cmdFixed(const std::vector<std::string> &args);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);

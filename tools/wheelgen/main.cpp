@@ -31,6 +31,9 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen orbits SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
            "                                                  the same for every wheel above RATIO times its record,\n"
            "                                                  or for the wheels missing in that range of numbers\n"
+           "  wheelgen group PICK TYPE NUMBERS X Y [SECONDS [SEED]]  search designs kept by groups from geometry\n"
+           "  wheelgen groups SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
+           "                                                  the same, as orbits does\n"
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
@@ -68,6 +71,10 @@ int main(int argc, char **argv)
         return cmdOrbit(args);
     if (cmd == "orbits")
         return cmdOrbits(args);
+    if (cmd == "group")
+        return cmdGroup(args);
+    if (cmd == "groups")
+        return cmdGroups(args);
     if (cmd == "fixed")
         return cmdFixed(args);
     if (cmd == "improve")

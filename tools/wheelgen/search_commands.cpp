@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "common.h"
 #include "fixedcount.h"
+#include "groupcover.h"
 #include "orbits.h"
 #include "search.h"
 #include "verify.h"
@@ -23,6 +24,10 @@ namespace {
 
 // The catalogue searches up to this many numbers unless told otherwise.
 constexpr int kDefaultMostNumbers = 30;
+
+// Larger groups than this are not tried: their orbits grow too coarse for the catalogue,
+// and listing their maps takes long.
+constexpr std::size_t kMostGroupOrder = 120'000;
 
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
@@ -64,6 +69,68 @@ Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t s
     return e;
 }
 
+// The smallest wheel of the spec that a group from geometry keeps, over every such group
+// on its numbers (SECONDS each), then searched again without the group for SECONDS.
+Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
+{
+    const Design d = designOf(spec);
+    GroupSearchResult best;
+    std::string bestGroup;
+    for (const PermutationGroup &g : geometricGroupsFor(d.v, kMostGroupOrder)) {
+        GroupSearchOptions o;
+        o.seed = seed++;
+        o.secondsCap = seconds;
+        const auto r = searchGroupDesign(d, g, o);
+        if (talk)
+            std::fprintf(stderr, "  %s (%zu maps): %s%zu lines (%zu orbits, %.1f s)\n", g.name.c_str(), g.order(),
+                         r.tooLarge ? "too many orbits, " : "", r.blocks.size(), r.orbits, r.seconds);
+        // Of designs as small, the one of fewest orbits says most about its making.
+        if (!r.blocks.empty() && (best.blocks.empty() || r.blocks.size() < best.blocks.size() ||
+                                  (r.blocks.size() == best.blocks.size() && r.orbits < best.orbits))) {
+            best = r;
+            bestGroup = g.name;
+        }
+    }
+    Entry e{spec, {}, 0, {}, {}};
+    if (best.blocks.empty() || best.blocks.size() > mostLines * 2)
+        return e;
+    SearchOptions o;
+    o.seed = seed;
+    o.secondsCap = seconds;
+    o.movesPerLevel = 400'000;
+    o.start = best.blocks;
+    const auto r = searchDesign(d, o);
+    const auto &blocks = !r.blocks.empty() && r.blocks.size() < best.blocks.size() ? r.blocks : best.blocks;
+    e.lines = linesFromDesign(spec, blocks);
+    e.note = groupNote(bestGroup, best.orbits, best.blocks.size(), r.seconds);
+    return e;
+}
+
+using OrbitSearch = Entry (*)(const WheelSpec &, double, std::uint64_t, std::size_t, bool);
+
+// Reads "PICK TYPE NUMBERS X Y [SECONDS [SEED]]" and prints the wheel the search makes.
+int searchOne(const std::vector<std::string> &args, OrbitSearch search)
+{
+    WheelSpec spec;
+    if (!parseSpec(args, spec))
+        return usage();
+    double seconds = 10;
+    std::uint64_t seed = 1;
+    try {
+        if (args.size() > 5)
+            seconds = std::stod(args[5]);
+        if (args.size() > 6)
+            seed = std::stoull(args[6]);
+    } catch (...) {
+        return usage();
+    }
+    const Entry e = search(spec, seconds, seed, 1 << 20, true);
+    if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
+        return 1;
+    std::cout << formatEntry(e);
+    return 0;
+}
+
 } // namespace
 
 int cmdSearch(const std::vector<std::string> &args)
@@ -91,24 +158,12 @@ int cmdSearch(const std::vector<std::string> &args)
 
 int cmdOrbit(const std::vector<std::string> &args)
 {
-    WheelSpec spec;
-    if (!parseSpec(args, spec))
-        return usage();
-    double seconds = 10;
-    std::uint64_t seed = 1;
-    try {
-        if (args.size() > 5)
-            seconds = std::stod(args[5]);
-        if (args.size() > 6)
-            seed = std::stoull(args[6]);
-    } catch (...) {
-        return usage();
-    }
-    const Entry e = searchThroughOrbits(spec, seconds, seed, 1 << 20, true);
-    if (e.lines.empty() || !verifyWheel(spec, e.lines).holds)
-        return 1;
-    std::cout << formatEntry(e);
-    return 0;
+    return searchOne(args, searchThroughOrbits);
+}
+
+int cmdGroup(const std::vector<std::string> &args)
+{
+    return searchOne(args, searchThroughGroups);
 }
 
 // Searches through orbits every wheel in RAW_DIR that stands more than RATIO times above
@@ -117,7 +172,7 @@ int cmdOrbit(const std::vector<std::string> &args)
 // one it makes smaller into RAW_DIR; or, given a range of numbers, every guarantee there
 // that has no wheel yet. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried,
 // so a rerun goes on where the last one stopped.
-int cmdOrbits(const std::vector<std::string> &args)
+static int searchEveryWheel(const std::vector<std::string> &args, const char *triedFolder, OrbitSearch search)
 {
     if (args.size() < 4)
         return usage();
@@ -157,7 +212,7 @@ int cmdOrbits(const std::vector<std::string> &args)
         double ratio;
     };
     std::vector<Job> jobs;
-    const fs::path tried = raw / "orbits-tried";
+    const fs::path tried = raw / triedFolder;
     fs::create_directories(tried);
     constexpr std::size_t kMaxLines = 2000;
     // Given a range of numbers: the guarantees there that have no wheel yet, neither their
@@ -194,14 +249,14 @@ int cmdOrbits(const std::vector<std::string> &args)
             jobs.push_back({e, r});
     }
     std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return a.ratio > b.ratio; });
-    std::printf("%zu wheels to search through orbits\n", jobs.size());
+    std::printf("%zu wheels to search\n", jobs.size());
     std::fflush(stdout);
 
     std::mutex out;
     forEachJob(jobs.size(), defaultThreads(), [&](std::size_t i) {
         const Entry &old = jobs[i].entry;
         const std::size_t most = old.lines.empty() ? kMaxLines : old.lines.size() - 1;
-        const Entry e = searchThroughOrbits(old.spec, seconds, 7919 * (i + 1), most, false);
+        const Entry e = search(old.spec, seconds, 7919 * (i + 1), most, false);
         const bool better = !e.lines.empty() && e.lines.size() <= most && verifyWheel(e.spec, e.lines).holds;
         // Another run may have put a better wheel there meanwhile.
         if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
@@ -220,6 +275,16 @@ int cmdOrbits(const std::vector<std::string> &args)
         std::fflush(stdout);
     });
     return 0;
+}
+
+int cmdOrbits(const std::vector<std::string> &args)
+{
+    return searchEveryWheel(args, "orbits-tried", searchThroughOrbits);
+}
+
+int cmdGroups(const std::vector<std::string> &args)
+{
+    return searchEveryWheel(args, "groups-tried", searchThroughGroups);
 }
 
 // Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or

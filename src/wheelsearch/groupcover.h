@@ -1,0 +1,37 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "groups.h"
+#include "wheel.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace wheel {
+
+struct GroupSearchOptions {
+    std::uint64_t seed = 1;
+    double secondsCap = 10.0;
+    // Past this many orbits of blocks (or of drawn sets) the group is too small to search
+    // this way: the result is empty and marked too large.
+    std::size_t mostOrbits = 1'500'000;
+};
+
+struct GroupSearchResult {
+    std::vector<Line> blocks; // empty when no design was found
+    std::size_t orbits = 0;   // how many orbits of blocks it is made of
+    double seconds = 0.0;
+    bool tooLarge = false;
+};
+
+// Looks for the smallest design that the group maps onto itself. The group splits the
+// blocks and the drawn sets into orbits, and a block covers a drawn set exactly when every
+// image of the block covers the image of the set, so an orbit of blocks covers whole orbits
+// of drawn sets: the design is a choice of block orbits that covers every orbit of drawn
+// sets, each costing as many lines as it holds. Every orbit of blocks is weighed, then a
+// greedy choice is improved by taking a few orbits out and covering again until the time
+// is up.
+GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, const GroupSearchOptions &options);
+
+} // namespace wheel
