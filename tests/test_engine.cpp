@@ -311,6 +311,15 @@ void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
     GroupSearchOptions few;
     few.mostOrbits = 3;
     QVERIFY(searchGroupDesign({13, 4, 2, 2}, thirteen.front(), few).tooLarge);
+    // Where no field fits, the turns modulo n with the powers of a unit, each set of powers
+    // once: modulo 21 the powers of a unit make three groups of order 2, one of 3, three of 6.
+    int modulo21 = 0;
+    for (const auto &g : geometricGroupsFor(21, 1000))
+        if (g.name.find("modulo 21") != std::string::npos) {
+            ++modulo21;
+            QVERIFY(g.order() % 21 == 0 && g.order() <= 21 * 6);
+        }
+    QCOMPARE(modulo21, 7);
     // A group past the limit is left out rather than cut short.
     for (const auto &g : geometricGroupsFor(26, 10'000))
         QVERIFY(g.order() <= 10'000 && g.name != "PGL(2,25)");
@@ -329,6 +338,8 @@ void TestEngine::groupSearchFindsDesignsOfGeometry_data()
     // S(3,4,8) is kept by AGL(1,8), S(3,5,17) by PGL(2,16), S(3,5,26) by two copies of
     // the affine line over GF(13).
     QTest::addRow("S(3,4,8)") << 8 << 4 << 3 << 3 << "AGL(1,8)" << 14;
+    // The plane of order 4 from the turns modulo 21 and multiplying by 4.
+    QTest::addRow("S(2,5,21)") << 21 << 5 << 2 << 2 << "x->4^i x+b modulo 21" << 21;
     QTest::addRow("S(3,5,17)") << 17 << 5 << 3 << 3 << "PGL(2,16)" << 68;
     QTest::addRow("S(3,5,26)") << 26 << 5 << 3 << 3 << "AGL(1,13) on 2 copies" << 260;
     // A lotto design, every drawn 5 of 10 meeting a line in 4: one orbit of the

@@ -163,7 +163,10 @@ public:
         greedyStart();
         std::vector<std::uint32_t> best = chosen_;
         std::uint64_t bestCost = cost_;
-        while (watch.seconds() < seconds && chosen_.size() > 1) {
+        // A cover that has not improved for as long as it took to find, and half a second
+        // more, seldom improves later: the time goes to the next group instead.
+        double found = 0;
+        while (watch.seconds() < seconds && watch.seconds() < 2 * found + 0.5 && chosen_.size() > 1) {
             const auto before = chosen_;
             const auto costBefore = cost_;
             const std::size_t drop = 1 + rng_.below(std::min<std::size_t>(chosen_.size() - 1, 4));
@@ -174,6 +177,7 @@ public:
             if (cost_ < bestCost) {
                 best = chosen_;
                 bestCost = cost_;
+                found = watch.seconds();
             } else if (cost_ > costBefore) {
                 // Back to where this step began.
                 for (auto j : std::vector<std::uint32_t>(chosen_))

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_set>
 
@@ -194,6 +195,44 @@ void addAffineLines(std::vector<PermutationGroup> &out, int v, std::size_t most)
         }
 }
 
+// x -> ax + b modulo n for n no prime (a prime n is the affine line above), a in the
+// powers of one unit u: one group for each such set of powers.
+void addCyclicMultipliers(std::vector<PermutationGroup> &out, int v, std::size_t most)
+{
+    for (int copies = 1; copies <= 3; ++copies)
+        for (int fixed = 0; fixed <= 3; ++fixed) {
+            if ((v - fixed) % copies != 0)
+                continue;
+            const int n = (v - fixed) / copies;
+            const Field field(n);
+            if (n < 6 || (field.valid() && field.degree() == 1))
+                continue;
+            std::vector<int> turn(static_cast<std::size_t>(n));
+            for (int x = 0; x < n; ++x)
+                turn[static_cast<std::size_t>(x)] = (x + 1) % n;
+            std::vector<std::vector<int>> seen; // the sets of powers already offered
+            for (int u = 2; u < n; ++u) {
+                std::vector<int> powers{1};
+                for (int x = u; x != 1 && x != 0 && powers.size() < static_cast<std::size_t>(n); x = x * u % n)
+                    powers.push_back(x);
+                if (powers.size() == static_cast<std::size_t>(n) || powers.back() * u % n != 1)
+                    continue; // u is no unit
+                std::sort(powers.begin(), powers.end());
+                if (std::find(seen.begin(), seen.end(), powers) != seen.end())
+                    continue;
+                seen.push_back(powers);
+                std::vector<int> scale(static_cast<std::size_t>(n));
+                for (int x = 0; x < n; ++x)
+                    scale[static_cast<std::size_t>(x)] = x * u % n;
+                auto g = generateGroup("x->" + std::to_string(u) + "^i x+b modulo " + std::to_string(n) +
+                                           copiesAndFixed(copies, fixed),
+                                       v, {onCopies(turn, copies), onCopies(scale, copies)}, most);
+                if (!g.maps.empty())
+                    out.push_back(std::move(g));
+            }
+        }
+}
+
 // The projective line over GF(q): q + 1 points, infinity last.
 void addProjectiveLines(std::vector<PermutationGroup> &out, int v, std::size_t most)
 {
@@ -302,6 +341,7 @@ std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most)
     if (v > kMaxPositions)
         return groups;
     addAffineLines(groups, v, most);
+    addCyclicMultipliers(groups, v, most);
     addProjectiveLines(groups, v, most);
     addAffinePlanes(groups, v, most);
     return groups;

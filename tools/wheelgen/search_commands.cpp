@@ -28,6 +28,9 @@ constexpr int kDefaultMostNumbers = 30;
 // Larger groups than this are not tried: their orbits grow too coarse for the catalogue,
 // and listing their maps takes long.
 constexpr std::size_t kMostGroupOrder = 120'000;
+// Past this many orbits of blocks a group is too small: weighing them all takes long and
+// the cover of so many is no better than the plain search.
+constexpr std::size_t kMostGroupOrbits = 300'000;
 
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
@@ -80,6 +83,7 @@ Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t s
         GroupSearchOptions o;
         o.seed = seed++;
         o.secondsCap = seconds;
+        o.mostOrbits = kMostGroupOrbits;
         const auto r = searchGroupDesign(d, g, o);
         if (talk)
             std::fprintf(stderr, "  %s (%zu maps): %s%zu lines (%zu orbits, %.1f s)\n", g.name.c_str(), g.order(),
