@@ -148,150 +148,171 @@ bool weighBlocks(const Design &d, const PermutationGroup &g, const Ranks &rank, 
     return true;
 }
 
-// A weighted cover of every element by candidates, improved by taking a few out and
-// covering greedily again.
+// A weighted cover of every element by candidates: a greedy start, then a local search
+// that swaps one chosen candidate for another and, after each swap, weighs every element
+// still bare a little more, so that the moves turn to what is hardest to cover. A
+// candidate's score is the weight it would newly cover (not chosen) or would leave bare
+// (chosen, negative); the scores follow every move.
 class CoverSearch {
 public:
     CoverSearch(const Candidates &c, std::uint64_t seed)
-        : c_(c), count_(c.elements, 0), in_(c.size(), false), gain_(c.size(), 0), stamp_(c.size(), 0), rng_(seed)
+        : c_(c), count_(c.elements, 0), weight_(c.elements, 1), owners_(c.elements, 0), score_(c.size(), 0),
+          since_(c.size(), 0), bare_(c.elements), rng_(seed)
     {
+        for (std::uint32_t j = 0; j < c_.size(); ++j)
+            score_[j] = c_.end(j) - c_.begin(j);
     }
 
-    std::vector<std::uint32_t> run(double seconds)
+    std::vector<std::uint32_t> run(double seconds, double patience)
     {
         const local::Stopwatch watch;
         greedyStart();
         std::vector<std::uint32_t> best = chosen_;
         std::uint64_t bestCost = cost_;
-        // A cover that has not improved for as long as it took to find, and half a second
+        // A cover that has not improved for twice as long as it took to find, and a little
         // more, seldom improves later: the time goes to the next group instead.
         double found = 0;
-        while (watch.seconds() < seconds && watch.seconds() < 2 * found + 0.5 && chosen_.size() > 1) {
-            const auto before = chosen_;
-            const auto costBefore = cost_;
-            const std::size_t drop = 1 + rng_.below(std::min<std::size_t>(chosen_.size() - 1, 4));
-            for (std::size_t i = 0; i < drop; ++i)
-                remove(chosen_[rng_.below(chosen_.size())]);
-            repair(0.1 + 0.2 * rng_.unit());
-            pruneRedundant();
-            if (cost_ < bestCost) {
-                best = chosen_;
-                bestCost = cost_;
-                found = watch.seconds();
-            } else if (cost_ > costBefore) {
-                // Back to where this step began.
-                for (auto j : std::vector<std::uint32_t>(chosen_))
-                    remove(j);
-                for (auto j : before)
-                    add(j);
+        std::uint32_t lastAdded = kNone;
+        std::uint32_t lastRemoved = kNone;
+        for (std::uint64_t step = 1;; ++step) {
+            if ((step & 63) == 0 && (watch.seconds() > seconds || watch.seconds() > 2 * found + patience))
+                break;
+            while (bare_.size() == 0 && !chosen_.empty()) {
+                if (cost_ < bestCost) {
+                    best = chosen_;
+                    bestCost = cost_;
+                    found = watch.seconds();
+                }
+                lastRemoved = bestOf(chosen_, lastAdded);
+                remove(lastRemoved, step);
+            }
+            // What is bare now weighs more; cover one of it, then give up what keeps the cost
+            // from beating the best.
+            for (std::size_t i = 0; i < bare_.size(); ++i) {
+                const auto f = bare_.at(i);
+                ++weight_[f];
+                for (auto k = c_.byElementStart[f]; k < c_.byElementStart[f + 1]; ++k)
+                    ++score_[c_.byElement[k]];
+            }
+            const std::uint32_t e = bare_.at(rng_.below(bare_.size()));
+            lastAdded = bestOf(c_.byElement.data() + c_.byElementStart[e],
+                               c_.byElement.data() + c_.byElementStart[e + 1], lastRemoved);
+            add(lastAdded, step);
+            while (bare_.size() > 0 && cost_ >= bestCost && chosen_.size() > 1) {
+                lastRemoved = bestOf(chosen_, lastAdded);
+                remove(lastRemoved, step);
             }
         }
         return best;
     }
 
 private:
-    void add(std::uint32_t j)
+    // The candidate of the range with the highest score for its cost, the one unchanged
+    // longest among equals; `avoid` only when it is the only one.
+    template <class It> std::uint32_t bestOf(It first, It last, std::uint32_t avoid) const
     {
-        in_[j] = true;
-        chosen_.push_back(j);
-        cost_ += c_.cost[j];
-        for (const auto *e = c_.begin(j); e != c_.end(j); ++e)
-            if (count_[*e]++ == 0)
-                --bare_;
+        std::uint32_t pick = kNone;
+        for (It it = first; it != last; ++it) {
+            const std::uint32_t j = *it;
+            if (j == avoid)
+                continue;
+            if (pick == kNone) {
+                pick = j;
+                continue;
+            }
+            const double a = static_cast<double>(score_[j]) / c_.cost[j];
+            const double b = static_cast<double>(score_[pick]) / c_.cost[pick];
+            if (a > b || (a == b && since_[j] < since_[pick]))
+                pick = j;
+        }
+        return pick == kNone ? avoid : pick;
     }
-    void remove(std::uint32_t j)
+    std::uint32_t bestOf(const std::vector<std::uint32_t> &v, std::uint32_t avoid) const
     {
-        in_[j] = false;
-        chosen_.erase(std::find(chosen_.begin(), chosen_.end(), j));
-        cost_ -= c_.cost[j];
-        for (const auto *e = c_.begin(j); e != c_.end(j); ++e)
-            if (--count_[*e] == 0)
-                ++bare_;
+        return bestOf(v.begin(), v.end(), avoid);
     }
 
-    // The lowest cost for each newly covered element first, as long as anything is bare.
+    void add(std::uint32_t j, std::uint64_t step)
+    {
+        since_[j] = step;
+        chosen_.push_back(j);
+        cost_ += c_.cost[j];
+        std::int64_t own = 0;
+        for (const auto *e = c_.begin(j); e != c_.end(j); ++e) {
+            const auto w = weight_[*e];
+            if (count_[*e] == 0) {
+                bare_.drop(*e);
+                for (auto k = c_.byElementStart[*e]; k < c_.byElementStart[*e + 1]; ++k)
+                    score_[c_.byElement[k]] -= w;
+            } else if (count_[*e] == 1) {
+                score_[owners_[*e]] += w;
+            }
+            ++count_[*e];
+            owners_[*e] ^= j;
+            if (count_[*e] == 1)
+                own += w;
+        }
+        score_[j] = -own;
+    }
+
+    void remove(std::uint32_t j, std::uint64_t step)
+    {
+        since_[j] = step;
+        chosen_.erase(std::find(chosen_.begin(), chosen_.end(), j));
+        cost_ -= c_.cost[j];
+        std::int64_t own = 0;
+        for (const auto *e = c_.begin(j); e != c_.end(j); ++e) {
+            const auto w = weight_[*e];
+            --count_[*e];
+            owners_[*e] ^= j;
+            if (count_[*e] == 0) {
+                bare_.add(*e);
+                for (auto k = c_.byElementStart[*e]; k < c_.byElementStart[*e + 1]; ++k)
+                    score_[c_.byElement[k]] += w;
+                own += w;
+            } else if (count_[*e] == 1) {
+                score_[owners_[*e]] -= w;
+            }
+        }
+        score_[j] = own;
+    }
+
+    // The most newly covered elements for the cost first, as long as anything is bare;
+    // then every chosen candidate that covers nothing alone goes, the costliest first.
     void greedyStart()
     {
-        bare_ = c_.elements;
         using Item = std::pair<double, std::uint32_t>;
         std::priority_queue<Item> queue;
         for (std::uint32_t j = 0; j < c_.size(); ++j)
             queue.push({static_cast<double>(c_.end(j) - c_.begin(j)) / c_.cost[j], j});
-        while (bare_ > 0 && !queue.empty()) {
+        while (bare_.size() > 0 && !queue.empty()) {
             const auto [ratio, j] = queue.top();
             queue.pop();
-            std::uint32_t gain = 0;
-            for (const auto *e = c_.begin(j); e != c_.end(j); ++e)
-                gain += count_[*e] == 0;
-            if (gain == 0)
+            if (score_[j] <= 0)
                 continue;
-            const double now = static_cast<double>(gain) / c_.cost[j];
+            const double now = static_cast<double>(score_[j]) / c_.cost[j];
             if (!queue.empty() && now < queue.top().first) {
                 queue.push({now, j});
                 continue;
             }
-            add(j);
+            add(j, 0);
         }
-        pruneRedundant();
-    }
-
-    // Covers what is bare again: of the candidates that cover a bare element, one of
-    // those that cover most bare elements for their cost, within `slack` of the best.
-    void repair(double slack)
-    {
-        std::vector<std::uint32_t> touched;
-        while (bare_ > 0) {
-            ++epoch_;
-            touched.clear();
-            for (std::uint32_t e = 0; e < c_.elements; ++e) {
-                if (count_[e] != 0)
-                    continue;
-                for (auto k = c_.byElementStart[e]; k < c_.byElementStart[e + 1]; ++k) {
-                    const auto j = c_.byElement[k];
-                    if (stamp_[j] != epoch_) {
-                        stamp_[j] = epoch_;
-                        gain_[j] = 0;
-                        touched.push_back(j);
-                    }
-                    ++gain_[j];
-                }
-            }
-            double bestRatio = 0;
-            for (auto j : touched)
-                bestRatio = std::max(bestRatio, static_cast<double>(gain_[j]) / c_.cost[j]);
-            std::uint32_t pick = kNone;
-            std::size_t ties = 0;
-            for (auto j : touched)
-                if (static_cast<double>(gain_[j]) / c_.cost[j] >= (1 - slack) * bestRatio && rng_.below(++ties) == 0)
-                    pick = j;
-            add(pick);
-        }
-    }
-
-    // Takes out every chosen candidate whose elements all stay covered without it, the
-    // costliest first.
-    void pruneRedundant()
-    {
         auto order = chosen_;
         std::sort(order.begin(), order.end(), [this](auto a, auto b) { return c_.cost[a] > c_.cost[b]; });
-        for (auto j : order) {
-            bool needed = false;
-            for (const auto *e = c_.begin(j); e != c_.end(j) && !needed; ++e)
-                needed = count_[*e] == 1;
-            if (!needed)
-                remove(j);
-        }
+        for (auto j : order)
+            if (score_[j] == 0)
+                remove(j, 0);
     }
 
     const Candidates &c_;
     std::vector<std::uint32_t> count_;
-    std::vector<bool> in_;
-    std::vector<std::uint32_t> gain_;
-    std::vector<std::uint32_t> stamp_;
-    std::uint32_t epoch_ = 0;
+    std::vector<std::int64_t> weight_;
+    std::vector<std::uint32_t> owners_; // the chosen candidates covering an element, xor-ed
+    std::vector<std::int64_t> score_;
+    std::vector<std::uint64_t> since_;
     std::vector<std::uint32_t> chosen_;
     std::uint64_t cost_ = 0;
-    std::uint32_t bare_ = 0;
+    local::BareList bare_;
     local::Rng rng_;
 };
 
@@ -321,7 +342,7 @@ GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, 
     }
     orbitOf = {};
     CoverSearch search(c, options.seed);
-    const auto chosen = search.run(std::max(0.0, options.secondsCap - watch.seconds()));
+    const auto chosen = search.run(std::max(0.0, options.secondsCap - watch.seconds()), options.patience);
     for (auto j : chosen)
         for (std::size_t e = 0; e < g.order(); ++e)
             result.blocks.push_back(g.image(c.rep[j], e));

@@ -13,6 +13,9 @@ namespace wheel {
 struct GroupSearchOptions {
     std::uint64_t seed = 1;
     double secondsCap = 10.0;
+    // The cover search stops early when it has not improved for twice as long as its
+    // best took to find, and this many seconds more.
+    double patience = 0.5;
     // Past this many orbits of blocks (or of drawn sets) the group is too small to search
     // this way: the result is empty and marked too large.
     std::size_t mostOrbits = 1'500'000;

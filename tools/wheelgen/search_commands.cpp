@@ -12,6 +12,7 @@
 #include "verify.h"
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -31,6 +32,8 @@ constexpr std::size_t kMostGroupOrder = 120'000;
 // Past this many orbits of blocks a group is too small: weighing them all takes long and
 // the cover of so many is no better than the plain search.
 constexpr std::size_t kMostGroupOrbits = 300'000;
+// How many of the groups that did best are searched again for longer.
+constexpr std::size_t kGroupsSearchedLonger = 3;
 
 // The smallest wheel of the spec that a cyclic group keeps, over every group worth trying
 // (SECONDS each), then searched again without the group for SECONDS to drop what it can.
@@ -74,43 +77,63 @@ Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t s
 
 // The smallest wheel of the spec that a group from geometry keeps, over every such group
 // on its numbers (SECONDS each), then searched again without the group for SECONDS.
-Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk)
+Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk,
+                          const std::string &only = {})
 {
     const Design d = designOf(spec);
-    GroupSearchResult best;
-    std::string bestGroup;
-    for (const PermutationGroup &g : geometricGroupsFor(d.v, kMostGroupOrder)) {
+    struct Tried {
+        std::size_t group;
+        GroupSearchResult result;
+    };
+    std::vector<Tried> tried;
+    auto groups = geometricGroupsFor(d.v, kMostGroupOrder);
+    std::erase_if(groups, [&](const PermutationGroup &g) { return g.name.find(only) == std::string::npos; });
+    auto attempt = [&](std::size_t i, double cap, double patience) {
         GroupSearchOptions o;
         o.seed = seed++;
-        o.secondsCap = seconds;
+        o.secondsCap = cap;
+        o.patience = patience;
         o.mostOrbits = kMostGroupOrbits;
-        const auto r = searchGroupDesign(d, g, o);
+        auto r = searchGroupDesign(d, groups[i], o);
         if (talk)
-            std::fprintf(stderr, "  %s (%zu maps): %s%zu lines (%zu orbits, %.1f s)\n", g.name.c_str(), g.order(),
-                         r.tooLarge ? "too many orbits, " : "", r.blocks.size(), r.orbits, r.seconds);
-        // Of designs as small, the one of fewest orbits says most about its making.
-        if (!r.blocks.empty() && (best.blocks.empty() || r.blocks.size() < best.blocks.size() ||
-                                  (r.blocks.size() == best.blocks.size() && r.orbits < best.orbits))) {
-            best = r;
-            bestGroup = g.name;
-        }
-    }
+            std::fprintf(stderr, "  %s (%zu maps): %s%zu lines (%zu orbits, %.1f s)\n", groups[i].name.c_str(),
+                         groups[i].order(), r.tooLarge ? "too many orbits, " : "", r.blocks.size(), r.orbits,
+                         r.seconds);
+        if (!r.blocks.empty())
+            tried.push_back({i, std::move(r)});
+    };
+    // Of designs as small, the one of fewest orbits says most about its making.
+    auto better = [](const Tried &a, const Tried &b) {
+        return a.result.blocks.size() < b.result.blocks.size() ||
+               (a.result.blocks.size() == b.result.blocks.size() && a.result.orbits < b.result.orbits);
+    };
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        attempt(i, seconds, 0.5);
+    // The groups that did best get four times as long again.
+    std::sort(tried.begin(), tried.end(), better);
+    const std::size_t firstPass = tried.size();
+    for (std::size_t i = 0; i < std::min<std::size_t>(firstPass, kGroupsSearchedLonger); ++i)
+        attempt(tried[i].group, 4 * seconds, seconds);
     Entry e{spec, {}, 0, {}, {}};
-    if (best.blocks.empty() || best.blocks.size() > mostLines * 2)
+    if (tried.empty())
+        return e;
+    const Tried &best = *std::min_element(tried.begin(), tried.end(), better);
+    if (best.result.blocks.size() > mostLines * 2)
         return e;
     SearchOptions o;
     o.seed = seed;
     o.secondsCap = seconds;
     o.movesPerLevel = 400'000;
-    o.start = best.blocks;
+    o.start = best.result.blocks;
     const auto r = searchDesign(d, o);
-    const auto &blocks = !r.blocks.empty() && r.blocks.size() < best.blocks.size() ? r.blocks : best.blocks;
+    const auto &blocks =
+        !r.blocks.empty() && r.blocks.size() < best.result.blocks.size() ? r.blocks : best.result.blocks;
     e.lines = linesFromDesign(spec, blocks);
-    e.note = groupNote(bestGroup, best.orbits, best.blocks.size(), r.seconds);
+    e.note = groupNote(groups[best.group].name, best.result.orbits, best.result.blocks.size(), r.seconds);
     return e;
 }
 
-using OrbitSearch = Entry (*)(const WheelSpec &, double, std::uint64_t, std::size_t, bool);
+using OrbitSearch = std::function<Entry(const WheelSpec &, double, std::uint64_t, std::size_t, bool)>;
 
 // Reads "PICK TYPE NUMBERS X Y [SECONDS [SEED]]" and prints the wheel the search makes.
 int searchOne(const std::vector<std::string> &args, OrbitSearch search)
@@ -167,7 +190,10 @@ int cmdOrbit(const std::vector<std::string> &args)
 
 int cmdGroup(const std::vector<std::string> &args)
 {
-    return searchOne(args, searchThroughGroups);
+    // A name given last picks the groups whose names hold it.
+    const std::string only = args.size() > 7 ? args[7] : std::string();
+    return searchOne(args, [&only](const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t most,
+                                   bool talk) { return searchThroughGroups(spec, seconds, seed, most, talk, only); });
 }
 
 // Searches through orbits every wheel in RAW_DIR that stands more than RATIO times above
@@ -288,7 +314,10 @@ int cmdOrbits(const std::vector<std::string> &args)
 
 int cmdGroups(const std::vector<std::string> &args)
 {
-    return searchEveryWheel(args, "groups-tried", searchThroughGroups);
+    return searchEveryWheel(args, "groups-tried",
+                            [](const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t most, bool talk) {
+                                return searchThroughGroups(spec, seconds, seed, most, talk);
+                            });
 }
 
 // Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or
