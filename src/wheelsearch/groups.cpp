@@ -29,7 +29,10 @@ std::pair<int, int> primePower(int q)
 
 Field::Field(int q)
 {
-    const auto [p, e] = primePower(q);
+    const auto [prime, exponent] = primePower(q);
+    // Named copies: the lambda below may not capture a structured binding.
+    const int p = prime;
+    const int e = exponent;
     if (p == 0 || q > kMaxPositions)
         return;
     const auto n = static_cast<std::size_t>(q);
@@ -41,7 +44,7 @@ Field::Field(int q)
             int s = 0;
             for (int i = 0, place = 1, x = a, y = b; i < e; ++i, place *= p, x /= p, y /= p)
                 s += (x % p + y % p) % p * place;
-            sum_[static_cast<std::size_t>(a * q + b)] = s;
+            sum_[static_cast<std::size_t>(a) * n + static_cast<std::size_t>(b)] = s;
             if (s == 0)
                 negative = b;
         }
@@ -53,7 +56,7 @@ Field::Field(int q)
         const int top = a / (q / p);
         int shifted = a % (q / p) * p;
         for (int k = 0; k < top; ++k)
-            shifted = sum_[static_cast<std::size_t>(shifted * q + c)];
+            shifted = sum_[static_cast<std::size_t>(shifted) * n + static_cast<std::size_t>(c)];
         return shifted;
     };
     for (int c = 1; c < q; ++c) {
@@ -131,7 +134,7 @@ Permutation onCopies(const std::vector<int> &map, int copies)
     const int n = static_cast<int>(map.size());
     for (int c = 0; c < copies; ++c)
         for (int x = 0; x < n; ++x)
-            m[static_cast<std::size_t>(c * n + x)] =
+            m[static_cast<std::size_t>(c) * static_cast<std::size_t>(n) + static_cast<std::size_t>(x)] =
                 static_cast<std::uint8_t>(c * n + map[static_cast<std::size_t>(x)]);
     return m;
 }
@@ -244,7 +247,7 @@ void addProjectiveLines(std::vector<PermutationGroup> &out, int v, std::size_t m
             const Field f(q);
             if (!f.valid() || q < 4)
                 continue;
-            const auto n = static_cast<std::size_t>(q + 1);
+            const auto n = static_cast<std::size_t>(q) + 1;
             std::vector<int> translate(n), scale(n), scaleSquare(n), invert(n), invertNegated(n), frob(n);
             for (int x = 0; x < q; ++x) {
                 const auto i = static_cast<std::size_t>(x);
@@ -290,14 +293,15 @@ void addAffinePlanes(std::vector<PermutationGroup> &out, int v, std::size_t most
             const Field f(q);
             if (!f.valid())
                 continue;
-            const auto n = static_cast<std::size_t>(q * q);
+            const auto n = static_cast<std::size_t>(q) * static_cast<std::size_t>(q);
             auto linear = [&](int a, int b, int c, int d, int tx, int ty) {
                 std::vector<int> map(n);
                 for (int x = 0; x < q; ++x)
                     for (int y = 0; y < q; ++y) {
                         const int nx = f.add(f.add(f.mul(a, x), f.mul(b, y)), tx);
                         const int ny = f.add(f.add(f.mul(c, x), f.mul(d, y)), ty);
-                        map[static_cast<std::size_t>(x * q + y)] = nx * q + ny;
+                        map[static_cast<std::size_t>(x) * static_cast<std::size_t>(q) + static_cast<std::size_t>(y)] =
+                            nx * q + ny;
                     }
                 return onCopies(map, 1);
             };

@@ -24,7 +24,10 @@ public:
     int size() const { return q_; }
     int characteristic() const { return p_; }
     int degree() const { return e_; }
-    int add(int a, int b) const { return sum_[static_cast<std::size_t>(a * q_ + b)]; }
+    int add(int a, int b) const
+    {
+        return sum_[static_cast<std::size_t>(a) * static_cast<std::size_t>(q_) + static_cast<std::size_t>(b)];
+    }
     int neg(int a) const { return neg_[static_cast<std::size_t>(a)]; }
     int mul(int a, int b) const;
     int inv(int a) const; // a != 0

@@ -136,7 +136,7 @@ Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t s
 using OrbitSearch = std::function<Entry(const WheelSpec &, double, std::uint64_t, std::size_t, bool)>;
 
 // Reads "PICK TYPE NUMBERS X Y [SECONDS [SEED]]" and prints the wheel the search makes.
-int searchOne(const std::vector<std::string> &args, OrbitSearch search)
+int searchOne(const std::vector<std::string> &args, const OrbitSearch &search)
 {
     WheelSpec spec;
     if (!parseSpec(args, spec))
@@ -202,7 +202,7 @@ int cmdGroup(const std::vector<std::string> &args)
 // one it makes smaller into RAW_DIR; or, given a range of numbers, every guarantee there
 // that has no wheel yet. A wheel tried without gain leaves a mark in RAW_DIR/orbits-tried,
 // so a rerun goes on where the last one stopped.
-static int searchEveryWheel(const std::vector<std::string> &args, const char *triedFolder, OrbitSearch search)
+static int searchEveryWheel(const std::vector<std::string> &args, const char *triedFolder, const OrbitSearch &search)
 {
     if (args.size() < 4)
         return usage();
