@@ -19,6 +19,9 @@ struct GroupSearchOptions {
     // Past this many orbits of blocks (or of drawn sets) the group is too small to search
     // this way: the result is empty and marked too large.
     std::size_t mostOrbits = 1'500'000;
+    // Past this many drawn sets looked up in weighing the orbits of blocks (the orbits
+    // times the sets a block covers) the group is too small as well.
+    double mostLookups = 5e8;
 };
 
 struct GroupSearchResult {
