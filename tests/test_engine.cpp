@@ -311,6 +311,11 @@ void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
     GroupSearchOptions few;
     few.mostOrbits = 3;
     QVERIFY(searchGroupDesign({13, 4, 2, 2}, thirteen.front(), few).tooLarge);
+    // So is one whose orbits are few but would take too many lookups to weigh.
+    GroupSearchOptions costly;
+    costly.mostLookups = 100;
+    QVERIFY(searchGroupDesign({13, 4, 2, 2}, thirteen.front(), costly).tooLarge);
+    QVERIFY(!searchGroupDesign({13, 4, 2, 2}, thirteen.front(), {}).tooLarge);
     // Where no field fits, the turns modulo n with the powers of a unit, each set of powers
     // once: modulo 21 the powers of a unit make three groups of order 2, one of 3, three of 6.
     int modulo21 = 0;
