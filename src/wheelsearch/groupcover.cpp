@@ -325,9 +325,7 @@ GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, 
     if (!local::searchable(d) || g.v != d.v || g.maps.empty())
         return result;
     // Both tables are indexed by the rank of a set; past these sizes they are too large.
-    double coveredByBlock = 0;
-    for (int i = d.t; i <= std::min(d.k, d.m); ++i)
-        coveredByBlock += static_cast<double>(binomial(d.k, i)) * static_cast<double>(binomial(d.v - d.k, d.m - i));
+    const auto coveredByBlock = static_cast<double>(setsPerBlock(d));
     const double orbitsOfBlocks = static_cast<double>(binomial(d.v, d.k)) / static_cast<double>(g.order());
     if (binomial(d.v, d.m) > 40'000'000 || binomial(d.v, d.k) > 200'000'000 || orbitsOfBlocks > options.mostOrbits ||
         orbitsOfBlocks * coveredByBlock > options.mostLookups) {

@@ -163,9 +163,7 @@ private:
 template <class Late>
 std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t giveUpAbove, Late tooLate)
 {
-    std::uint64_t perBlock = 0;
-    for (int i = d.t; i <= std::min(d.k, d.m); ++i)
-        perBlock += binomial(d.k, i) * binomial(d.v - d.k, d.m - i);
+    const std::uint64_t perBlock = setsPerBlock(d);
     const int candidates =
         static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / std::max<std::uint64_t>(perBlock, 1), 2, 24));
     std::vector<Line> blocks;

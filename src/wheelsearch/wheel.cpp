@@ -111,6 +111,14 @@ bool wholeNumber(const std::string &text, int &value)
     return true;
 }
 
+std::uint64_t setsPerBlock(const Design &d)
+{
+    std::uint64_t sets = 0;
+    for (int i = d.t; i <= std::min(d.k, d.m); ++i)
+        sets += binomial(d.k, i) * binomial(d.v - d.k, d.m - i);
+    return sets;
+}
+
 std::uint64_t lowerBound(const Design &d)
 {
     if (d.t <= 0 || d.m <= 0 || d.k <= 0 || d.v < d.k)
@@ -125,9 +133,7 @@ std::uint64_t lowerBound(const Design &d)
         }
         return bound;
     }
-    std::uint64_t perBlock = 0;
-    for (int i = d.t; i <= std::min(d.k, d.m); ++i)
-        perBlock += binomial(d.k, i) * binomial(d.v - d.k, d.m - i);
+    const std::uint64_t perBlock = setsPerBlock(d);
     const std::uint64_t sets = binomial(d.v, d.m);
     return perBlock == 0 ? 0 : (sets + perBlock - 1) / perBlock;
 }

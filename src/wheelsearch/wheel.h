@@ -101,6 +101,9 @@ bool parseLine(const std::string &text, int maxPosition, Line &line, std::string
 // Reads a whole number of at most nine digits, nothing else around it.
 bool wholeNumber(const std::string &text, int &value);
 
+// How many drawn sets one block matches: the m-sets that meet it in at least t.
+std::uint64_t setsPerBlock(const Design &d);
+
 // The lower bound of a design: Schoenheim's for t == m, the counting bound otherwise.
 std::uint64_t lowerBound(const Design &d);
 
