@@ -35,6 +35,7 @@ private slots:
     void fieldsAndGeometricGroupsHaveTheirOrders();
     void groupSearchFindsDesignsOfGeometry_data();
     void groupSearchFindsDesignsOfGeometry();
+    void backtrackingOverOrbitsFindsExactDesigns();
     void fixedCountSearchReachesDesignsAndStopsAtTheBound();
     void keyWheelsCarryTheKey();
     void wheelFilesRefuseBadInput_data();
@@ -320,11 +321,20 @@ void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
     // once: modulo 21 the powers of a unit make three groups of order 2, one of 3, three of 6.
     int modulo21 = 0;
     for (const auto &g : geometricGroupsFor(21, 1000))
-        if (g.name.find("modulo 21") != std::string::npos) {
+        if (g.name.starts_with("x->") && g.name.find("modulo 21") != std::string::npos) {
             ++modulo21;
             QVERIFY(g.order() % 21 == 0 && g.order() <= 21 * 6);
         }
     QCOMPARE(modulo21, 7);
+    // The turns alone, on as many copies as fit; not again where a prime field's
+    // translations are the same group.
+    std::map<std::string, std::size_t> turns;
+    for (const auto &g : geometricGroupsFor(44, 1000))
+        turns[g.name] = g.order();
+    QCOMPARE(turns["the turns modulo 11 on 4 copies"], std::size_t{11});
+    QCOMPARE(turns["the turns modulo 7 on 6 copies, 2 fixed"], std::size_t{7});
+    QCOMPARE(turns["the turns modulo 44"], std::size_t{44});
+    QVERIFY(turns.count("the turns modulo 43, 1 fixed") == 0 && turns.count("the translations of GF(43), 1 fixed"));
     // A group past the limit is left out rather than cut short.
     for (const auto &g : geometricGroupsFor(26, 10'000))
         QVERIFY(g.order() <= 10'000 && g.name != "PGL(2,25)");
@@ -376,6 +386,35 @@ void TestEngine::groupSearchFindsDesignsOfGeometry()
     for (Line b : r.blocks)
         for (std::size_t e = 0; e < g->order(); e += 1 + g->order() / 50)
             QVERIFY(lines.count(g->image(b, e)) == 1);
+}
+
+void TestEngine::backtrackingOverOrbitsFindsExactDesigns()
+{
+    // Planes of order 4 (one orbit of the turns modulo 21) and S(2,5,41) (two orbits of
+    // the translations of GF(41)) are found at once; one line fewer than the plane is
+    // below the counting bound, and the search says so rather than hand back a wheel.
+    struct Case {
+        Design d;
+        const char *group;
+        std::size_t lines;
+        bool found;
+    };
+    for (const Case &c : {Case{{21, 5, 2, 2}, "the turns modulo 21", 21, true},
+                          Case{{41, 5, 2, 2}, "the translations of GF(41)", 82, true},
+                          Case{{21, 5, 2, 2}, "the turns modulo 21", 20, false}}) {
+        const auto groups = geometricGroupsFor(c.d.v, 1000);
+        const auto g = std::find_if(groups.begin(), groups.end(), [&](const auto &x) { return x.name == c.group; });
+        QVERIFY(g != groups.end());
+        GroupSearchOptions o;
+        o.secondsCap = 5;
+        o.backtrackAtMost = c.lines;
+        const auto r = searchGroupDesign(c.d, *g, o);
+        QCOMPARE(r.blocks.empty(), !c.found);
+        if (c.found) {
+            QCOMPARE(r.blocks.size(), c.lines);
+            QVERIFY(verifyWheel({c.d.k, 'a', c.d.v, c.d.t, c.d.m}, r.blocks).holds);
+        }
+    }
 }
 
 void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()

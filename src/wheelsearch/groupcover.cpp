@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 #include <map>
 #include <queue>
@@ -318,6 +319,123 @@ private:
 
 } // namespace
 
+// A cover of every element by candidates costing at most `most` in all, found by trying
+// candidates in turn: at each step an element still bare with fewest candidates that
+// still fit is covered in every way that fits, the most newly covering first. A branch
+// is left as soon as what is still bare cannot be covered with the cost left, even by
+// candidates that cover as much for their cost as the best of all. Where a design must be
+// nearly exact (a cover of pairs at its counting bound), that cuts nearly every branch.
+class Backtrack {
+public:
+    Backtrack(const Candidates &c, std::uint64_t most, std::uint64_t seed)
+        : c_(c), most_(most), words_((c.elements + 63) / 64), rng_(seed)
+    {
+        bits_.assign(c.size() * words_, 0);
+        gain_.assign(c.size(), 0);
+        for (std::size_t j = 0; j < c.size(); ++j) {
+            for (const auto *e = c.begin(j); e != c.end(j); ++e)
+                bits_[j * words_ + *e / 64] |= std::uint64_t{1} << (*e % 64);
+            gain_[j] = static_cast<std::uint32_t>(c.end(j) - c.begin(j));
+            if (c.cost[j] <= most)
+                bestRatio_ = std::max(bestRatio_, static_cast<double>(gain_[j]) / static_cast<double>(c.cost[j]));
+        }
+    }
+
+    // The candidates chosen, or none when the time ran out or no cover fits.
+    std::vector<std::uint32_t> run(double seconds)
+    {
+        deadline_ = seconds;
+        std::vector<std::uint64_t> covered(words_, 0);
+        chosen_.clear();
+        try {
+            if (step(covered, 0, 0))
+                return chosen_;
+        } catch (const OutOfTime &) {
+        }
+        return {};
+    }
+
+private:
+    struct OutOfTime {};
+
+    std::uint32_t fresh(std::size_t j, const std::vector<std::uint64_t> &covered) const
+    {
+        std::uint32_t n = 0;
+        for (std::size_t w = 0; w < words_; ++w)
+            n += static_cast<std::uint32_t>(std::popcount(bits_[j * words_ + w] & ~covered[w]));
+        return n;
+    }
+
+    // Whether taking candidate j still leaves a cover within the cost.
+    bool fits(std::size_t j, std::uint32_t coveredCount, std::uint64_t cost,
+              const std::vector<std::uint64_t> &covered) const
+    {
+        if (cost + c_.cost[j] > most_)
+            return false;
+        const double bare = static_cast<double>(c_.elements - coveredCount - fresh(j, covered));
+        return bare <= static_cast<double>(most_ - cost - c_.cost[j]) * bestRatio_ + 1e-9;
+    }
+
+    bool step(std::vector<std::uint64_t> &covered, std::uint32_t coveredCount, std::uint64_t cost)
+    {
+        if (coveredCount == c_.elements)
+            return true;
+        if ((++nodes_ & 1023) == 0 && watch_.seconds() > deadline_)
+            throw OutOfTime{};
+        // Of a few bare elements, the one with fewest candidates that fit.
+        std::vector<std::uint32_t> options;
+        bool any = false;
+        int looked = 0;
+        for (std::uint32_t e = 0; e < c_.elements && looked < 6; ++e) {
+            if (covered[e / 64] >> (e % 64) & 1)
+                continue;
+            ++looked;
+            std::vector<std::uint32_t> fit;
+            for (auto k = c_.byElementStart[e]; k < c_.byElementStart[e + 1]; ++k) {
+                const auto j = c_.byElement[k];
+                if (fits(j, coveredCount, cost, covered))
+                    fit.push_back(j);
+            }
+            if (!any || fit.size() < options.size()) {
+                options = std::move(fit);
+                any = true;
+            }
+            if (options.empty())
+                return false;
+        }
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // (covered anew, random)
+        for (auto j : options)
+            order.push_back({fresh(j, covered), static_cast<std::uint32_t>(rng_.below(1u << 30))});
+        std::vector<std::size_t> idx(options.size());
+        for (std::size_t i = 0; i < idx.size(); ++i)
+            idx[i] = i;
+        std::sort(idx.begin(), idx.end(), [&](std::size_t a, std::size_t b) { return order[a] > order[b]; });
+        for (auto i : idx) {
+            const auto j = options[i];
+            std::vector<std::uint64_t> next = covered;
+            for (std::size_t w = 0; w < words_; ++w)
+                next[w] |= bits_[j * words_ + w];
+            chosen_.push_back(j);
+            if (step(next, coveredCount + order[i].first, cost + c_.cost[j]))
+                return true;
+            chosen_.pop_back();
+        }
+        return false;
+    }
+
+    const Candidates &c_;
+    std::uint64_t most_;
+    std::size_t words_;
+    local::Rng rng_;
+    std::vector<std::uint64_t> bits_;
+    std::vector<std::uint32_t> gain_;
+    double bestRatio_ = 0.0;
+    std::vector<std::uint32_t> chosen_;
+    local::Stopwatch watch_;
+    double deadline_ = 0.0;
+    std::uint64_t nodes_ = 0;
+};
+
 GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, const GroupSearchOptions &options)
 {
     const local::Stopwatch watch;
@@ -343,8 +461,14 @@ GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, 
         return result;
     }
     orbitOf = {};
-    CoverSearch search(c, options.seed);
-    const auto chosen = search.run(std::max(0.0, options.secondsCap - watch.seconds()), options.patience);
+    std::vector<std::uint32_t> chosen;
+    if (options.backtrackAtMost > 0) {
+        Backtrack search(c, options.backtrackAtMost, options.seed);
+        chosen = search.run(std::max(0.0, options.secondsCap - watch.seconds()));
+    } else {
+        CoverSearch search(c, options.seed);
+        chosen = search.run(std::max(0.0, options.secondsCap - watch.seconds()), options.patience);
+    }
     for (auto j : chosen)
         for (std::size_t e = 0; e < g.order(); ++e)
             result.blocks.push_back(g.image(c.rep[j], e));

@@ -22,6 +22,9 @@ struct GroupSearchOptions {
     // Past this many drawn sets looked up in weighing the orbits of blocks (the orbits
     // times the sets a block covers) the group is too small as well.
     double mostLookups = 5e8;
+    // Not 0: instead of the local search, try every choice of orbits (backtracking) for a
+    // design of at most this many lines; empty when none is found in the time.
+    std::size_t backtrackAtMost = 0;
 };
 
 struct GroupSearchResult {

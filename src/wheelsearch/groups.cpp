@@ -236,6 +236,29 @@ void addCyclicMultipliers(std::vector<PermutationGroup> &out, int v, std::size_t
         }
 }
 
+// The turns modulo n, alone, on as many copies as fit with up to three numbers fixed:
+// small groups, whose many short orbits let a cover of pairs be built line by line
+// (those on up to three copies of a prime n are the translations of GF(n) above).
+void addTurns(std::vector<PermutationGroup> &out, int v, std::size_t most)
+{
+    for (int copies = 1; copies <= v / 5; ++copies)
+        for (int fixed = 0; fixed <= 3; ++fixed) {
+            if ((v - fixed) % copies != 0)
+                continue;
+            const int n = (v - fixed) / copies;
+            const Field field(n);
+            if (n < 5 || (copies <= 3 && field.valid() && field.degree() == 1))
+                continue;
+            std::vector<int> turn(static_cast<std::size_t>(n));
+            for (int x = 0; x < n; ++x)
+                turn[static_cast<std::size_t>(x)] = (x + 1) % n;
+            auto g = generateGroup("the turns modulo " + std::to_string(n) + copiesAndFixed(copies, fixed), v,
+                                   {onCopies(turn, copies)}, most);
+            if (!g.maps.empty())
+                out.push_back(std::move(g));
+        }
+}
+
 // The projective line over GF(q): q + 1 points, infinity last.
 void addProjectiveLines(std::vector<PermutationGroup> &out, int v, std::size_t most)
 {
@@ -346,6 +369,7 @@ std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most)
         return groups;
     addAffineLines(groups, v, most);
     addCyclicMultipliers(groups, v, most);
+    addTurns(groups, v, most);
     addProjectiveLines(groups, v, most);
     addAffinePlanes(groups, v, most);
     return groups;

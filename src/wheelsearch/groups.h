@@ -70,7 +70,8 @@ PermutationGroup generateGroup(std::string name, int v, const std::vector<Permut
 // The groups worth trying on v numbers, up to `most` maps each: the affine and projective
 // lines over every field that fits with up to three numbers left fixed, also on two or
 // three copies of the line, and the affine plane, with and without the field's own maps;
-// and where no field fits, the turns of the numbers modulo n with the powers of a unit.
+// where no field fits, the turns of the numbers modulo n with the powers of a unit; and
+// the turns alone on any number of copies.
 std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most);
 
 } // namespace wheel

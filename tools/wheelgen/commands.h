@@ -27,6 +27,7 @@ int cmdSearch(const std::vector<std::string> &args);
 int cmdOrbit(const std::vector<std::string> &args);
 int cmdOrbits(const std::vector<std::string> &args);
 int cmdGroup(const std::vector<std::string> &args);
+int cmdExact(const std::vector<std::string> &args);
 int cmdGroups(const std::vector<std::string> &args);
 int cmdFixed(const std::vector<std::string> &args);
 int cmdCatalogue(const std::vector<std::string> &args);

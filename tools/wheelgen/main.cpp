@@ -35,6 +35,9 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "                                                  search designs kept by groups from geometry\n"
            "  wheelgen groups SECONDS RAW_DIR RECORDS.csv RATIO [PICKS [FEWEST-MOST numbers]]\n"
            "                                                  the same, as orbits does\n"
+           "  wheelgen exact PICK TYPE NUMBERS X Y LINES [SECONDS [GROUP]]\n"
+           "                                                  try every choice of orbits under each group for a\n"
+           "                                                  wheel of at most LINES lines\n"
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
@@ -78,6 +81,8 @@ int main(int argc, char **argv)
         return cmdGroups(args);
     if (cmd == "fixed")
         return cmdFixed(args);
+    if (cmd == "exact")
+        return cmdExact(args);
     if (cmd == "improve")
         return cmdImprove(args);
     if (cmd == "join")

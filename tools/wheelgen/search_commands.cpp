@@ -188,6 +188,49 @@ int cmdOrbit(const std::vector<std::string> &args)
     return searchOne(args, searchThroughOrbits);
 }
 
+// Tries every choice of orbits under each group (whose name holds GROUP, if given) for a
+// wheel of at most LINES lines, SECONDS a group, and prints the first one found.
+int cmdExact(const std::vector<std::string> &args)
+{
+    WheelSpec spec;
+    if (args.size() < 6 || !parseSpec(args, spec))
+        return usage();
+    std::size_t most = 0;
+    double seconds = 10;
+    try {
+        most = std::stoul(args[5]);
+        if (args.size() > 6)
+            seconds = std::stod(args[6]);
+    } catch (...) {
+        return usage();
+    }
+    const std::string only = args.size() > 7 ? args[7] : std::string();
+    const Design d = designOf(spec);
+    auto groups = geometricGroupsFor(d.v, kMostGroupOrder);
+    std::erase_if(groups, [&](const PermutationGroup &g) { return g.name.find(only) == std::string::npos; });
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        GroupSearchOptions o;
+        o.seed = i + 1;
+        o.secondsCap = seconds;
+        o.mostOrbits = kMostGroupOrbits;
+        o.backtrackAtMost = most;
+        const auto r = searchGroupDesign(d, groups[i], o);
+        std::fprintf(stderr, "  %s (%zu maps): %s%zu lines (%.1f s)\n", groups[i].name.c_str(), groups[i].order(),
+                     r.tooLarge ? "too many orbits, " : "", r.blocks.size(), r.seconds);
+        if (r.blocks.empty())
+            continue;
+        Entry e{spec, linesFromDesign(spec, r.blocks), 0, {}, {}};
+        e.note = "kept by the group " + groups[i].name +
+                 ", every choice of its orbits tried: " + std::to_string(r.orbits) + " orbits of lines, " +
+                 std::to_string(e.lines.size()) + " lines";
+        if (!verifyWheel(spec, e.lines).holds)
+            return 1;
+        std::cout << formatEntry(e);
+        return 0;
+    }
+    return 1;
+}
+
 int cmdGroup(const std::vector<std::string> &args)
 {
     // A name given last picks the groups whose names hold it.
