@@ -404,6 +404,7 @@ private:
                 return false;
         }
         std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // (covered anew, random)
+        order.reserve(options.size());
         for (auto j : options)
             order.push_back({fresh(j, covered), static_cast<std::uint32_t>(rng_.below(1u << 30))});
         std::vector<std::size_t> idx(options.size());
