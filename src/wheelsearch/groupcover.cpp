@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <functional>
 #include <limits>
 #include <map>
 #include <queue>
@@ -320,7 +321,7 @@ private:
 } // namespace
 
 // A cover of every element by candidates costing at most `most` in all, found by trying
-// candidates in turn: at each step an element still bare with fewest candidates that
+// candidates in turn: at each step the element still bare with fewest candidates that
 // still fit is covered in every way that fits, the most newly covering first. A branch
 // is left as soon as what is still bare cannot be covered with the cost left, even by
 // candidates that cover as much for their cost as the best of all. Where a design must be
@@ -347,8 +348,12 @@ public:
         deadline_ = seconds;
         std::vector<std::uint64_t> covered(words_, 0);
         chosen_.clear();
+        banned_.assign(c_.size(), 0);
+        std::vector<std::uint32_t> all(c_.size());
+        for (std::uint32_t j = 0; j < all.size(); ++j)
+            all[j] = j;
         try {
-            if (step(covered, 0, 0))
+            if (step(covered, 0, 0, all))
                 return chosen_;
         } catch (const OutOfTime &) {
         }
@@ -376,52 +381,54 @@ private:
         return bare <= static_cast<double>(most_ - cost - c_.cost[j]) * bestRatio_ + 1e-9;
     }
 
-    bool step(std::vector<std::uint64_t> &covered, std::uint32_t coveredCount, std::uint64_t cost)
+    // `live` holds the candidates that fitted one step up; those that still fit are
+    // counted for every bare element, and the bare element with fewest is covered next.
+    bool step(const std::vector<std::uint64_t> &covered, std::uint32_t coveredCount, std::uint64_t cost,
+              const std::vector<std::uint32_t> &live)
     {
         if (coveredCount == c_.elements)
             return true;
-        if ((++nodes_ & 1023) == 0 && watch_.seconds() > deadline_)
+        if ((++nodes_ & 255) == 0 && watch_.seconds() > deadline_)
             throw OutOfTime{};
-        // Of a few bare elements, the one with fewest candidates that fit.
-        std::vector<std::uint32_t> options;
-        bool any = false;
-        int looked = 0;
-        for (std::uint32_t e = 0; e < c_.elements && looked < 6; ++e) {
-            if (covered[e / 64] >> (e % 64) & 1)
-                continue;
-            ++looked;
-            std::vector<std::uint32_t> fit;
-            for (auto k = c_.byElementStart[e]; k < c_.byElementStart[e + 1]; ++k) {
-                const auto j = c_.byElement[k];
-                if (fits(j, coveredCount, cost, covered))
-                    fit.push_back(j);
-            }
-            if (!any || fit.size() < options.size()) {
-                options = std::move(fit);
-                any = true;
-            }
-            if (options.empty())
-                return false;
-        }
-        std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // (covered anew, random)
-        order.reserve(options.size());
-        for (auto j : options)
-            order.push_back({fresh(j, covered), static_cast<std::uint32_t>(rng_.below(1u << 30))});
-        std::vector<std::size_t> idx(options.size());
-        for (std::size_t i = 0; i < idx.size(); ++i)
-            idx[i] = i;
-        std::sort(idx.begin(), idx.end(), [&](std::size_t a, std::size_t b) { return order[a] > order[b]; });
-        for (auto i : idx) {
-            const auto j = options[i];
-            std::vector<std::uint64_t> next = covered;
+        std::vector<std::uint32_t> fit;
+        for (auto j : live)
+            if (!banned_[j] && fits(j, coveredCount, cost, covered))
+                fit.push_back(j);
+        std::vector<std::uint32_t> ways(c_.elements, 0);
+        for (auto j : fit)
+            for (const auto *e = c_.begin(j); e != c_.end(j); ++e)
+                ++ways[*e];
+        std::uint32_t next = kNone;
+        for (std::uint32_t e = 0; e < c_.elements; ++e)
+            if (!(covered[e / 64] >> (e % 64) & 1) && (next == kNone || ways[e] < ways[next]))
+                next = e;
+        if (ways[next] == 0)
+            return false;
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> options; // (covered anew and a random draw, candidate)
+        for (auto j : fit)
+            if (bits_[j * words_ + next / 64] >> (next % 64) & 1)
+                options.push_back({(std::uint64_t{fresh(j, covered)} << 32) | rng_.below(1u << 30), j});
+        std::sort(options.begin(), options.end(), std::greater<>());
+        // A candidate tried for this element is not tried again below its later siblings:
+        // any cover holding it was met under it.
+        std::vector<std::uint32_t> tried;
+        bool found = false;
+        for (const auto &[rank, j] : options) {
+            std::vector<std::uint64_t> after = covered;
             for (std::size_t w = 0; w < words_; ++w)
-                next[w] |= bits_[j * words_ + w];
+                after[w] |= bits_[j * words_ + w];
             chosen_.push_back(j);
-            if (step(next, coveredCount + order[i].first, cost + c_.cost[j]))
-                return true;
+            if (step(after, coveredCount + static_cast<std::uint32_t>(rank >> 32), cost + c_.cost[j], fit)) {
+                found = true;
+                break;
+            }
             chosen_.pop_back();
+            banned_[j] = 1;
+            tried.push_back(j);
         }
-        return false;
+        for (auto j : tried)
+            banned_[j] = 0;
+        return found;
     }
 
     const Candidates &c_;
@@ -432,6 +439,7 @@ private:
     std::vector<std::uint32_t> gain_;
     double bestRatio_ = 0.0;
     std::vector<std::uint32_t> chosen_;
+    std::vector<std::uint8_t> banned_;
     local::Stopwatch watch_;
     double deadline_ = 0.0;
     std::uint64_t nodes_ = 0;
