@@ -38,7 +38,7 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen exact PICK TYPE NUMBERS X Y LINES [SECONDS [GROUP]]\n"
            "                                                  try every choice of orbits under each group for a\n"
            "                                                  wheel of at most LINES lines\n"
-           "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv]    search the wheels of 2 to 4 hits at fixed counts\n"
+           "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv [SEED]]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"

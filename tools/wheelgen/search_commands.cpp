@@ -366,17 +366,22 @@ int cmdGroups(const std::vector<std::string> &args)
 // Searches again every wheel in RAW_DIR whose lines must hold every pair, triple or
 // 4-set of the numbers ("2 if 2" to "4 if 4", key "3 if 3" to "5 if 5") at a fixed count,
 // one line fewer at a time, each design once, but not those already at their published
-// record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller.
+// record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller. A SEED given
+// last starts other runs than the last time (the search at a fixed count depends much on
+// its start).
 int cmdFixed(const std::vector<std::string> &args)
 {
-    if (args.size() != 2 && args.size() != 3)
+    if (args.size() < 2 || args.size() > 4)
         return usage();
     Records records;
-    if (args.size() == 3 && !readRecords(args[2], records))
+    if (args.size() >= 3 && !readRecords(args[2], records))
         return 1;
     double seconds = 0;
+    std::uint64_t firstSeed = 0;
     try {
         seconds = std::stod(args[0]);
+        if (args.size() == 4)
+            firstSeed = std::stoull(args[3]);
     } catch (...) {
         return usage();
     }
@@ -410,7 +415,7 @@ int cmdFixed(const std::vector<std::string> &args)
         const Entry &old = jobs[i];
         const Design d = designOf(old.spec);
         FixedCountOptions o;
-        o.seed = 7919 * (i + 1);
+        o.seed = firstSeed + 7919 * (i + 1);
         o.secondsCap = seconds;
         const auto r = descendAtFixedCount(d, old.lines.size(), o);
         Entry e{old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds), {}};
