@@ -28,3 +28,13 @@ execute_process(COMMAND ${WHEELGEN} group 3 a 7 2 2 0.2 1 "no such group" RESULT
 if(rc EQUAL 0 OR NOT out STREQUAL "")
     message(FATAL_ERROR "a group name matching nothing still gave a wheel: ${out}")
 endif()
+# Trying every choice of orbits: the plane at 7 lines, with its note; nothing at 6 (below
+# the counting bound), which exits with 1 rather than print a wheel.
+execute_process(COMMAND ${WHEELGEN} exact 3 a 7 2 2 7 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_QUIET)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^# kept by the group [^\n]+, every choice of its orbits tried: 1 orbits of lines, 7 lines\nwheel pick=3 type=a numbers=7 guarantee=\"2 if 2\" tickets=7\n")
+    message(FATAL_ERROR "exact did not find the plane: ${rc} ${out}")
+endif()
+execute_process(COMMAND ${WHEELGEN} exact 3 a 7 2 2 6 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_QUIET)
+if(rc EQUAL 0 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "exact found a wheel below the bound: ${out}")
+endif()
