@@ -48,6 +48,7 @@ private slots:
     void keyWheelsBorrowTheLinesOfTheirDesign();
     void reportComparesWithRecords();
     void constructedWheelsAreSteinerSystems();
+    void transversalDesignsHoldEveryPair();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -809,6 +810,38 @@ void TestEngine::constructedWheelsAreSteinerSystems()
         QVERIFY(verifyWheel(circles.spec, circles.lines).holds);
     }
     QVERIFY(inversivePlaneWheel(4).lines.empty()); // not a prime
+}
+
+void TestEngine::transversalDesignsHoldEveryPair()
+{
+    // Nine numbers in three rows of three: any two rows make a line of 6 and hold every
+    // pair. Six runs of 8 over GF(8) with one number more: 64 + 6 * 3 lines, the published
+    // figure for pick 6 on 49 numbers; over GF(9) with five runs, pick 5 on 46 numbers.
+    Entry rows;
+    rows.spec = {6, 'a', 9, 2, 2};
+    rows.lines = {0b000111111, 0b111000111, 0b111111000};
+    QVERIFY(verifyWheel(rows.spec, rows.lines).holds);
+    const Entry six = transversalWheel(6, 8, 1, rows);
+    QCOMPARE(six.lines.size(), std::size_t{82});
+    QVERIFY(verifyWheel(six.spec, six.lines).holds);
+    QCOMPARE(six.spec.z, 49);
+
+    Entry ten; // pick 5 on 10 numbers in 6 lines, as the search finds it
+    ten.spec = {5, 'a', 10, 2, 2};
+    SearchOptions o;
+    o.seed = 3;
+    o.secondsCap = 5;
+    ten.lines = searchWheel(ten.spec, o).blocks;
+    QCOMPARE(ten.lines.size(), std::size_t{6});
+    const Entry five = transversalWheel(5, 9, 1, ten);
+    QCOMPARE(five.lines.size(), std::size_t{81 + 5 * 6});
+    QVERIFY(verifyWheel(five.spec, five.lines).holds);
+
+    // A wheel for the runs of another size, a pick above the run, or a count that is no
+    // prime power gives nothing.
+    QVERIFY(transversalWheel(6, 8, 0, rows).lines.empty());
+    QVERIFY(transversalWheel(6, 5, 4, rows).lines.empty());
+    QVERIFY(transversalWheel(6, 6, 3, rows).lines.empty());
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

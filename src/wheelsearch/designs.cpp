@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designs.h"
 
+#include "groups.h"
+
 #include <algorithm>
 #include <bit>
+#include <string>
 
 namespace wheel {
 
@@ -107,6 +110,43 @@ Entry inversivePlaneWheel(int q)
                 }
                 e.lines.push_back(circle);
             }
+    std::sort(e.lines.begin(), e.lines.end(), lineLess);
+    e.lines.erase(std::unique(e.lines.begin(), e.lines.end()), e.lines.end());
+    return e;
+}
+
+Entry transversalWheel(int k, int n, int extra, const Entry &runWheel)
+{
+    Entry e;
+    const Field f(n);
+    const int z = k * n + extra;
+    const WheelSpec &run = runWheel.spec;
+    const bool runFits = run.pick == k && run.type == 'a' && run.z == n + extra && run.x == 2 && run.y == 2;
+    if (!f.valid() || k > n || n > 9 || extra < 0 || z > kMaxPositions || !runFits || runWheel.lines.empty())
+        return e;
+    e.spec = {k, 'a', z, 2, 2};
+    e.note = "constructed from a transversal design over GF(" + std::to_string(n) + "): " + std::to_string(n * n) +
+             " lines meeting each of " + std::to_string(k) + " runs of " + std::to_string(n) +
+             " numbers once, and each run" +
+             (extra > 0 ? " with the " + std::to_string(extra) + " numbers after them" : std::string()) + " in the " +
+             std::to_string(runWheel.lines.size()) + " lines of \"2 if 2\" on " + std::to_string(n + extra);
+    // Run x holds the numbers x*n to x*n + n - 1; the field element x picks the run.
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b) {
+            Line line = 0;
+            for (int x = 0; x < k; ++x)
+                line |= Line{1} << (x * n + f.add(f.mul(a, x), b));
+            e.lines.push_back(line);
+        }
+    for (int x = 0; x < k; ++x)
+        for (Line l : runWheel.lines) {
+            Line line = 0;
+            for (; l; l &= l - 1) {
+                const int i = std::countr_zero(l);
+                line |= Line{1} << (i < n ? x * n + i : k * n + (i - n));
+            }
+            e.lines.push_back(line);
+        }
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
     e.lines.erase(std::unique(e.lines.begin(), e.lines.end()), e.lines.end());
     return e;

@@ -24,4 +24,11 @@ std::vector<Entry> golayWheels();
 // q(q^2 + 1) lines (130 for pick 6 on 26 numbers).
 Entry inversivePlaneWheel(int q);
 
+// "2 if 2" of pick k on k*n + extra numbers from a transversal design over GF(n) (n a
+// prime power, k <= n <= 9): the numbers fall into k runs of n and `extra` more; the n^2
+// lines {(x, ax + b)} meet each run once and hold every pair from two runs exactly once,
+// and each run with the extra numbers gets the lines of `runWheel`, a "2 if 2" of pick k
+// on n + extra numbers. Empty when the sizes do not fit.
+Entry transversalWheel(int k, int n, int extra, const Entry &runWheel);
+
 } // namespace wheel

@@ -103,6 +103,24 @@ int cmdConstruct(const std::string &rawDir)
     fs::create_directories(rawDir);
     auto constructed = golayWheels();
     constructed.push_back(inversivePlaneWheel(5));
+    // Transversal designs, each run covered by the smallest "2 if 2" RAW_DIR holds for it.
+    std::vector<Entry> held;
+    if (!readRawWheels(rawDir, held))
+        return 1;
+    for (int k = 5; k <= 7; ++k)
+        for (int n = k; n <= 9; ++n)
+            for (int extra = 0; extra <= 3 && k * n + extra <= kMaxPositions; ++extra) {
+                const Entry *run = nullptr;
+                for (const Entry &h : held)
+                    if (h.spec.pick == k && h.spec.type == 'a' && h.spec.z == n + extra && h.spec.x == 2 &&
+                        h.spec.y == 2 && !h.lines.empty() && (!run || h.lines.size() < run->lines.size()))
+                        run = &h;
+                if (!run)
+                    continue;
+                auto e = transversalWheel(k, n, extra, *run);
+                if (!e.lines.empty())
+                    constructed.push_back(std::move(e));
+            }
     for (const Entry &e : constructed) {
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
