@@ -49,6 +49,7 @@ private slots:
     void reportComparesWithRecords();
     void constructedWheelsAreSteinerSystems();
     void transversalDesignsHoldEveryPair();
+    void quadraticsHoldEveryTriple();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -810,6 +811,23 @@ void TestEngine::constructedWheelsAreSteinerSystems()
         QVERIFY(verifyWheel(circles.spec, circles.lines).holds);
     }
     QVERIFY(inversivePlaneWheel(4).lines.empty()); // not a prime
+}
+
+void TestEngine::quadraticsHoldEveryTriple()
+{
+    // Seven runs of 7: the 343 quadratics, the covers across each two runs and what the
+    // runs miss come under the 657 lines published for pick 7 on 49 numbers.
+    const Entry seven = quadraticWheel(7, 7, 2);
+    QCOMPARE(seven.spec.z, 49);
+    QVERIFY(verifyWheel(seven.spec, seven.lines).holds);
+    QVERIFY2(seven.lines.size() < 657, std::to_string(seven.lines.size()).c_str());
+    const Entry five = quadraticWheel(5, 5, 0.5);
+    QVERIFY(verifyWheel(five.spec, five.lines).holds);
+    QVERIFY(five.lines.size() > 125 && five.lines.size() < binomial(25, 3) / binomial(5, 3) * 2);
+    // A pick above the run, a count that is no prime power, or too many numbers: nothing.
+    QVERIFY(quadraticWheel(7, 5, 0.1).lines.empty());
+    QVERIFY(quadraticWheel(5, 6, 0.1).lines.empty());
+    QVERIFY(quadraticWheel(7, 8, 0.1).lines.empty());
 }
 
 void TestEngine::transversalDesignsHoldEveryPair()

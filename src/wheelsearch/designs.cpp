@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designs.h"
 
+#include "groupcover.h"
 #include "groups.h"
 
 #include <algorithm>
@@ -149,6 +150,138 @@ Entry transversalWheel(int k, int n, int extra, const Entry &runWheel)
         }
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
     e.lines.erase(std::unique(e.lines.begin(), e.lines.end()), e.lines.end());
+    return e;
+}
+
+namespace {
+
+// Every k-subset of the first `points` positions, as masks.
+std::vector<Line> subsetsOf(int points, int k)
+{
+    std::vector<Line> all;
+    const Line top = Line{1} << points;
+    for (Line s = (Line{1} << k) - 1; s < top; s = nextOfSameSize(s))
+        all.push_back(s);
+    return all;
+}
+
+// Calls f(i, j, l) for every triple i < j < l of the positions in s.
+template <class F> void forEachTriple(Line s, F &&f)
+{
+    int p[kMaxPositions];
+    const int n = positionsOf(s, p);
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            for (int c = b + 1; c < n; ++c)
+                f(p[a], p[b], p[c]);
+}
+
+} // namespace
+
+Entry quadraticWheel(int k, int n, double seconds)
+{
+    Entry e;
+    const Field f(n);
+    const int v = k * n;
+    if (!f.valid() || k < 3 || k > n || n > 9 || v > kMaxPositions)
+        return e;
+    e.spec = {k, 'a', v, 3, 3};
+    // Run x holds the numbers x*n to x*n + n - 1; the field element x picks the run.
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
+            for (int c = 0; c < n; ++c) {
+                Line line = 0;
+                for (int x = 0; x < k; ++x)
+                    line |= Line{1} << (x * n + f.add(f.add(f.mul(a, f.mul(x, x)), f.mul(b, x)), c));
+                e.lines.push_back(line);
+            }
+    const std::size_t across = e.lines.size();
+
+    // Two runs side by side (positions 0 to n - 1, n to 2n - 1): the triples meeting both.
+    const auto index = [](int i, int j, int l) { return (i * kMaxPositions + j) * kMaxPositions + l; };
+    std::vector<std::int32_t> element(static_cast<std::size_t>(index(2 * n, 0, 0)), -1);
+    std::uint32_t elements = 0;
+    const Line first = (Line{1} << n) - 1;
+    forEachTriple((Line{1} << (2 * n)) - 1, [&](int i, int j, int l) {
+        const Line t = (Line{1} << i) | (Line{1} << j) | (Line{1} << l);
+        if ((t & first) && (t & ~first))
+            element[static_cast<std::size_t>(index(i, j, l))] = static_cast<std::int32_t>(elements++);
+    });
+    std::vector<Line> candidates;
+    std::vector<std::vector<std::uint32_t>> holds;
+    for (Line s : subsetsOf(2 * n, k)) {
+        if (!(s & first) || !(s & ~first))
+            continue;
+        std::vector<std::uint32_t> h;
+        forEachTriple(s, [&](int i, int j, int l) {
+            const auto el = element[static_cast<std::size_t>(index(i, j, l))];
+            if (el >= 0)
+                h.push_back(static_cast<std::uint32_t>(el));
+        });
+        candidates.push_back(s);
+        holds.push_back(std::move(h));
+    }
+    const auto pairCover = coverEveryElement(elements, holds, seconds, 1);
+    for (int x = 0; x < k; ++x)
+        for (int y = x + 1; y < k; ++y)
+            for (auto j : pairCover) {
+                Line line = 0;
+                for (Line s = candidates[j]; s; s &= s - 1) {
+                    const int i = std::countr_zero(s);
+                    line |= Line{1} << (i < n ? x * n + i : y * n + i - n);
+                }
+                e.lines.push_back(line);
+            }
+
+    // What each run still misses, covered greedily by lines within it.
+    std::vector<std::uint16_t> count(static_cast<std::size_t>(index(v, 0, 0)), 0);
+    const auto tally = [&](Line line, int by) {
+        forEachTriple(line, [&](int i, int j, int l) {
+            count[static_cast<std::size_t>(index(i, j, l))] =
+                static_cast<std::uint16_t>(count[static_cast<std::size_t>(index(i, j, l))] + by);
+        });
+    };
+    for (Line line : e.lines)
+        tally(line, 1);
+    const auto runSubsets = subsetsOf(n, k);
+    std::size_t within = 0;
+    for (int x = 0; x < k; ++x)
+        for (;;) {
+            Line best = 0;
+            int bestGain = 0;
+            for (Line s : runSubsets) {
+                const Line line = s << (x * n);
+                int gain = 0;
+                forEachTriple(
+                    line, [&](int i, int j, int l) { gain += count[static_cast<std::size_t>(index(i, j, l))] == 0; });
+                if (gain > bestGain) {
+                    bestGain = gain;
+                    best = line;
+                }
+            }
+            if (bestGain == 0)
+                break;
+            e.lines.push_back(best);
+            tally(best, 1);
+            ++within;
+        }
+    // A line whose every triple another line holds too is left out, the last laid first.
+    std::size_t dropped = 0;
+    for (std::size_t i = e.lines.size(); i-- > 0;) {
+        bool needed = false;
+        forEachTriple(e.lines[i],
+                      [&](int a, int b, int c) { needed |= count[static_cast<std::size_t>(index(a, b, c))] == 1; });
+        if (!needed) {
+            tally(e.lines[i], -1);
+            e.lines.erase(e.lines.begin() + static_cast<std::ptrdiff_t>(i));
+            ++dropped;
+        }
+    }
+    e.note = "constructed from the quadratics over GF(" + std::to_string(n) + "): " + std::to_string(across) +
+             " lines meeting each of " + std::to_string(k) + " runs of " + std::to_string(n) + " numbers once, " +
+             std::to_string(pairCover.size()) + " lines on each two runs for the triples across them, " +
+             std::to_string(within) + " within runs, " + std::to_string(dropped) + " left out as held by others";
+    std::sort(e.lines.begin(), e.lines.end(), lineLess);
     return e;
 }
 

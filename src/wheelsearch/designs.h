@@ -31,4 +31,12 @@ Entry inversivePlaneWheel(int q);
 // on n + extra numbers. Empty when the sizes do not fit.
 Entry transversalWheel(int k, int n, int extra, const Entry &runWheel);
 
+// "3 if 3" of pick k on k*n numbers from the quadratics over GF(n) (n a prime power,
+// 3 <= k <= n <= 9): the numbers fall into k runs of n, and the n^3 lines
+// {(x, ax^2 + bx + c)} meet each run once and hold every triple from three runs exactly
+// once. The triples with numbers in two runs are held by one small cover of two runs,
+// searched for `seconds`, laid on every two runs; what a run still misses gets lines of
+// its own, and lines that hold nothing alone go. Empty when the sizes do not fit.
+Entry quadraticWheel(int k, int n, double seconds);
+
 } // namespace wheel

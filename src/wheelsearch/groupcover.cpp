@@ -488,4 +488,33 @@ GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, 
     return result;
 }
 
+std::vector<std::size_t> coverEveryElement(std::uint32_t elements, const std::vector<std::vector<std::uint32_t>> &sets,
+                                           double seconds, std::uint64_t seed)
+{
+    Candidates c;
+    c.elements = elements;
+    c.start.push_back(0);
+    std::vector<bool> held(elements, false);
+    for (const auto &set : sets) {
+        std::vector<std::uint32_t> covers = set;
+        std::sort(covers.begin(), covers.end());
+        covers.erase(std::unique(covers.begin(), covers.end()), covers.end());
+        for (auto e : covers) {
+            if (e >= elements)
+                return {};
+            held[e] = true;
+        }
+        c.rep.push_back(0);
+        c.cost.push_back(1);
+        c.covers.insert(c.covers.end(), covers.begin(), covers.end());
+        c.start.push_back(static_cast<std::uint32_t>(c.covers.size()));
+    }
+    if (std::find(held.begin(), held.end(), false) != held.end())
+        return {};
+    c.index();
+    CoverSearch search(c, seed);
+    const auto chosen = search.run(seconds, seconds);
+    return {chosen.begin(), chosen.end()};
+}
+
 } // namespace wheel

@@ -43,4 +43,10 @@ struct GroupSearchResult {
 // is up.
 GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, const GroupSearchOptions &options);
 
+// As few of the given sets (each a list of element numbers below `elements`) as the same
+// cover search finds in `seconds` that together hold every element: their places in
+// `sets`, or none when not every element is in some set.
+std::vector<std::size_t> coverEveryElement(std::uint32_t elements, const std::vector<std::vector<std::uint32_t>> &sets,
+                                           double seconds, std::uint64_t seed);
+
 } // namespace wheel

@@ -121,6 +121,10 @@ int cmdConstruct(const std::string &rawDir)
                 if (!e.lines.empty())
                     constructed.push_back(std::move(e));
             }
+    for (int k = 5; k <= 7; ++k)
+        for (int n = k; n <= 9 && k * n <= kMaxPositions; ++n)
+            if (auto e = quadraticWheel(k, n, 20); !e.lines.empty())
+                constructed.push_back(std::move(e));
     for (const Entry &e : constructed) {
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
