@@ -332,13 +332,12 @@ public:
         : c_(c), most_(most), words_((c.elements + 63) / 64), rng_(seed)
     {
         bits_.assign(c.size() * words_, 0);
-        gain_.assign(c.size(), 0);
         for (std::size_t j = 0; j < c.size(); ++j) {
             for (const auto *e = c.begin(j); e != c.end(j); ++e)
                 bits_[j * words_ + *e / 64] |= std::uint64_t{1} << (*e % 64);
-            gain_[j] = static_cast<std::uint32_t>(c.end(j) - c.begin(j));
+            const auto gain = static_cast<double>(c.end(j) - c.begin(j));
             if (c.cost[j] <= most)
-                bestRatio_ = std::max(bestRatio_, static_cast<double>(gain_[j]) / static_cast<double>(c.cost[j]));
+                bestRatio_ = std::max(bestRatio_, gain / static_cast<double>(c.cost[j]));
         }
     }
 
@@ -436,7 +435,6 @@ private:
     std::size_t words_;
     local::Rng rng_;
     std::vector<std::uint64_t> bits_;
-    std::vector<std::uint32_t> gain_;
     double bestRatio_ = 0.0;
     std::vector<std::uint32_t> chosen_;
     std::vector<std::uint8_t> banned_;

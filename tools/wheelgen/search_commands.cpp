@@ -75,6 +75,14 @@ Entry searchThroughOrbits(const WheelSpec &spec, double seconds, std::uint64_t s
     return e;
 }
 
+// The groups from geometry on v numbers whose names hold `only` (all of them when empty).
+std::vector<PermutationGroup> groupsNamed(int v, const std::string &only)
+{
+    auto groups = geometricGroupsFor(v, kMostGroupOrder);
+    std::erase_if(groups, [&](const PermutationGroup &g) { return g.name.find(only) == std::string::npos; });
+    return groups;
+}
+
 // The smallest wheel of the spec that a group from geometry keeps, over every such group
 // on its numbers (SECONDS each), then searched again without the group for SECONDS.
 Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t seed, std::size_t mostLines, bool talk,
@@ -86,8 +94,7 @@ Entry searchThroughGroups(const WheelSpec &spec, double seconds, std::uint64_t s
         GroupSearchResult result;
     };
     std::vector<Tried> tried;
-    auto groups = geometricGroupsFor(d.v, kMostGroupOrder);
-    std::erase_if(groups, [&](const PermutationGroup &g) { return g.name.find(only) == std::string::npos; });
+    const auto groups = groupsNamed(d.v, only);
     auto attempt = [&](std::size_t i, double cap, double patience) {
         GroupSearchOptions o;
         o.seed = seed++;
@@ -206,8 +213,7 @@ int cmdExact(const std::vector<std::string> &args)
     }
     const std::string only = args.size() > 7 ? args[7] : std::string();
     const Design d = designOf(spec);
-    auto groups = geometricGroupsFor(d.v, kMostGroupOrder);
-    std::erase_if(groups, [&](const PermutationGroup &g) { return g.name.find(only) == std::string::npos; });
+    const auto groups = groupsNamed(d.v, only);
     for (std::size_t i = 0; i < groups.size(); ++i) {
         GroupSearchOptions o;
         o.seed = i + 1;
