@@ -309,6 +309,9 @@ void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
     QCOMPARE(orders["the translations of GF(13) on 2 copies"], std::size_t{13});
     QCOMPARE(orders["ASL(2,5), 1 fixed"], std::size_t{125 * 24});
     QCOMPARE(orders["PSL(2,11) on 2 copies, 2 fixed"], std::size_t{660});
+    QCOMPARE(orders["the turns modulo 2 times AGL(1,13)"], std::size_t{2 * 13 * 12});
+    QCOMPARE(orders["the translations of GF(4) times the turns modulo 6, 2 fixed"], std::size_t{24});
+    QVERIFY(orders.count("the turns modulo 2 times the turns modulo 13") == 0); // the turns modulo 26
     // Too small a group for its sets is refused, not searched for hours.
     const auto thirteen = geometricGroupsFor(13, 1000);
     GroupSearchOptions few;
@@ -392,9 +395,10 @@ void TestEngine::groupSearchFindsDesignsOfGeometry()
 
 void TestEngine::backtrackingOverOrbitsFindsExactDesigns()
 {
-    // Planes of order 4 (one orbit of the turns modulo 21) and S(2,5,41) (two orbits of
-    // the translations of GF(41)) are found at once; one line fewer than the plane is
-    // below the counting bound, and the search says so rather than hand back a wheel.
+    // Planes of order 4 (one orbit of the turns modulo 21), S(2,5,41) (two orbits of
+    // the translations of GF(41)) and S(2,5,45) (kept by no cyclic group, but by the turns
+    // of a grid of 3 by 15) are found at once; one line fewer than the plane is below the
+    // counting bound, and the search says so rather than hand back a wheel.
     struct Case {
         Design d;
         const char *group;
@@ -403,6 +407,7 @@ void TestEngine::backtrackingOverOrbitsFindsExactDesigns()
     };
     for (const Case &c : {Case{{21, 5, 2, 2}, "the turns modulo 21", 21, true},
                           Case{{41, 5, 2, 2}, "the translations of GF(41)", 82, true},
+                          Case{{45, 5, 2, 2}, "the turns modulo 3 times the turns modulo 15", 99, true},
                           Case{{21, 5, 2, 2}, "the turns modulo 21", 20, false}}) {
         const auto groups = geometricGroupsFor(c.d.v, 1000);
         const auto g = std::find_if(groups.begin(), groups.end(), [&](const auto &x) { return x.name == c.group; });

@@ -3,6 +3,7 @@
 #include "groups.h"
 
 #include <algorithm>
+#include <numeric>
 #include <string_view>
 #include <unordered_set>
 
@@ -340,6 +341,82 @@ void addAffinePlanes(std::vector<PermutationGroup> &out, int v, std::size_t most
         }
 }
 
+// The ways one factor of a grid moves its own coordinate: the turns modulo n, the
+// translations of GF(n) where that is no cyclic group, and AGL(1,n).
+struct FactorMoves {
+    std::string name;
+    bool cyclic = false;
+    std::vector<std::vector<int>> generators;
+};
+
+std::vector<FactorMoves> factorMoves(int n)
+{
+    std::vector<FactorMoves> out;
+    std::vector<int> turn(static_cast<std::size_t>(n));
+    for (int x = 0; x < n; ++x)
+        turn[static_cast<std::size_t>(x)] = (x + 1) % n;
+    out.push_back({"the turns modulo " + std::to_string(n), true, {turn}});
+    const Field f(n);
+    if (!f.valid() || n < 3)
+        return out;
+    std::vector<std::vector<int>> translations;
+    for (int b = 1; b < n; b *= f.characteristic()) {
+        std::vector<int> map(static_cast<std::size_t>(n));
+        for (int x = 0; x < n; ++x)
+            map[static_cast<std::size_t>(x)] = f.add(x, b);
+        translations.push_back(map);
+    }
+    if (f.degree() > 1)
+        out.push_back({"the translations of GF(" + std::to_string(n) + ")", false, translations});
+    std::vector<int> scale(static_cast<std::size_t>(n));
+    for (int x = 0; x < n; ++x)
+        scale[static_cast<std::size_t>(x)] = f.mul(f.power(1), x);
+    translations.push_back(scale);
+    out.push_back({"AGL(1," + std::to_string(n) + ")", false, translations});
+    return out;
+}
+
+// The grid of a rows and b columns, (x, y) the number x * b + y, each coordinate moved by
+// its own group: products such as the turns modulo 5 times the translations of GF(9), the
+// group of the best designs on 45 numbers, which no cyclic group keeps.
+void addProducts(std::vector<PermutationGroup> &out, int v, std::size_t most)
+{
+    for (int fixed = 0; fixed <= 3; ++fixed)
+        for (int a = 2; a * a <= v - fixed; ++a) {
+            if ((v - fixed) % a != 0)
+                continue;
+            const int b = (v - fixed) / a;
+            const auto rows = factorMoves(a);
+            const auto columns = factorMoves(b);
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                for (std::size_t j = a == b ? i : 0; j < columns.size(); ++j) {
+                    if (rows[i].cyclic && columns[j].cyclic && std::gcd(a, b) == 1)
+                        continue; // the turns modulo a * b
+                    std::vector<Permutation> gens;
+                    for (const auto &g : rows[i].generators) {
+                        Permutation m = identity();
+                        for (int x = 0; x < a; ++x)
+                            for (int y = 0; y < b; ++y)
+                                m[static_cast<std::size_t>(x * b + y)] =
+                                    static_cast<std::uint8_t>(g[static_cast<std::size_t>(x)] * b + y);
+                        gens.push_back(m);
+                    }
+                    for (const auto &g : columns[j].generators) {
+                        Permutation m = identity();
+                        for (int x = 0; x < a; ++x)
+                            for (int y = 0; y < b; ++y)
+                                m[static_cast<std::size_t>(x * b + y)] =
+                                    static_cast<std::uint8_t>(x * b + g[static_cast<std::size_t>(y)]);
+                        gens.push_back(m);
+                    }
+                    auto g = generateGroup(rows[i].name + " times " + columns[j].name + copiesAndFixed(1, fixed), v,
+                                           gens, most);
+                    if (!g.maps.empty())
+                        out.push_back(std::move(g));
+                }
+        }
+}
+
 } // namespace
 
 PermutationGroup generateGroup(std::string name, int v, const std::vector<Permutation> &generators, std::size_t most)
@@ -372,6 +449,7 @@ std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most)
     addTurns(groups, v, most);
     addProjectiveLines(groups, v, most);
     addAffinePlanes(groups, v, most);
+    addProducts(groups, v, most);
     return groups;
 }
 

@@ -3,7 +3,8 @@
 //
 // Groups of permutations of the numbers that come from geometry over finite fields: the
 // affine line (x -> ax + b), the projective line (x -> (ax + b) / (cx + d)) and the
-// affine plane. The best coverings of many sizes are kept by one of them.
+// affine plane, and their products on a grid. The best coverings of many sizes are kept
+// by one of them.
 #pragma once
 
 #include "wheel.h"
@@ -71,7 +72,8 @@ PermutationGroup generateGroup(std::string name, int v, const std::vector<Permut
 // lines over every field that fits with up to three numbers left fixed, also on two or
 // three copies of the line, and the affine plane, with and without the field's own maps;
 // where no field fits, the turns of the numbers modulo n with the powers of a unit; and
-// the turns alone on any number of copies.
+// the turns alone on any number of copies; and on a grid, the products of such groups of
+// the rows and of the columns.
 std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most);
 
 } // namespace wheel
