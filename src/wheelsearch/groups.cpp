@@ -376,6 +376,17 @@ std::vector<FactorMoves> factorMoves(int n)
     return out;
 }
 
+// The map of the grid of a rows and b columns that sends (x, y) to the number image(x, y).
+template <typename Image> Permutation onGrid(int a, int b, Image image)
+{
+    Permutation m = identity();
+    for (int x = 0; x < a; ++x)
+        for (int y = 0; y < b; ++y)
+            m[static_cast<std::size_t>(x) * static_cast<std::size_t>(b) + static_cast<std::size_t>(y)] =
+                static_cast<std::uint8_t>(image(x, y));
+    return m;
+}
+
 // The grid of a rows and b columns, (x, y) the number x * b + y, each coordinate moved by
 // its own group: products such as the turns modulo 5 times the translations of GF(9), the
 // group of the best designs on 45 numbers, which no cyclic group keeps.
@@ -393,22 +404,12 @@ void addProducts(std::vector<PermutationGroup> &out, int v, std::size_t most)
                     if (rows[i].cyclic && columns[j].cyclic && std::gcd(a, b) == 1)
                         continue; // the turns modulo a * b
                     std::vector<Permutation> gens;
-                    for (const auto &g : rows[i].generators) {
-                        Permutation m = identity();
-                        for (int x = 0; x < a; ++x)
-                            for (int y = 0; y < b; ++y)
-                                m[static_cast<std::size_t>(x * b + y)] =
-                                    static_cast<std::uint8_t>(g[static_cast<std::size_t>(x)] * b + y);
-                        gens.push_back(m);
-                    }
-                    for (const auto &g : columns[j].generators) {
-                        Permutation m = identity();
-                        for (int x = 0; x < a; ++x)
-                            for (int y = 0; y < b; ++y)
-                                m[static_cast<std::size_t>(x * b + y)] =
-                                    static_cast<std::uint8_t>(x * b + g[static_cast<std::size_t>(y)]);
-                        gens.push_back(m);
-                    }
+                    for (const auto &g : rows[i].generators)
+                        gens.push_back(
+                            onGrid(a, b, [&](int x, int y) { return g[static_cast<std::size_t>(x)] * b + y; }));
+                    for (const auto &g : columns[j].generators)
+                        gens.push_back(
+                            onGrid(a, b, [&](int x, int y) { return x * b + g[static_cast<std::size_t>(y)]; }));
                     auto g = generateGroup(rows[i].name + " times " + columns[j].name + copiesAndFixed(1, fixed), v,
                                            gens, most);
                     if (!g.maps.empty())
