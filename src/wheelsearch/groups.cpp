@@ -150,6 +150,37 @@ std::string copiesAndFixed(int copies, int fixed)
     return s;
 }
 
+// x -> x + 1 modulo n.
+std::vector<int> turnMap(int n)
+{
+    std::vector<int> turn(static_cast<std::size_t>(n));
+    for (int x = 0; x < n; ++x)
+        turn[static_cast<std::size_t>(x)] = (x + 1) % n;
+    return turn;
+}
+
+// x -> x + b over the field for b = 1, p, p^2, ...: together they make every translation.
+std::vector<std::vector<int>> translationMaps(const Field &f)
+{
+    std::vector<std::vector<int>> maps;
+    for (int b = 1; b < f.size(); b *= f.characteristic()) {
+        std::vector<int> map(static_cast<std::size_t>(f.size()));
+        for (int x = 0; x < f.size(); ++x)
+            map[static_cast<std::size_t>(x)] = f.add(x, b);
+        maps.push_back(std::move(map));
+    }
+    return maps;
+}
+
+// x -> g^i x over the field, g the generator of the nonzero elements.
+std::vector<int> scaleMap(const Field &f, long i)
+{
+    std::vector<int> scale(static_cast<std::size_t>(f.size()));
+    for (int x = 0; x < f.size(); ++x)
+        scale[static_cast<std::size_t>(x)] = f.mul(f.power(i), x);
+    return scale;
+}
+
 // x -> ax + b over GF(q), a in the subgroup of order d of the nonzero elements, and with
 // `frobenius` also x -> x^p.
 void addAffineLines(std::vector<PermutationGroup> &out, int v, std::size_t most)
@@ -163,21 +194,15 @@ void addAffineLines(std::vector<PermutationGroup> &out, int v, std::size_t most)
             if (!f.valid() || q < 5)
                 continue;
             std::vector<Permutation> translations;
-            for (int b = 1; b < q; b *= f.characteristic()) {
-                std::vector<int> map(static_cast<std::size_t>(q));
-                for (int x = 0; x < q; ++x)
-                    map[static_cast<std::size_t>(x)] = f.add(x, b);
+            for (const auto &map : translationMaps(f))
                 translations.push_back(onCopies(map, copies));
-            }
             std::vector<int> frob(static_cast<std::size_t>(q));
             for (int x = 0; x < q; ++x)
                 frob[static_cast<std::size_t>(x)] = f.frobenius(x);
             for (int d = 1; d <= q - 1; ++d) {
                 if ((q - 1) % d != 0)
                     continue;
-                std::vector<int> scale(static_cast<std::size_t>(q));
-                for (int x = 0; x < q; ++x)
-                    scale[static_cast<std::size_t>(x)] = f.mul(f.power((q - 1) / d), x);
+                const auto scale = scaleMap(f, (q - 1) / d);
                 for (bool withFrobenius : {false, true}) {
                     if (withFrobenius && f.degree() == 1)
                         continue;
@@ -211,9 +236,7 @@ void addCyclicMultipliers(std::vector<PermutationGroup> &out, int v, std::size_t
             const Field field(n);
             if (n < 6 || (field.valid() && field.degree() == 1))
                 continue;
-            std::vector<int> turn(static_cast<std::size_t>(n));
-            for (int x = 0; x < n; ++x)
-                turn[static_cast<std::size_t>(x)] = (x + 1) % n;
+            const auto turn = turnMap(n);
             std::vector<std::vector<int>> seen; // the sets of powers already offered
             for (int u = 2; u < n; ++u) {
                 std::vector<int> powers{1};
@@ -250,11 +273,8 @@ void addTurns(std::vector<PermutationGroup> &out, int v, std::size_t most)
             const Field field(n);
             if (n < 5 || (copies <= 3 && field.valid() && field.degree() == 1))
                 continue;
-            std::vector<int> turn(static_cast<std::size_t>(n));
-            for (int x = 0; x < n; ++x)
-                turn[static_cast<std::size_t>(x)] = (x + 1) % n;
             auto g = generateGroup("the turns modulo " + std::to_string(n) + copiesAndFixed(copies, fixed), v,
-                                   {onCopies(turn, copies)}, most);
+                                   {onCopies(turnMap(n), copies)}, most);
             if (!g.maps.empty())
                 out.push_back(std::move(g));
         }
@@ -352,26 +372,14 @@ struct FactorMoves {
 std::vector<FactorMoves> factorMoves(int n)
 {
     std::vector<FactorMoves> out;
-    std::vector<int> turn(static_cast<std::size_t>(n));
-    for (int x = 0; x < n; ++x)
-        turn[static_cast<std::size_t>(x)] = (x + 1) % n;
-    out.push_back({"the turns modulo " + std::to_string(n), true, {turn}});
+    out.push_back({"the turns modulo " + std::to_string(n), true, {turnMap(n)}});
     const Field f(n);
     if (!f.valid() || n < 3)
         return out;
-    std::vector<std::vector<int>> translations;
-    for (int b = 1; b < n; b *= f.characteristic()) {
-        std::vector<int> map(static_cast<std::size_t>(n));
-        for (int x = 0; x < n; ++x)
-            map[static_cast<std::size_t>(x)] = f.add(x, b);
-        translations.push_back(map);
-    }
+    auto translations = translationMaps(f);
     if (f.degree() > 1)
         out.push_back({"the translations of GF(" + std::to_string(n) + ")", false, translations});
-    std::vector<int> scale(static_cast<std::size_t>(n));
-    for (int x = 0; x < n; ++x)
-        scale[static_cast<std::size_t>(x)] = f.mul(f.power(1), x);
-    translations.push_back(scale);
+    translations.push_back(scaleMap(f, 1));
     out.push_back({"AGL(1," + std::to_string(n) + ")", false, translations});
     return out;
 }
