@@ -396,8 +396,8 @@ template <typename Image> Permutation onGrid(int a, int b, Image image)
 }
 
 // The grid of a rows and b columns, (x, y) the number x * b + y, each coordinate moved by
-// its own group: products such as the turns modulo 5 times the translations of GF(9), the
-// group of the best designs on 45 numbers, which no cyclic group keeps.
+// its own group: products such as the turns modulo 3 times the turns modulo 15, which
+// keep the Steiner system of blocks of 5 on 45 numbers that no cyclic group keeps.
 void addProducts(std::vector<PermutationGroup> &out, int v, std::size_t most)
 {
     for (int fixed = 0; fixed <= 3; ++fixed)
