@@ -46,6 +46,7 @@ private slots:
     void partsJoinIntoLargerWheels();
     void notesTravelWithTheirWheels();
     void keyWheelsBorrowTheLinesOfTheirDesign();
+    void wheelsNameTheWheelsTheyGrowFrom();
     void reportComparesWithRecords();
     void constructedWheelsAreSteinerSystems();
     void transversalDesignsHoldEveryPair();
@@ -755,6 +756,48 @@ void TestEngine::keyWheelsBorrowTheLinesOfTheirDesign()
                              {{3, 'k', 4, 3, 3}, lines({"01-02-03", "01-02-04", "01-03-04"}, 4), 0, {}, {}}};
     borrowWhereTheSame(small);
     QCOMPARE(small[1].borrowedTickets, std::size_t(0));
+}
+
+void TestEngine::wheelsNameTheWheelsTheyGrowFrom()
+{
+    // Every triple of 8 numbers: those of the first 7, and every pair of them with 08 added.
+    std::vector<Entry> all{{{3, 'a', 7, 2, 3}, fullWheel(3, 'a', 7).lines, 0, {}, {}},
+                           {{2, 'a', 7, 1, 2}, fullWheel(2, 'a', 7).lines, 0, {}, {}},
+                           {{3, 'a', 8, 2, 3}, fullWheel(3, 'a', 8).lines, 0, "joined", {}},
+                           fullWheel(4, 'k', 9)};
+    std::reverse(all[2].lines.begin(), all[2].lines.end()); // the order does not matter
+    const auto wanted = fullWheel(3, 'a', 8).lines;
+    borrowWhereTheSame(all);
+    QCOMPARE(all[0].given, LinesGiven::listed);
+    QCOMPARE(all[2].given, LinesGiven::grown);
+    QCOMPARE(all[3].given, LinesGiven::everyCombination);
+    const std::string grown = formatEntry(all[2]);
+    QCOMPARE(grown, std::string("# joined\nwheel pick=3 type=a numbers=8 guarantee=\"2 if 3\" tickets=56\n"
+                                "the 35 lines of pick 3 type-a \"2 if 3\" on 7 numbers, and the 21 of pick 2 type-a "
+                                "\"1 if 2\" on 7 numbers with 08 added to each\n"));
+    const std::string full = formatEntry(all[3]);
+    QCOMPARE(full, std::string("wheel pick=4 type=k numbers=9 guarantee=\"4 if 4\" tickets=56\n"
+                               "01 in front of every combination of 3 of the numbers 02 to 09\n"));
+
+    // Read back with the grown wheel first, its lines are filled in from those after it.
+    auto read = parseWheels(grown + "\n" + full + "\n" + formatEntry(all[1]) + "\n" + formatEntry(all[0]), "f");
+    QVERIFY(read.error.empty());
+    QCOMPARE(lendLines(read.entries), std::string());
+    QCOMPARE(read.entries[0].lines, wanted);
+    QCOMPARE(read.entries[1].lines, fullWheel(4, 'k', 9).lines);
+    QVERIFY(verifyWheel(read.entries[0].spec, read.entries[0].lines).holds);
+
+    // A named wheel that is missing, or a count that disagrees, is refused with its place.
+    auto alone = parseWheels(grown + "\n" + formatEntry(all[0]), "f").entries;
+    QCOMPARE(lendLines(alone), std::string("f:2: the wheel borrows the lines of the type-a wheel \"1 if 2\" of pick 2 "
+                                           "on 7 numbers with 21 tickets, and there is no such wheel"));
+    std::string fewer = full;
+    fewer.replace(fewer.find("tickets=56"), 10, "tickets=55");
+    QCOMPARE(parseWheels(fewer, "f").error, std::string("f:2: every combination makes 56 tickets, the header "
+                                                        "promises 55"));
+    std::string more = grown;
+    more.replace(more.find("tickets=56"), 10, "tickets=57");
+    QVERIFY(!parseWheels(more, "f").error.empty());
 }
 
 void TestEngine::reportComparesWithRecords()

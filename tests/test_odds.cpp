@@ -188,11 +188,16 @@ void TestOdds::shippedGuaranteesShow()
         const bool key = m.captured(2) == QLatin1String("k");
         Lines lines;
         for (int i = m.captured(6).toInt(); i > 0; --i) {
+            const std::string text = file.readLine().trimmed().toStdString();
+            if (text.find(' ') != std::string::npos) // names the wheels its lines come from
+                break;
             std::uint64_t l = 0;
             std::string error;
-            QVERIFY2(odds::parseLine(file.readLine().trimmed().toStdString(), z, l, error), error.c_str());
+            QVERIFY2(odds::parseLine(text, z, l, error), error.c_str());
             lines.push_back(l);
         }
+        if (lines.empty())
+            continue;
         odds::Table t;
         std::string error;
         QCOMPARE(odds::compute({50, 5}, {z, lines}, {}, t, error), odds::Status::Done);

@@ -55,6 +55,39 @@ bool readHeader(const std::string &line, std::map<std::string, std::string> &fie
     return true;
 }
 
+// The two wheels a grown type-a wheel is made of.
+WheelSpec grownFirstOf(const WheelSpec &s)
+{
+    return {s.pick, 'a', s.z - 1, s.x, s.y};
+}
+
+WheelSpec grownSecondOf(const WheelSpec &s)
+{
+    return {s.pick - 1, 'a', s.z - 1, s.x - 1, s.y - 1};
+}
+
+// The two counts of lines in a grown wheel's text; false for any other text.
+bool readGrownCounts(const std::string &line, std::size_t &first, std::size_t &second)
+{
+    constexpr std::string_view kAnd = ", and the ";
+    const auto at = line.find(kAnd);
+    return at != std::string::npos && std::sscanf(line.c_str(), "the %zu lines of", &first) == 1 &&
+           std::sscanf(line.c_str() + at + kAnd.size(), "%zu of", &second) == 1;
+}
+
+// The lines of the first wheel, and those of the second with the number z added, in order.
+std::vector<Line> grownLines(int z, const std::vector<Line> &first, const std::vector<Line> &second)
+{
+    std::vector<Line> lines = first;
+    const Line added = Line{1} << (z - 1);
+    for (Line l : second)
+        lines.push_back(l | added);
+    std::sort(lines.begin(), lines.end(), lineLess);
+    return lines;
+}
+
+std::string givenText(const Entry &e);
+
 } // namespace
 
 bool parseGuarantee(const std::string &label, int &x, int &y)
@@ -135,9 +168,31 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
         Entry &e = result.entries.back();
         if (e.borrowedTickets > 0)
             return fail(lineNo, "the wheel borrows its lines; none may follow");
-        if (e.lines.empty() && e.spec.type == 'k' && line == borrowedLinesText(e.spec)) {
-            e.borrowedTickets = static_cast<std::size_t>(declaredTickets);
-            continue;
+        if (e.lines.empty()) {
+            const auto declared = static_cast<std::size_t>(declaredTickets);
+            if (e.spec.type == 'k' && line == borrowedLinesText(e.spec)) {
+                e.given = LinesGiven::keyInFront;
+                e.borrowedTickets = declared;
+                continue;
+            }
+            if (e.spec.isFull() && line == everyCombinationText(e.spec)) {
+                e.lines = fullWheel(e.spec.pick, e.spec.type, e.spec.z).lines;
+                if (e.lines.size() != declared)
+                    return fail(lineNo, "every combination makes " + std::to_string(e.lines.size()) +
+                                            " tickets, the header promises " + std::to_string(declared));
+                e.given = LinesGiven::everyCombination;
+                e.borrowedTickets = declared;
+                continue;
+            }
+            std::size_t first = 0;
+            std::size_t second = 0;
+            if (readGrownCounts(line, first, second) && first + second == declared &&
+                line == grownLinesText(e.spec, first, second)) {
+                e.given = LinesGiven::grown;
+                e.grownFirst = first;
+                e.borrowedTickets = declared;
+                continue;
+            }
         }
         if (static_cast<int>(e.lines.size()) == declaredTickets)
             return fail(lineNo, "the wheel's header promises " + std::to_string(declaredTickets) +
@@ -163,7 +218,7 @@ std::string formatEntry(const Entry &e)
             " numbers=" + std::to_string(e.spec.z) + " guarantee=\"" + e.spec.label() +
             "\" tickets=" + std::to_string(e.borrowedTickets > 0 ? e.borrowedTickets : e.lines.size()) + "\n";
     if (e.borrowedTickets > 0)
-        return text + borrowedLinesText(e.spec) + "\n";
+        return text + givenText(e) + "\n";
     for (Line l : e.lines)
         text += formatLine(l) + "\n";
     return text;
@@ -190,26 +245,93 @@ std::string borrowedLinesText(const WheelSpec &keySpec)
            std::to_string(from.z) + " numbers, the rest one higher";
 }
 
+std::string grownLinesText(const WheelSpec &spec, std::size_t first, std::size_t second)
+{
+    const WheelSpec a = grownFirstOf(spec);
+    const WheelSpec b = grownSecondOf(spec);
+    return "the " + std::to_string(first) + " lines of pick " + std::to_string(a.pick) + " type-a \"" + a.label() +
+           "\" on " + std::to_string(a.z) + " numbers, and the " + std::to_string(second) + " of pick " +
+           std::to_string(b.pick) + " type-a \"" + b.label() + "\" on " + std::to_string(b.z) + " numbers with " +
+           formatLine(Line{1} << (spec.z - 1)) + " added to each";
+}
+
+std::string everyCombinationText(const WheelSpec &fullSpec)
+{
+    if (fullSpec.type == 'k')
+        return "01 in front of every combination of " + std::to_string(fullSpec.pick - 1) + " of the numbers 02 to " +
+               formatLine(Line{1} << (fullSpec.z - 1));
+    return "every combination of " + std::to_string(fullSpec.pick) + " of the " + std::to_string(fullSpec.z) +
+           " numbers";
+}
+
+namespace {
+
+std::string givenText(const Entry &e)
+{
+    switch (e.given) {
+    case LinesGiven::keyInFront:
+        return borrowedLinesText(e.spec);
+    case LinesGiven::grown:
+        return grownLinesText(e.spec, e.grownFirst, e.borrowedTickets - e.grownFirst);
+    case LinesGiven::everyCombination:
+        return everyCombinationText(e.spec);
+    case LinesGiven::listed:
+        break;
+    }
+    return {};
+}
+
+std::size_t ticketsOf(const Entry &e)
+{
+    return e.borrowedTickets > 0 ? e.borrowedTickets : e.lines.size();
+}
+
+} // namespace
+
 std::string lendLines(std::vector<Entry> &entries)
 {
     std::map<std::tuple<int, char, int, int, int>, std::vector<std::size_t>> typeA;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].spec.type == 'a')
             typeA[specKey(entries[i].spec)].push_back(i);
-    for (Entry &e : entries) {
-        if (e.borrowedTickets == 0)
-            continue;
-        const auto it = typeA.find(specKey(lenderOf(e.spec)));
-        const Entry *lender = nullptr;
+    auto find = [&](const WheelSpec &s, std::size_t tickets) -> const Entry * {
+        const auto it = typeA.find(specKey(s));
+        const Entry *found = nullptr;
         if (it != typeA.end())
             for (std::size_t i : it->second)
-                if (entries[i].lines.size() == e.borrowedTickets)
-                    lender = &entries[i];
-        if (!lender) {
-            return whereFound(e) + ": the wheel borrows the lines of the type-a wheel \"" + lenderOf(e.spec).label() +
-                   "\" of pick " + std::to_string(e.spec.pick - 1) + " on " + std::to_string(e.spec.z - 1) +
-                   " numbers with " + std::to_string(e.borrowedTickets) + " tickets, and there is no such wheel";
+                if (ticketsOf(entries[i]) == tickets && !entries[i].lines.empty())
+                    found = &entries[i];
+        return found;
+    };
+    // A wheel names wheels of one number fewer, so filling them in by count of numbers
+    // has every named wheel's lines at hand.
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].borrowedTickets > 0 && entries[i].lines.empty())
+            order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return entries[a].spec.z < entries[b].spec.z; });
+    auto missing = [](const Entry &e, const WheelSpec &s, std::size_t tickets) {
+        return whereFound(e) + ": the wheel borrows the lines of the type-a wheel \"" + s.label() + "\" of pick " +
+               std::to_string(s.pick) + " on " + std::to_string(s.z) + " numbers with " + std::to_string(tickets) +
+               " tickets, and there is no such wheel";
+    };
+    for (std::size_t i : order) {
+        Entry &e = entries[i];
+        if (e.given == LinesGiven::grown) {
+            const std::size_t second = e.borrowedTickets - e.grownFirst;
+            const Entry *a = find(grownFirstOf(e.spec), e.grownFirst);
+            const Entry *b = find(grownSecondOf(e.spec), second);
+            if (!a)
+                return missing(e, grownFirstOf(e.spec), e.grownFirst);
+            if (!b)
+                return missing(e, grownSecondOf(e.spec), second);
+            e.lines = grownLines(e.spec.z, a->lines, b->lines);
+            continue;
         }
+        const Entry *lender = find(lenderOf(e.spec), e.borrowedTickets);
+        if (!lender)
+            return missing(e, lenderOf(e.spec), e.borrowedTickets);
         e.lines = linesFromDesign(e.spec, lender->lines);
     }
     return {};
@@ -221,12 +343,44 @@ void borrowWhereTheSame(std::vector<Entry> &entries)
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].spec.type == 'a')
             typeA[specKey(entries[i].spec)] = i;
+    auto lines = [&](const WheelSpec &s) -> const std::vector<Line> * {
+        const auto it = typeA.find(specKey(s));
+        return it == typeA.end() ? nullptr : &entries[it->second].lines;
+    };
     for (Entry &e : entries) {
-        if (e.spec.type != 'k' || e.spec.x < 3 || e.lines.size() < 4)
+        if (e.borrowedTickets > 0 || e.lines.empty())
             continue;
-        const auto it = typeA.find(specKey(lenderOf(e.spec)));
-        if (it != typeA.end() && linesFromDesign(e.spec, entries[it->second].lines) == e.lines)
+        if (e.spec.type == 'k') {
+            const auto *design = lines(lenderOf(e.spec));
+            if (e.spec.x >= 3 && e.lines.size() >= 4 && design && linesFromDesign(e.spec, *design) == e.lines) {
+                e.given = LinesGiven::keyInFront;
+                e.borrowedTickets = e.lines.size();
+                continue;
+            }
+        }
+        // Named only where the name is shorter than the lines ("01-02-03" is 3 characters a number).
+        const std::size_t listed = e.lines.size() * 3 * static_cast<std::size_t>(e.spec.pick);
+        std::vector<Line> sorted = e.lines;
+        std::sort(sorted.begin(), sorted.end(), lineLess);
+        if (e.spec.isFull() && everyCombinationText(e.spec).size() < listed &&
+            fullWheel(e.spec.pick, e.spec.type, e.spec.z).lines == sorted) {
+            e.given = LinesGiven::everyCombination;
             e.borrowedTickets = e.lines.size();
+            e.lines = std::move(sorted);
+            continue;
+        }
+        if (e.spec.type != 'a' || e.spec.x < 2 || e.spec.pick < 2)
+            continue;
+        const auto *first = lines(grownFirstOf(e.spec));
+        const auto *second = lines(grownSecondOf(e.spec));
+        if (first && second && first->size() + second->size() == e.lines.size() &&
+            grownLinesText(e.spec, first->size(), second->size()).size() < listed &&
+            grownLines(e.spec.z, *first, *second) == sorted) {
+            e.given = LinesGiven::grown;
+            e.grownFirst = first->size();
+            e.borrowedTickets = e.lines.size();
+            e.lines = std::move(sorted);
+        }
     }
 }
 

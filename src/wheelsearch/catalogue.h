@@ -9,6 +9,20 @@
 
 namespace wheel {
 
+// How a data file gives a wheel's lines.
+enum class LinesGiven {
+    // One line of numbers a ticket.
+    listed,
+    // A key wheel: the key in front of each line of the type-a wheel "x-1 if y-1" of one
+    // pick fewer on one number fewer (see borrowedLinesText).
+    keyInFront,
+    // A type-a wheel: the lines of the wheel "x if y" of its pick on one number fewer, and
+    // those of "x-1 if y-1" of one pick fewer with the last number added (see grownLinesText).
+    grown,
+    // A full wheel (see everyCombinationText).
+    everyCombination,
+};
+
 // One wheel as the data files keep it:
 //   wheel pick=6 type=a numbers=10 guarantee="3 if 4" tickets=7
 //   01-02-03-04-05-06
@@ -19,10 +33,12 @@ struct Entry {
     int headerLine = 0; // where it stands in its file, for messages
     std::string note;   // how it was found: the comment line just above its header
     std::string file;   // the file it was read from, for messages
-    // A key wheel whose lines are those of the type-a wheel "x-1 if y-1" of one pick fewer on
-    // one number fewer, with the key in front, may name that wheel instead of listing them
-    // (see borrowedLinesText): then this is the count of tickets it declares, else 0.
+    // A wheel may name where its lines come from instead of listing them (see LinesGiven):
+    // then this is the count of tickets it declares, else 0.
     std::size_t borrowedTickets = 0;
+    LinesGiven given = LinesGiven::listed;
+    // For a grown wheel: how many of its lines are those of the wheel of the same pick.
+    std::size_t grownFirst = 0;
 };
 
 struct ParseResult {
@@ -39,11 +55,20 @@ std::string formatEntry(const Entry &e);
 // What a key wheel's file holds in place of its lines when it borrows them:
 //   01 in front of each line of pick 6 type-a "4 if 4" on 24 numbers, the rest one higher
 std::string borrowedLinesText(const WheelSpec &keySpec);
-// Fills in the lines of every entry that borrows them. Returns "file:line: what" when the
-// wheel it names is not among the entries or has another count of lines, else "".
+//   the 72 lines of pick 7 type-a "6 if 7" on 13 numbers, and the 51 of pick 6 type-a "5 if 6"
+//   on 13 numbers with 14 added to each
+// A drawn set without the last number is met by the first wheel; with it, by the second.
+std::string grownLinesText(const WheelSpec &spec, std::size_t first, std::size_t second);
+//   every combination of 5 of the 9 numbers
+//   01 in front of every combination of 4 of the numbers 02 to 10
+std::string everyCombinationText(const WheelSpec &fullSpec);
+// Fills in the lines of every entry that borrows them, in the order lineLess puts them.
+// Returns "file:line: what" when a wheel it names is not among the entries or has another
+// count of lines, else "".
 std::string lendLines(std::vector<Entry> &entries);
-// Lets every key wheel of four lines or more borrow its lines where a type-a wheel among
-// the entries has them.
+// Lets a wheel name where its lines come from where the entries hold the same lines: a key
+// wheel of four lines or more its type-a design; a type-a wheel the two it is grown from, and
+// a full wheel every combination, where the name is shorter than the lines.
 void borrowWhereTheSame(std::vector<Entry> &entries);
 
 // The note of a searched wheel: how long it was searched, from a greedy start of how many lines.
