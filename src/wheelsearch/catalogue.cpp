@@ -186,7 +186,7 @@ ParseResult parseWheels(const std::string &text, const std::string &fileName)
             }
             std::size_t first = 0;
             std::size_t second = 0;
-            if (readGrownCounts(line, first, second) && first + second == declared &&
+            if (e.spec.type == 'a' && readGrownCounts(line, first, second) && first + second == declared &&
                 line == grownLinesText(e.spec, first, second)) {
                 e.given = LinesGiven::grown;
                 e.grownFirst = first;
