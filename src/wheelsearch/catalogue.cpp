@@ -360,13 +360,19 @@ void borrowWhereTheSame(std::vector<Entry> &entries)
         }
         // Named only where the name is shorter than the lines ("01-02-03" is 3 characters a number).
         const std::size_t listed = e.lines.size() * 3 * static_cast<std::size_t>(e.spec.pick);
-        std::vector<Line> sorted = e.lines;
-        std::sort(sorted.begin(), sorted.end(), lineLess);
-        if (e.spec.isFull() && everyCombinationText(e.spec).size() < listed &&
-            fullWheel(e.spec.pick, e.spec.type, e.spec.z).lines == sorted) {
-            e.given = LinesGiven::everyCombination;
+        // The named lines come back in the order lineLess puts them.
+        auto sameAs = [&e](const std::vector<Line> &named) {
+            std::vector<Line> sorted = e.lines;
+            std::sort(sorted.begin(), sorted.end(), lineLess);
+            if (named != sorted)
+                return false;
             e.borrowedTickets = e.lines.size();
             e.lines = std::move(sorted);
+            return true;
+        };
+        if (e.spec.isFull() && everyCombinationText(e.spec).size() < listed &&
+            sameAs(fullWheel(e.spec.pick, e.spec.type, e.spec.z).lines)) {
+            e.given = LinesGiven::everyCombination;
             continue;
         }
         if (e.spec.type != 'a' || e.spec.x < 2 || e.spec.pick < 2)
@@ -375,11 +381,9 @@ void borrowWhereTheSame(std::vector<Entry> &entries)
         const auto *second = lines(grownSecondOf(e.spec));
         if (first && second && first->size() + second->size() == e.lines.size() &&
             grownLinesText(e.spec, first->size(), second->size()).size() < listed &&
-            grownLines(e.spec.z, *first, *second) == sorted) {
+            sameAs(grownLines(e.spec.z, *first, *second))) {
             e.given = LinesGiven::grown;
             e.grownFirst = first->size();
-            e.borrowedTickets = e.lines.size();
-            e.lines = std::move(sorted);
         }
     }
 }
