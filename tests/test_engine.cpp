@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 #include "designs.h"
+#include "exactcover.h"
 #include "fixedcount.h"
 #include "groupcover.h"
 #include "groups.h"
 #include "join.h"
 #include "orbits.h"
+#include "quads.h"
 #include "records.h"
 #include "search.h"
 #include "verify.h"
@@ -51,6 +53,8 @@ private slots:
     void constructedWheelsAreSteinerSystems();
     void transversalDesignsHoldEveryPair();
     void quadraticsHoldEveryTriple();
+    void exactCoverMeetsEveryColumnAsOftenAsAsked();
+    void quadCoversPutOnePairOnFourBlocks();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -908,6 +912,74 @@ void TestEngine::transversalDesignsHoldEveryPair()
     QVERIFY(transversalWheel(6, 8, 0, rows).lines.empty());
     QVERIFY(transversalWheel(6, 5, 4, rows).lines.empty());
     QVERIFY(transversalWheel(6, 6, 3, rows).lines.empty());
+}
+
+void TestEngine::exactCoverMeetsEveryColumnAsOftenAsAsked()
+{
+    // Column 2 asks for two rows. {0, 1} with {2} leaves it one short and {2, 2} is no
+    // row, so the one cover is {0, 2} with {1, 2}; no row is taken twice.
+    ExactCover twice({1, 1, 2});
+    twice.addRow({0, 1});
+    twice.addRow({0, 2});
+    twice.addRow({2});
+    twice.addRow({1, 2});
+    const auto rows = twice.solve(1000);
+    QVERIFY(rows.has_value());
+    QCOMPARE(*rows, (std::vector<std::size_t>{1, 3}));
+
+    // A row that meets a column twice counts twice, and too often is no fit.
+    ExactCover doubled({2, 1});
+    doubled.addRow({0, 0, 1});
+    QVERIFY(doubled.solve(1000).has_value());
+    ExactCover over({1});
+    over.addRow({0, 0});
+    QVERIFY(!over.solve(1000).has_value());
+    QVERIFY(over.exhausted());
+
+    // Each row takes two of three columns: no two are apart and none takes all three.
+    // Running out of nodes is told apart from there being no cover.
+    ExactCover none({1, 1, 1});
+    none.addRow({0, 1});
+    none.addRow({1, 2});
+    none.addRow({0, 2});
+    QVERIFY(!none.solve(1000).has_value());
+    QVERIFY(none.exhausted());
+    ExactCover cut({1, 1, 1, 1});
+    cut.addRow({0, 1});
+    cut.addRow({2, 3});
+    QVERIFY(!cut.solve(0).has_value());
+    QVERIFY(!cut.exhausted());
+}
+
+void TestEngine::quadCoversPutOnePairOnFourBlocks()
+{
+    // On 31 and 34 points the counting bound (78 and 94 blocks) leaves room for exactly
+    // three pairs too many: one pair on four blocks, every other pair on one.
+    for (int v : {31, 34}) {
+        QVERIFY(quadCoverPutsOnePairOnFour(v));
+        const QuadCover c = quadCoverWithOnePairOnFour(v, 2, 100'000'000);
+        QCOMPARE(c.blocks.size(), static_cast<std::size_t>(lowerBound({v, 4, 2, 2})));
+        std::map<std::pair<int, int>, int> onBlocks;
+        for (Line b : c.blocks) {
+            int pos[64];
+            QCOMPARE(positionsOf(b, pos), 4);
+            for (int i = 0; i < 4; ++i)
+                for (int j = i + 1; j < 4; ++j)
+                    ++onBlocks[{pos[i], pos[j]}];
+        }
+        QCOMPARE(onBlocks.size(), static_cast<std::size_t>(v * (v - 1) / 2));
+        std::map<int, int> pairsByCount;
+        for (const auto &[pair, n] : onBlocks)
+            ++pairsByCount[n];
+        QCOMPARE(pairsByCount[4], 1);
+        QCOMPARE(pairsByCount[1], v * (v - 1) / 2 - 1);
+        const WheelSpec key{5, 'k', v + 1, 3, 3};
+        QVERIFY(verifyWheel(key, linesFromDesign(key, c.blocks)).holds);
+    }
+    // Where the bound asks for something else it is not tried.
+    for (int v : {19, 28, 33, 39})
+        QVERIFY(!quadCoverPutsOnePairOnFour(v));
+    QVERIFY(quadCoverWithOnePairOnFour(28, 1, 1000).blocks.empty());
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

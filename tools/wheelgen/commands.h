@@ -32,5 +32,6 @@ int cmdGroups(const std::vector<std::string> &args);
 int cmdFixed(const std::vector<std::string> &args);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
+int cmdQuads(const std::vector<std::string> &args);
 
 } // namespace wheelgen

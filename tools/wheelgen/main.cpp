@@ -40,6 +40,8 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "                                                  wheel of at most LINES lines\n"
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv [SEED]]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
+           "  wheelgen quads V [SEED [NODES]]                  the key wheel pick 5 \"3 if 3\" on V + 1 numbers with\n"
+           "                                                  one pair after the key on four lines, the rest on one\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
            "  wheelgen --help | --version\n";
@@ -85,6 +87,8 @@ int main(int argc, char **argv)
         return cmdExact(args);
     if (cmd == "improve")
         return cmdImprove(args);
+    if (cmd == "quads")
+        return cmdQuads(args);
     if (cmd == "join")
         return cmdJoin(args);
     if (cmd == "assemble" && args.size() == 2)

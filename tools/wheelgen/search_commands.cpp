@@ -8,6 +8,7 @@
 #include "fixedcount.h"
 #include "groupcover.h"
 #include "orbits.h"
+#include "quads.h"
 #include "search.h"
 #include "verify.h"
 
@@ -188,6 +189,43 @@ int cmdSearch(const std::vector<std::string> &args)
     std::cout << formatEntry(e);
     std::cerr << "greedy " << r.greedyLines << ", found " << r.blocks.size() << " in " << r.seconds << " s\n";
     return r.blocks.empty() ? 1 : 0;
+}
+
+// Prints the key wheel pick 5 "3 if 3" on V + 1 numbers whose lines, key dropped, put one
+// pair of numbers on four lines and every other pair on one: as few lines as counting
+// allows for V = 7 or 10 (mod 12).
+int cmdQuads(const std::vector<std::string> &args)
+{
+    if (args.empty() || args.size() > 3)
+        return usage();
+    int v = 0;
+    std::uint64_t seed = 1;
+    std::uint64_t nodes = 1'000'000'000;
+    try {
+        v = std::stoi(args[0]);
+        if (args.size() > 1)
+            seed = std::stoull(args[1]);
+        if (args.size() > 2)
+            nodes = std::stoull(args[2]);
+    } catch (...) {
+        return usage();
+    }
+    if (!quadCoverPutsOnePairOnFour(v) || v + 1 > kMaxPositions) {
+        std::cerr << "V must be 7 or 10 modulo 12, from 22 to " << kMaxPositions - 1 << "\n";
+        return 2;
+    }
+    const auto r = quadCoverWithOnePairOnFour(v, seed, nodes);
+    std::cerr << r.nodes << " nodes" << (r.exhausted ? ", every choice tried" : "") << "\n";
+    if (r.blocks.empty())
+        return 1;
+    const WheelSpec spec{5, 'k', v + 1, 3, 3};
+    const std::string note = "kept by the group the turns modulo 3 on " + std::to_string((v - 4) / 3) +
+                             " copies, 4 fixed: " + std::to_string(r.blocks.size()) +
+                             " lines found by exact cover, one pair after the key on four lines and every "
+                             "other pair on one";
+    const Entry e{spec, linesFromDesign(spec, r.blocks), 0, note, {}};
+    std::cout << formatEntry(e);
+    return verifyWheel(spec, e.lines).holds ? 0 : 1;
 }
 
 int cmdOrbit(const std::vector<std::string> &args)
