@@ -54,7 +54,7 @@ private slots:
     void transversalDesignsHoldEveryPair();
     void quadraticsHoldEveryTriple();
     void exactCoverMeetsEveryColumnAsOftenAsAsked();
-    void quadCoversPutOnePairOnFourBlocks();
+    void exactPairCoversMeetPairsAsOftenAsAsked();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -951,13 +951,13 @@ void TestEngine::exactCoverMeetsEveryColumnAsOftenAsAsked()
     QVERIFY(!cut.exhausted());
 }
 
-void TestEngine::quadCoversPutOnePairOnFourBlocks()
+void TestEngine::exactPairCoversMeetPairsAsOftenAsAsked()
 {
     // On 31 and 34 points the counting bound (78 and 94 blocks) leaves room for exactly
     // three pairs too many: one pair on four blocks, every other pair on one.
     for (int v : {31, 34}) {
         QVERIFY(quadCoverPutsOnePairOnFour(v));
-        const QuadCover c = quadCoverWithOnePairOnFour(v, 2, 100'000'000);
+        const ExactPairCover c = quadCoverWithOnePairOnFour(v, 2, 100'000'000);
         QCOMPARE(c.blocks.size(), static_cast<std::size_t>(lowerBound({v, 4, 2, 2})));
         std::map<std::pair<int, int>, int> onBlocks;
         for (Line b : c.blocks) {
@@ -976,6 +976,36 @@ void TestEngine::quadCoversPutOnePairOnFourBlocks()
         const WheelSpec key{5, 'k', v + 1, 3, 3};
         QVERIFY(verifyWheel(key, linesFromDesign(key, c.blocks)).holds);
     }
+    // The same search at large: the Fano plane under the turns modulo 7, and with every
+    // orbit of pairs named once, the design that holds every pair twice (14 triples).
+    PairCoverAsk fano;
+    fano.v = 7;
+    fano.k = 3;
+    fano.length = 7;
+    QCOMPARE(exactPairCover(fano, 1, 1000).blocks.size(), std::size_t{7});
+    fano.oftener = {{0, 1}, {0, 2}, {0, 3}};
+    const ExactPairCover twice = exactPairCover(fano, 1, 100000);
+    QCOMPARE(twice.blocks.size(), std::size_t{14});
+    std::map<std::pair<int, int>, int> onTriples;
+    for (Line b : twice.blocks) {
+        int pos[64];
+        positionsOf(b, pos);
+        for (int i = 0; i < 3; ++i)
+            for (int j = i + 1; j < 3; ++j)
+                ++onTriples[{pos[i], pos[j]}];
+    }
+    QCOMPARE(onTriples.size(), std::size_t{21});
+    QVERIFY(std::all_of(onTriples.begin(), onTriples.end(), [](const auto &p) { return p.second == 2; }));
+    // A given block that meets a pair too often ends the search at once; runs that do
+    // not fit the numbers are no group.
+    fano.oftener.clear();
+    fano.given = {{0, 1, 3}, {0, 1, 2}};
+    const ExactPairCover over = exactPairCover(fano, 1, 1000);
+    QVERIFY(over.blocks.empty() && over.exhausted);
+    fano.given.clear();
+    fano.length = 3;
+    QVERIFY(exactPairCover(fano, 1, 1000).blocks.empty());
+
     // Where the bound asks for something else it is not tried.
     for (int v : {19, 28, 33, 39})
         QVERIFY(!quadCoverPutsOnePairOnFour(v));

@@ -5,57 +5,69 @@
 #include "exactcover.h"
 
 #include <algorithm>
-#include <array>
+#include <map>
 #include <random>
 
 namespace wheel {
 
 namespace {
 
-using Quad = std::array<int, 4>;
+using Block = std::vector<int>;
 
-// Points 0 to 3 stay; run r holds the points 4 + 3r, 4 + 3r + 1 and 4 + 3r + 2.
-constexpr int kFixed = 4;
+struct Turns {
+    int length = 1;
+    int fixed = 0;
 
-int turned(int p, int steps)
-{
-    if (p < kFixed)
-        return p;
-    const int run = (p - kFixed) / 3;
-    return kFixed + 3 * run + ((p - kFixed) % 3 + steps) % 3;
-}
+    int turned(int p, int steps) const
+    {
+        if (p < fixed)
+            return p;
+        const int run = (p - fixed) / length;
+        return fixed + length * run + ((p - fixed) % length + steps) % length;
+    }
 
-Quad turnedQuad(const Quad &q, int steps)
-{
-    Quad t{};
-    for (int i = 0; i < 4; ++i)
-        t[i] = turned(q[i], steps);
-    std::sort(t.begin(), t.end());
-    return t;
-}
+    Block turned(const Block &b, int steps) const
+    {
+        Block t;
+        t.reserve(b.size());
+        for (int p : b)
+            t.push_back(turned(p, steps));
+        std::sort(t.begin(), t.end());
+        return t;
+    }
 
-Line lineOf(const Quad &q)
+    // The distinct blocks the turns make of b.
+    std::vector<Block> images(const Block &b) const
+    {
+        std::vector<Block> all;
+        for (int s = 0; s < length; ++s) {
+            Block t = turned(b, s);
+            if (std::find(all.begin(), all.end(), t) == all.end())
+                all.push_back(std::move(t));
+        }
+        return all;
+    }
+};
+
+Line lineOf(const Block &b)
 {
     Line l = 0;
-    for (int p : q)
+    for (int p : b)
         l |= Line{1} << p;
     return l;
 }
 
 } // namespace
 
-bool quadCoverPutsOnePairOnFour(int v)
+ExactPairCover exactPairCover(const PairCoverAsk &ask, std::uint64_t seed, std::uint64_t nodeLimit)
 {
-    return v >= 22 && (v % 12 == 7 || v % 12 == 10);
-}
-
-QuadCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t nodeLimit)
-{
-    QuadCover result;
-    if (!quadCoverPutsOnePairOnFour(v) || v > kMaxPositions)
+    ExactPairCover result;
+    const int v = ask.v;
+    const int k = ask.k;
+    if (k < 2 || v <= k || v > kMaxPositions || ask.length < 1 || ask.fixed < 0 || ask.fixed > v ||
+        (v - ask.fixed) % ask.length != 0)
         return result;
-    const int runs = (v - kFixed) / 3;
-    auto runPoint = [](int run, int place) { return kFixed + 3 * run + place; };
+    const Turns turns{ask.length, ask.fixed};
 
     // Each pair belongs to the orbit the turns make of it.
     const auto pairIndex = [v](int x, int y) {
@@ -63,72 +75,107 @@ QuadCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t no
                static_cast<std::size_t>(std::max(x, y));
     };
     std::vector<int> orbitOf(pairIndex(v - 1, v - 1) + 1, -1);
-    int orbits = 0;
+    std::vector<int> orbitSize;
     for (int x = 0; x < v; ++x)
         for (int y = x + 1; y < v; ++y) {
             if (orbitOf[pairIndex(x, y)] >= 0)
                 continue;
-            for (int s = 0; s < 3; ++s)
-                orbitOf[pairIndex(turned(x, s), turned(y, s))] = orbits;
-            ++orbits;
+            const int o = static_cast<int>(orbitSize.size());
+            orbitSize.push_back(0);
+            for (int s = 0; s < ask.length; ++s) {
+                int &slot = orbitOf[pairIndex(turns.turned(x, s), turns.turned(y, s))];
+                if (slot != o) {
+                    slot = o;
+                    ++orbitSize.back();
+                }
+            }
         }
-    auto orbit = [&](int x, int y) { return orbitOf[pairIndex(x, y)]; };
+    std::vector<int> need(orbitSize.size(), 1);
+    for (const auto &[x, y] : ask.oftener) {
+        if (x < 0 || y < 0 || x >= v || y >= v || x == y)
+            return result;
+        ++need[static_cast<std::size_t>(orbitOf[pairIndex(x, y)])];
+    }
 
-    // The shared pair is 0 and 1: their four blocks are {0, 1, 2, 3} and the turns of
-    // {0, 1, first of run 0, first of run 1}.
-    std::vector<Quad> given{{0, 1, 2, 3}};
-    for (int s = 0; s < 3; ++s)
-        given.push_back({0, 1, runPoint(0, s), runPoint(1, s)});
-    std::vector<char> taken(static_cast<std::size_t>(orbits), 0);
-    for (const Quad &q : given)
-        for (int i = 0; i < 4; ++i)
-            for (int j = i + 1; j < 4; ++j)
-                taken[static_cast<std::size_t>(orbit(q[i], q[j]))] = 1;
-    std::vector<int> column(static_cast<std::size_t>(orbits), -1);
-    int columns = 0;
-    for (int o = 0; o < orbits; ++o)
-        if (!taken[static_cast<std::size_t>(o)])
-            column[static_cast<std::size_t>(o)] = columns++;
+    // How often the turns of a block meet each orbit of pairs, per pair of the orbit; a
+    // block whose turns meet the pairs of one orbit unevenly is no candidate.
+    auto meets = [&](const Block &b, std::vector<int> &orbits) {
+        std::map<int, int> count;
+        for (const Block &image : turns.images(b))
+            for (std::size_t i = 0; i < image.size(); ++i)
+                for (std::size_t j = i + 1; j < image.size(); ++j)
+                    ++count[orbitOf[pairIndex(image[i], image[j])]];
+        orbits.clear();
+        for (const auto &[o, n] : count) {
+            if (n % orbitSize[static_cast<std::size_t>(o)] != 0)
+                return false;
+            for (int i = 0; i < n / orbitSize[static_cast<std::size_t>(o)]; ++i)
+                orbits.push_back(o);
+        }
+        return true;
+    };
 
-    // Candidate orbits of blocks: a block meeting no pair given above, whose pairs fall
-    // into distinct orbits, kept whole (a fixed point and a run) or turned three ways.
+    std::vector<Block> blocks;
+    std::vector<int> met;
+    for (Block b : ask.given) {
+        std::sort(b.begin(), b.end());
+        if (static_cast<int>(b.size()) != k || std::adjacent_find(b.begin(), b.end()) != b.end() || b.front() < 0 ||
+            b.back() >= v || !meets(b, met))
+            return result;
+        for (int o : met)
+            if (--need[static_cast<std::size_t>(o)] < 0) {
+                result.exhausted = true; // the given blocks already meet a pair too often
+                return result;
+            }
+        for (Block &image : turns.images(b))
+            blocks.push_back(std::move(image));
+    }
+    std::vector<int> column(need.size(), -1);
+    std::vector<int> columnNeed;
+    for (std::size_t o = 0; o < need.size(); ++o)
+        if (need[o] > 0) {
+            column[o] = static_cast<int>(columnNeed.size());
+            columnNeed.push_back(need[o]);
+        }
+
+    // Candidates: each block that is the least of its turns and meets no orbit more
+    // often than it still asks.
     struct Candidate {
-        Quad base;
-        bool kept;
+        Block base;
         std::vector<int> columns;
     };
     std::vector<Candidate> candidates;
-    auto offer = [&](const Quad &q, bool kept) {
-        std::vector<int> cols;
-        for (int i = 0; i < 4; ++i)
-            for (int j = i + 1; j < 4; ++j) {
-                const int c = column[static_cast<std::size_t>(orbit(q[i], q[j]))];
-                if (c < 0)
-                    return;
-                cols.push_back(c);
+    Block b(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i)
+        b[static_cast<std::size_t>(i)] = i;
+    while (true) {
+        bool least = true;
+        for (int s = 1; s < ask.length && least; ++s)
+            least = !(turns.turned(b, s) < b);
+        if (least && meets(b, met)) {
+            std::vector<int> cols;
+            bool fits = true;
+            for (std::size_t i = 0; i < met.size() && fits; ++i) {
+                const auto o = static_cast<std::size_t>(met[i]);
+                fits = column[o] >= 0 && std::count(met.begin(), met.end(), met[i]) <= need[o];
+                cols.push_back(column[o]);
             }
-        std::sort(cols.begin(), cols.end());
-        cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
-        // A kept block meets its two orbits three times each, once per pair; a turned
-        // block must meet six orbits.
-        if (!kept && cols.size() != 6)
-            return;
-        candidates.push_back({q, kept, cols});
-    };
-    for (int f = 0; f < kFixed; ++f)
-        for (int r = 0; r < runs; ++r)
-            offer({f, runPoint(r, 0), runPoint(r, 1), runPoint(r, 2)}, true);
-    Quad q{};
-    for (q[0] = 0; q[0] < v; ++q[0])
-        for (q[1] = std::max(q[0] + 1, kFixed); q[1] < v; ++q[1])
-            for (q[2] = q[1] + 1; q[2] < v; ++q[2])
-                for (q[3] = q[2] + 1; q[3] < v; ++q[3])
-                    if (q <= turnedQuad(q, 1) && q <= turnedQuad(q, 2) && q != turnedQuad(q, 1))
-                        offer(q, false);
+            if (fits)
+                candidates.push_back({b, std::move(cols)});
+        }
+        int i = k - 1;
+        while (i >= 0 && b[static_cast<std::size_t>(i)] == v - k + i)
+            --i;
+        if (i < 0)
+            break;
+        ++b[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < k; ++j)
+            b[static_cast<std::size_t>(j)] = b[static_cast<std::size_t>(j - 1)] + 1;
+    }
 
     std::mt19937_64 rng(seed);
     std::shuffle(candidates.begin(), candidates.end(), rng);
-    ExactCover cover(std::vector<int>(static_cast<std::size_t>(columns), 1));
+    ExactCover cover(columnNeed);
     for (const auto &c : candidates)
         cover.addRow(c.columns);
     const auto rows = cover.solve(nodeLimit);
@@ -136,15 +183,32 @@ QuadCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t no
     result.exhausted = cover.exhausted();
     if (!rows)
         return result;
-    for (const Quad &g : given)
-        result.blocks.push_back(lineOf(g));
-    for (std::size_t r : *rows) {
-        const Candidate &c = candidates[r];
-        for (int s = 0; s < (c.kept ? 1 : 3); ++s)
-            result.blocks.push_back(lineOf(turnedQuad(c.base, s)));
-    }
+    for (std::size_t r : *rows)
+        for (Block &image : turns.images(candidates[r].base))
+            blocks.push_back(std::move(image));
+    for (const Block &block : blocks)
+        result.blocks.push_back(lineOf(block));
     std::sort(result.blocks.begin(), result.blocks.end());
     return result;
+}
+
+bool quadCoverPutsOnePairOnFour(int v)
+{
+    return v >= 22 && (v % 12 == 7 || v % 12 == 10);
+}
+
+ExactPairCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t nodeLimit)
+{
+    if (!quadCoverPutsOnePairOnFour(v))
+        return {};
+    PairCoverAsk ask;
+    ask.v = v;
+    ask.k = 4;
+    ask.length = 3;
+    ask.fixed = 4;
+    ask.given = {{0, 1, 2, 3}, {0, 1, 4, 7}};
+    ask.oftener = {{0, 1}, {0, 1}, {0, 1}};
+    return exactPairCover(ask, seed, nodeLimit);
 }
 
 } // namespace wheel

@@ -1,32 +1,50 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Pairs covered by 4-sets in as few blocks as counting allows when that count forces one
-// pair onto four blocks: on v = 7 or 10 (mod 12) points every point but two lies on
-// (v - 1) / 3 blocks, and those two share four blocks, every other pair lies on exactly
-// one. Such a cover is searched among those kept by turns modulo 3 of (v - 4) / 3 runs
-// that leave the four points of one of the shared blocks in place.
+// Pair covers that meet every pair exactly as often as asked (once, or more for a few
+// chosen pairs), kept by turns of runs: an exact cover of the orbits of pairs. Where the
+// counting bound leaves a few pairs too many and says which, this finds covers at the
+// bound that a search for fewer bare pairs keeps missing.
 #pragma once
 
 #include "wheel.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace wheel {
 
-struct QuadCover {
-    std::vector<Line> blocks; // every pair of 0..v-1 on one of them; empty when none found
+struct ExactPairCover {
+    std::vector<Line> blocks; // empty when none was found
     std::uint64_t nodes = 0;
-    bool exhausted = false; // no such cover kept by the group exists
+    bool exhausted = false; // no such cover is kept by the group
 };
 
-// Whether the counting bound of the pair cover by 4-sets on v points forces one pair
-// onto four blocks, the case quadCoverWithOnePairOnFour looks for.
+struct PairCoverAsk {
+    int v = 0;
+    int k = 0;
+    // Points 0 to fixed - 1 stay; the rest fall into runs of `length`, and one turn moves
+    // every point of a run one place on.
+    int length = 3;
+    int fixed = 0;
+    // Base blocks taken as they are, each with all its turns.
+    std::vector<std::vector<int>> given;
+    // Each listing of a pair asks every pair of its orbit to lie on one block more.
+    std::vector<std::pair<int, int>> oftener;
+};
+
+// Searches the blocks kept by the turns that meet every pair as often as asked; `seed`
+// shuffles the order the orbits of blocks are tried in, `nodeLimit` bounds the search.
+ExactPairCover exactPairCover(const PairCoverAsk &ask, std::uint64_t seed, std::uint64_t nodeLimit);
+
+// On v = 7 or 10 (mod 12) points the counting bound of the pair cover by 4-sets leaves
+// room for three pairs too many, and every point but two lies on (v - 1) / 3 blocks: a
+// cover at the bound puts one pair on four blocks and every other pair on one.
 bool quadCoverPutsOnePairOnFour(int v);
 
-// Searches an exact cover of the pairs the group cannot keep apart; `seed` shuffles the
-// order the orbits of blocks are tried in, `nodeLimit` bounds the search.
-QuadCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t nodeLimit);
+// Such a cover kept by turns modulo 3 of (v - 4) / 3 runs that fix the points 0 to 3:
+// the pair 0, 1 lies on {0, 1, 2, 3} and the turns of {0, 1, 4, 7}.
+ExactPairCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t nodeLimit);
 
 } // namespace wheel

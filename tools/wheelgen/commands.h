@@ -33,5 +33,6 @@ int cmdFixed(const std::vector<std::string> &args);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
 int cmdQuads(const std::vector<std::string> &args);
+int cmdPairs(const std::vector<std::string> &args);
 
 } // namespace wheelgen

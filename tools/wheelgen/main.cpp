@@ -42,6 +42,9 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen quads V [SEED [NODES]]                  the key wheel pick 5 \"3 if 3\" on V + 1 numbers with\n"
            "                                                  one pair after the key on four lines, the rest on one\n"
+           "  wheelgen pairs K V LENGTH FIXED SEED NODES [X-Y...] [A,B,C...]\n"
+           "                                                  the pairs of V numbers on lines of K, by exact cover\n"
+           "                                                  under turns of runs, X-Y's turns on one line more\n"
            "  wheelgen assemble RAW_DIR OUT_DIR              pack the worthwhile wheels into the data files\n"
            "  wheelgen report WHEEL_DIR RECORDS.csv           compare the wheels with the published records\n"
            "  wheelgen --help | --version\n";
@@ -89,6 +92,8 @@ int main(int argc, char **argv)
         return cmdImprove(args);
     if (cmd == "quads")
         return cmdQuads(args);
+    if (cmd == "pairs")
+        return cmdPairs(args);
     if (cmd == "join")
         return cmdJoin(args);
     if (cmd == "assemble" && args.size() == 2)

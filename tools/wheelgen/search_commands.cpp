@@ -228,6 +228,67 @@ int cmdQuads(const std::vector<std::string> &args)
     return verifyWheel(spec, e.lines).holds ? 0 : 1;
 }
 
+// Prints the wheel of pairs found by exactPairCover: pick K "2 if 2" on V numbers, or for
+// K = 4 the key wheel pick 5 "3 if 3" on V + 1. Numbers 1 to FIXED stay, the rest turn in
+// runs of LENGTH; each X-Y puts the pairs of its orbit on one line more, each A,B,C,...
+// is a line taken with all its turns.
+int cmdPairs(const std::vector<std::string> &args)
+{
+    if (args.size() < 6)
+        return usage();
+    PairCoverAsk ask;
+    std::uint64_t seed = 1;
+    std::uint64_t nodes = 0;
+    try {
+        ask.k = std::stoi(args[0]);
+        ask.v = std::stoi(args[1]);
+        ask.length = std::stoi(args[2]);
+        ask.fixed = std::stoi(args[3]);
+        seed = std::stoull(args[4]);
+        nodes = std::stoull(args[5]);
+        for (std::size_t i = 6; i < args.size(); ++i) {
+            std::vector<int> numbers;
+            std::size_t at = 0;
+            const std::string &word = args[i];
+            const bool pair = word.find('-') != std::string::npos;
+            while (at < word.size()) {
+                std::size_t used = 0;
+                numbers.push_back(std::stoi(word.substr(at), &used) - 1);
+                at += used + 1;
+            }
+            if (pair && numbers.size() == 2)
+                ask.oftener.emplace_back(numbers[0], numbers[1]);
+            else if (!pair)
+                ask.given.push_back(numbers);
+            else
+                return usage();
+        }
+    } catch (...) {
+        return usage();
+    }
+    const bool key = ask.k == 4;
+    const WheelSpec spec = key ? WheelSpec{5, 'k', ask.v + 1, 3, 3} : WheelSpec{ask.k, 'a', ask.v, 2, 2};
+    if (ask.k < 4 || ask.k > 7 || spec.z > kMaxPositions)
+        return usage();
+    const auto r = exactPairCover(ask, seed, nodes);
+    std::cerr << r.nodes << " nodes" << (r.exhausted ? ", every choice tried" : "") << "\n";
+    if (r.blocks.empty())
+        return 1;
+    std::string note = "kept by the group the turns modulo " + std::to_string(ask.length) + " on " +
+                       std::to_string((ask.v - ask.fixed) / ask.length) + " copies, " + std::to_string(ask.fixed) +
+                       " fixed: " + std::to_string(r.blocks.size()) + " lines found by exact cover, every pair " +
+                       (key ? "after the key " : "") + "on one line";
+    if (!ask.oftener.empty()) {
+        note += " but the turns of";
+        for (const auto &[x, y] : ask.oftener)
+            note += " " + std::to_string(x + 1 + (key ? 1 : 0)) + "-" + std::to_string(y + 1 + (key ? 1 : 0));
+        note += ", on one more each time named";
+    }
+    const Entry e{spec, linesFromDesign(spec, r.blocks), 0, note, {}};
+    std::cout << formatEntry(e);
+    return verifyWheel(spec, e.lines).holds ? 0 : 1;
+}
+
 int cmdOrbit(const std::vector<std::string> &args)
 {
     return searchOne(args, searchThroughOrbits);
