@@ -191,6 +191,22 @@ int cmdSearch(const std::vector<std::string> &args)
     return r.blocks.empty() ? 1 : 0;
 }
 
+namespace {
+
+// Tells how far an exact pair cover went and prints the wheel it found, proven; the exit
+// code says whether there was one.
+int printPairCover(const WheelSpec &spec, const ExactPairCover &r, const std::string &note)
+{
+    std::cerr << r.nodes << " nodes" << (r.exhausted ? ", every choice tried" : "") << "\n";
+    if (r.blocks.empty())
+        return 1;
+    const Entry e{spec, linesFromDesign(spec, r.blocks), 0, note, {}};
+    std::cout << formatEntry(e);
+    return verifyWheel(spec, e.lines).holds ? 0 : 1;
+}
+
+} // namespace
+
 // Prints the key wheel pick 5 "3 if 3" on V + 1 numbers whose lines, key dropped, put one
 // pair of numbers on four lines and every other pair on one: as few lines as counting
 // allows for V = 7 or 10 (mod 12).
@@ -215,17 +231,11 @@ int cmdQuads(const std::vector<std::string> &args)
         return 2;
     }
     const auto r = quadCoverWithOnePairOnFour(v, seed, nodes);
-    std::cerr << r.nodes << " nodes" << (r.exhausted ? ", every choice tried" : "") << "\n";
-    if (r.blocks.empty())
-        return 1;
-    const WheelSpec spec{5, 'k', v + 1, 3, 3};
-    const std::string note = "kept by the group the turns modulo 3 on " + std::to_string((v - 4) / 3) +
-                             " copies, 4 fixed: " + std::to_string(r.blocks.size()) +
-                             " lines found by exact cover, one pair after the key on four lines and every "
-                             "other pair on one";
-    const Entry e{spec, linesFromDesign(spec, r.blocks), 0, note, {}};
-    std::cout << formatEntry(e);
-    return verifyWheel(spec, e.lines).holds ? 0 : 1;
+    return printPairCover({5, 'k', v + 1, 3, 3}, r,
+                          "kept by the group the turns modulo 3 on " + std::to_string((v - 4) / 3) +
+                              " copies, 4 fixed: " + std::to_string(r.blocks.size()) +
+                              " lines found by exact cover, one pair after the key on four lines and every other "
+                              "pair on one");
 }
 
 // Prints the wheel of pairs found by exactPairCover: pick K "2 if 2" on V numbers, or for
@@ -271,9 +281,6 @@ int cmdPairs(const std::vector<std::string> &args)
     if (ask.k < 4 || ask.k > 7 || spec.z > kMaxPositions)
         return usage();
     const auto r = exactPairCover(ask, seed, nodes);
-    std::cerr << r.nodes << " nodes" << (r.exhausted ? ", every choice tried" : "") << "\n";
-    if (r.blocks.empty())
-        return 1;
     std::string note = "kept by the group the turns modulo " + std::to_string(ask.length) + " on " +
                        std::to_string((ask.v - ask.fixed) / ask.length) + " copies, " + std::to_string(ask.fixed) +
                        " fixed: " + std::to_string(r.blocks.size()) + " lines found by exact cover, every pair " +
@@ -284,9 +291,7 @@ int cmdPairs(const std::vector<std::string> &args)
             note += " " + std::to_string(x + 1 + (key ? 1 : 0)) + "-" + std::to_string(y + 1 + (key ? 1 : 0));
         note += ", on one more each time named";
     }
-    const Entry e{spec, linesFromDesign(spec, r.blocks), 0, note, {}};
-    std::cout << formatEntry(e);
-    return verifyWheel(spec, e.lines).holds ? 0 : 1;
+    return printPairCover(spec, r, note);
 }
 
 int cmdOrbit(const std::vector<std::string> &args)
