@@ -35,8 +35,9 @@ Entry transversalWheel(int k, int n, int extra, const Entry &runWheel);
 // 3 <= k <= n <= 9): the numbers fall into k runs of n, and the n^3 lines
 // {(x, ax^2 + bx + c)} meet each run once and hold every triple from three runs exactly
 // once. The triples with numbers in two runs are held by one small cover of two runs,
-// searched for `seconds`, laid on every two runs; what a run still misses gets lines of
-// its own, and lines that hold nothing alone go. Empty when the sizes do not fit.
+// searched for `seconds`, laid on every two runs under the relabelling of their numbers
+// that best holds the triples within runs; what a run still misses gets lines of its own,
+// and lines that hold nothing alone go. Empty when the sizes do not fit.
 Entry quadraticWheel(int k, int n, double seconds);
 
 } // namespace wheel
