@@ -878,9 +878,12 @@ void TestEngine::quadraticsHoldEveryTriple()
     QVERIFY(five.lines.size() > 125 && five.lines.size() < binomial(25, 3) / binomial(5, 3) * 2);
     // The covers across two runs, each laid under its own relabelling, hold every triple
     // within a run as well: no line is spent inside one run.
-    for (Line line : five.lines)
-        for (int run = 0; run < 5; ++run)
-            QVERIFY((line & ~(Line{0x1f} << (5 * run))) != 0);
+    const Entry fiveOnSevens = quadraticWheel(5, 7, 0.5);
+    QVERIFY(verifyWheel(fiveOnSevens.spec, fiveOnSevens.lines).holds);
+    for (const auto &[wheel, n] : {std::pair{&five, 5}, std::pair{&fiveOnSevens, 7}})
+        for (Line line : wheel->lines)
+            for (int run = 0; run < 5; ++run)
+                QVERIFY((line & ~(((Line{1} << n) - 1) << (n * run))) != 0);
     // A pick above the run, a count that is no prime power, or too many numbers: nothing.
     QVERIFY(quadraticWheel(7, 5, 0.1).lines.empty());
     QVERIFY(quadraticWheel(5, 6, 0.1).lines.empty());

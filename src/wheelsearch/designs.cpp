@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -235,56 +236,92 @@ Entry quadraticWheel(int k, int n, double seconds)
         tally(line, 1);
     // The same cover laid on every two runs would give each run the same few triples of its
     // own again and again. Any relabelling within the two runs holds the triples across them
-    // as well, so each two runs get the relabelling, of a few drawn, that holds most triples
-    // within a run that nothing holds yet; the runs then miss few triples.
+    // as well, so each two runs first get the relabelling, of a few drawn, that holds most
+    // triples within a run that nothing holds yet; then an annealing over swaps of two labels
+    // brings down the triples within runs that no line holds, mostly to none.
     constexpr int kRelabellings = 400;
+    constexpr int kSwaps = 300000;
     std::mt19937_64 rng(1);
-    std::vector<int> relabelX(static_cast<std::size_t>(n));
-    std::vector<int> relabelY(static_cast<std::size_t>(n));
-    std::vector<Line> laid;
-    std::vector<Line> bestLaid;
-    const auto withinGain = [&](const std::vector<Line> &lines) {
-        int gain = 0;
-        for (Line line : lines) {
-            forEachTriple(line, [&](int a, int b, int c) {
-                gain += a / n == c / n && count[static_cast<std::size_t>(index(a, b, c))] == 0;
-            });
-            tally(line, 1);
+    struct Relabelled {
+        int x, y;
+        std::vector<int> labelsX, labelsY;
+        std::vector<Line> lines;
+    };
+    std::vector<Relabelled> pairs;
+    const auto lay = [&](Relabelled &r) {
+        r.lines.clear();
+        for (auto j : pairCover) {
+            Line line = 0;
+            for (Line s = candidates[j]; s; s &= s - 1) {
+                const int i = std::countr_zero(s);
+                line |= Line{1} << (i < n ? r.x * n + r.labelsX[static_cast<std::size_t>(i)]
+                                          : r.y * n + r.labelsY[static_cast<std::size_t>(i - n)]);
+            }
+            r.lines.push_back(line);
         }
+    };
+    // How many triples within a run no line holds; kept up to date by `put`.
+    long bare = 0;
+    for (int x = 0; x < k; ++x)
+        forEachTriple(((Line{1} << n) - 1) << (x * n),
+                      [&](int a, int b, int c) { bare += count[static_cast<std::size_t>(index(a, b, c))] == 0; });
+    const auto put = [&](const std::vector<Line> &lines, int by) {
         for (Line line : lines)
-            tally(line, -1);
-        return gain;
+            forEachTriple(line, [&](int a, int b, int c) {
+                auto &held = count[static_cast<std::size_t>(index(a, b, c))];
+                if (a / n == c / n)
+                    bare += (by < 0 && held == 1) - (by > 0 && held == 0);
+                held = static_cast<std::uint16_t>(held + by);
+            });
     };
     for (int x = 0; x < k; ++x)
         for (int y = x + 1; y < k; ++y) {
-            int bestGain = -1;
+            Relabelled r{
+                x, y, std::vector<int>(static_cast<std::size_t>(n)), std::vector<int>(static_cast<std::size_t>(n)), {}};
+            Relabelled best = r;
+            long fewest = -1;
             for (int attempt = 0; attempt < kRelabellings; ++attempt) {
                 for (int i = 0; i < n; ++i)
-                    relabelX[static_cast<std::size_t>(i)] = relabelY[static_cast<std::size_t>(i)] = i;
+                    r.labelsX[static_cast<std::size_t>(i)] = r.labelsY[static_cast<std::size_t>(i)] = i;
                 if (attempt > 0) {
-                    std::shuffle(relabelX.begin(), relabelX.end(), rng);
-                    std::shuffle(relabelY.begin(), relabelY.end(), rng);
+                    std::shuffle(r.labelsX.begin(), r.labelsX.end(), rng);
+                    std::shuffle(r.labelsY.begin(), r.labelsY.end(), rng);
                 }
-                laid.clear();
-                for (auto j : pairCover) {
-                    Line line = 0;
-                    for (Line s = candidates[j]; s; s &= s - 1) {
-                        const int i = std::countr_zero(s);
-                        line |= Line{1} << (i < n ? x * n + relabelX[static_cast<std::size_t>(i)]
-                                                  : y * n + relabelY[static_cast<std::size_t>(i - n)]);
-                    }
-                    laid.push_back(line);
+                lay(r);
+                put(r.lines, 1);
+                if (fewest < 0 || bare < fewest) {
+                    fewest = bare;
+                    best = r;
                 }
-                if (const int gain = withinGain(laid); gain > bestGain) {
-                    bestGain = gain;
-                    bestLaid = laid;
-                }
+                put(r.lines, -1);
             }
-            for (Line line : bestLaid) {
-                e.lines.push_back(line);
-                tally(line, 1);
-            }
+            put(best.lines, 1);
+            pairs.push_back(std::move(best));
         }
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int swap = 0; swap < kSwaps && bare > 0; ++swap) {
+        Relabelled &r = pairs[rng() % pairs.size()];
+        auto &labels = rng() % 2 ? r.labelsX : r.labelsY;
+        const auto i = static_cast<std::size_t>(rng() % static_cast<std::uint64_t>(n));
+        const auto j = static_cast<std::size_t>(rng() % static_cast<std::uint64_t>(n));
+        if (i == j)
+            continue;
+        const long before = bare;
+        const std::vector<Line> old = r.lines;
+        put(old, -1);
+        std::swap(labels[i], labels[j]);
+        lay(r);
+        put(r.lines, 1);
+        const double heat = 0.6 * (1.0 - static_cast<double>(swap) / kSwaps) + 0.05;
+        if (bare > before && unit(rng) >= std::exp(static_cast<double>(before - bare) / heat)) {
+            put(r.lines, -1);
+            std::swap(labels[i], labels[j]);
+            r.lines = old;
+            put(old, 1);
+        }
+    }
+    for (const Relabelled &r : pairs)
+        e.lines.insert(e.lines.end(), r.lines.begin(), r.lines.end());
 
     // What each run still misses, covered greedily by lines within it.
     const auto runSubsets = subsetsOf(n, k);
