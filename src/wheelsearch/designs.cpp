@@ -226,14 +226,23 @@ Entry quadraticWheel(int k, int n, double seconds)
     const auto pairCover = coverEveryElement(elements, holds, seconds, 1);
 
     std::vector<std::uint16_t> count(static_cast<std::size_t>(index(v, 0, 0)), 0);
+    // How many triples within one run no line holds, kept up to date by `tally`.
+    long bare = 0;
+    for (int x = 0; x < k; ++x)
+        forEachTriple(((Line{1} << n) - 1) << (x * n), [&](int, int, int) { ++bare; });
     const auto tally = [&](Line line, int by) {
-        forEachTriple(line, [&](int i, int j, int l) {
-            count[static_cast<std::size_t>(index(i, j, l))] =
-                static_cast<std::uint16_t>(count[static_cast<std::size_t>(index(i, j, l))] + by);
+        forEachTriple(line, [&](int a, int b, int c) {
+            auto &held = count[static_cast<std::size_t>(index(a, b, c))];
+            if (a / n == c / n)
+                bare += (by < 0 && held == 1) - (by > 0 && held == 0);
+            held = static_cast<std::uint16_t>(held + by);
         });
     };
-    for (Line line : e.lines)
-        tally(line, 1);
+    const auto tallyAll = [&](const std::vector<Line> &lines, int by) {
+        for (Line line : lines)
+            tally(line, by);
+    };
+    tallyAll(e.lines, 1);
     // The same cover laid on every two runs would give each run the same few triples of its
     // own again and again. Any relabelling within the two runs holds the triples across them
     // as well, so each two runs first get the relabelling, of a few drawn, that holds most
@@ -260,20 +269,6 @@ Entry quadraticWheel(int k, int n, double seconds)
             r.lines.push_back(line);
         }
     };
-    // How many triples within a run no line holds; kept up to date by `put`.
-    long bare = 0;
-    for (int x = 0; x < k; ++x)
-        forEachTriple(((Line{1} << n) - 1) << (x * n),
-                      [&](int a, int b, int c) { bare += count[static_cast<std::size_t>(index(a, b, c))] == 0; });
-    const auto put = [&](const std::vector<Line> &lines, int by) {
-        for (Line line : lines)
-            forEachTriple(line, [&](int a, int b, int c) {
-                auto &held = count[static_cast<std::size_t>(index(a, b, c))];
-                if (a / n == c / n)
-                    bare += (by < 0 && held == 1) - (by > 0 && held == 0);
-                held = static_cast<std::uint16_t>(held + by);
-            });
-    };
     for (int x = 0; x < k; ++x)
         for (int y = x + 1; y < k; ++y) {
             Relabelled r{
@@ -288,14 +283,14 @@ Entry quadraticWheel(int k, int n, double seconds)
                     std::shuffle(r.labelsY.begin(), r.labelsY.end(), rng);
                 }
                 lay(r);
-                put(r.lines, 1);
+                tallyAll(r.lines, 1);
                 if (fewest < 0 || bare < fewest) {
                     fewest = bare;
                     best = r;
                 }
-                put(r.lines, -1);
+                tallyAll(r.lines, -1);
             }
-            put(best.lines, 1);
+            tallyAll(best.lines, 1);
             pairs.push_back(std::move(best));
         }
     std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -308,16 +303,16 @@ Entry quadraticWheel(int k, int n, double seconds)
             continue;
         const long before = bare;
         const std::vector<Line> old = r.lines;
-        put(old, -1);
+        tallyAll(old, -1);
         std::swap(labels[i], labels[j]);
         lay(r);
-        put(r.lines, 1);
+        tallyAll(r.lines, 1);
         const double heat = 0.6 * (1.0 - static_cast<double>(swap) / kSwaps) + 0.05;
         if (bare > before && unit(rng) >= std::exp(static_cast<double>(before - bare) / heat)) {
-            put(r.lines, -1);
+            tallyAll(r.lines, -1);
             std::swap(labels[i], labels[j]);
             r.lines = old;
-            put(old, 1);
+            tallyAll(old, 1);
         }
     }
     for (const Relabelled &r : pairs)
