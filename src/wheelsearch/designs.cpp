@@ -226,10 +226,9 @@ Entry quadraticWheel(int k, int n, double seconds)
     const auto pairCover = coverEveryElement(elements, holds, seconds, 1);
 
     std::vector<std::uint16_t> count(static_cast<std::size_t>(index(v, 0, 0)), 0);
-    // How many triples within one run no line holds, kept up to date by `tally`.
-    long bare = 0;
-    for (int x = 0; x < k; ++x)
-        forEachTriple(((Line{1} << n) - 1) << (x * n), [&](int, int, int) { ++bare; });
+    // How many triples within one run no line holds (all of them before any line is
+    // tallied), kept up to date by `tally`.
+    auto bare = static_cast<long>(static_cast<std::uint64_t>(k) * binomial(n, 3));
     const auto tally = [&](Line line, int by) {
         forEachTriple(line, [&](int a, int b, int c) {
             auto &held = count[static_cast<std::size_t>(index(a, b, c))];
