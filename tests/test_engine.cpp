@@ -55,6 +55,7 @@ private slots:
     void quadraticsHoldEveryTriple();
     void exactCoverMeetsEveryColumnAsOftenAsAsked();
     void exactPairCoversMeetPairsAsOftenAsAsked();
+    void groupDivisibleCoversReachTheBound();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -1018,6 +1019,39 @@ void TestEngine::exactPairCoversMeetPairsAsOftenAsAsked()
     for (int v : {19, 28, 33, 39})
         QVERIFY(!quadCoverPutsOnePairOnFour(v));
     QVERIFY(quadCoverWithOnePairOnFour(28, 1, 1000).blocks.empty());
+}
+
+void TestEngine::groupDivisibleCoversReachTheBound()
+{
+    // 39 and 45 numbers: u groups of six and three fixed numbers. Every pair lies on a
+    // block; the three fixed numbers share one block, each group's pairs stay among its
+    // own three blocks (three pairs on two of them), and pairs from two groups lie on one.
+    for (const auto &[u, runs] : {std::pair{6, 3}, std::pair{7, 6}}) {
+        const int v = 6 * u + 3;
+        const ExactPairCover c = groupDivisibleQuadCover(u, runs, 1, 1'000'000);
+        QCOMPARE(c.blocks.size(), static_cast<std::size_t>(lowerBound({v, 4, 2, 2})));
+        std::map<std::pair<int, int>, int> onBlocks;
+        for (Line b : c.blocks) {
+            int pos[64];
+            QCOMPARE(positionsOf(b, pos), 4);
+            for (int i = 0; i < 4; ++i)
+                for (int j = i + 1; j < 4; ++j)
+                    ++onBlocks[{pos[i], pos[j]}];
+        }
+        QCOMPARE(onBlocks.size(), static_cast<std::size_t>(v * (v - 1) / 2));
+        const int fixedPairs = onBlocks[std::pair{0, 1}] + onBlocks[std::pair{0, 2}] + onBlocks[std::pair{1, 2}];
+        QCOMPARE(fixedPairs, 3);
+        int twice = 0;
+        for (const auto &[pair, n] : onBlocks)
+            twice += n == 2;
+        QCOMPARE(twice, 3 * u + 3); // three pairs of each group, and the fixed numbers with 3
+        const Entry key = groupDivisibleKeyWheel(u, 1'000'000);
+        QCOMPARE(key.lines.size(), c.blocks.size());
+        QVERIFY(verifyWheel(key.spec, key.lines).holds);
+    }
+    // Five groups in runs of ten: no such design is kept by the turns.
+    QVERIFY(groupDivisibleQuadCover(5, 3, 1, 1'000'000).exhausted);
+    QVERIFY(groupDivisibleQuadCover(3, 3, 1, 1000).blocks.empty());
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -4,8 +4,10 @@
 
 #include "groupcover.h"
 #include "groups.h"
+#include "quads.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <random>
@@ -357,6 +359,28 @@ Entry quadraticWheel(int k, int n, double seconds)
              std::to_string(pairCover.size()) + " lines on each two runs for the triples across them, " +
              std::to_string(within) + " within runs, " + std::to_string(dropped) + " left out as held by others";
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
+    return e;
+}
+
+Entry groupDivisibleKeyWheel(int u, std::uint64_t nodeLimit)
+{
+    Entry e;
+    e.spec = {5, 'k', 6 * u + 4, 3, 3};
+    if (u < 4 || e.spec.z > kMaxPositions)
+        return e;
+    // Runs of 2u suit an even u, runs of u an odd one; the other shape is tried after.
+    for (int runs : u % 2 == 0 ? std::array{3, 6} : std::array{6, 3}) {
+        const ExactPairCover cover = groupDivisibleQuadCover(u, runs, 1, nodeLimit);
+        if (cover.blocks.empty())
+            continue;
+        e.lines = linesFromDesign(e.spec, cover.blocks);
+        const int length = 6 * u / runs;
+        e.note = "constructed from a group divisible design: the numbers after the key in " + std::to_string(u) +
+                 " groups of six, each on three lines of its own, and three more on one line; every pair from two "
+                 "groups on one line, found by exact cover under the turns modulo " +
+                 std::to_string(length) + " on " + std::to_string(runs) + " copies";
+        return e;
+    }
     return e;
 }
 

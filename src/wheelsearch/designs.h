@@ -4,6 +4,8 @@
 
 #include "catalogue.h"
 
+#include <cstdint>
+
 #include <vector>
 
 namespace wheel {
@@ -39,5 +41,12 @@ Entry transversalWheel(int k, int n, int extra, const Entry &runWheel);
 // that best holds the triples within runs; what a run still misses gets lines of its own,
 // and lines that hold nothing alone go. Empty when the sizes do not fit.
 Entry quadraticWheel(int k, int n, double seconds);
+
+// The key wheel pick 5 "3 if 3" on 6u + 4 numbers (4 <= u <= 7) from the pair cover by
+// 4-sets of the 6u + 3 numbers after the key that a group divisible design with u groups
+// of six and one of three gives (groupDivisibleQuadCover): as few lines as counting
+// allows, 127 on 40 numbers and 169 on 46. Each shape of runs gets `nodeLimit` steps of
+// the exact cover; empty when neither finds the design.
+Entry groupDivisibleKeyWheel(int u, std::uint64_t nodeLimit);
 
 } // namespace wheel

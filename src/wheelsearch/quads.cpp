@@ -96,6 +96,11 @@ ExactPairCover exactPairCover(const PairCoverAsk &ask, std::uint64_t seed, std::
             return result;
         ++need[static_cast<std::size_t>(orbitOf[pairIndex(x, y)])];
     }
+    for (const auto &[x, y] : ask.spared) {
+        if (x < 0 || y < 0 || x >= v || y >= v || x == y)
+            return result;
+        need[static_cast<std::size_t>(orbitOf[pairIndex(x, y)])] = 0;
+    }
 
     // How often the turns of a block meet each orbit of pairs, per pair of the orbit; a
     // block whose turns meet the pairs of one orbit unevenly is no candidate.
@@ -209,6 +214,37 @@ ExactPairCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64
     ask.given = {{0, 1, 2, 3}, {0, 1, 4, 7}};
     ask.oftener = {{0, 1}, {0, 1}, {0, 1}};
     return exactPairCover(ask, seed, nodeLimit);
+}
+
+ExactPairCover groupDivisibleQuadCover(int u, int runs, std::uint64_t seed, std::uint64_t nodeLimit)
+{
+    if (u < 4 || (runs != 3 && runs != 6) || 6 * u + 3 > kMaxPositions)
+        return {};
+    PairCoverAsk ask;
+    ask.v = 6 * u + 3;
+    ask.k = 4;
+    ask.fixed = 3;
+    ask.length = 6 * u / runs;
+    // The place `at` in run r; a group's six points are two in each run (runs = 3) or one.
+    const auto point = [&](int r, int at) { return ask.fixed + r * ask.length + at; };
+    std::vector<std::pair<int, int>> twins; // a group's points taken two by two
+    if (runs == 3)
+        for (int r = 0; r < 3; ++r)
+            twins.emplace_back(point(r, 0), point(r, u));
+    else
+        for (int r = 0; r < 6; r += 2)
+            twins.emplace_back(point(r, 0), point(r + 1, 0));
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = i + 1; j < 3; ++j)
+            ask.given.push_back({twins[i].first, twins[i].second, twins[j].first, twins[j].second});
+    ask.oftener = twins;
+    ask.spared = {{0, 1}, {0, 2}, {1, 2}};
+    ExactPairCover cover = exactPairCover(ask, seed, nodeLimit);
+    if (!cover.blocks.empty()) {
+        cover.blocks.push_back(lineOf({0, 1, 2, 3}));
+        std::sort(cover.blocks.begin(), cover.blocks.end());
+    }
+    return cover;
 }
 
 } // namespace wheel

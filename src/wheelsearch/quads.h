@@ -32,6 +32,9 @@ struct PairCoverAsk {
     std::vector<std::vector<int>> given;
     // Each listing of a pair asks every pair of its orbit to lie on one block more.
     std::vector<std::pair<int, int>> oftener;
+    // Pairs a block laid by the caller, outside the turns, already meets: their orbits ask
+    // for no block here.
+    std::vector<std::pair<int, int>> spared;
 };
 
 // Searches the blocks kept by the turns that meet every pair as often as asked; `seed`
@@ -46,5 +49,14 @@ bool quadCoverPutsOnePairOnFour(int v);
 // Such a cover kept by turns modulo 3 of (v - 4) / 3 runs that fix the points 0 to 3:
 // the pair 0, 1 lies on {0, 1, 2, 3} and the turns of {0, 1, 4, 7}.
 ExactPairCover quadCoverWithOnePairOnFour(int v, std::uint64_t seed, std::uint64_t nodeLimit);
+
+// The pair cover by 4-sets of v = 6u + 3 points at the counting bound from a group
+// divisible design: points 0 to 2 stay and lie on the block {0, 1, 2, 3}; the other 6u
+// fall into u groups of six, and each group's pairs lie on three blocks of its own (three
+// of them twice); every pair from two groups, or from a fixed point and a group, lies on
+// one block kept by the turns. With runs = 3 each run holds 2u points, a group being the
+// points u apart in the three runs; with runs = 6 each holds u, a group being the points
+// at one place in the six runs.
+ExactPairCover groupDivisibleQuadCover(int u, int runs, std::uint64_t seed, std::uint64_t nodeLimit);
 
 } // namespace wheel
