@@ -56,6 +56,7 @@ private slots:
     void exactCoverMeetsEveryColumnAsOftenAsAsked();
     void exactPairCoversMeetPairsAsOftenAsAsked();
     void groupDivisibleCoversReachTheBound();
+    void steinerSystemsGrowByOneNumber();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -1052,6 +1053,37 @@ void TestEngine::groupDivisibleCoversReachTheBound()
     // Five groups in runs of ten: no such design is kept by the turns.
     QVERIFY(groupDivisibleQuadCover(5, 3, 1, 1'000'000).exhausted);
     QVERIFY(groupDivisibleQuadCover(3, 3, 1, 1000).blocks.empty());
+}
+
+void TestEngine::steinerSystemsGrowByOneNumber()
+{
+    // The planes of the affine space over GF(2) hold every triple of its points once: as
+    // key wheels pick 5 "4 if 4" on 9 and 17 numbers. One number more costs the pair cover
+    // by triples of the points (11 and 43 lines), which reaches the bound (25 and 183).
+    for (const auto &[dim, bound] : {std::pair{3, 25}, std::pair{4, 183}}) {
+        const int points = 1 << dim;
+        std::vector<Line> planes;
+        for (int a = 0; a < points; ++a)
+            for (int b = a + 1; b < points; ++b)
+                for (int c = b + 1; c < points; ++c)
+                    if (const int d = a ^ b ^ c; d > c)
+                        planes.push_back(Line{1} << a | Line{1} << b | Line{1} << c | Line{1} << d);
+        Entry steiner;
+        steiner.spec = {5, 'k', points + 1, 4, 4};
+        steiner.lines = linesFromDesign(steiner.spec, planes);
+        QVERIFY(verifyWheel(steiner.spec, steiner.lines).holds);
+        const Entry grown = steinerGrownKeyWheel(steiner);
+        QCOMPARE(grown.spec.z, points + 2);
+        QCOMPARE(grown.lines.size(), static_cast<std::size_t>(bound));
+        QCOMPARE(static_cast<int>(grown.lines.size()), lowerBound({points + 1, 4, 3, 3}));
+        QVERIFY(verifyWheel(grown.spec, grown.lines).holds);
+        // A wheel that is not such a system, or of another guarantee, grows nothing.
+        steiner.lines.pop_back();
+        QVERIFY(steinerGrownKeyWheel(steiner).lines.empty());
+    }
+    // Ten points: no cyclic triple system on nine, so no cover is offered.
+    QVERIFY(tripleCoverOfPairs(10).empty());
+    QCOMPARE(tripleCoverOfPairs(28).size(), std::size_t{131});
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -384,4 +384,48 @@ Entry groupDivisibleKeyWheel(int u, std::uint64_t nodeLimit)
     return e;
 }
 
+std::vector<Line> tripleCoverOfPairs(int v)
+{
+    if (v < 8 || (v % 6 != 2 && v % 6 != 4) || v > kMaxPositions)
+        return {};
+    PairCoverAsk ask;
+    ask.v = v - 1;
+    ask.k = 3;
+    ask.length = v - 1;
+    std::vector<Line> blocks = exactPairCover(ask, 1, 1'000'000).blocks;
+    if (blocks.empty())
+        return blocks;
+    const Line last = Line{1} << (v - 1);
+    for (int a = 0; a + 1 < v - 1; a += 2)
+        blocks.push_back(last | Line{3} << a);
+    blocks.push_back(last | Line{1} << (v - 2) | Line{1});
+    return blocks;
+}
+
+Entry steinerGrownKeyWheel(const Entry &steiner)
+{
+    Entry e;
+    const WheelSpec &s = steiner.spec;
+    const int v = s.z - 1;
+    const auto triples =
+        static_cast<std::size_t>(v) * static_cast<std::size_t>(v - 1) * static_cast<std::size_t>(v - 2);
+    if (s.pick != 5 || s.type != 'k' || s.x != 4 || s.y != 4 || s.z + 1 > kMaxPositions ||
+        steiner.lines.size() * 24 != triples)
+        return e;
+    const std::vector<Line> grown = tripleCoverOfPairs(v);
+    if (grown.empty())
+        return e;
+    e.spec = {5, 'k', s.z + 1, 4, 4};
+    e.lines = steiner.lines;
+    const Line added = Line{1} << (v + 1); // the new number, past the key and the v before it
+    for (Line b : linesFromDesign(e.spec, grown))
+        e.lines.push_back(b | added);
+    std::sort(e.lines.begin(), e.lines.end(), lineLess);
+    e.note = "constructed from the Steiner quadruple system of the key wheel on " + std::to_string(s.z) +
+             " numbers, and number " + std::to_string(e.spec.z) + " with the key on the " +
+             std::to_string(grown.size()) + " lines of a cover of the pairs of the " + std::to_string(v) +
+             " other numbers by triples";
+    return e;
+}
+
 } // namespace wheel

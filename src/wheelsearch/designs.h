@@ -49,4 +49,16 @@ Entry quadraticWheel(int k, int n, double seconds);
 // the exact cover; empty when neither finds the design.
 Entry groupDivisibleKeyWheel(int u, std::uint64_t nodeLimit);
 
+// The pair cover by triples of v numbers (v = 2 or 4 mod 6) at the counting
+// bound: a cyclic Steiner triple system on the first v - 1, found by exact cover, and the
+// last number with them two by two (the first once more). Empty when none is found.
+std::vector<Line> tripleCoverOfPairs(int v);
+
+// From the key wheel pick 5 "4 if 4" on v + 1 numbers that holds each triple after the key
+// on exactly one line (a Steiner quadruple system), the key wheel on v + 2: the new number
+// joins the key on the lines of tripleCoverOfPairs(v), which meet every triple it makes.
+// As few lines as counting allows (763 on 28 numbers, 950 on 30). Empty when `steiner` is
+// no such wheel.
+Entry steinerGrownKeyWheel(const Entry &steiner);
+
 } // namespace wheel

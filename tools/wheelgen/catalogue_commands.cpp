@@ -128,6 +128,9 @@ int cmdConstruct(const std::string &rawDir)
     for (int u = 4; 6 * u + 4 <= kMaxPositions; ++u)
         if (auto e = groupDivisibleKeyWheel(u, 1'000'000); !e.lines.empty())
             constructed.push_back(std::move(e));
+    for (const Entry &h : held)
+        if (auto e = steinerGrownKeyWheel(h); !e.lines.empty())
+            constructed.push_back(std::move(e));
     for (const Entry &e : constructed) {
         const auto v = verifyWheel(e.spec, e.lines);
         if (!v.holds) {
