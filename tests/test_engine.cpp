@@ -16,10 +16,34 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <set>
 
 using namespace wheel;
+
+namespace {
+
+// How many blocks each pair of points lies on; only pairs on some block are listed.
+std::map<std::pair<int, int>, int> blocksOnPairs(const std::vector<Line> &blocks)
+{
+    std::map<std::pair<int, int>, int> on;
+    for (Line b : blocks) {
+        int pos[64];
+        const int n = positionsOf(b, pos);
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j)
+                ++on[{pos[i], pos[j]}];
+    }
+    return on;
+}
+
+bool allOfSize(const std::vector<Line> &blocks, int k)
+{
+    return std::all_of(blocks.begin(), blocks.end(), [k](Line b) { return std::popcount(b) == k; });
+}
+
+} // namespace
 
 class TestEngine : public QObject {
     Q_OBJECT
@@ -969,14 +993,8 @@ void TestEngine::exactPairCoversMeetPairsAsOftenAsAsked()
         QVERIFY(quadCoverPutsOnePairOnFour(v));
         const ExactPairCover c = quadCoverWithOnePairOnFour(v, 2, 100'000'000);
         QCOMPARE(c.blocks.size(), static_cast<std::size_t>(lowerBound({v, 4, 2, 2})));
-        std::map<std::pair<int, int>, int> onBlocks;
-        for (Line b : c.blocks) {
-            int pos[64];
-            QCOMPARE(positionsOf(b, pos), 4);
-            for (int i = 0; i < 4; ++i)
-                for (int j = i + 1; j < 4; ++j)
-                    ++onBlocks[{pos[i], pos[j]}];
-        }
+        QVERIFY(allOfSize(c.blocks, 4));
+        auto onBlocks = blocksOnPairs(c.blocks);
         QCOMPARE(onBlocks.size(), static_cast<std::size_t>(v * (v - 1) / 2));
         std::map<int, int> pairsByCount;
         for (const auto &[pair, n] : onBlocks)
@@ -996,14 +1014,8 @@ void TestEngine::exactPairCoversMeetPairsAsOftenAsAsked()
     fano.oftener = {{0, 1}, {0, 2}, {0, 3}};
     const ExactPairCover twice = exactPairCover(fano, 1, 100000);
     QCOMPARE(twice.blocks.size(), std::size_t{14});
-    std::map<std::pair<int, int>, int> onTriples;
-    for (Line b : twice.blocks) {
-        int pos[64];
-        positionsOf(b, pos);
-        for (int i = 0; i < 3; ++i)
-            for (int j = i + 1; j < 3; ++j)
-                ++onTriples[{pos[i], pos[j]}];
-    }
+    QVERIFY(allOfSize(twice.blocks, 3));
+    const auto onTriples = blocksOnPairs(twice.blocks);
     QCOMPARE(onTriples.size(), std::size_t{21});
     QVERIFY(std::all_of(onTriples.begin(), onTriples.end(), [](const auto &p) { return p.second == 2; }));
     // A given block that meets a pair too often ends the search at once; runs that do
@@ -1031,14 +1043,8 @@ void TestEngine::groupDivisibleCoversReachTheBound()
         const int v = 6 * u + 3;
         const ExactPairCover c = groupDivisibleQuadCover(u, runs, 1, 1'000'000);
         QCOMPARE(c.blocks.size(), static_cast<std::size_t>(lowerBound({v, 4, 2, 2})));
-        std::map<std::pair<int, int>, int> onBlocks;
-        for (Line b : c.blocks) {
-            int pos[64];
-            QCOMPARE(positionsOf(b, pos), 4);
-            for (int i = 0; i < 4; ++i)
-                for (int j = i + 1; j < 4; ++j)
-                    ++onBlocks[{pos[i], pos[j]}];
-        }
+        QVERIFY(allOfSize(c.blocks, 4));
+        auto onBlocks = blocksOnPairs(c.blocks);
         QCOMPARE(onBlocks.size(), static_cast<std::size_t>(v * (v - 1) / 2));
         const int fixedPairs = onBlocks[std::pair{0, 1}] + onBlocks[std::pair{0, 2}] + onBlocks[std::pair{1, 2}];
         QCOMPARE(fixedPairs, 3);
