@@ -1083,7 +1083,7 @@ void TestEngine::steinerSystemsGrowByOneNumber()
         QCOMPARE(grown.lines.size(), static_cast<std::size_t>(bound));
         QCOMPARE(static_cast<int>(grown.lines.size()), lowerBound({points + 1, 4, 3, 3}));
         QVERIFY(verifyWheel(grown.spec, grown.lines).holds);
-        // A wheel that is not such a system, or of another guarantee, grows nothing.
+        // A wheel one line short of such a system grows nothing.
         steiner.lines.pop_back();
         QVERIFY(steinerGrownKeyWheel(steiner).lines.empty());
     }
