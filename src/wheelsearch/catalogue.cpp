@@ -421,10 +421,11 @@ std::string groupNote(const std::string &group, std::size_t orbits, std::size_t 
     return text;
 }
 
-std::string fixedCountNote(std::size_t lines, double seconds)
+std::string fixedCountNote(std::size_t lines, double seconds, bool annealed)
 {
     char text[96];
-    std::snprintf(text, sizeof text, "searched at a fixed count: %zu lines in %.1f s", lines, seconds);
+    std::snprintf(text, sizeof text, "%s at a fixed count: %zu lines in %.1f s", annealed ? "annealed" : "searched",
+                  lines, seconds);
     return text;
 }
 

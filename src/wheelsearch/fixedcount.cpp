@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <limits>
 
 namespace wheel {
@@ -172,6 +173,19 @@ private:
     long bareCount_ = 0;
 };
 
+// `count` blocks of k random points each, counted in `sets`.
+std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &rng, SetCounts &sets)
+{
+    const Line all = (Line{1} << d.v) - 1;
+    std::vector<Line> blocks(count);
+    for (Line &b : blocks) {
+        while (std::popcount(b) < d.k)
+            b |= Line{1} << rng.pick(all & ~b);
+        sets.add(b);
+    }
+    return blocks;
+}
+
 // A point moved out of a block stays out for this many moves and up to kSpellSpread more.
 constexpr std::uint64_t kShortestSpell = 2;
 constexpr std::uint64_t kSpellSpread = 10;
@@ -191,14 +205,8 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
     const Line all = (Line{1} << d.v) - 1;
-    std::vector<Line> blocks(count);
     SetCounts sets(d.v, d.t);
-    for (Line &b : blocks) {
-        b = 0;
-        while (std::popcount(b) < d.k)
-            b |= Line{1} << rng.pick(all & ~b);
-        sets.add(b);
-    }
+    std::vector<Line> blocks = randomBlocks(d, count, rng, sets);
     std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
     // Per block and move: what each of its points alone holds (worked out when first
     // needed), and which swaps have been weighed.
@@ -278,6 +286,46 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
     return blocks;
 }
 
+std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const AnnealOptions &options)
+{
+    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
+        return {};
+    const local::Stopwatch watch;
+    local::Rng rng(options.seed);
+    SetCounts sets(d.v, d.t);
+    std::vector<Line> blocks = randomBlocks(d, count, rng, sets);
+    const double cooling = std::pow(options.coldest / options.hottest,
+                                    1.0 / static_cast<double>(std::max<std::uint64_t>(options.movesToCool, 1)));
+    double temperature = options.hottest;
+    std::vector<std::size_t> takers;
+    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
+        if ((move & 1023) == 0 && watch.seconds() > options.secondsCap)
+            return {};
+        temperature *= cooling;
+        if (temperature < options.coldest)
+            temperature = options.hottest;
+        const Line s = sets.bareSet(rng.below(static_cast<std::size_t>(sets.bareCount())));
+        takers.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            if (std::popcount(blocks[i] & s) == d.t - 1)
+                takers.push_back(i);
+        if (takers.empty())
+            continue;
+        const std::size_t i = takers[rng.below(takers.size())];
+        const Line b = blocks[i];
+        const int in = std::countr_zero(s & ~b);
+        const int out = rng.pick(b & ~s);
+        const Line rest = b & ~(Line{1} << out);
+        const long delta = sets.onceWith(out, rest) - (sets.bareWith(in, b) - sets.bareThrough(in, out, rest));
+        if (delta > 0 && rng.unit() >= std::exp(-static_cast<double>(delta) / temperature))
+            continue;
+        sets.swap(b, out, in);
+        blocks[i] = rest | (Line{1} << in);
+    }
+    std::sort(blocks.begin(), blocks.end(), lineLess);
+    return blocks;
+}
+
 FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const FixedCountOptions &options)
 {
     const local::Stopwatch watch;
@@ -287,7 +335,8 @@ FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const 
     const auto bound = lowerBound(d);
     FixedCountOptions o = options;
     for (std::size_t count = below - 1; count >= bound && count > 0; --count) {
-        auto blocks = searchAtFixedCount(d, count, o);
+        auto blocks = o.anneal ? annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap})
+                               : searchAtFixedCount(d, count, o);
         if (blocks.empty())
             break;
         result.blocks = std::move(blocks);

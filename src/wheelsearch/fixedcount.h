@@ -16,6 +16,15 @@ namespace wheel {
 struct FixedCountOptions {
     std::uint64_t seed = 1;
     double secondsCap = 10.0;
+    bool anneal = false; // the descent anneals rather than runs the tabu search
+};
+
+struct AnnealOptions {
+    std::uint64_t seed = 1;
+    double secondsCap = 10.0;
+    double hottest = 0.5;  // at the start and whenever the cooling begins again
+    double coldest = 0.08; // where the cooling ends
+    std::uint64_t movesToCool = 40'000'000;
 };
 
 // Whether the fixed-count search takes the design: every t-set held whole (m = t) for
@@ -32,6 +41,15 @@ struct FixedCountDescent {
     std::vector<Line> blocks; // the fewest found; empty when not even `below` - 1 was
     double seconds = 0.0;
 };
+
+// Looks for `count` blocks by simulated annealing: random blocks, then at each move a
+// random bare t-set is brought onto a random block that holds all of it but one point,
+// in place of a random point of that block outside the set. A move that leaves more
+// t-sets bare is still taken, with a chance of e^(-more / temperature); the temperature
+// falls from hottest to coldest over movesToCool moves, and starts again. Where the
+// tabu search always takes the best swap and circles on large designs, the random walk
+// crosses the ridges between nearly full designs. Empty when the time runs out first.
+std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const AnnealOptions &options);
 
 // Tries count `below` - 1, then one fewer each time it succeeds, down to the counting
 // bound; every count gets up to secondsCap.

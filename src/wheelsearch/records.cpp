@@ -35,7 +35,7 @@ double medianOf(const std::vector<double> &sorted)
 std::string printReport(const std::vector<Entry> &wheels, const Records &records)
 {
     std::ostringstream out;
-    char buf[256];
+    char buf[320];
     std::snprintf(buf, sizeof buf, "%-5s %-4s %-4s %-8s %6s %6s %6s %6s\n", "pick", "type", "z", "wheel", "ours",
                   "record", "bound", "ratio");
     out << buf;
@@ -44,7 +44,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     int atRecord = 0;
     double searchSeconds = 0;
     double longest = 0;
-    int searched = 0, derived = 0, full = 0, aboveGreedy = 0, joined = 0, orbits = 0, fixedCount = 0;
+    int searched = 0, derived = 0, full = 0, aboveGreedy = 0, joined = 0, orbits = 0, fixedCount = 0, annealed = 0;
     for (const auto &e : wheels) {
         ++shipped[{e.spec.pick, e.spec.type}];
         double s = 0;
@@ -61,6 +61,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         joined += e.note.rfind("joined", 0) == 0;
         orbits += e.note.rfind("kept by ", 0) == 0;
         fixedCount += e.note.rfind("searched at a fixed count", 0) == 0;
+        annealed += e.note.rfind("annealed at a fixed count", 0) == 0;
         full += e.spec.isFull();
         const Design d = designOf(e.spec);
         const auto it = records.find({d.v, d.k, d.t, d.m});
@@ -77,11 +78,11 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     for (const auto &[key, n] : shipped)
         out << " pick " << key.first << " " << (key.second == 'a' ? "type-a" : "key") << " " << n << ";";
     out << "\n";
-    std::snprintf(
-        buf, sizeof buf,
-        "searched: %d (%.0f s of one core in all, the longest %.0f s; worse than their greedy start: %d); "
-        "derived from a neighbour: %d; every combination: %d; joined: %d; through orbits: %d; at a fixed count: %d\n",
-        searched, searchSeconds, longest, aboveGreedy, derived, full, joined, orbits, fixedCount);
+    std::snprintf(buf, sizeof buf,
+                  "searched: %d (%.0f s of one core in all, the longest %.0f s; worse than their greedy start: %d); "
+                  "derived from a neighbour: %d; every combination: %d; joined: %d; through orbits: %d; "
+                  "at a fixed count: %d; annealed: %d\n",
+                  searched, searchSeconds, longest, aboveGreedy, derived, full, joined, orbits, fixedCount, annealed);
     out << buf;
     if (ratios.empty()) {
         out << "no wheel has a published figure\n";

@@ -29,7 +29,7 @@ int cmdOrbits(const std::vector<std::string> &args);
 int cmdGroup(const std::vector<std::string> &args);
 int cmdExact(const std::vector<std::string> &args);
 int cmdGroups(const std::vector<std::string> &args);
-int cmdFixed(const std::vector<std::string> &args);
+int cmdFixed(const std::vector<std::string> &args, bool anneal);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
 int cmdQuads(const std::vector<std::string> &args);
