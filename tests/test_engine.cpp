@@ -459,18 +459,24 @@ void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()
 {
     // The Fano plane, the affine and projective planes of order 3 (every pair once), the
     // Steiner systems S(3,4,8) and S(3,4,10) (every triple once), C(9,4,3) = 25,
-    // C(9,5,4) = 30 and S(4,5,11): the least counts there are, found both by the tabu
-    // search and by annealing.
-    auto search = [](const Design &d, std::size_t count, bool anneal, double seconds) {
-        if (anneal) {
+    // C(9,5,4) = 30 and S(4,5,11): the least counts there are, found by the tabu search,
+    // by annealing and by weighing the bare sets.
+    auto search = [](const Design &d, std::size_t count, FixedCountMethod method, double seconds) {
+        if (method == FixedCountMethod::anneal) {
             AnnealOptions o;
             o.secondsCap = seconds;
             return annealAtFixedCount(d, count, o);
+        }
+        if (method == FixedCountMethod::weigh) {
+            WeighOptions o;
+            o.secondsCap = seconds;
+            return weighAtFixedCount(d, count, o);
         }
         FixedCountOptions o;
         o.secondsCap = seconds;
         return searchAtFixedCount(d, count, o);
     };
+    const auto methods = {FixedCountMethod::tabu, FixedCountMethod::anneal, FixedCountMethod::weigh};
     struct Known {
         Design d;
         std::size_t blocks;
@@ -478,22 +484,22 @@ void TestEngine::fixedCountSearchReachesDesignsAndStopsAtTheBound()
     for (const Known &known :
          {Known{{7, 3, 2, 2}, 7}, Known{{9, 3, 2, 2}, 12}, Known{{13, 4, 2, 2}, 13}, Known{{8, 4, 3, 3}, 14},
           Known{{10, 4, 3, 3}, 30}, Known{{9, 4, 3, 3}, 25}, Known{{9, 5, 4, 4}, 30}, Known{{11, 5, 4, 4}, 66}}) {
-        for (const bool anneal : {false, true}) {
-            const auto blocks = search(known.d, known.blocks, anneal, 20);
+        for (const auto method : methods) {
+            const auto blocks = search(known.d, known.blocks, method, 20);
             QCOMPARE(blocks.size(), known.blocks);
             QVERIFY(verifyWheel({known.d.k, 'a', known.d.v, known.d.t, known.d.m}, blocks).holds);
         }
     }
-    for (const bool anneal : {false, true}) {
+    for (const auto method : methods) {
         // Below the counting bound nothing is found, and the time cap holds.
-        QVERIFY(search({7, 3, 2, 2}, 6, anneal, 0.2).empty());
-        QVERIFY(search({8, 4, 3, 3}, 13, anneal, 0.2).empty());
+        QVERIFY(search({7, 3, 2, 2}, 6, method, 0.2).empty());
+        QVERIFY(search({8, 4, 3, 3}, 13, method, 0.2).empty());
         // Only whole pairs, triples and 4-sets are taken.
-        QVERIFY(search({12, 6, 5, 5}, 200, anneal, 0.2).empty());
+        QVERIFY(search({12, 6, 5, 5}, 200, method, 0.2).empty());
         // From 11 lines the descent goes down to the plane and stops there.
         FixedCountOptions quick;
         quick.secondsCap = 0.2;
-        quick.anneal = anneal;
+        quick.method = method;
         const auto d = descendAtFixedCount({7, 3, 2, 2}, 11, quick);
         QCOMPARE(d.blocks.size(), std::size_t{7});
         QVERIFY(verifyWheel({3, 'a', 7, 2, 2}, d.blocks).holds);

@@ -1,4 +1,4 @@
-# wheelgen fixed (and anneal) over a folder: one design searched once (the type-a wheel before the key
+# wheelgen fixed (and anneal, weigh) over a folder: one design searched once (the type-a wheel before the key
 # wheel of the same design), brought down to the plane, and left alone once at its record.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -20,7 +20,7 @@ file(WRITE ${WORK}/p3a-z7-2if2.txt "${typeA}")
 file(WRITE ${WORK}/p4k-z8-3if3.txt "${key}")
 file(WRITE ${WORK}/records.csv "v,k,t,m,record,lower_bound,source\n7,3,2,2,7,7,test\n")
 
-# Runs `command` (fixed or anneal) over the folder, with any arguments more, and checks
+# Runs `command` (fixed, anneal or weigh) over the folder, with any arguments more, and checks
 # that it searched the design once, down to the plane, and wrote the wheel with the note
 # that starts with `how`.
 function(bring_down_to_the_plane command how)
@@ -48,6 +48,8 @@ execute_process(COMMAND ${WHEELGEN} fixed 10 ${WORK} ${WORK}/records.csv OUTPUT_
 if(NOT out MATCHES "^0 designs to search at a fixed count\n")
     message(FATAL_ERROR "a design at its record was searched again: ${out}")
 endif()
-# Annealing takes the same designs the same way and says so in the note.
+# Annealing and weighing take the same designs the same way and say so in the note.
 file(WRITE ${WORK}/p3a-z7-2if2.txt "${typeA}")
 bring_down_to_the_plane(anneal annealed)
+file(WRITE ${WORK}/p3a-z7-2if2.txt "${typeA}")
+bring_down_to_the_plane(weigh weighted)

@@ -421,11 +421,13 @@ std::string groupNote(const std::string &group, std::size_t orbits, std::size_t 
     return text;
 }
 
-std::string fixedCountNote(std::size_t lines, double seconds, bool annealed)
+std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod method)
 {
+    const char *how = method == FixedCountMethod::anneal  ? "annealed"
+                      : method == FixedCountMethod::weigh ? "weighted"
+                                                          : "searched";
     char text[96];
-    std::snprintf(text, sizeof text, "%s at a fixed count: %zu lines in %.1f s", annealed ? "annealed" : "searched",
-                  lines, seconds);
+    std::snprintf(text, sizeof text, "%s at a fixed count: %zu lines in %.1f s", how, lines, seconds);
     return text;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fixedcount.h"
 #include "wheel.h"
 
 #include <string>
@@ -80,9 +81,9 @@ std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, 
 // The note of a wheel found among the designs a group from geometry keeps (see
 // groupcover.h), then searched again without the group.
 std::string groupNote(const std::string &group, std::size_t orbits, std::size_t orbitLines, double seconds);
-// The note of a wheel found by the search at a fixed count, or by annealing at a fixed
-// count (see fixedcount.h).
-std::string fixedCountNote(std::size_t lines, double seconds, bool annealed = false);
+// The note of a wheel found at a fixed count by the tabu search, by annealing or by the
+// search that weighs bare sets (see fixedcount.h).
+std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod method = FixedCountMethod::tabu);
 // Reads a note of a searched wheel; returns how many of its two figures it found (0:
 // another kind of note).
 int readSearchedNote(const std::string &note, double &seconds, std::size_t &greedyLines);

@@ -5,6 +5,7 @@
 #include "localsearch.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -173,8 +174,103 @@ private:
     long bareCount_ = 0;
 };
 
+// How many blocks hold each t-set and what it weighs, with the total weight of the bare
+// ones. A t-set is numbered by its rank among all t-sets of the points in colex order.
+class WeightedSets {
+public:
+    WeightedSets(int v, int t)
+        : t_(t), counts_(binomial(v, t), 0), weights_(counts_.size(), 1),
+          bareList_(static_cast<std::uint32_t>(counts_.size()))
+    {
+        for (int n = 0; n <= kMaxPositions; ++n)
+            for (int r = 0; r <= 4; ++r)
+                choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
+                    static_cast<std::uint32_t>(binomial(n, r));
+    }
+
+    std::size_t bareCount() const { return bareList_.size(); }
+
+    Line bareSet(std::size_t i) const
+    {
+        std::uint32_t rank = bareList_.at(i);
+        Line set = 0;
+        int point = kMaxPositions;
+        for (int size = t_; size >= 1; --size) {
+            do
+                --point;
+            while (choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)] > rank);
+            rank -= choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)];
+            set |= Line{1} << point;
+        }
+        return set;
+    }
+
+    void add(Line block)
+    {
+        forEachSubset(block, t_, [this](Line set) { change(rankOf(set), +1); });
+    }
+
+    // How much the weight of the bare t-sets grows when point p of block b leaves it and
+    // q (not in b) comes in: the sets of p that only b holds become bare, the bare sets of
+    // q with t-1 other points of b become held.
+    std::int64_t swapCost(Line b, int p, int q) const
+    {
+        std::int64_t cost = 0;
+        forEachSubset(b & ~(Line{1} << p), t_ - 1, [&](Line rest) {
+            const auto leaving = rankOf(rest | (Line{1} << p));
+            if (counts_[leaving] == 1)
+                cost += static_cast<std::int64_t>(weights_[leaving]);
+            const auto coming = rankOf(rest | (Line{1} << q));
+            if (counts_[coming] == 0)
+                cost -= static_cast<std::int64_t>(weights_[coming]);
+        });
+        return cost;
+    }
+
+    void swap(Line b, int p, int q)
+    {
+        forEachSubset(b & ~(Line{1} << p), t_ - 1, [&](Line rest) {
+            change(rankOf(rest | (Line{1} << p)), -1);
+            change(rankOf(rest | (Line{1} << q)), +1);
+        });
+    }
+
+    // Every bare t-set weighs one more.
+    void weighBareMore()
+    {
+        for (std::size_t i = 0; i < bareList_.size(); ++i)
+            ++weights_[bareList_.at(i)];
+    }
+
+private:
+    std::uint32_t rankOf(Line set) const
+    {
+        std::uint32_t rank = 0;
+        for (std::size_t size = 1; set; set &= set - 1, ++size)
+            rank += choose_[static_cast<std::size_t>(std::countr_zero(set))][size];
+        return rank;
+    }
+
+    void change(std::uint32_t rank, int by)
+    {
+        const int before = counts_[rank];
+        counts_[rank] = static_cast<std::uint16_t>(before + by);
+        if (before == 0)
+            bareList_.drop(rank);
+        else if (before + by == 0)
+            bareList_.add(rank);
+    }
+
+    int t_;
+    std::vector<std::uint16_t> counts_;
+    std::vector<std::uint64_t> weights_;
+    local::BareList bareList_;
+    std::array<std::array<std::uint32_t, 5>, kMaxPositions + 1> choose_{};
+};
+
 // `count` blocks of k random points each, counted in `sets`.
-std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &rng, SetCounts &sets)
+template <class Counts>
+std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &rng, Counts &sets)
 {
     const Line all = (Line{1} << d.v) - 1;
     std::vector<Line> blocks(count);
@@ -189,6 +285,8 @@ std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &r
 // A point moved out of a block stays out for this many moves and up to kSpellSpread more.
 constexpr std::uint64_t kShortestSpell = 2;
 constexpr std::uint64_t kSpellSpread = 10;
+// The same for the search that weighs bare sets: from kWeighSpell to twice as many moves.
+constexpr std::uint64_t kWeighSpell = 10;
 
 } // namespace
 
@@ -326,6 +424,61 @@ std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const A
     return blocks;
 }
 
+std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options)
+{
+    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
+        return {};
+    const local::Stopwatch watch;
+    local::Rng rng(options.seed);
+    WeightedSets sets(d.v, d.t);
+    std::vector<Line> blocks = randomBlocks(d, count, rng, sets);
+    std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
+    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
+        if ((move & 255) == 0 && watch.seconds() > options.secondsCap)
+            return {};
+        std::int64_t bestCost = std::numeric_limits<std::int64_t>::max();
+        std::size_t ties = 0;
+        std::size_t chosen = 0;
+        int out = -1;
+        int in = -1;
+        const std::size_t bare = sets.bareCount();
+        const std::size_t drawn = std::min(options.drawn, bare);
+        for (std::size_t j = 0; j < drawn; ++j) {
+            const Line s = sets.bareSet(drawn == bare ? j : rng.below(bare));
+            for (std::size_t i = 0; i < count; ++i) {
+                const Line b = blocks[i];
+                if (std::popcount(b & s) != d.t - 1)
+                    continue;
+                const int q = std::countr_zero(s & ~b);
+                if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move)
+                    continue;
+                for (Line outs = b & ~s; outs; outs &= outs - 1) {
+                    const int p = std::countr_zero(outs);
+                    const std::int64_t cost = sets.swapCost(b, p, q);
+                    if (cost < bestCost) {
+                        bestCost = cost;
+                        ties = 1;
+                    } else if (cost > bestCost || rng.below(++ties) != 0) {
+                        continue;
+                    }
+                    chosen = i;
+                    out = p;
+                    in = q;
+                }
+            }
+        }
+        if (out < 0)
+            continue;
+        sets.swap(blocks[chosen], out, in);
+        blocks[chosen] = (blocks[chosen] & ~(Line{1} << out)) | (Line{1} << in);
+        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(out)] = move + kWeighSpell + rng.below(kWeighSpell);
+        if (bestCost >= 0)
+            sets.weighBareMore();
+    }
+    std::sort(blocks.begin(), blocks.end(), lineLess);
+    return blocks;
+}
+
 FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const FixedCountOptions &options)
 {
     const local::Stopwatch watch;
@@ -335,8 +488,18 @@ FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const 
     const auto bound = lowerBound(d);
     FixedCountOptions o = options;
     for (std::size_t count = below - 1; count >= bound && count > 0; --count) {
-        auto blocks = o.anneal ? annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap})
-                               : searchAtFixedCount(d, count, o);
+        std::vector<Line> blocks;
+        switch (o.method) {
+        case FixedCountMethod::tabu:
+            blocks = searchAtFixedCount(d, count, o);
+            break;
+        case FixedCountMethod::anneal:
+            blocks = annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap});
+            break;
+        case FixedCountMethod::weigh:
+            blocks = weighAtFixedCount(d, count, WeighOptions{o.seed, o.secondsCap});
+            break;
+        }
         if (blocks.empty())
             break;
         result.blocks = std::move(blocks);

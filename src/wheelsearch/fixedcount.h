@@ -13,10 +13,13 @@
 
 namespace wheel {
 
+// How the descent searches each count.
+enum class FixedCountMethod { tabu, anneal, weigh };
+
 struct FixedCountOptions {
     std::uint64_t seed = 1;
     double secondsCap = 10.0;
-    bool anneal = false; // the descent anneals rather than runs the tabu search
+    FixedCountMethod method = FixedCountMethod::tabu;
 };
 
 struct AnnealOptions {
@@ -50,6 +53,21 @@ struct FixedCountDescent {
 // tabu search always takes the best swap and circles on large designs, the random walk
 // crosses the ridges between nearly full designs. Empty when the time runs out first.
 std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const AnnealOptions &options);
+
+struct WeighOptions {
+    std::uint64_t seed = 1;
+    double secondsCap = 10.0;
+    // Bare t-sets drawn at each move; their swaps are weighed together.
+    std::size_t drawn = 4;
+};
+// Looks for `count` blocks by a local search that weighs the bare t-sets: every t-set
+// starts at weight 1, and a move is the swap, among those that bring one of a few randomly
+// drawn bare t-sets onto a block, that most lowers the total weight of the bare t-sets
+// (ties drawn at random, a point just moved out of a block stays out for a while). When
+// even that swap does not lower it, every t-set still bare weighs one more, so the sets
+// that stay bare longest pull the blocks towards them and the walk leaves the flats where
+// counting alone sees nothing to gain. Empty when the time runs out first.
+std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options);
 
 // Tries count `below` - 1, then one fewer each time it succeeds, down to the counting
 // bound; every count gets up to secondsCap.

@@ -4,6 +4,8 @@
 // The wheelgen commands, each given the words after its name; they return the exit code.
 #pragma once
 
+#include "fixedcount.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -29,7 +31,7 @@ int cmdOrbits(const std::vector<std::string> &args);
 int cmdGroup(const std::vector<std::string> &args);
 int cmdExact(const std::vector<std::string> &args);
 int cmdGroups(const std::vector<std::string> &args);
-int cmdFixed(const std::vector<std::string> &args, bool anneal);
+int cmdFixed(const std::vector<std::string> &args, wheel::FixedCountMethod method);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
 int cmdQuads(const std::vector<std::string> &args);

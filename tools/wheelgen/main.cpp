@@ -40,6 +40,7 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "                                                  wheel of at most LINES lines\n"
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv [SEED]]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen anneal SECONDS RAW_DIR [RECORDS.csv [SEED]]   the same by simulated annealing\n"
+           "  wheelgen weigh SECONDS RAW_DIR [RECORDS.csv [SEED]]    the same, weighing the sets left bare\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen quads V [SEED [NODES]]                  the key wheel pick 5 \"3 if 3\" on V + 1 numbers with\n"
            "                                                  one pair after the key on four lines, the rest on one\n"
@@ -86,9 +87,11 @@ int main(int argc, char **argv)
     if (cmd == "groups")
         return cmdGroups(args);
     if (cmd == "fixed")
-        return cmdFixed(args, false);
+        return cmdFixed(args, wheel::FixedCountMethod::tabu);
     if (cmd == "anneal")
-        return cmdFixed(args, true);
+        return cmdFixed(args, wheel::FixedCountMethod::anneal);
+    if (cmd == "weigh")
+        return cmdFixed(args, wheel::FixedCountMethod::weigh);
     if (cmd == "exact")
         return cmdExact(args);
     if (cmd == "improve")

@@ -478,8 +478,8 @@ int cmdGroups(const std::vector<std::string> &args)
 // one line fewer at a time, each design once, but not those already at their published
 // record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller. A SEED given
 // last starts other runs than the last time (the search at a fixed count depends much on
-// its start). With `anneal`, each count is annealed rather than searched with tabu.
-int cmdFixed(const std::vector<std::string> &args, bool anneal)
+// its start). `method` says how each count is searched (see fixedcount.h).
+int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
 {
     if (args.size() < 2 || args.size() > 4)
         return usage();
@@ -527,10 +527,10 @@ int cmdFixed(const std::vector<std::string> &args, bool anneal)
         FixedCountOptions o;
         o.seed = firstSeed + 7919 * (i + 1);
         o.secondsCap = seconds;
-        o.anneal = anneal;
+        o.method = method;
         const auto r = descendAtFixedCount(d, old.lines.size(), o);
         Entry e{
-            old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds, anneal), {}};
+            old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds, method), {}};
         const bool better = !r.blocks.empty() && verifyWheel(e.spec, e.lines).holds;
         // Another run may have put a better wheel there meanwhile.
         if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
