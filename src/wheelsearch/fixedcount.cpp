@@ -174,8 +174,8 @@ private:
     long bareCount_ = 0;
 };
 
-// How many blocks hold each t-set and what it weighs, with the total weight of the bare
-// ones. A t-set is numbered by its rank among all t-sets of the points in colex order.
+// How many blocks hold each t-set and what it weighs, with the list of the bare ones. A
+// t-set is numbered by its rank among all t-sets of the points in colex order.
 class WeightedSets {
 public:
     WeightedSets(int v, int t)
