@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "designs.h"
 #include "exactcover.h"
+#include "extend.h"
 #include "fixedcount.h"
 #include "groupcover.h"
 #include "groups.h"
@@ -81,6 +82,7 @@ private slots:
     void exactPairCoversMeetPairsAsOftenAsAsked();
     void groupDivisibleCoversReachTheBound();
     void steinerSystemsGrowByOneNumber();
+    void extensionsByNewNumbersHoldEveryTriple();
 };
 
 static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
@@ -1113,4 +1115,70 @@ void TestEngine::steinerSystemsGrowByOneNumber()
 }
 
 QTEST_GUILESS_MAIN(TestEngine)
+void TestEngine::extensionsByNewNumbersHoldEveryTriple()
+{
+    // S(3,4,8): the planes of the cube over GF(2), every triple of 8 points once, and every
+    // pair on 3 of its blocks. Given 4 new points, each pair misses at least one of them.
+    std::vector<Line> planes;
+    for (Line b = 15; b < (Line{1} << 8); b = nextOfSameSize(b)) {
+        int pos[8];
+        positionsOf(b, pos);
+        if ((pos[0] ^ pos[1] ^ pos[2] ^ pos[3]) == 0)
+            planes.push_back(b);
+    }
+    QCOMPARE(planes.size(), std::size_t{14});
+    const Design d{12, 5, 3, 3};
+    const auto e = extendByNewPoints(d, planes, 1, 20'000);
+    QCOMPARE(e.blocks.size(), std::size_t{14 + 8});
+    std::size_t bare = 0;
+    for (Line s = 7; s < (Line{1} << 12); s = nextOfSameSize(s)) {
+        const bool held = std::any_of(e.blocks.begin(), e.blocks.end(), [s](Line b) { return (b & s) == s; });
+        // Two or three new points: held by the lines of all the new points.
+        if (std::popcount(s >> 8) >= 2)
+            QVERIFY(held);
+        bare += !held;
+    }
+    QCOMPARE(e.bare, bare);
+    QVERIFY(bare >= 28);
+    for (Line b : e.blocks)
+        QVERIFY(std::popcount(b) == 5 && b < (Line{1} << 12));
+
+    // Covered greedily, then weighed down from there: still a wheel.
+    SearchOptions complete;
+    complete.movesPerLevel = 0;
+    complete.start = e.blocks;
+    const auto start = searchDesign(d, complete);
+    QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, start.blocks).holds);
+    FixedCountOptions o;
+    o.secondsCap = 0.5;
+    o.method = FixedCountMethod::weigh;
+    o.start = start.blocks;
+    const auto down = descendAtFixedCount(d, start.blocks.size(), o);
+    if (!down.blocks.empty()) {
+        QVERIFY(down.blocks.size() < start.blocks.size());
+        QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, down.blocks).holds);
+    }
+
+    // Only designs of triples, from blocks one point short on the old points.
+    QVERIFY(extendByNewPoints({12, 5, 2, 2}, planes, 1, 100).blocks.empty());
+    QVERIFY(!extendByNewPoints({13, 5, 3, 3}, planes, 1, 100).blocks.empty());
+    auto misshapen = planes;
+    misshapen.back() |= Line{1} << std::countr_zero(~misshapen.back()); // five points
+    QVERIFY(extendByNewPoints(d, misshapen, 1, 100).blocks.empty());
+    QVERIFY(extendByNewPoints({11, 5, 3, 3}, planes, 1, 100).blocks.empty()); // a plane past the 7 old points
+
+    // Weighing from a start cuts the blocks that hold least alone: two lines more than the
+    // Fano plane go, and the plane is left.
+    const auto fano = lines({"01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06"}, 7);
+    WeighOptions w;
+    w.start = lines(
+        {"01-02-04", "01-02-03", "01-04-05", "01-06-07", "02-04-06", "02-05-07", "03-04-07", "03-05-06", "03-06-07"},
+        7);
+    auto found = weighAtFixedCount({7, 3, 2, 2}, 7, w);
+    auto plane = fano;
+    std::sort(plane.begin(), plane.end());
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, plane);
+}
+
 #include "test_engine.moc"

@@ -210,6 +210,19 @@ public:
         forEachSubset(block, t_, [this](Line set) { change(rankOf(set), +1); });
     }
 
+    void remove(Line block)
+    {
+        forEachSubset(block, t_, [this](Line set) { change(rankOf(set), -1); });
+    }
+
+    // The t-sets of the block that no other block holds.
+    std::size_t heldOnlyBy(Line block) const
+    {
+        std::size_t only = 0;
+        forEachSubset(block, t_, [&](Line set) { only += counts_[rankOf(set)] == 1; });
+        return only;
+    }
+
     // How much the weight of the bare t-sets grows when point p of block b leaves it and
     // q (not in b) comes in: the sets of p that only b holds become bare, the bare sets of
     // q with t-1 other points of b become held.
@@ -279,6 +292,30 @@ std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &r
             b |= Line{1} << rng.pick(all & ~b);
         sets.add(b);
     }
+    return blocks;
+}
+
+// The start cut or padded to `count` blocks, counted in `sets`: while there are too many,
+// the block holding fewest t-sets no other block holds goes; while too few, random ones come.
+std::vector<Line> trimmedStart(const Design &d, std::vector<Line> blocks, std::size_t count, local::Rng &rng,
+                               WeightedSets &sets)
+{
+    for (Line b : blocks)
+        sets.add(b);
+    while (blocks.size() > count) {
+        std::size_t drop = 0;
+        std::size_t least = std::numeric_limits<std::size_t>::max();
+        for (std::size_t i = 0; i < blocks.size(); ++i)
+            if (const auto only = sets.heldOnlyBy(blocks[i]); only < least) {
+                least = only;
+                drop = i;
+            }
+        sets.remove(blocks[drop]);
+        blocks[drop] = blocks.back();
+        blocks.pop_back();
+    }
+    auto more = randomBlocks(d, count - blocks.size(), rng, sets);
+    blocks.insert(blocks.end(), more.begin(), more.end());
     return blocks;
 }
 
@@ -431,7 +468,8 @@ std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const We
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
     WeightedSets sets(d.v, d.t);
-    std::vector<Line> blocks = randomBlocks(d, count, rng, sets);
+    std::vector<Line> blocks =
+        options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
     std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
     for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
         if ((move & 255) == 0 && watch.seconds() > options.secondsCap)
@@ -497,11 +535,13 @@ FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const 
             blocks = annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap});
             break;
         case FixedCountMethod::weigh:
-            blocks = weighAtFixedCount(d, count, WeighOptions{o.seed, o.secondsCap});
+            blocks = weighAtFixedCount(d, count, WeighOptions{o.seed, o.secondsCap, 4, o.start});
             break;
         }
         if (blocks.empty())
             break;
+        if (!o.start.empty())
+            o.start = blocks;
         result.blocks = std::move(blocks);
         ++o.seed;
     }

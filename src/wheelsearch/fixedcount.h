@@ -20,6 +20,9 @@ struct FixedCountOptions {
     std::uint64_t seed = 1;
     double secondsCap = 10.0;
     FixedCountMethod method = FixedCountMethod::tabu;
+    // Weighing only: start the first count from these blocks, and each next count from
+    // the blocks found at the one before.
+    std::vector<Line> start;
 };
 
 struct AnnealOptions {
@@ -59,6 +62,9 @@ struct WeighOptions {
     double secondsCap = 10.0;
     // Bare t-sets drawn at each move; their swaps are weighed together.
     std::size_t drawn = 4;
+    // Start from these blocks instead of random ones, less those that hold fewest t-sets
+    // alone (or with random ones added) to make `count`.
+    std::vector<Line> start;
 };
 // Looks for `count` blocks by a local search that weighs the bare t-sets: every t-set
 // starts at weight 1, and a move is the swap, among those that bring one of a few randomly

@@ -45,7 +45,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     double searchSeconds = 0;
     double longest = 0;
     int searched = 0, derived = 0, full = 0, aboveGreedy = 0, joined = 0, orbits = 0, fixedCount = 0, annealed = 0,
-        weighted = 0;
+        weighted = 0, extended = 0;
     for (const auto &e : wheels) {
         ++shipped[{e.spec.pick, e.spec.type}];
         double s = 0;
@@ -64,6 +64,7 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         fixedCount += e.note.rfind("searched at a fixed count", 0) == 0;
         annealed += e.note.rfind("annealed at a fixed count", 0) == 0;
         weighted += e.note.rfind("weighted at a fixed count", 0) == 0;
+        extended += e.note.rfind("extended from", 0) == 0;
         full += e.spec.isFull();
         const Design d = designOf(e.spec);
         const auto it = records.find({d.v, d.k, d.t, d.m});
@@ -83,9 +84,9 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
     std::snprintf(buf, sizeof buf,
                   "searched: %d (%.0f s of one core in all, the longest %.0f s; worse than their greedy start: %d); "
                   "derived from a neighbour: %d; every combination: %d; joined: %d; through orbits: %d; "
-                  "at a fixed count: %d; annealed: %d; weighted: %d\n",
+                  "at a fixed count: %d; annealed: %d; weighted: %d; extended: %d\n",
                   searched, searchSeconds, longest, aboveGreedy, derived, full, joined, orbits, fixedCount, annealed,
-                  weighted);
+                  weighted, extended);
     out << buf;
     if (ratios.empty()) {
         out << "no wheel has a published figure\n";

@@ -32,6 +32,7 @@ int cmdGroup(const std::vector<std::string> &args);
 int cmdExact(const std::vector<std::string> &args);
 int cmdGroups(const std::vector<std::string> &args);
 int cmdFixed(const std::vector<std::string> &args, wheel::FixedCountMethod method);
+int cmdExtend(const std::vector<std::string> &args);
 int cmdCatalogue(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
 int cmdQuads(const std::vector<std::string> &args);

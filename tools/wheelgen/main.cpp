@@ -41,6 +41,9 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv [SEED]]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen anneal SECONDS RAW_DIR [RECORDS.csv [SEED]]   the same by simulated annealing\n"
            "  wheelgen weigh SECONDS RAW_DIR [RECORDS.csv [SEED]]    the same, weighing the sets left bare\n"
+           "  wheelgen extend SECONDS RAW_DIR [RECORDS.csv [SEED]]   the designs of triples made from those of\n"
+           "                                                  one number fewer a line, each line given a new\n"
+           "                                                  number, then weighed as weigh does\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
            "  wheelgen quads V [SEED [NODES]]                  the key wheel pick 5 \"3 if 3\" on V + 1 numbers with\n"
            "                                                  one pair after the key on four lines, the rest on one\n"
@@ -92,6 +95,8 @@ int main(int argc, char **argv)
         return cmdFixed(args, wheel::FixedCountMethod::anneal);
     if (cmd == "weigh")
         return cmdFixed(args, wheel::FixedCountMethod::weigh);
+    if (cmd == "extend")
+        return cmdExtend(args);
     if (cmd == "exact")
         return cmdExact(args);
     if (cmd == "improve")

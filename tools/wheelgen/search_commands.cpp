@@ -5,6 +5,7 @@
 // of search results that a pass can make smaller.
 #include "commands.h"
 #include "common.h"
+#include "extend.h"
 #include "fixedcount.h"
 #include "groupcover.h"
 #include "orbits.h"
@@ -33,6 +34,8 @@ constexpr std::size_t kMostGroupOrder = 120'000;
 // Past this many orbits of blocks a group is too small: weighing them all takes long and
 // the cover of so many is no better than the plain search.
 constexpr std::size_t kMostGroupOrbits = 300'000;
+// The annealing that hands out the new numbers of an extension moves this many times per block.
+constexpr std::uint64_t kColouringMovesPerBlock = 4000;
 // How many of the groups that did best are searched again for longer.
 constexpr std::size_t kGroupsSearchedLonger = 3;
 
@@ -479,27 +482,12 @@ int cmdGroups(const std::vector<std::string> &args)
 // record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller. A SEED given
 // last starts other runs than the last time (the search at a fixed count depends much on
 // its start). `method` says how each count is searched (see fixedcount.h).
-int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
+namespace {
+
+// The smallest wheel of each design the searches at a fixed count take, a type-a wheel
+// before a key wheel of as many lines.
+std::map<std::tuple<int, int, int>, Entry> smallestByDesign(std::vector<Entry> &all)
 {
-    if (args.size() < 2 || args.size() > 4)
-        return usage();
-    Records records;
-    if (args.size() >= 3 && !readRecords(args[2], records))
-        return 1;
-    double seconds = 0;
-    std::uint64_t firstSeed = 0;
-    try {
-        seconds = std::stod(args[0]);
-        if (args.size() == 4)
-            firstSeed = std::stoull(args[3]);
-    } catch (...) {
-        return usage();
-    }
-    const fs::path raw = args[1];
-    std::vector<Entry> all;
-    if (!readRawWheels(raw, all))
-        return 1;
-    // The smallest wheel of each design, a type-a wheel before a key wheel of as many lines.
     std::map<std::tuple<int, int, int>, Entry> best;
     for (auto &e : all) {
         const Design d = designOf(e.spec);
@@ -510,13 +498,55 @@ int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
             (e.lines.size() == it->second.lines.size() && e.spec.type == 'a'))
             best[{d.v, d.k, d.t}] = std::move(e);
     }
-    std::vector<Entry> jobs;
-    for (auto &[key, e] : best) {
-        const Design d = designOf(e.spec);
-        const auto record = records.find({d.v, d.k, d.t, d.m});
-        if (e.lines.size() > lowerBound(d) && (record == records.end() || e.lines.size() > record->second.best))
-            jobs.push_back(std::move(e));
+    return best;
+}
+
+// Whether a wheel could have fewer lines: above the counting bound and above its record.
+bool worthSearching(const Entry &e, const Records &records)
+{
+    const Design d = designOf(e.spec);
+    const auto record = records.find({d.v, d.k, d.t, d.m});
+    return e.lines.size() > lowerBound(d) && (record == records.end() || e.lines.size() > record->second.best);
+}
+
+// SECONDS RAW_DIR [RECORDS.csv [SEED]], as the searches at a fixed count take them.
+struct FixedCountArgs {
+    Records records;
+    double seconds = 0;
+    std::uint64_t firstSeed = 0;
+    fs::path raw;
+    std::vector<Entry> all; // the wheels in raw
+};
+// -1 when they are read, else the exit code.
+int readFixedCountArgs(const std::vector<std::string> &args, FixedCountArgs &a)
+{
+    if (args.size() < 2 || args.size() > 4)
+        return usage();
+    if (args.size() >= 3 && !readRecords(args[2], a.records))
+        return 1;
+    try {
+        a.seconds = std::stod(args[0]);
+        if (args.size() == 4)
+            a.firstSeed = std::stoull(args[3]);
+    } catch (...) {
+        return usage();
     }
+    a.raw = args[1];
+    return readRawWheels(a.raw, a.all) ? -1 : 1;
+}
+
+} // namespace
+
+int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
+{
+    FixedCountArgs a;
+    if (const int code = readFixedCountArgs(args, a); code >= 0)
+        return code;
+    auto best = smallestByDesign(a.all);
+    std::vector<Entry> jobs;
+    for (auto &[key, e] : best)
+        if (worthSearching(e, a.records))
+            jobs.push_back(std::move(e));
     std::printf("%zu designs to search at a fixed count\n", jobs.size());
     std::fflush(stdout);
 
@@ -525,16 +555,16 @@ int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
         const Entry &old = jobs[i];
         const Design d = designOf(old.spec);
         FixedCountOptions o;
-        o.seed = firstSeed + 7919 * (i + 1);
-        o.secondsCap = seconds;
+        o.seed = a.firstSeed + 7919 * (i + 1);
+        o.secondsCap = a.seconds;
         o.method = method;
         const auto r = descendAtFixedCount(d, old.lines.size(), o);
         Entry e{
             old.spec, linesFromDesign(old.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds, method), {}};
         const bool better = !r.blocks.empty() && verifyWheel(e.spec, e.lines).holds;
         // Another run may have put a better wheel there meanwhile.
-        if (better && !rawHoldsAtMost(raw / rawName(e.spec), e.lines.size()))
-            replaceFile(raw / rawName(e.spec), formatEntry(e));
+        if (better && !rawHoldsAtMost(a.raw / rawName(e.spec), e.lines.size()))
+            replaceFile(a.raw / rawName(e.spec), formatEntry(e));
         std::lock_guard lock(out);
         std::printf("%s: %zu -> %zu (%.1f s)\n", rawName(old.spec).c_str(), old.lines.size(),
                     better ? e.lines.size() : old.lines.size(), r.seconds);
@@ -545,6 +575,68 @@ int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
 
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
 // cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
+// Every design of triples whose design of one number fewer per line is in RAW_DIR too: its
+// lines extended by new numbers (extendByNewPoints), completed greedily, then weighed at a
+// fixed count from there, one line fewer at a time.
+int cmdExtend(const std::vector<std::string> &args)
+{
+    FixedCountArgs a;
+    if (const int code = readFixedCountArgs(args, a); code >= 0)
+        return code;
+    auto best = smallestByDesign(a.all);
+    struct Job {
+        Entry target;
+        Entry base;
+    };
+    std::vector<Job> jobs;
+    for (const auto &[key, e] : best) {
+        const auto [v, k, t] = key;
+        const auto from = best.find({v - (k - 1), k - 1, t});
+        if (t == 3 && from != best.end() && worthSearching(e, a.records))
+            jobs.push_back({e, from->second});
+    }
+    std::printf("%zu designs to extend\n", jobs.size());
+    std::fflush(stdout);
+
+    std::mutex out;
+    forEachJob(jobs.size(), defaultThreads(), [&](std::size_t i) {
+        const Entry &old = jobs[i].target;
+        const Entry &base = jobs[i].base;
+        const Design d = designOf(old.spec);
+        const std::uint64_t seed = a.firstSeed + 7919 * (i + 1);
+        const auto baseBlocks = designFromLines(base.spec, base.lines);
+        const auto extension = extendByNewPoints(d, baseBlocks, seed, kColouringMovesPerBlock * baseBlocks.size());
+        if (extension.blocks.empty())
+            return;
+        SearchOptions complete;
+        complete.seed = seed;
+        complete.movesPerLevel = 0; // cover what is bare, drop what is not needed, nothing more
+        complete.start = extension.blocks;
+        const auto start = searchDesign(d, complete);
+        FixedCountOptions o;
+        o.seed = seed;
+        o.secondsCap = a.seconds;
+        o.method = FixedCountMethod::weigh;
+        o.start = start.blocks;
+        const auto r = descendAtFixedCount(d, start.blocks.size(), o);
+        const auto &blocks = r.blocks.empty() ? start.blocks : r.blocks;
+        Entry e{old.spec,
+                linesFromDesign(old.spec, blocks),
+                0,
+                extendedNote(base.spec, base.lines.size(), d.k - 1, start.blocks.size(), blocks.size(), r.seconds),
+                {}};
+        const bool better = blocks.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
+        if (better && !rawHoldsAtMost(a.raw / rawName(e.spec), e.lines.size()))
+            replaceFile(a.raw / rawName(e.spec), formatEntry(e));
+        std::lock_guard lock(out);
+        std::printf("%s: %zu -> %zu (from %s, %zu triples bare, %zu lines once covered; %.1f s)\n",
+                    rawName(old.spec).c_str(), old.lines.size(), better ? e.lines.size() : old.lines.size(),
+                    rawName(base.spec).c_str(), extension.bare, start.blocks.size(), r.seconds);
+        std::fflush(stdout);
+    });
+    return 0;
+}
+
 int cmdCatalogue(const std::vector<std::string> &args)
 {
     if (args.size() < 2)

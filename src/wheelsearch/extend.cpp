@@ -1,0 +1,88 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "extend.h"
+
+#include "localsearch.h"
+
+#include <bit>
+#include <cmath>
+
+namespace wheel {
+
+ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, std::uint64_t seed,
+                                    std::uint64_t moves)
+{
+    ColouredExtension result;
+    const int fresh = d.k - 1; // the new points
+    const int n = d.v - fresh;
+    if (d.t != 3 || d.m != 3 || fresh < 2 || n < d.k || d.v > kMaxPositions || base.empty())
+        return result;
+    const Line old = (Line{1} << n) - 1;
+    for (const Line b : base)
+        if (std::popcount(b) != fresh || (b & ~old) != 0)
+            return result;
+
+    // carried[pair * fresh + c]: the blocks through the pair that carry new point c.
+    const auto slots = static_cast<std::size_t>(fresh);
+    std::vector<std::vector<std::size_t>> pairsOf(base.size());
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        int pos[kMaxPositions];
+        const int size = positionsOf(base[i], pos);
+        for (int a = 0; a < size; ++a)
+            for (int b = a + 1; b < size; ++b)
+                pairsOf[i].push_back(static_cast<std::size_t>(pos[a] * n + pos[b]));
+    }
+    std::vector<std::uint32_t> carried(static_cast<std::size_t>(n * n) * slots, 0);
+    local::Rng rng(seed);
+    std::vector<std::size_t> colour(base.size());
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        colour[i] = rng.below(slots);
+        for (const auto p : pairsOf[i])
+            ++carried[p * slots + colour[i]];
+    }
+    std::size_t bare = 0;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            for (std::size_t c = 0; c < slots; ++c)
+                bare += carried[static_cast<std::size_t>(a * n + b) * slots + c] == 0;
+
+    // Annealing: a block takes another new point when that leaves no more triples bare,
+    // or by chance when it leaves a few more, less and less often as it cools.
+    std::size_t fewest = bare;
+    std::vector<std::size_t> best = colour;
+    const double hottest = 2.0;
+    const double coldest = 0.05;
+    for (std::uint64_t move = 0; move < moves && fewest > 0; ++move) {
+        const std::size_t i = rng.below(base.size());
+        const std::size_t to = rng.below(slots);
+        const std::size_t from = colour[i];
+        if (to == from)
+            continue;
+        long change = 0;
+        for (const auto p : pairsOf[i])
+            change += (carried[p * slots + from] == 1) - (carried[p * slots + to] == 0);
+        const double heat = std::max(coldest, hottest * (1.0 - static_cast<double>(move) / static_cast<double>(moves)));
+        if (change > 0 && rng.unit() >= std::exp(-static_cast<double>(change) / heat))
+            continue;
+        for (const auto p : pairsOf[i]) {
+            --carried[p * slots + from];
+            ++carried[p * slots + to];
+        }
+        colour[i] = to;
+        bare = static_cast<std::size_t>(static_cast<long>(bare) + change);
+        if (bare < fewest) {
+            fewest = bare;
+            best = colour;
+        }
+    }
+
+    const Line fresher = ((Line{1} << d.v) - 1) & ~old;
+    for (std::size_t i = 0; i < base.size(); ++i)
+        result.blocks.push_back(base[i] | (Line{1} << (n + static_cast<int>(best[i]))));
+    for (int a = 0; a < n; ++a)
+        result.blocks.push_back(fresher | (Line{1} << a));
+    result.bare = fewest;
+    return result;
+}
+
+} // namespace wheel

@@ -1,0 +1,32 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Wheels made one number per line longer: every line of a good design on fewer numbers
+// gets one of a few new numbers.
+#pragma once
+
+#include "wheel.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace wheel {
+
+struct ColouredExtension {
+    std::vector<Line> blocks; // empty when the design is not taken
+    // (pair, new number) that no extended block holds: the triples still bare.
+    std::size_t bare = 0;
+};
+
+// A start for the design (v, k, 3, 3) from blocks of k - 1 on the first n = v - (k - 1)
+// points that hold every triple there: each block gets one of the k - 1 new points, and
+// the new points all together get each old point in one block more. A triple of two new
+// points is then held, and so is one of a single new point on a pair whose blocks carry
+// that point; the new points are handed out by annealing so that the blocks through each
+// pair carry as many different ones as they can (a Steiner system whose pairs lie on k - 1
+// blocks each can leave few triples bare). `moves` bounds the annealing. What is still bare
+// is left to the caller to cover.
+ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, std::uint64_t seed,
+                                    std::uint64_t moves);
+
+} // namespace wheel
