@@ -1159,8 +1159,28 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
         QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, down.blocks).holds);
     }
 
-    // Only designs of triples, from blocks one point short on the old points.
+    // 4-sets: every 4-set of 6 old points, given 4 new points. Each old triple lies on 3 of
+    // them, so 20 (triple, new point) stay bare at least; those with three new points or
+    // four are held, those with two new points are left to the completion.
+    std::vector<Line> all4;
+    for (Line b = 15; b < (Line{1} << 6); b = nextOfSameSize(b))
+        all4.push_back(b);
+    const auto e4 = extendByNewPoints({10, 5, 4, 4}, all4, 1, 20'000);
+    QCOMPARE(e4.blocks.size(), std::size_t{15 + 6});
+    std::size_t bareWithOne = 0;
+    for (Line s = 15; s < (Line{1} << 10); s = nextOfSameSize(s)) {
+        const bool held = std::any_of(e4.blocks.begin(), e4.blocks.end(), [s](Line b) { return (b & s) == s; });
+        const int fresh = std::popcount(s >> 6);
+        if (fresh >= 3)
+            QVERIFY(held);
+        bareWithOne += fresh == 1 && !held;
+    }
+    QCOMPARE(e4.bare, bareWithOne);
+    QVERIFY(bareWithOne >= 20);
+
+    // Only designs of whole triples or 4-sets, from blocks one point short on the old points.
     QVERIFY(extendByNewPoints({12, 5, 2, 2}, planes, 1, 100).blocks.empty());
+    QVERIFY(extendByNewPoints({12, 5, 4, 3}, planes, 1, 100).blocks.empty());
     QVERIFY(!extendByNewPoints({13, 5, 3, 3}, planes, 1, 100).blocks.empty());
     auto misshapen = planes;
     misshapen.back() |= Line{1} << std::countr_zero(~misshapen.back()); // five points

@@ -4,6 +4,7 @@
 
 #include "localsearch.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -15,38 +16,41 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
     ColouredExtension result;
     const int fresh = d.k - 1; // the new points
     const int n = d.v - fresh;
-    if (d.t != 3 || d.m != 3 || fresh < 2 || n < d.k || d.v > kMaxPositions || base.empty())
+    if ((d.t != 3 && d.t != 4) || d.m != d.t || fresh < d.t - 1 || n < d.k || d.v > kMaxPositions || base.empty())
         return result;
     const Line old = (Line{1} << n) - 1;
     for (const Line b : base)
         if (std::popcount(b) != fresh || (b & ~old) != 0)
             return result;
 
-    // carried[pair * fresh + c]: the blocks through the pair that carry new point c.
+    // The (t-1)-sets of the old points by colex rank; carried[rank * fresh + c]: the blocks
+    // through the set that carry new point c.
+    const int shorter = d.t - 1;
+    auto rankOf = [](Line set) {
+        std::size_t rank = 0;
+        for (int size = 1; set; set &= set - 1, ++size)
+            rank += static_cast<std::size_t>(binomial(std::countr_zero(set), size));
+        return rank;
+    };
     const auto slots = static_cast<std::size_t>(fresh);
-    std::vector<std::vector<std::size_t>> pairsOf(base.size());
+    std::vector<std::vector<std::size_t>> setsOf(base.size());
     for (std::size_t i = 0; i < base.size(); ++i) {
         int pos[kMaxPositions];
         const int size = positionsOf(base[i], pos);
-        for (int a = 0; a < size; ++a)
-            for (int b = a + 1; b < size; ++b)
-                pairsOf[i].push_back(static_cast<std::size_t>(pos[a] * n + pos[b]));
+        forEachSubsetOf(pos, size, shorter, 0, [&](Line s) { setsOf[i].push_back(rankOf(s)); });
     }
-    std::vector<std::uint32_t> carried(static_cast<std::size_t>(n * n) * slots, 0);
+    const auto sets = static_cast<std::size_t>(binomial(n, shorter));
+    std::vector<std::uint32_t> carried(sets * slots, 0);
     local::Rng rng(seed);
     std::vector<std::size_t> colour(base.size());
     for (std::size_t i = 0; i < base.size(); ++i) {
         colour[i] = rng.below(slots);
-        for (const auto p : pairsOf[i])
+        for (const auto p : setsOf[i])
             ++carried[p * slots + colour[i]];
     }
-    std::size_t bare = 0;
-    for (int a = 0; a < n; ++a)
-        for (int b = a + 1; b < n; ++b)
-            for (std::size_t c = 0; c < slots; ++c)
-                bare += carried[static_cast<std::size_t>(a * n + b) * slots + c] == 0;
+    auto bare = static_cast<std::size_t>(std::count(carried.begin(), carried.end(), 0u));
 
-    // Annealing: a block takes another new point when that leaves no more triples bare,
+    // Annealing: a block takes another new point when that leaves no more t-sets bare,
     // or by chance when it leaves a few more, less and less often as it cools.
     std::size_t fewest = bare;
     std::vector<std::size_t> best = colour;
@@ -59,12 +63,12 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
         if (to == from)
             continue;
         long change = 0;
-        for (const auto p : pairsOf[i])
+        for (const auto p : setsOf[i])
             change += (carried[p * slots + from] == 1) - (carried[p * slots + to] == 0);
         const double heat = std::max(coldest, hottest * (1.0 - static_cast<double>(move) / static_cast<double>(moves)));
         if (change > 0 && rng.unit() >= std::exp(-static_cast<double>(change) / heat))
             continue;
-        for (const auto p : pairsOf[i]) {
+        for (const auto p : setsOf[i]) {
             --carried[p * slots + from];
             ++carried[p * slots + to];
         }

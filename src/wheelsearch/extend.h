@@ -14,18 +14,19 @@ namespace wheel {
 
 struct ColouredExtension {
     std::vector<Line> blocks; // empty when the design is not taken
-    // (pair, new number) that no extended block holds: the triples still bare.
+    // ((t-1)-set of old points, new point) that no extended block holds: t-sets still bare.
     std::size_t bare = 0;
 };
 
-// A start for the design (v, k, 3, 3) from blocks of k - 1 on the first n = v - (k - 1)
-// points that hold every triple there: each block gets one of the k - 1 new points, and
-// the new points all together get each old point in one block more. A triple of two new
-// points is then held, and so is one of a single new point on a pair whose blocks carry
-// that point; the new points are handed out by annealing so that the blocks through each
-// pair carry as many different ones as they can (a Steiner system whose pairs lie on k - 1
-// blocks each can leave few triples bare). `moves` bounds the annealing. What is still bare
-// is left to the caller to cover.
+// A start for the design (v, k, t, t), t = 3 or 4, from blocks of k - 1 on the first
+// n = v - (k - 1) points that hold every t-set there: each block gets one of the k - 1 new
+// points, and the new points all together get each old point in one block more. A t-set
+// of one new point is held when the blocks through its t - 1 old points carry that point;
+// the new points are handed out by annealing so that the blocks through each such set
+// carry as many different ones as they can (a Steiner system whose pairs lie on k - 1
+// blocks each can leave few triples bare). With t = 3 every triple of two or three new
+// points is held as well; with t = 4, those of two new points and two old ones are not.
+// `moves` bounds the annealing. What is still bare is left to the caller to cover.
 ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, std::uint64_t seed,
                                     std::uint64_t moves);
 

@@ -575,7 +575,7 @@ int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
 
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
 // cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
-// Every design of triples whose design of one number fewer per line is in RAW_DIR too: its
+// Every design of triples or 4-sets whose design of one number fewer per line is in RAW_DIR too: its
 // lines extended by new numbers (extendByNewPoints), completed greedily, then weighed at a
 // fixed count from there, one line fewer at a time.
 int cmdExtend(const std::vector<std::string> &args)
@@ -592,7 +592,7 @@ int cmdExtend(const std::vector<std::string> &args)
     for (const auto &[key, e] : best) {
         const auto [v, k, t] = key;
         const auto from = best.find({v - (k - 1), k - 1, t});
-        if (t == 3 && from != best.end() && worthSearching(e, a.records))
+        if ((t == 3 || t == 4) && from != best.end() && worthSearching(e, a.records))
             jobs.push_back({e, from->second});
     }
     std::printf("%zu designs to extend\n", jobs.size());
@@ -623,13 +623,13 @@ int cmdExtend(const std::vector<std::string> &args)
         Entry e{old.spec,
                 linesFromDesign(old.spec, blocks),
                 0,
-                extendedNote(base.spec, base.lines.size(), d.k - 1, start.blocks.size(), blocks.size(), r.seconds),
+                extendedNote(base.spec, base.lines.size(), d.k - 1, d.t, start.blocks.size(), blocks.size(), r.seconds),
                 {}};
         const bool better = blocks.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
         if (better && !rawHoldsAtMost(a.raw / rawName(e.spec), e.lines.size()))
             replaceFile(a.raw / rawName(e.spec), formatEntry(e));
         std::lock_guard lock(out);
-        std::printf("%s: %zu -> %zu (from %s, %zu triples bare, %zu lines once covered; %.1f s)\n",
+        std::printf("%s: %zu -> %zu (from %s, %zu sets bare, %zu lines once covered; %.1f s)\n",
                     rawName(old.spec).c_str(), old.lines.size(), better ? e.lines.size() : old.lines.size(),
                     rawName(base.spec).c_str(), extension.bare, start.blocks.size(), r.seconds);
         std::fflush(stdout);
