@@ -1128,7 +1128,7 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
     }
     QCOMPARE(planes.size(), std::size_t{14});
     const Design d{12, 5, 3, 3};
-    const auto e = extendByNewPoints(d, planes, 1, 20'000);
+    const auto e = extendByNewPoints(d, planes, 4, 1, 20'000);
     QCOMPARE(e.blocks.size(), std::size_t{14 + 8});
     std::size_t bare = 0;
     for (Line s = 7; s < (Line{1} << 12); s = nextOfSameSize(s)) {
@@ -1159,13 +1159,28 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
         QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, down.blocks).holds);
     }
 
+    // Three new points: the old ones two at a time on a line with all three (4 lines), and
+    // the three handed out over the planes, whose pairs lie on three each.
+    const auto e3 = extendByNewPoints({11, 5, 3, 3}, planes, 3, 1, 20'000);
+    QCOMPARE(e3.blocks.size(), std::size_t{14 + 4});
+    std::size_t bare3 = 0;
+    for (Line s = 7; s < (Line{1} << 11); s = nextOfSameSize(s)) {
+        const bool held = std::any_of(e3.blocks.begin(), e3.blocks.end(), [s](Line b) { return (b & s) == s; });
+        if (std::popcount(s >> 8) >= 2)
+            QVERIFY(held);
+        bare3 += !held;
+    }
+    QCOMPARE(e3.bare, bare3);
+    QVERIFY(extendByNewPoints({13, 5, 3, 3}, planes, 5, 1, 100).blocks.empty()); // as many new as a line holds
+    QVERIFY(extendByNewPoints({9, 5, 3, 3}, planes, 1, 1, 100).blocks.empty());
+
     // 4-sets: every 4-set of 6 old points, given 4 new points. Each old triple lies on 3 of
     // them, so 20 (triple, new point) stay bare at least; those with three new points or
     // four are held, those with two new points are left to the completion.
     std::vector<Line> all4;
     for (Line b = 15; b < (Line{1} << 6); b = nextOfSameSize(b))
         all4.push_back(b);
-    const auto e4 = extendByNewPoints({10, 5, 4, 4}, all4, 1, 20'000);
+    const auto e4 = extendByNewPoints({10, 5, 4, 4}, all4, 4, 1, 20'000);
     QCOMPARE(e4.blocks.size(), std::size_t{15 + 6});
     std::size_t bareWithOne = 0;
     for (Line s = 15; s < (Line{1} << 10); s = nextOfSameSize(s)) {
@@ -1179,13 +1194,13 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
     QVERIFY(bareWithOne >= 20);
 
     // Only designs of whole triples or 4-sets, from blocks one point short on the old points.
-    QVERIFY(extendByNewPoints({12, 5, 2, 2}, planes, 1, 100).blocks.empty());
-    QVERIFY(extendByNewPoints({12, 5, 4, 3}, planes, 1, 100).blocks.empty());
-    QVERIFY(!extendByNewPoints({13, 5, 3, 3}, planes, 1, 100).blocks.empty());
+    QVERIFY(extendByNewPoints({12, 5, 2, 2}, planes, 4, 1, 100).blocks.empty());
+    QVERIFY(extendByNewPoints({12, 5, 4, 3}, planes, 4, 1, 100).blocks.empty());
+    QVERIFY(!extendByNewPoints({13, 5, 3, 3}, planes, 4, 1, 100).blocks.empty());
     auto misshapen = planes;
     misshapen.back() |= Line{1} << std::countr_zero(~misshapen.back()); // five points
-    QVERIFY(extendByNewPoints(d, misshapen, 1, 100).blocks.empty());
-    QVERIFY(extendByNewPoints({11, 5, 3, 3}, planes, 1, 100).blocks.empty()); // a plane past the 7 old points
+    QVERIFY(extendByNewPoints(d, misshapen, 4, 1, 100).blocks.empty());
+    QVERIFY(extendByNewPoints({11, 5, 3, 3}, planes, 4, 1, 100).blocks.empty()); // a plane past the 7 old points
 
     // Weighing from a start cuts the blocks that hold least alone: two lines more than the
     // Fano plane go, and the plane is left.

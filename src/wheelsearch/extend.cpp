@@ -10,18 +10,28 @@
 
 namespace wheel {
 
-ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, std::uint64_t seed,
+ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, int fresh, std::uint64_t seed,
                                     std::uint64_t moves)
 {
     ColouredExtension result;
-    const int fresh = d.k - 1; // the new points
     const int n = d.v - fresh;
-    if ((d.t != 3 && d.t != 4) || d.m != d.t || fresh < d.t - 1 || n < d.k || d.v > kMaxPositions || base.empty())
+    if ((d.t != 3 && d.t != 4) || d.m != d.t || fresh < std::max(2, d.t - 1) || fresh >= d.k || n < d.k ||
+        d.v > kMaxPositions || base.empty())
         return result;
     const Line old = (Line{1} << n) - 1;
     for (const Line b : base)
-        if (std::popcount(b) != fresh || (b & ~old) != 0)
+        if (std::popcount(b) != d.k - 1 || (b & ~old) != 0)
             return result;
+    // The old points in runs of k - fresh (the last run filled up from the first points),
+    // each run on one line with all the new points.
+    const int run = d.k - fresh;
+    std::vector<Line> runs;
+    for (int first = 0; first < n; first += run) {
+        Line r = 0;
+        for (int j = 0; j < run; ++j)
+            r |= Line{1} << ((first + j) % n);
+        runs.push_back(r);
+    }
 
     // The (t-1)-sets of the old points by colex rank; carried[rank * fresh + c]: the blocks
     // through the set that carry new point c.
@@ -33,14 +43,23 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
         return rank;
     };
     const auto slots = static_cast<std::size_t>(fresh);
+    const auto sets = static_cast<std::size_t>(binomial(n, shorter));
+    std::vector<std::uint32_t> carried(sets * slots, 0);
+    // A run's line carries every new point.
+    for (const Line r : runs) {
+        int pos[kMaxPositions];
+        const int size = positionsOf(r, pos);
+        forEachSubsetOf(pos, size, shorter, 0, [&](Line s) {
+            for (std::size_t c = 0; c < slots; ++c)
+                ++carried[rankOf(s) * slots + c];
+        });
+    }
     std::vector<std::vector<std::size_t>> setsOf(base.size());
     for (std::size_t i = 0; i < base.size(); ++i) {
         int pos[kMaxPositions];
         const int size = positionsOf(base[i], pos);
         forEachSubsetOf(pos, size, shorter, 0, [&](Line s) { setsOf[i].push_back(rankOf(s)); });
     }
-    const auto sets = static_cast<std::size_t>(binomial(n, shorter));
-    std::vector<std::uint32_t> carried(sets * slots, 0);
     local::Rng rng(seed);
     std::vector<std::size_t> colour(base.size());
     for (std::size_t i = 0; i < base.size(); ++i) {
@@ -83,8 +102,8 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
     const Line fresher = ((Line{1} << d.v) - 1) & ~old;
     for (std::size_t i = 0; i < base.size(); ++i)
         result.blocks.push_back(base[i] | (Line{1} << (n + static_cast<int>(best[i]))));
-    for (int a = 0; a < n; ++a)
-        result.blocks.push_back(fresher | (Line{1} << a));
+    for (const Line r : runs)
+        result.blocks.push_back(fresher | r);
     result.bare = fewest;
     return result;
 }

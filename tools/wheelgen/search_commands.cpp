@@ -584,16 +584,22 @@ int cmdExtend(const std::vector<std::string> &args)
     if (const int code = readFixedCountArgs(args, a); code >= 0)
         return code;
     auto best = smallestByDesign(a.all);
+    // A design and the smaller ones it may grow from, one for each count of new numbers.
     struct Job {
         Entry target;
-        Entry base;
+        std::vector<std::pair<int, const Entry *>> bases;
     };
     std::vector<Job> jobs;
     for (const auto &[key, e] : best) {
         const auto [v, k, t] = key;
-        const auto from = best.find({v - (k - 1), k - 1, t});
-        if ((t == 3 || t == 4) && from != best.end() && worthSearching(e, a.records))
-            jobs.push_back({e, from->second});
+        if ((t != 3 && t != 4) || !worthSearching(e, a.records))
+            continue;
+        Job job{e, {}};
+        for (int fresh = std::max(2, t - 1); fresh < k; ++fresh)
+            if (const auto from = best.find({v - fresh, k - 1, t}); from != best.end())
+                job.bases.emplace_back(fresh, &from->second);
+        if (!job.bases.empty())
+            jobs.push_back(std::move(job));
     }
     std::printf("%zu designs to extend\n", jobs.size());
     std::fflush(stdout);
@@ -601,18 +607,33 @@ int cmdExtend(const std::vector<std::string> &args)
     std::mutex out;
     forEachJob(jobs.size(), defaultThreads(), [&](std::size_t i) {
         const Entry &old = jobs[i].target;
-        const Entry &base = jobs[i].base;
         const Design d = designOf(old.spec);
         const std::uint64_t seed = a.firstSeed + 7919 * (i + 1);
-        const auto baseBlocks = designFromLines(base.spec, base.lines);
-        const auto extension = extendByNewPoints(d, baseBlocks, seed, kColouringMovesPerBlock * baseBlocks.size());
-        if (extension.blocks.empty())
+        // Every smaller design is extended and covered; the fewest lines go on.
+        SearchResult start;
+        const Entry *base = nullptr;
+        int fresh = 0;
+        std::size_t bare = 0;
+        for (const auto &[count, from] : jobs[i].bases) {
+            const auto baseBlocks = designFromLines(from->spec, from->lines);
+            const auto extension =
+                extendByNewPoints(d, baseBlocks, count, seed, kColouringMovesPerBlock * baseBlocks.size());
+            if (extension.blocks.empty())
+                continue;
+            SearchOptions complete;
+            complete.seed = seed;
+            complete.movesPerLevel = 0; // cover what is bare, drop what is not needed, nothing more
+            complete.start = extension.blocks;
+            auto covered = searchDesign(d, complete);
+            if (base == nullptr || covered.blocks.size() < start.blocks.size()) {
+                start = std::move(covered);
+                base = from;
+                fresh = count;
+                bare = extension.bare;
+            }
+        }
+        if (base == nullptr)
             return;
-        SearchOptions complete;
-        complete.seed = seed;
-        complete.movesPerLevel = 0; // cover what is bare, drop what is not needed, nothing more
-        complete.start = extension.blocks;
-        const auto start = searchDesign(d, complete);
         FixedCountOptions o;
         o.seed = seed;
         o.secondsCap = a.seconds;
@@ -623,15 +644,16 @@ int cmdExtend(const std::vector<std::string> &args)
         Entry e{old.spec,
                 linesFromDesign(old.spec, blocks),
                 0,
-                extendedNote(base.spec, base.lines.size(), d.k - 1, d.t, start.blocks.size(), blocks.size(), r.seconds),
+                extendedNote(base->spec, base->lines.size(), fresh, d.k - fresh, d.t, start.blocks.size(),
+                             blocks.size(), r.seconds),
                 {}};
         const bool better = blocks.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
         if (better && !rawHoldsAtMost(a.raw / rawName(e.spec), e.lines.size()))
             replaceFile(a.raw / rawName(e.spec), formatEntry(e));
         std::lock_guard lock(out);
-        std::printf("%s: %zu -> %zu (from %s, %zu sets bare, %zu lines once covered; %.1f s)\n",
+        std::printf("%s: %zu -> %zu (from %s and %d numbers more, %zu sets bare, %zu lines once covered; %.1f s)\n",
                     rawName(old.spec).c_str(), old.lines.size(), better ? e.lines.size() : old.lines.size(),
-                    rawName(base.spec).c_str(), extension.bare, start.blocks.size(), r.seconds);
+                    rawName(base->spec).c_str(), fresh, bare, start.blocks.size(), r.seconds);
         std::fflush(stdout);
     });
     return 0;
