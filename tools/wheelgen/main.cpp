@@ -41,7 +41,7 @@ int wheelgen::usage(std::ostream &out, int exitCode)
            "  wheelgen fixed SECONDS RAW_DIR [RECORDS.csv [SEED]]    search the wheels of 2 to 4 hits at fixed counts\n"
            "  wheelgen anneal SECONDS RAW_DIR [RECORDS.csv [SEED]]   the same by simulated annealing\n"
            "  wheelgen weigh SECONDS RAW_DIR [RECORDS.csv [SEED]]    the same, weighing the sets left bare\n"
-           "  wheelgen extend SECONDS RAW_DIR [RECORDS.csv [SEED]]   the designs of triples made from those of\n"
+           "  wheelgen extend SECONDS RAW_DIR [RECORDS.csv [SEED]]   wheels of triples and 4-sets made from those of\n"
            "                                                  one number fewer a line, each line given a new\n"
            "                                                  number, then weighed as weigh does\n"
            "  wheelgen improve SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n"
