@@ -463,7 +463,9 @@ std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const A
 
 std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options)
 {
-    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
+    // A count of blocks on one t-set, the start's included, must fit its 16 bits.
+    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
+        options.start.size() > std::numeric_limits<std::uint16_t>::max())
         return {};
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
