@@ -1183,6 +1183,27 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
     QCOMPARE(bare4[3] + bare4[4], std::size_t{0});
     QVERIFY(e4.bare >= 20);
 
+    // Two new points a block: the planes, four points short of a line of 6, each take a pair
+    // of 4 new points and no line is added. A triple of two old points and a new one is held
+    // where a plane through the two carries it, one of an old point and two new ones where a
+    // plane through the old one carries the pair; no triple of three new points is held.
+    const auto e2 = extendByNewPoints({12, 6, 3, 3}, planes, 4, 1, 20'000, 2);
+    QCOMPARE(e2.blocks.size(), planes.size());
+    for (std::size_t i = 0; i < planes.size(); ++i) {
+        QCOMPARE(e2.blocks[i] & 0xff, planes[i]);
+        QCOMPARE(std::popcount(e2.blocks[i] >> 8), 2);
+    }
+    const auto bare2 = bareByNewPoints(e2.blocks, 12, 3, 8);
+    QCOMPARE(bare2[0], std::size_t{0});
+    QCOMPARE(bare2[1] + bare2[2], e2.bare);
+    QCOMPARE(bare2[3], std::size_t{4});
+    // Each pair of old points lies on 3 planes, 6 places for the 4 new points; each old point
+    // on 7, for the 6 pairs of new points: the hand-out can hold them all, and does.
+    QCOMPARE(e2.bare, std::size_t{0});
+    QVERIFY(extendByNewPoints({10, 6, 3, 3}, planes, 2, 1, 100, 2).blocks.empty()); // too few new points to pair
+    QVERIFY(extendByNewPoints({12, 5, 3, 3}, planes, 4, 1, 100, 2).blocks.empty()); // planes one point short
+    QVERIFY(extendByNewPoints({12, 7, 3, 3}, planes, 4, 1, 100, 3).blocks.empty()); // one or two a block only
+
     // Only designs of whole triples or 4-sets, from blocks one point short on the old points.
     QVERIFY(extendByNewPoints({12, 5, 2, 2}, planes, 4, 1, 100).blocks.empty());
     QVERIFY(extendByNewPoints({12, 5, 4, 3}, planes, 4, 1, 100).blocks.empty());

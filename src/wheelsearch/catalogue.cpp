@@ -431,24 +431,27 @@ std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod m
     return text;
 }
 
-std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh, int run, int t,
+std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh, int each, int run, int t,
                          std::size_t startLines, std::size_t lines, double seconds)
 {
     const int old = designOf(base).v;
-    char runs[96];
-    if (run == 1)
-        std::snprintf(runs, sizeof runs, "those %d with each of the %d on one line", fresh, old);
+    char how[160];
+    if (each == 2)
+        std::snprintf(how, sizeof how, "each with two of %d numbers more", fresh);
+    else if (run == 1)
+        std::snprintf(how, sizeof how, "each with one of %d numbers more, and those %d with each of the %d on one line",
+                      fresh, fresh, old);
     else
-        std::snprintf(runs, sizeof runs, "those %d with %d of the %d at a time on %d lines", fresh, run, old,
-                      (old + run - 1) / run);
+        std::snprintf(how, sizeof how,
+                      "each with one of %d numbers more, and those %d with %d of the %d at a time on %d lines", fresh,
+                      fresh, run, old, (old + run - 1) / run);
     char text[400];
     std::snprintf(text, sizeof text,
-                  "extended from the %zu lines of pick %d %s \"%s\" on %d numbers%s, each with one of %d numbers "
-                  "more, and %s: %zu lines once the %s left bare were covered; then weighted at a fixed count: %zu "
-                  "lines in %.1f s",
+                  "extended from the %zu lines of pick %d %s \"%s\" on %d numbers%s, %s: %zu lines once the %s left "
+                  "bare were covered; then weighted at a fixed count: %zu lines in %.1f s",
                   baseLines, base.pick, base.type == 'a' ? "type-a" : "key", base.label().c_str(), base.z,
-                  base.type == 'a' ? "" : " (key left out)", fresh, runs, startLines, t == 3 ? "triples" : "4-sets",
-                  lines, seconds);
+                  base.type == 'a' ? "" : " (key left out)", how, startLines, t == 3 ? "triples" : "4-sets", lines,
+                  seconds);
     return text;
 }
 

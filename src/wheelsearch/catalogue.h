@@ -83,10 +83,10 @@ std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, 
 std::string groupNote(const std::string &group, std::size_t orbits, std::size_t orbitLines, double seconds);
 // The note of a wheel found at a fixed count by the tabu search, by annealing or by the
 // search that weighs bare sets (see fixedcount.h).
-// The note of a wheel of t-sets made from the lines of `base`, each with one of `fresh` new
-// numbers and those with `run` old ones at a time (see extendByNewPoints), completed to
-// `startLines` and then weighed down to `lines`.
-std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh, int run, int t,
+// The note of a wheel of t-sets made from the lines of `base`, each with `each` of `fresh`
+// new numbers (and with one, those with `run` old ones at a time; see extendByNewPoints),
+// completed to `startLines` and then weighed down to `lines`.
+std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh, int each, int run, int t,
                          std::size_t startLines, std::size_t lines, double seconds);
 std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod method = FixedCountMethod::tabu);
 // Reads a note of a searched wheel; returns how many of its two figures it found (0:

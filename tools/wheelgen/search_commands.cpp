@@ -575,9 +575,9 @@ int cmdFixed(const std::vector<std::string> &args, FixedCountMethod method)
 
 // Searches every wheel of the given picks that RAW_DIR does not hold yet. A wheel that
 // cannot be had in 2,000 lines leaves a file saying so, so a rerun skips it.
-// Every design of triples or 4-sets whose design of one number fewer per line is in RAW_DIR too: its
-// lines extended by new numbers (extendByNewPoints), completed greedily, then weighed at a
-// fixed count from there, one line fewer at a time.
+// Every design of triples or 4-sets whose design of one or two numbers fewer per line is in
+// RAW_DIR too: its lines extended by as many new numbers (extendByNewPoints), completed
+// greedily, then weighed at a fixed count from there, one line fewer at a time.
 int cmdExtend(const std::vector<std::string> &args)
 {
     FixedCountArgs a;
@@ -585,9 +585,14 @@ int cmdExtend(const std::vector<std::string> &args)
         return code;
     auto best = smallestByDesign(a.all);
     // A design and the smaller ones it may grow from, one for each count of new numbers.
+    struct Base {
+        int fresh; // new numbers
+        int each;  // of them on every line of the base
+        const Entry *entry;
+    };
     struct Job {
         Entry target;
-        std::vector<std::pair<int, const Entry *>> bases;
+        std::vector<Base> bases;
     };
     std::vector<Job> jobs;
     for (const auto &[key, e] : best) {
@@ -597,7 +602,12 @@ int cmdExtend(const std::vector<std::string> &args)
         Job job{e, {}};
         for (int fresh = std::max(2, t - 1); fresh < k; ++fresh)
             if (const auto from = best.find({v - fresh, k - 1, t}); from != best.end())
-                job.bases.emplace_back(fresh, &from->second);
+                job.bases.push_back({fresh, 1, &from->second});
+        // Two new numbers a line: up to half the numbers new, past that the lines of few old
+        // ones that the new pairs need cost more than the base saves.
+        for (int fresh = 3; fresh <= v / 2; ++fresh)
+            if (const auto from = best.find({v - fresh, k - 2, t}); from != best.end() && k - 2 >= t)
+                job.bases.push_back({fresh, 2, &from->second});
         if (!job.bases.empty())
             jobs.push_back(std::move(job));
     }
@@ -613,11 +623,12 @@ int cmdExtend(const std::vector<std::string> &args)
         SearchResult start;
         const Entry *base = nullptr;
         int fresh = 0;
+        int each = 0;
         std::size_t bare = 0;
-        for (const auto &[count, from] : jobs[i].bases) {
+        for (const auto &[count, perLine, from] : jobs[i].bases) {
             const auto baseBlocks = designFromLines(from->spec, from->lines);
             const auto extension =
-                extendByNewPoints(d, baseBlocks, count, seed, kColouringMovesPerBlock * baseBlocks.size());
+                extendByNewPoints(d, baseBlocks, count, seed, kColouringMovesPerBlock * baseBlocks.size(), perLine);
             if (extension.blocks.empty())
                 continue;
             SearchOptions complete;
@@ -625,10 +636,14 @@ int cmdExtend(const std::vector<std::string> &args)
             complete.movesPerLevel = 0; // cover what is bare, drop what is not needed, nothing more
             complete.start = extension.blocks;
             auto covered = searchDesign(d, complete);
+            std::fprintf(stderr, "  %s from %s, %d new, %d a line: %zu sets bare, %zu lines once covered\n",
+                         rawName(old.spec).c_str(), rawName(from->spec).c_str(), count, perLine, extension.bare,
+                         covered.blocks.size());
             if (base == nullptr || covered.blocks.size() < start.blocks.size()) {
                 start = std::move(covered);
                 base = from;
                 fresh = count;
+                each = perLine;
                 bare = extension.bare;
             }
         }
@@ -644,16 +659,17 @@ int cmdExtend(const std::vector<std::string> &args)
         Entry e{old.spec,
                 linesFromDesign(old.spec, blocks),
                 0,
-                extendedNote(base->spec, base->lines.size(), fresh, d.k - fresh, d.t, start.blocks.size(),
+                extendedNote(base->spec, base->lines.size(), fresh, each, d.k - fresh, d.t, start.blocks.size(),
                              blocks.size(), r.seconds),
                 {}};
         const bool better = blocks.size() < old.lines.size() && verifyWheel(e.spec, e.lines).holds;
         if (better && !rawHoldsAtMost(a.raw / rawName(e.spec), e.lines.size()))
             replaceFile(a.raw / rawName(e.spec), formatEntry(e));
         std::lock_guard lock(out);
-        std::printf("%s: %zu -> %zu (from %s and %d numbers more, %zu sets bare, %zu lines once covered; %.1f s)\n",
+        std::printf("%s: %zu -> %zu (from %s and %d numbers more, %d a line, %zu sets bare, %zu lines once covered, "
+                    "weighed to %zu; %.1f s)\n",
                     rawName(old.spec).c_str(), old.lines.size(), better ? e.lines.size() : old.lines.size(),
-                    rawName(base->spec).c_str(), fresh, bare, start.blocks.size(), r.seconds);
+                    rawName(base->spec).c_str(), fresh, each, bare, start.blocks.size(), blocks.size(), r.seconds);
         std::fflush(stdout);
     });
     return 0;
