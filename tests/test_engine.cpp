@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <numeric>
 #include <set>
 
 using namespace wheel;
@@ -1145,10 +1146,24 @@ void TestEngine::extensionsByNewNumbersHoldEveryTriple()
     for (Line b : e.blocks)
         QVERIFY(std::popcount(b) == 5 && b < (Line{1} << 12));
 
-    // Covered greedily, then weighed down from there: still a wheel.
+    // Covered greedily, then weighed down from there: still a wheel. The cover keeps the
+    // extended lines and adds no line that holds nothing new.
+    const auto covered = coverBareGreedily(d, e.blocks, 1, 8);
+    QVERIFY(std::equal(e.blocks.begin(), e.blocks.end(), covered.begin()));
+    QVERIFY(covered.size() > e.blocks.size() && covered.size() <= e.blocks.size() + e.bare);
+    QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, covered).holds);
+    auto bareBefore = [&](std::size_t lines) {
+        const auto bare =
+            bareByNewPoints({covered.begin(), covered.begin() + static_cast<std::ptrdiff_t>(lines)}, 12, 3, 8);
+        return std::accumulate(bare.begin(), bare.end(), std::size_t{0});
+    };
+    for (std::size_t i = e.blocks.size(); i < covered.size(); ++i)
+        QVERIFY(bareBefore(i + 1) < bareBefore(i));
+    QCOMPARE(coverBareGreedily(d, covered, 1, 8), covered); // nothing bare: nothing added
+    QVERIFY(coverBareGreedily({12, 5, 4, 3}, e.blocks, 1, 8).empty());
     SearchOptions complete;
     complete.movesPerLevel = 0;
-    complete.start = e.blocks;
+    complete.start = covered;
     const auto start = searchDesign(d, complete);
     QVERIFY(verifyWheel({5, 'a', 12, 3, 3}, start.blocks).holds);
     FixedCountOptions o;

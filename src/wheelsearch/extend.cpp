@@ -218,3 +218,77 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
 }
 
 } // namespace wheel
+
+namespace wheel {
+
+std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, std::uint64_t seed, int tries)
+{
+    if (d.m != d.t || d.t < 1 || d.t > d.k || d.k > d.v || d.v > kMaxPositions || tries < 1 ||
+        binomial(d.v, d.t) > 50'000'000)
+        return {};
+    std::vector<std::uint8_t> bare(static_cast<std::size_t>(binomial(d.v, d.t)), 1);
+    auto forEachSetOf = [&](Line line, auto &&f) {
+        int pos[kMaxPositions];
+        const int size = positionsOf(line, pos);
+        forEachSubsetOf(pos, size, d.t, 0, [&](Line s) { f(rankOf(s)); });
+    };
+    for (const Line b : blocks)
+        forEachSetOf(b, [&](std::size_t r) { bare[r] = 0; });
+    auto heldAnew = [&](Line line) {
+        std::size_t count = 0;
+        forEachSetOf(line, [&](std::size_t r) { count += bare[r]; });
+        return count;
+    };
+
+    // A line grown from a bare set a point at a time, each time by the point that brings
+    // most bare sets onto it (ties drawn at random).
+    local::Rng rng(seed);
+    auto grow = [&](Line line) {
+        for (int size = std::popcount(line); size < d.k; ++size) {
+            int pos[kMaxPositions];
+            const int n = positionsOf(line, pos);
+            Line pick = 0;
+            std::size_t most = 0;
+            std::uint64_t ties = 0;
+            for (int p = 0; p < d.v; ++p) {
+                const Line point = Line{1} << p;
+                if (line & point)
+                    continue;
+                std::size_t gain = 0;
+                forEachSubsetOf(pos, n, d.t - 1, point, [&](Line t) { gain += bare[rankOf(t)]; });
+                if (pick == 0 || gain > most) {
+                    pick = point;
+                    most = gain;
+                    ties = 1;
+                } else if (gain == most && rng.below(++ties) == 0) {
+                    pick = point;
+                }
+            }
+            line |= pick;
+        }
+        return line;
+    };
+    std::vector<Line> bareSets;
+    for (Line s = (Line{1} << d.t) - 1; s < (Line{1} << d.v); s = nextOfSameSize(s))
+        if (bare[rankOf(s)])
+            bareSets.push_back(s);
+    // Each round grows lines from some of the sets still bare and takes the one that holds
+    // most of them.
+    while (!bareSets.empty()) {
+        Line best = 0;
+        std::size_t most = 0;
+        for (int i = 0; i < tries; ++i) {
+            const Line line = grow(bareSets[rng.below(bareSets.size())]);
+            if (const auto held = heldAnew(line); held > most) {
+                best = line;
+                most = held;
+            }
+        }
+        forEachSetOf(best, [&](std::size_t r) { bare[r] = 0; });
+        blocks.push_back(best);
+        std::erase_if(bareSets, [&](Line s) { return !bare[rankOf(s)]; });
+    }
+    return blocks;
+}
+
+} // namespace wheel

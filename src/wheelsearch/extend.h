@@ -33,4 +33,10 @@ struct ColouredExtension {
 ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &base, int fresh, std::uint64_t seed,
                                     std::uint64_t moves, int each = 1);
 
+// `blocks` and as many lines more as it takes to hold every t-set of the design (m = t),
+// one at a time: of `tries` lines grown from sets still bare, a point at a time by the
+// point that brings most bare t-sets onto the line (ties drawn at random), the one that
+// holds most bare t-sets is taken. Empty when the design is not taken.
+std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, std::uint64_t seed, int tries);
+
 } // namespace wheel

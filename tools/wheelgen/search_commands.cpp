@@ -36,6 +36,8 @@ constexpr std::size_t kMostGroupOrder = 120'000;
 constexpr std::size_t kMostGroupOrbits = 300'000;
 // The annealing that hands out the new numbers of an extension moves this many times per block.
 constexpr std::uint64_t kColouringMovesPerBlock = 4000;
+// How many lines the greedy cover of an extension grows for each line it takes.
+constexpr int kGrowthsPerLine = 64;
 // How many of the groups that did best are searched again for longer.
 constexpr std::size_t kGroupsSearchedLonger = 3;
 
@@ -633,8 +635,10 @@ int cmdExtend(const std::vector<std::string> &args)
                 continue;
             SearchOptions complete;
             complete.seed = seed;
-            complete.movesPerLevel = 0; // cover what is bare, drop what is not needed, nothing more
-            complete.start = extension.blocks;
+            complete.movesPerLevel = 0; // drop what is not needed, nothing more
+            complete.start = coverBareGreedily(d, extension.blocks, seed, kGrowthsPerLine);
+            if (complete.start.empty()) // too many t-sets to list: the search covers them itself
+                complete.start = extension.blocks;
             auto covered = searchDesign(d, complete);
             std::fprintf(stderr, "  %s from %s, %d new, %d a line: %zu sets bare, %zu lines once covered\n",
                          rawName(old.spec).c_str(), rawName(from->spec).c_str(), count, perLine, extension.bare,
