@@ -217,10 +217,6 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
     return result;
 }
 
-} // namespace wheel
-
-namespace wheel {
-
 std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, std::uint64_t seed, int tries)
 {
     if (d.m != d.t || d.t < 1 || d.t > d.k || d.k > d.v || d.v > kMaxPositions || tries < 1 ||
