@@ -119,18 +119,18 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
             where[g] = kNotBare;
         }
     };
+    auto listBare = [&](std::size_t g) {
+        where[g] = bareList.size();
+        bareList.push_back(g);
+    };
     auto release = [&](std::size_t j, std::size_t e) {
-        if (--kind[j].held[e] == 0) {
-            where[offset[j] + e] = bareList.size();
-            bareList.push_back(offset[j] + e);
-        }
+        if (--kind[j].held[e] == 0)
+            listBare(offset[j] + e);
     };
     for (std::size_t j = 0; j < kind.size(); ++j)
         for (std::size_t e = 0; e < kind[j].held.size(); ++e)
-            if (kind[j].held[e] == 0) {
-                where[offset[j] + e] = bareList.size();
-                bareList.push_back(offset[j] + e);
-            }
+            if (kind[j].held[e] == 0)
+                listBare(offset[j] + e);
 
     local::Rng rng(seed);
     std::vector<std::size_t> colour(base.size());
