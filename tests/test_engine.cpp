@@ -346,6 +346,15 @@ void TestEngine::fieldsAndGeometricGroupsHaveTheirOrders()
     QCOMPARE(orders["the turns modulo 2 times AGL(1,13)"], std::size_t{2 * 13 * 12});
     QCOMPARE(orders["the translations of GF(4) times the turns modulo 6, 2 fixed"], std::size_t{24});
     QVERIFY(orders.count("the turns modulo 2 times the turns modulo 13") == 0); // the turns modulo 26
+    // The affine lines may leave up to six numbers fixed, the other geometries three.
+    QCOMPARE(orders["x->ax+b on GF(11) with a^5=1 on 2 copies, 4 fixed"], std::size_t{11 * 5});
+    QCOMPARE(orders["AGL(1,7) on 3 copies, 5 fixed"], std::size_t{7 * 6});
+    QVERIFY(orders.count("AGL(1,19), 7 fixed") == 0);
+    for (const auto &g : geometricGroupsFor(26, 1000))
+        if (g.name.ends_with(", 5 fixed"))
+            for (const auto &map : g.maps)
+                for (std::size_t x = 21; x < 26; ++x)
+                    QCOMPARE(static_cast<std::size_t>(map[x]), x);
     // Too small a group for its sets is refused, not searched for hours.
     const auto thirteen = geometricGroupsFor(13, 1000);
     GroupSearchOptions few;

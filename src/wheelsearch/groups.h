@@ -68,9 +68,9 @@ struct PermutationGroup {
 // Every map the generators make, or an empty group when there are more than `most`.
 PermutationGroup generateGroup(std::string name, int v, const std::vector<Permutation> &generators, std::size_t most);
 
-// The groups worth trying on v numbers, up to `most` maps each: the affine and projective
-// lines over every field that fits with up to three numbers left fixed, also on two or
-// three copies of the line, and the affine plane, with and without the field's own maps;
+// The groups worth trying on v numbers, up to `most` maps each: the affine lines over every
+// field that fits with up to six numbers left fixed and the projective lines with up to
+// three, also on two or three copies of the line, and the affine plane, with and without the field's own maps;
 // where no field fits, the turns of the numbers modulo n with the powers of a unit; and
 // the turns alone on any number of copies; and on a grid, the products of such groups of
 // the rows and of the columns.
