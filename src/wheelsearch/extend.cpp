@@ -12,22 +12,13 @@ namespace wheel {
 
 namespace {
 
-// The rank of a set among the sets of its size, in colex order.
-std::size_t rankOf(Line set)
-{
-    std::size_t rank = 0;
-    for (int size = 1; set; set &= set - 1, ++size)
-        rank += static_cast<std::size_t>(binomial(std::countr_zero(set), size));
-    return rank;
-}
-
 // The sets of `size` points of `set`, by rank.
 std::vector<std::size_t> ranksOfSubsets(Line set, int size)
 {
     std::vector<std::size_t> ranks;
     int pos[kMaxPositions];
     const int count = positionsOf(set, pos);
-    forEachSubsetOf(pos, count, size, 0, [&](Line s) { ranks.push_back(rankOf(s)); });
+    forEachSubsetOf(pos, count, size, 0, [&](Line s) { ranks.push_back(colexRank(s)); });
     return ranks;
 }
 
@@ -181,7 +172,7 @@ ColouredExtension extendByNewPoints(const Design &d, const std::vector<Line> &ba
             } else {
                 const auto other =
                     (set + 1 + rng.below(static_cast<std::size_t>(fresh) - 1)) % static_cast<std::size_t>(fresh);
-                to = rankOf((Line{1} << set) | (Line{1} << other));
+                to = colexRank((Line{1} << set) | (Line{1} << other));
             }
         } else {
             i = rng.below(base.size());
@@ -226,7 +217,7 @@ std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, s
     auto forEachSetOf = [&](Line line, auto &&f) {
         int pos[kMaxPositions];
         const int size = positionsOf(line, pos);
-        forEachSubsetOf(pos, size, d.t, 0, [&](Line s) { f(rankOf(s)); });
+        forEachSubsetOf(pos, size, d.t, 0, [&](Line s) { f(colexRank(s)); });
     };
     for (const Line b : blocks)
         forEachSetOf(b, [&](std::size_t r) { bare[r] = 0; });
@@ -251,7 +242,7 @@ std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, s
                 if (line & point)
                     continue;
                 std::size_t gain = 0;
-                forEachSubsetOf(pos, n, d.t - 1, point, [&](Line t) { gain += bare[rankOf(t)]; });
+                forEachSubsetOf(pos, n, d.t - 1, point, [&](Line t) { gain += bare[colexRank(t)]; });
                 if (pick == 0 || gain > most) {
                     pick = point;
                     most = gain;
@@ -266,7 +257,7 @@ std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, s
     };
     std::vector<Line> bareSets;
     for (Line s = (Line{1} << d.t) - 1; s < (Line{1} << d.v); s = nextOfSameSize(s))
-        if (bare[rankOf(s)])
+        if (bare[colexRank(s)])
             bareSets.push_back(s);
     // Each round grows lines from some of the sets still bare and takes the one that holds
     // most of them.
@@ -282,7 +273,7 @@ std::vector<Line> coverBareGreedily(const Design &d, std::vector<Line> blocks, s
         }
         forEachSetOf(best, [&](std::size_t r) { bare[r] = 0; });
         blocks.push_back(best);
-        std::erase_if(bareSets, [&](Line s) { return !bare[rankOf(s)]; });
+        std::erase_if(bareSets, [&](Line s) { return !bare[colexRank(s)]; });
     }
     return blocks;
 }

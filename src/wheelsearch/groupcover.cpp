@@ -18,27 +18,6 @@ namespace {
 
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
-// The colex rank of a set among the sets of its size.
-class Ranks {
-public:
-    Ranks()
-    {
-        for (int n = 0; n <= kMaxPositions; ++n)
-            for (int r = 0; r <= kMaxPositions; ++r)
-                choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = r > n ? 0 : binomial(n, r);
-    }
-    std::uint64_t operator()(Line s) const
-    {
-        std::uint64_t r = 0;
-        for (std::size_t i = 1; s; s &= s - 1, ++i)
-            r += choose_[static_cast<std::size_t>(std::countr_zero(s))][i];
-        return r;
-    }
-
-private:
-    std::array<std::array<std::uint64_t, kMaxPositions + 1>, kMaxPositions + 1> choose_{};
-};
-
 // The orbits of blocks as candidates of a weighted cover of the orbits of drawn sets.
 struct Candidates {
     std::vector<Line> rep;
@@ -69,8 +48,8 @@ struct Candidates {
 };
 
 // Labels every m-set with its orbit; false when there are more orbits than `most`.
-bool labelDrawnSets(const Design &d, const PermutationGroup &g, const Ranks &rank, std::size_t most,
-                    std::vector<std::uint32_t> &orbitOf, std::uint32_t &orbits)
+bool labelDrawnSets(const Design &d, const PermutationGroup &g, std::size_t most, std::vector<std::uint32_t> &orbitOf,
+                    std::uint32_t &orbits)
 {
     orbitOf.assign(binomial(d.v, d.m), kNone);
     orbits = 0;
@@ -82,7 +61,7 @@ bool labelDrawnSets(const Design &d, const PermutationGroup &g, const Ranks &ran
         if (orbits == most)
             return false;
         for (std::size_t e = 0; e < g.order(); ++e)
-            orbitOf[rank(g.image(s, e))] = orbits;
+            orbitOf[colexRank(g.image(s, e))] = orbits;
         ++orbits;
     }
     return true;
@@ -90,7 +69,7 @@ bool labelDrawnSets(const Design &d, const PermutationGroup &g, const Ranks &ran
 
 // Every orbit of blocks with the orbits of drawn sets it covers; candidates that cover
 // the same orbits as a cheaper one are left out. False when there are more than `most`.
-bool weighBlocks(const Design &d, const PermutationGroup &g, const Ranks &rank, std::size_t most,
+bool weighBlocks(const Design &d, const PermutationGroup &g, std::size_t most,
                  const std::vector<std::uint32_t> &orbitOf, std::uint32_t orbits, Candidates &c)
 {
     const Line all = (Line{1} << d.v) - 1;
@@ -110,7 +89,7 @@ bool weighBlocks(const Design &d, const PermutationGroup &g, const Ranks &rank, 
             return false;
         std::uint32_t size = 0;
         for (std::size_t e = 0; e < g.order(); ++e) {
-            const auto i = rank(g.image(b, e));
+            const auto i = colexRank(g.image(b, e));
             if (!seen[i]) {
                 seen[i] = true;
                 ++size;
@@ -125,7 +104,7 @@ bool weighBlocks(const Design &d, const PermutationGroup &g, const Ranks &rank, 
         for (int i = d.t; i <= std::min(d.k, d.m); ++i)
             forEachSubsetOf(in, nin, i, 0, [&](Line a) {
                 forEachSubsetOf(out, nout, d.m - i, a, [&](Line s) {
-                    const auto o = orbitOf[rank(s)];
+                    const auto o = orbitOf[colexRank(s)];
                     if (stamp[o] != epoch) {
                         stamp[o] = epoch;
                         covered.push_back(o);
@@ -457,12 +436,11 @@ GroupSearchResult searchGroupDesign(const Design &d, const PermutationGroup &g, 
         result.tooLarge = true;
         return result;
     }
-    const Ranks rank;
     std::vector<std::uint32_t> orbitOf;
     std::uint32_t orbits = 0;
     Candidates c;
-    if (!labelDrawnSets(d, g, rank, options.mostOrbits, orbitOf, orbits) ||
-        !weighBlocks(d, g, rank, options.mostOrbits, orbitOf, orbits, c)) {
+    if (!labelDrawnSets(d, g, options.mostOrbits, orbitOf, orbits) ||
+        !weighBlocks(d, g, options.mostOrbits, orbitOf, orbits, c)) {
         result.tooLarge = true;
         result.seconds = watch.seconds();
         return result;

@@ -3,6 +3,7 @@
 #include "wheel.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 namespace wheel {
@@ -16,6 +17,22 @@ std::uint64_t binomial(int n, int r)
     for (int i = 1; i <= r; ++i)
         result = result * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
     return result;
+}
+
+std::uint64_t colexRank(Line set)
+{
+    // choose[n][r] for every n and r a set of positions can have.
+    static const auto choose = [] {
+        std::array<std::array<std::uint64_t, kMaxPositions + 1>, kMaxPositions + 1> table{};
+        for (int n = 0; n <= kMaxPositions; ++n)
+            for (int r = 0; r <= kMaxPositions; ++r)
+                table[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
+        return table;
+    }();
+    std::uint64_t rank = 0;
+    for (std::size_t size = 1; set; set &= set - 1, ++size)
+        rank += choose[static_cast<std::size_t>(std::countr_zero(set))][size];
+    return rank;
 }
 
 std::string WheelSpec::label() const

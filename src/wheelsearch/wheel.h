@@ -17,6 +17,9 @@ constexpr int kMaxPositions = 49;
 
 std::uint64_t binomial(int n, int r);
 
+// The rank of a set among the sets of its size, in colex order.
+std::uint64_t colexRank(Line set);
+
 // What a wheel promises: if `y` drawn numbers are among the player's `z` numbers,
 // some line of `pick` positions matches at least `x` of them. A key wheel carries
 // position 01 in every line and promises it whenever the key is among those y.
