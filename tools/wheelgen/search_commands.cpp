@@ -818,7 +818,9 @@ int cmdImprove(const std::vector<std::string> &args)
     forEachJob(jobs.size(), threads, [&](std::size_t i) {
         Job &j = jobs[i];
         SearchOptions o;
-        o.seed = 1000 + i;
+        // The time already searched goes into the seed: from a wheel a run left unchanged, the
+        // same seed would only walk the same way again.
+        o.seed = 1000 + i + static_cast<std::uint64_t>(j.searched * 10);
         o.movesPerLevel = 1'000'000;
         o.secondsCap = seconds;
         o.start = j.entry.lines;
