@@ -71,9 +71,9 @@ PermutationGroup generateGroup(std::string name, int v, const std::vector<Permut
 // The groups worth trying on v numbers, up to `most` maps each: the affine lines over every
 // field that fits with up to six numbers left fixed and the projective lines with up to
 // three, also on two or three copies of the line, and the affine plane, with and without
-// the field's own maps; where no field fits, the turns of the numbers modulo n with the powers of a unit; and
-// the turns alone on any number of copies; and on a grid, the products of such groups of
-// the rows and of the columns.
+// the field's own maps; where no field fits, the turns of the numbers modulo n with the
+// powers of a unit; and the turns alone on any number of copies; and on a grid, the
+// products of such groups of the rows and of the columns.
 std::vector<PermutationGroup> geometricGroupsFor(int v, std::size_t most);
 
 } // namespace wheel
