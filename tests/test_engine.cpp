@@ -79,6 +79,7 @@ private slots:
     void constructedWheelsAreSteinerSystems();
     void transversalDesignsHoldEveryPair();
     void quadraticsHoldEveryTriple();
+    void puncturedInversivePlaneHoldsEveryTriple();
     void exactCoverMeetsEveryColumnAsOftenAsAsked();
     void exactPairCoversMeetPairsAsOftenAsAsked();
     void groupDivisibleCoversReachTheBound();
@@ -921,6 +922,22 @@ void TestEngine::constructedWheelsAreSteinerSystems()
         QVERIFY(verifyWheel(circles.spec, circles.lines).holds);
     }
     QVERIFY(inversivePlaneWheel(4).lines.empty()); // not a prime
+}
+
+void TestEngine::puncturedInversivePlaneHoldsEveryTriple()
+{
+    // Ten points out of the plane of order 7: 306 circles keep 3 to 7 points and 44 all
+    // eight, so 394 lines once the triples the split circles miss find room elsewhere.
+    const Entry forty = puncturedInversiveWheel(40, 1, 50);
+    QCOMPARE(forty.spec.z, 40);
+    QVERIFY(forty.lines.size() <= 400);
+    QVERIFY(verifyWheel(forty.spec, forty.lines).holds);
+    // One point out: 294 circles left whole, far more triples to place than room.
+    const Entry most = puncturedInversiveWheel(49, 1, 0);
+    QVERIFY(verifyWheel(most.spec, most.lines).holds);
+    QVERIFY(std::all_of(most.lines.begin(), most.lines.end(), [](Line l) { return std::popcount(l) == 7; }));
+    QVERIFY(puncturedInversiveWheel(37, 1, 0).lines.empty());
+    QVERIFY(puncturedInversiveWheel(50, 1, 0).lines.empty());
 }
 
 void TestEngine::quadraticsHoldEveryTriple()

@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <string>
 
@@ -89,15 +90,15 @@ private:
 
 } // namespace
 
-Entry inversivePlaneWheel(int q)
+namespace {
+
+// The circles of the inversive plane of order q (q an odd prime up to 7) on its q^2 + 1
+// points, infinity the last: every three points lie on exactly one of them.
+std::vector<Line> inversiveCircles(int q)
 {
-    Entry e;
-    if (q < 3 || q > 5 || q == 4)
-        return e;
     const SquareField f(q);
-    const int infinity = f.size(); // the point at infinity is the last position
-    e.spec = {q + 1, 'a', f.size() + 1, 3, 3};
-    e.note = "constructed as the circles of the inversive plane of order " + std::to_string(q);
+    const int infinity = f.size();
+    std::vector<Line> circles;
     // The map with 0 -> a, 1 -> b, infinity -> c sends x to
     // (c(b - a)x + a(c - b)) / ((b - a)x + (c - b)); every circle holds three finite points.
     for (int a = 0; a < f.size(); ++a)
@@ -107,16 +108,237 @@ Entry inversivePlaneWheel(int q)
                     continue;
                 const int ba = f.add(b, f.negate(a));
                 const int cb = f.add(c, f.negate(b));
-                Line circle = 1u << c;
+                Line circle = Line{1} << c;
                 for (int x = 0; x < q; ++x) {
                     const int num = f.add(f.multiply(f.multiply(c, ba), x), f.multiply(a, cb));
                     const int den = f.add(f.multiply(ba, x), cb);
-                    circle |= 1u << (den == 0 ? infinity : f.multiply(num, f.inverse(den)));
+                    circle |= Line{1} << (den == 0 ? infinity : f.multiply(num, f.inverse(den)));
                 }
-                e.lines.push_back(circle);
+                circles.push_back(circle);
             }
+    std::sort(circles.begin(), circles.end(), lineLess);
+    circles.erase(std::unique(circles.begin(), circles.end()), circles.end());
+    return circles;
+}
+
+} // namespace
+
+Entry inversivePlaneWheel(int q)
+{
+    Entry e;
+    if (q < 3 || q > 5 || q == 4)
+        return e;
+    e.spec = {q + 1, 'a', q * q + 1, 3, 3};
+    e.note = "constructed as the circles of the inversive plane of order " + std::to_string(q);
+    e.lines = inversiveCircles(q);
+    return e;
+}
+
+namespace {
+
+constexpr int kPlanePoints = 50; // the inversive plane of order 7
+constexpr int kPick = 7;
+
+std::size_t tripleIndex(int a, int b, int c)
+{
+    std::array<int, 3> t{a, b, c};
+    std::sort(t.begin(), t.end());
+    return (static_cast<std::size_t>(t[0]) * kPlanePoints + static_cast<std::size_t>(t[1])) * kPlanePoints +
+           static_cast<std::size_t>(t[2]);
+}
+
+struct Punctured {
+    std::vector<Line> lines; // on the plane's own points
+    std::size_t whole = 0;   // circles that kept all eight points
+    std::size_t broughtOn = 0;
+    std::size_t extra = 0;
+};
+
+// The lines of the plane with the points in `removed` taken out: each circle left with
+// three to seven points is a line; a circle left whole (eight points) becomes two lines,
+// each without one of two points a and z, which leaves bare only the triples holding both.
+// Those triples go where a line has room: a line holding two of a triple's points takes
+// the third, always where it brings the most bare triples on. Lines are made for what is
+// still bare, and every line is filled up to seven with random points.
+Punctured puncture(const std::vector<Line> &circles, Line removed, std::mt19937_64 &rng)
+{
+    Punctured out;
+    const Line kept = ((Line{1} << kPlanePoints) - 1) & ~removed;
+    std::vector<Line> &lines = out.lines;
+    for (Line c : circles) {
+        const Line s = c & kept;
+        const int n = std::popcount(s);
+        if (n < 3)
+            continue;
+        if (n <= kPick) {
+            lines.push_back(s);
+            continue;
+        }
+        int pos[kPlanePoints];
+        positionsOf(s, pos);
+        const int i = static_cast<int>(rng() % 8);
+        const int j = (i + 1 + static_cast<int>(rng() % 7)) % 8;
+        lines.push_back(s & ~(Line{1} << pos[i]));
+        lines.push_back(s & ~(Line{1} << pos[j]));
+        ++out.whole;
+    }
+    std::vector<std::uint8_t> held(static_cast<std::size_t>(kPlanePoints) * kPlanePoints * kPlanePoints, 0);
+    auto hold = [&](Line line) {
+        int pos[kPlanePoints];
+        const int n = positionsOf(line, pos);
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b)
+                for (int c = b + 1; c < n; ++c)
+                    held[tripleIndex(pos[a], pos[b], pos[c])] = 1;
+    };
+    for (Line l : lines)
+        hold(l);
+    int keptPos[kPlanePoints];
+    const int v = positionsOf(kept, keptPos);
+    std::vector<std::array<int, 3>> bare;
+    for (int a = 0; a < v; ++a)
+        for (int b = a + 1; b < v; ++b)
+            for (int c = b + 1; c < v; ++c)
+                if (!held[tripleIndex(keptPos[a], keptPos[b], keptPos[c])])
+                    bare.push_back({keptPos[a], keptPos[b], keptPos[c]});
+    auto dropHeld = [&] {
+        std::erase_if(bare, [&](const std::array<int, 3> &t) { return held[tripleIndex(t[0], t[1], t[2])] != 0; });
+    };
+    // Onto lines with room.
+    std::vector<std::vector<std::size_t>> roomy(static_cast<std::size_t>(kPlanePoints) * kPlanePoints);
+    while (!bare.empty()) {
+        // The lines with room, by each pair they hold.
+        for (auto &r : roomy)
+            r.clear();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            int pos[kPlanePoints];
+            const int n = positionsOf(lines[i], pos);
+            if (n >= kPick)
+                continue;
+            for (int a = 0; a < n; ++a)
+                for (int b = a + 1; b < n; ++b)
+                    roomy[static_cast<std::size_t>(pos[a]) * kPlanePoints + static_cast<std::size_t>(pos[b])].push_back(
+                        i);
+        }
+        std::vector<std::pair<std::size_t, int>> moves; // (line, point), once per bare triple it brings on
+        for (const auto &t : bare)
+            for (std::size_t lone = 0; lone < 3; ++lone) {
+                const int x = t[(lone + 1) % 3];
+                const int y = t[(lone + 2) % 3];
+                const auto key =
+                    static_cast<std::size_t>(std::min(x, y)) * kPlanePoints + static_cast<std::size_t>(std::max(x, y));
+                for (std::size_t i : roomy[key])
+                    moves.emplace_back(i, t[lone]);
+            }
+        if (moves.empty())
+            break;
+        std::sort(moves.begin(), moves.end());
+        std::pair<std::size_t, int> best{};
+        std::size_t bestCount = 0;
+        for (std::size_t i = 0; i < moves.size();) {
+            std::size_t j = i;
+            while (j < moves.size() && moves[j] == moves[i])
+                ++j;
+            if (j - i > bestCount || (j - i == bestCount && rng() % 2 == 0)) {
+                bestCount = j - i;
+                best = moves[i];
+            }
+            i = j;
+        }
+        lines[best.first] |= Line{1} << best.second;
+        hold(lines[best.first]);
+        out.broughtOn += bestCount;
+        dropHeld();
+    }
+    // New lines for what is left.
+    while (!bare.empty()) {
+        const auto &t = bare.front();
+        Line line = (Line{1} << t[0]) | (Line{1} << t[1]) | (Line{1} << t[2]);
+        while (std::popcount(line) < kPick) {
+            int bestPoint = -1;
+            std::size_t bestGain = 0;
+            for (int i = 0; i < v; ++i) {
+                const int p = keptPos[i];
+                if (line & (Line{1} << p))
+                    continue;
+                std::size_t gain = 0;
+                for (const auto &u : bare) {
+                    const Line us = (Line{1} << u[0]) | (Line{1} << u[1]) | (Line{1} << u[2]);
+                    gain += (us & (Line{1} << p)) && ((us & ~(Line{1} << p)) & ~line) == 0;
+                }
+                if (bestPoint < 0 || gain > bestGain) {
+                    bestPoint = p;
+                    bestGain = gain;
+                }
+            }
+            line |= Line{1} << bestPoint;
+        }
+        lines.push_back(line);
+        hold(line);
+        ++out.extra;
+        dropHeld();
+    }
+    for (Line &l : lines)
+        while (std::popcount(l) < kPick) {
+            const int p = keptPos[rng() % static_cast<std::size_t>(v)];
+            l |= Line{1} << p;
+        }
+    return out;
+}
+
+} // namespace
+
+Entry puncturedInversiveWheel(int numbers, std::uint64_t seed, int tries)
+{
+    Entry e;
+    const int removedCount = kPlanePoints - numbers;
+    if (removedCount < 1 || removedCount > 12)
+        return e;
+    const auto circles = inversiveCircles(7);
+    std::mt19937_64 rng(seed);
+    // Which points go out: a descent over swapping one of them for one that stays, each
+    // choice judged by the lines it makes.
+    std::vector<int> points(kPlanePoints);
+    std::iota(points.begin(), points.end(), 0);
+    std::shuffle(points.begin(), points.end(), rng);
+    Line removed = 0;
+    for (int i = 0; i < removedCount; ++i)
+        removed |= Line{1} << points[static_cast<std::size_t>(i)];
+    Punctured best = puncture(circles, removed, rng);
+    Line bestRemoved = removed;
+    for (int i = 0; i < tries; ++i) {
+        int out[kPlanePoints];
+        int in[kPlanePoints];
+        const int nOut = positionsOf(bestRemoved, out);
+        const int nIn = positionsOf(((Line{1} << kPlanePoints) - 1) & ~bestRemoved, in);
+        const Line next = (bestRemoved & ~(Line{1} << out[rng() % static_cast<std::size_t>(nOut)])) |
+                          (Line{1} << in[rng() % static_cast<std::size_t>(nIn)]);
+        Punctured p = puncture(circles, next, rng);
+        if (p.lines.size() <= best.lines.size()) {
+            best = std::move(p);
+            bestRemoved = next;
+        }
+    }
+    // Number the points that stay 1 to `numbers`.
+    int keptPos[kPlanePoints];
+    const int v = positionsOf(((Line{1} << kPlanePoints) - 1) & ~bestRemoved, keptPos);
+    std::array<int, kPlanePoints> place{};
+    for (int i = 0; i < v; ++i)
+        place[static_cast<std::size_t>(keptPos[i])] = i;
+    e.spec = {kPick, 'a', numbers, 3, 3};
+    for (Line l : best.lines) {
+        Line m = 0;
+        for (; l; l &= l - 1)
+            m |= Line{1} << place[static_cast<std::size_t>(std::countr_zero(l))];
+        e.lines.push_back(m);
+    }
     std::sort(e.lines.begin(), e.lines.end(), lineLess);
-    e.lines.erase(std::unique(e.lines.begin(), e.lines.end()), e.lines.end());
+    e.note = "constructed from the circles of the inversive plane of order 7 (GF(49) and infinity, the circles "
+             "the images of GF(7) and infinity under x->(ax+b)/(cx+d)) with " +
+             std::to_string(removedCount) +
+             " of its 50 numbers taken out: a line for each circle left with 3 to 7, two for each of the " +
+             std::to_string(best.whole) + " left whole, " + std::to_string(best.broughtOn) +
+             " triples these leave bare brought onto lines with room, " + std::to_string(best.extra) + " lines more";
     return e;
 }
 

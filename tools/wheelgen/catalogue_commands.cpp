@@ -125,6 +125,9 @@ int cmdConstruct(const std::string &rawDir)
         for (int n = k; n <= 9 && k * n <= kMaxPositions; ++n)
             if (auto e = quadraticWheel(k, n, 20); !e.lines.empty())
                 constructed.push_back(std::move(e));
+    for (int v = 38; v <= kMaxPositions; ++v)
+        if (auto e = puncturedInversiveWheel(v, 1, 400); !e.lines.empty())
+            constructed.push_back(std::move(e));
     for (int u = 4; 6 * u + 4 <= kMaxPositions; ++u)
         if (auto e = groupDivisibleKeyWheel(u, 1'000'000); !e.lines.empty())
             constructed.push_back(std::move(e));
