@@ -338,7 +338,8 @@ Entry puncturedInversiveWheel(int numbers, std::uint64_t seed, int tries)
              std::to_string(removedCount) +
              " of its 50 numbers taken out: a line for each circle left with 3 to 7, two for each of the " +
              std::to_string(best.whole) + " left whole, " + std::to_string(best.broughtOn) +
-             " triples these leave bare brought onto lines with room, " + std::to_string(best.extra) + " lines more";
+             " triples these leave bare brought onto lines with room, " + std::to_string(best.extra) + " lines more (" +
+             std::to_string(best.lines.size()) + " lines)";
     return e;
 }
 
