@@ -31,7 +31,7 @@ Entry inversivePlaneWheel(int q);
 // points taken out: a circle left with 3 to 7 points is a line, one left whole two lines
 // (the few triples they miss go onto lines with room), and circles left with fewer go.
 // Which points go is searched: `tries` swaps of one of them, each kept when it makes no
-// more lines (394 lines on 40 numbers, about 10% above the published record, and a
+// more lines (394 lines on 40 numbers, about 12% above the published record, and a
 // good start for the local search). Empty when the count is out of range.
 Entry puncturedInversiveWheel(int numbers, std::uint64_t seed, int tries);
 
