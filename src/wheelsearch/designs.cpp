@@ -136,6 +136,17 @@ Entry inversivePlaneWheel(int q)
 
 namespace {
 
+// Calls f(i, j, l) for every triple i < j < l of the positions in s.
+template <class F> void forEachTriple(Line s, F &&f)
+{
+    int p[kMaxPositions];
+    const int n = positionsOf(s, p);
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            for (int c = b + 1; c < n; ++c)
+                f(p[a], p[b], p[c]);
+}
+
 constexpr int kPlanePoints = 50; // the inversive plane of order 7
 constexpr int kPick = 7;
 
@@ -183,24 +194,16 @@ Punctured puncture(const std::vector<Line> &circles, Line removed, std::mt19937_
         ++out.whole;
     }
     std::vector<std::uint8_t> held(static_cast<std::size_t>(kPlanePoints) * kPlanePoints * kPlanePoints, 0);
-    auto hold = [&](Line line) {
-        int pos[kPlanePoints];
-        const int n = positionsOf(line, pos);
-        for (int a = 0; a < n; ++a)
-            for (int b = a + 1; b < n; ++b)
-                for (int c = b + 1; c < n; ++c)
-                    held[tripleIndex(pos[a], pos[b], pos[c])] = 1;
-    };
+    auto hold = [&](Line line) { forEachTriple(line, [&](int a, int b, int c) { held[tripleIndex(a, b, c)] = 1; }); };
     for (Line l : lines)
         hold(l);
     int keptPos[kPlanePoints];
     const int v = positionsOf(kept, keptPos);
     std::vector<std::array<int, 3>> bare;
-    for (int a = 0; a < v; ++a)
-        for (int b = a + 1; b < v; ++b)
-            for (int c = b + 1; c < v; ++c)
-                if (!held[tripleIndex(keptPos[a], keptPos[b], keptPos[c])])
-                    bare.push_back({keptPos[a], keptPos[b], keptPos[c]});
+    forEachTriple(kept, [&](int a, int b, int c) {
+        if (!held[tripleIndex(a, b, c)])
+            bare.push_back({a, b, c});
+    });
     auto dropHeld = [&] {
         std::erase_if(bare, [&](const std::array<int, 3> &t) { return held[tripleIndex(t[0], t[1], t[2])] != 0; });
     };
@@ -390,17 +393,6 @@ std::vector<Line> subsetsOf(int points, int k)
     for (Line s = (Line{1} << k) - 1; s < top; s = nextOfSameSize(s))
         all.push_back(s);
     return all;
-}
-
-// Calls f(i, j, l) for every triple i < j < l of the positions in s.
-template <class F> void forEachTriple(Line s, F &&f)
-{
-    int p[kMaxPositions];
-    const int n = positionsOf(s, p);
-    for (int a = 0; a < n; ++a)
-        for (int b = a + 1; b < n; ++b)
-            for (int c = b + 1; c < n; ++c)
-                f(p[a], p[b], p[c]);
 }
 
 } // namespace
