@@ -4,8 +4,8 @@
 // Prints how many tickets one long run of the search reaches against the maker's chains of
 // short runs with restarts, in the same time on one thread, and the maker on every core.
 // Usage: bench_maker [SECONDS]
-#include "WheelMaker.h"
-#include "search.h"
+#include "core/WheelMaker.h"
+#include "wheelsearch/search.h"
 
 #include <cstdio>
 #include <cstdlib>

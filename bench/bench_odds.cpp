@@ -3,7 +3,7 @@
 //
 // Times the exact odds table of every wheel in a built database, for every count of drawn
 // numbers a stored lottery of that pick uses; prints the slowest and the total.
-#include "Odds.h"
+#include "core/Odds.h"
 
 #include <sqlite3.h>
 

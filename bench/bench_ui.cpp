@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Prints how long the grid, tapping and ticket expansion take; asserts nothing about time.
-#include "Expansion.h"
-#include "NumberButton.h"
-#include "NumberGridView.h"
-#include "NumberPage.h"
-#include "Panels.h"
+#include "core/Expansion.h"
+#include "ui/NumberButton.h"
+#include "ui/NumberGridView.h"
+#include "ui/NumberPage.h"
+#include "ui/Panels.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

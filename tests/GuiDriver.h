@@ -6,14 +6,14 @@
 // the ways a player drives it (click, choose a lottery, tap a number, read the tickets).
 #pragma once
 
-#include "Application.h"
-#include "MainWindow.h"
-#include "NumberButton.h"
-#include "NumberGridView.h"
-#include "PageTabs.h"
-#include "Panels.h"
-#include "Settings.h"
-#include "TicketPrinter.h"
+#include "app/Application.h"
+#include "core/Settings.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberButton.h"
+#include "ui/NumberGridView.h"
+#include "ui/PageTabs.h"
+#include "ui/Panels.h"
+#include "ui/TicketPrinter.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

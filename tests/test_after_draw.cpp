@@ -4,20 +4,20 @@
 // After the draw, through the real windows on the offscreen platform: checking the tickets
 // shown, opening a saved ticket file, printing, the PDF and the CSV. Every panel is answered
 // through its seam, so nothing waits on a dialog.
-#include "Application.h"
-#include "DrawCheckWindow.h"
-#include "FormatMatrix.h"
 #include "GuiDriver.h"
-#include "MainWindow.h"
-#include "NumberButton.h"
-#include "NumberGridView.h"
-#include "PageTabs.h"
-#include "Panels.h"
-#include "Settings.h"
-#include "TicketFile.h"
-#include "TicketFileReader.h"
-#include "TicketPrinter.h"
-#include "TicketTable.h"
+#include "app/Application.h"
+#include "core/Settings.h"
+#include "core/TicketFile.h"
+#include "core/TicketFileReader.h"
+#include "ui/DrawCheckWindow.h"
+#include "ui/FormatMatrix.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberButton.h"
+#include "ui/NumberGridView.h"
+#include "ui/PageTabs.h"
+#include "ui/Panels.h"
+#include "ui/TicketPrinter.h"
+#include "ui/TicketTable.h"
 
 #include <QAbstractButton>
 #include <QAction>

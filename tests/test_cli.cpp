@@ -3,14 +3,14 @@
 //
 // The odds and tickets subcommands, run in-process as the program runs them, over a small
 // database made here and over the database the build ships.
-#include "BonusSpread.h"
-#include "Catalogue.h"
-#include "CommandLine.h"
-#include "Database.h"
-#include "Expansion.h"
-#include "TicketFileReader.h"
-#include "TicketsCommand.h"
-#include "WheelOffer.h"
+#include "cli/CommandLine.h"
+#include "cli/TicketsCommand.h"
+#include "core/BonusSpread.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/Expansion.h"
+#include "core/TicketFileReader.h"
+#include "core/WheelOffer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The widget-free core: selection, expansion, the ticket file and the catalogue's queries.
-#include "Catalogue.h"
-#include "Database.h"
-#include "Expansion.h"
-#include "SelectionModel.h"
-#include "Settings.h"
-#include "TicketFile.h"
-#include "WheelOffer.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/Expansion.h"
+#include "core/SelectionModel.h"
+#include "core/Settings.h"
+#include "core/TicketFile.h"
+#include "core/WheelOffer.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CheckCommand.h"
-#include "CsvExport.h"
-#include "DrawCheck.h"
-#include "Expansion.h"
-#include "TicketFile.h"
-#include "TicketFileReader.h"
+#include "cli/CheckCommand.h"
+#include "core/CsvExport.h"
+#include "core/DrawCheck.h"
+#include "core/Expansion.h"
+#include "core/TicketFile.h"
+#include "core/TicketFileReader.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

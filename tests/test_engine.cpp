@@ -1,18 +1,18 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue.h"
-#include "designs.h"
-#include "exactcover.h"
-#include "extend.h"
-#include "fixedcount.h"
-#include "groupcover.h"
-#include "groups.h"
-#include "join.h"
-#include "orbits.h"
-#include "quads.h"
-#include "records.h"
-#include "search.h"
-#include "verify.h"
+#include "wheelsearch/designs.h"
+#include "wheelsearch/exactcover.h"
+#include "wheelsearch/extend.h"
+#include "wheelsearch/fixedcount.h"
+#include "wheelsearch/groupcover.h"
+#include "wheelsearch/groups.h"
+#include "wheelsearch/join.h"
+#include "wheelsearch/orbits.h"
+#include "wheelsearch/quads.h"
+#include "wheelsearch/records.h"
+#include "wheelsearch/search.h"
+#include "wheelsearch/verify.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <QtTest>
 

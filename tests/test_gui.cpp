@@ -4,18 +4,18 @@
 // Drives the real main window on the offscreen platform, through its widgets as a player
 // would. Every alert and save panel is answered through the seams, so no test can hang on
 // a dialog.
-#include "Application.h"
-#include "AuxWindows.h"
-#include "FormatMatrix.h"
 #include "GuiDriver.h"
-#include "MainWindow.h"
-#include "NumberButton.h"
-#include "NumberGridLayout.h"
-#include "NumberGridView.h"
-#include "PageTabs.h"
-#include "Panels.h"
-#include "Settings.h"
-#include "WheelMakerWindow.h"
+#include "app/Application.h"
+#include "core/Settings.h"
+#include "ui/AuxWindows.h"
+#include "ui/FormatMatrix.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberButton.h"
+#include "ui/NumberGridLayout.h"
+#include "ui/NumberGridView.h"
+#include "ui/PageTabs.h"
+#include "ui/Panels.h"
+#include "ui/WheelMakerWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

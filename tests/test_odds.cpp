@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Odds.h"
+#include "core/Odds.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MakeCommand.h"
-#include "OwnWheels.h"
-#include "WheelMaker.h"
-#include "catalogue.h"
+#include "cli/MakeCommand.h"
+#include "core/OwnWheels.h"
+#include "core/WheelMaker.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

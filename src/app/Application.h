@@ -10,10 +10,10 @@
 // What each step checks before it moves on is in next() and makeTickets().
 #pragma once
 
-#include "Catalogue.h"
-#include "Database.h"
-#include "OwnWheels.h"
-#include "Settings.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/OwnWheels.h"
+#include "core/Settings.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Application.h"
-#include "CommandLine.h"
-#include "MainWindow.h"
+#include "app/Application.h"
+#include "cli/CommandLine.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 

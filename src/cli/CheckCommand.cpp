@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
-#include "TicketFileReader.h"
+#include "core/TicketFileReader.h"
 
 #include <QCommandLineParser>
 

@@ -1,14 +1,14 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Catalogue.h"
-#include "CheckCommand.h"
-#include "Database.h"
-#include "MakeCommand.h"
-#include "OddsCommand.h"
-#include "ShippedFiles.h"
-#include "TicketsCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/MakeCommand.h"
+#include "cli/OddsCommand.h"
+#include "cli/TicketsCommand.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/ShippedFiles.h"
 
 #include <memory>
 

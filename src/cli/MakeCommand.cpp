@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MakeCommand.h"
+#include "cli/MakeCommand.h"
 
-#include "WheelMaker.h"
-#include "catalogue.h"
+#include "core/WheelMaker.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <QCommandLineParser>
 

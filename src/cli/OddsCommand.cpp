@@ -1,11 +1,11 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OddsCommand.h"
+#include "cli/OddsCommand.h"
 
-#include "Catalogue.h"
-#include "Database.h"
-#include "WheelLookup.h"
-#include "WheelValue.h"
+#include "cli/WheelLookup.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/WheelValue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

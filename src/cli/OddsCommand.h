@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Odds.h"
+#include "core/Odds.h"
 
 #include <QByteArray>
 #include <QString>

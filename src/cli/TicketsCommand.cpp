@@ -1,13 +1,13 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TicketsCommand.h"
+#include "cli/TicketsCommand.h"
 
-#include "BonusSpread.h"
-#include "Catalogue.h"
-#include "Database.h"
-#include "DrawCheck.h"
-#include "Expansion.h"
-#include "WheelLookup.h"
+#include "cli/WheelLookup.h"
+#include "core/BonusSpread.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/DrawCheck.h"
+#include "core/Expansion.h"
 
 #include <QSet>
 

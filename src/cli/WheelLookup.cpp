@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelLookup.h"
+#include "cli/WheelLookup.h"
 
-#include "ShippedFiles.h"
-#include "WheelOffer.h"
+#include "core/ShippedFiles.h"
+#include "core/WheelOffer.h"
 
 namespace {
 

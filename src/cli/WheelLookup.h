@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalogue.h"
-#include "Database.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BonusSelection.h"
+#include "core/BonusSelection.h"
 
 void BonusSelection::reset(int poolSize)
 {

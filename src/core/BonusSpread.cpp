@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BonusSpread.h"
+#include "core/BonusSpread.h"
 
-#include "TicketFileReader.h"
+#include "core/TicketFileReader.h"
 
 #include <algorithm>
 

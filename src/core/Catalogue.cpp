@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Catalogue.h"
+#include "core/Catalogue.h"
 
-#include "Database.h"
-#include "WheelOffer.h"
+#include "core/Database.h"
+#include "core/WheelOffer.h"
 
 #include <algorithm>
 

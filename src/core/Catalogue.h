@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawCheck.h"
+#include "core/DrawCheck.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TicketFileReader.h"
+#include "core/TicketFileReader.h"
 
 #include <QByteArray>
 #include <QList>

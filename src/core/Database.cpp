@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Database.h"
+#include "core/Database.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawCheck.h"
+#include "core/DrawCheck.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Expansion.h"
+#include "core/Expansion.h"
 
-#include "Database.h" // leadingInt
+#include "core/Database.h" // leadingInt
 
 int readPosition(const QString &position)
 {

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OwnWheels.h"
+#include "core/OwnWheels.h"
 
-#include "verify.h"
+#include "wheelsearch/verify.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SelectionModel.h"
+#include "core/SelectionModel.h"
 
 #include <QStringList>
 

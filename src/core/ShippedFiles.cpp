@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ShippedFiles.h"
+#include "core/ShippedFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TicketFileReader.h"
+#include "core/TicketFileReader.h"
 
 #include <QFile>
 #include <QSet>

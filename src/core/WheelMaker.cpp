@@ -1,10 +1,10 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelMaker.h"
+#include "core/WheelMaker.h"
 
-#include "catalogue.h"
-#include "search.h"
-#include "verify.h"
+#include "wheelsearch/search.h"
+#include "wheelsearch/verify.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <algorithm>
 #include <chrono>

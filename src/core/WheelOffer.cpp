@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelOffer.h"
+#include "core/WheelOffer.h"
 
 namespace {
 const QString kOwnMark = QStringLiteral("   (your own wheel)");

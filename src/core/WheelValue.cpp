@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelValue.h"
+#include "core/WheelValue.h"
 
 #include <algorithm>
 #include <cmath>

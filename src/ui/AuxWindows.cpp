@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AuxWindows.h"
+#include "ui/AuxWindows.h"
 
-#include "Panels.h"
-#include "ShippedFiles.h"
+#include "core/ShippedFiles.h"
+#include "ui/Panels.h"
 #include "ui_AboutWindow.h"
 #include "ui_HelpWindow.h"
 #include "ui_NumberWindow.h"

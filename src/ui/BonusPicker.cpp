@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BonusPicker.h"
+#include "ui/BonusPicker.h"
 
-#include "NumberButton.h"
+#include "ui/NumberButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BonusSelection.h"
+#include "core/BonusSelection.h"
 
 #include <QGroupBox>
 

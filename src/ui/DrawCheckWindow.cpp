@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawCheckWindow.h"
+#include "ui/DrawCheckWindow.h"
 
 #include "ui_DrawCheckWindow.h"
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AuxWindows.h"
-#include "DrawCheck.h"
+#include "core/DrawCheck.h"
+#include "ui/AuxWindows.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FormatMatrix.h"
+#include "ui/FormatMatrix.h"
 
 #include <QGridLayout>
 #include <QRadioButton>

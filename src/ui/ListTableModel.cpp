@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ListTableModel.h"
+#include "ui/ListTableModel.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LotteryPage.h"
+#include "ui/LotteryPage.h"
 
-#include "ListTableModel.h"
+#include "ui/ListTableModel.h"
 #include "ui_LotteryPage.h"
 
 #include <QItemSelectionModel>

@@ -1,11 +1,11 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "LotteryPage.h"
-#include "NumberPage.h"
-#include "TicketPage.h"
-#include "WheelPage.h"
+#include "ui/LotteryPage.h"
+#include "ui/NumberPage.h"
+#include "ui/TicketPage.h"
+#include "ui/WheelPage.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>

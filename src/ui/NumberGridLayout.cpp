@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberGridLayout.h"
+#include "ui/NumberGridLayout.h"
 
 namespace {
 // The frames are laid out bottom-up from y = 326 in a view 400 high; turned to a top-left

@@ -1,10 +1,10 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberGridView.h"
+#include "ui/NumberGridView.h"
 
-#include "NumberButton.h"
-#include "NumberGridLayout.h"
-#include "SelectionModel.h"
+#include "core/SelectionModel.h"
+#include "ui/NumberButton.h"
+#include "ui/NumberGridLayout.h"
 
 NumberGridView::NumberGridView(QWidget *parent) : QWidget(parent) {}
 

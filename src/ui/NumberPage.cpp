@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberPage.h"
+#include "ui/NumberPage.h"
 
-#include "BonusPicker.h"
-#include "Panels.h"
+#include "ui/BonusPicker.h"
+#include "ui/Panels.h"
 #include "ui_NumberPage.h"
 
 #include <QRandomGenerator>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BonusSelection.h"
-#include "SelectionModel.h"
+#include "core/BonusSelection.h"
+#include "core/SelectionModel.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PageTabs.h"
+#include "ui/PageTabs.h"
 
 PageTabs::PageTabs(QWidget *parent) : QTabWidget(parent)
 {

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Panels.h"
+#include "ui/Panels.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TicketPage.h"
+#include "ui/TicketPage.h"
 
-#include "TicketTable.h"
+#include "ui/TicketTable.h"
 #include "ui_TicketPage.h"
 
 TicketPage::TicketPage(QWidget *parent)

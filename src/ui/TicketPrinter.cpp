@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TicketPrinter.h"
+#include "ui/TicketPrinter.h"
 
-#include "TicketFileReader.h"
+#include "core/TicketFileReader.h"
 
 #include <QBuffer>
 #include <QLocale>

@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TicketSaver.h"
+#include "ui/TicketSaver.h"
 
-#include "Panels.h"
-#include "TicketFile.h"
+#include "core/TicketFile.h"
+#include "ui/Panels.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>

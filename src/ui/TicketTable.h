@@ -5,8 +5,8 @@
 // row tells a screen reader how the ticket fared.
 #pragma once
 
-#include "DrawCheck.h"
-#include "ListTableModel.h"
+#include "core/DrawCheck.h"
+#include "ui/ListTableModel.h"
 
 #include <QStyledItemDelegate>
 

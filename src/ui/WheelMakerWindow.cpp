@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelMakerWindow.h"
+#include "ui/WheelMakerWindow.h"
 
-#include "Panels.h"
+#include "ui/Panels.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

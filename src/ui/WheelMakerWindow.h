@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AuxWindows.h"
-#include "WheelMaker.h"
+#include "core/WheelMaker.h"
+#include "ui/AuxWindows.h"
 
 #include <functional>
 #include <memory>

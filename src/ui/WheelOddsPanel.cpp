@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelOddsPanel.h"
+#include "ui/WheelOddsPanel.h"
 
-#include "WheelValue.h"
+#include "core/WheelValue.h"
 
 #include <QFutureWatcher>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 
 class QBoxLayout;
 
-#include "DrawCheck.h"
-#include "Odds.h"
+#include "core/DrawCheck.h"
+#include "core/Odds.h"
 
 #include <QFuture>
 #include <QGroupBox>

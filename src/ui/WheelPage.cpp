@@ -1,11 +1,11 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WheelPage.h"
+#include "ui/WheelPage.h"
 
-#include "Settings.h"
-#include "WheelOddsPanel.h"
-#include "WheelOffer.h"
-#include "WheelValue.h"
+#include "core/Settings.h"
+#include "core/WheelOffer.h"
+#include "core/WheelValue.h"
+#include "ui/WheelOddsPanel.h"
 #include "ui_WheelPage.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalogue.h"
+#include "core/Catalogue.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "designs.h"
+#include "wheelsearch/designs.h"
 
-#include "groupcover.h"
-#include "groups.h"
-#include "quads.h"
+#include "wheelsearch/groupcover.h"
+#include "wheelsearch/groups.h"
+#include "wheelsearch/quads.h"
 
 #include <algorithm>
 #include <array>

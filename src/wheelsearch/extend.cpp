@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extend.h"
+#include "wheelsearch/extend.h"
 
-#include "localsearch.h"
+#include "wheelsearch/localsearch.h"
 
 #include <algorithm>
 #include <bit>

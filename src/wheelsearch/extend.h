@@ -5,7 +5,7 @@
 // numbers gets one or two of some new numbers.
 #pragma once
 
-#include "wheel.h"
+#include "wheelsearch/wheel.h"
 
 #include <cstdint>
 #include <vector>

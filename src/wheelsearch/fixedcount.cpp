@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fixedcount.h"
+#include "wheelsearch/fixedcount.h"
 
-#include "localsearch.h"
+#include "wheelsearch/localsearch.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 // count of lines, with every swap of every line weighed at each move.
 #pragma once
 
-#include "wheel.h"
+#include "wheelsearch/wheel.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "groupcover.h"
+#include "wheelsearch/groupcover.h"
 
-#include "localsearch.h"
+#include "wheelsearch/localsearch.h"
 
 #include <algorithm>
 #include <array>

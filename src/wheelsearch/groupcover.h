@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "groups.h"
-#include "wheel.h"
+#include "wheelsearch/groups.h"
+#include "wheelsearch/wheel.h"
 
 #include <cstdint>
 #include <vector>

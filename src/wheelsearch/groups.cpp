@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "groups.h"
+#include "wheelsearch/groups.h"
 
 #include <algorithm>
 #include <numeric>

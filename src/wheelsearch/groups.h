@@ -7,7 +7,7 @@
 // by one of them.
 #pragma once
 
-#include "wheel.h"
+#include "wheelsearch/wheel.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "join.h"
+#include "wheelsearch/join.h"
 
 #include <algorithm>
 #include <bit>

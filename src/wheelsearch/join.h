@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalogue.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <vector>
 

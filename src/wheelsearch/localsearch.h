@@ -6,7 +6,7 @@
 // choice of the next swap.
 #pragma once
 
-#include "wheel.h"
+#include "wheelsearch/wheel.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,9 +1,9 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "orbits.h"
+#include "wheelsearch/orbits.h"
 
-#include "localsearch.h"
-#include "search.h"
+#include "wheelsearch/localsearch.h"
+#include "wheelsearch/search.h"
 
 #include <algorithm>
 #include <array>

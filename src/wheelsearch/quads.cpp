@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quads.h"
+#include "wheelsearch/quads.h"
 
-#include "exactcover.h"
+#include "wheelsearch/exactcover.h"
 
 #include <algorithm>
 #include <map>

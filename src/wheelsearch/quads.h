@@ -7,7 +7,7 @@
 // bound that a search for fewer bare pairs keeps missing.
 #pragma once
 
-#include "wheel.h"
+#include "wheelsearch/wheel.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,6 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records.h"
+#include "wheelsearch/records.h"
 
 #include <algorithm>
 #include <cstdio>

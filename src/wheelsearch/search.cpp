@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search.h"
+#include "wheelsearch/search.h"
 
-#include "localsearch.h"
+#include "wheelsearch/localsearch.h"
 
 #include <algorithm>
 #include <array>

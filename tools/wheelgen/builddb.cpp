@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "builddb.h"
 
-#include "Countries.h"
+#include "core/Countries.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

@@ -5,9 +5,9 @@
 #include "builddb.h"
 #include "commands.h"
 #include "common.h"
-#include "designs.h"
-#include "join.h"
-#include "verify.h"
+#include "wheelsearch/designs.h"
+#include "wheelsearch/join.h"
+#include "wheelsearch/verify.h"
 
 #include <chrono>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // The wheelgen commands, each given the words after its name; they return the exit code.
 #pragma once
 
-#include "fixedcount.h"
+#include "wheelsearch/fixedcount.h"
 
 #include <iostream>
 #include <string>

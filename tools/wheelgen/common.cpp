@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common.h"
 
-#include "verify.h"
+#include "wheelsearch/verify.h"
 
 #include <fstream>
 #include <iostream>

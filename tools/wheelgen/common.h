@@ -5,8 +5,8 @@
 // writing results safely, and spreading work over threads.
 #pragma once
 
-#include "catalogue.h"
-#include "records.h"
+#include "wheelsearch/records.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -5,13 +5,13 @@
 // of search results that a pass can make smaller.
 #include "commands.h"
 #include "common.h"
-#include "extend.h"
-#include "fixedcount.h"
-#include "groupcover.h"
-#include "orbits.h"
-#include "quads.h"
-#include "search.h"
-#include "verify.h"
+#include "wheelsearch/extend.h"
+#include "wheelsearch/fixedcount.h"
+#include "wheelsearch/groupcover.h"
+#include "wheelsearch/orbits.h"
+#include "wheelsearch/quads.h"
+#include "wheelsearch/search.h"
+#include "wheelsearch/verify.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,8 +1,8 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue.h"
+#include "wheelsearch/wheelfile.h"
 
-#include "verify.h"
+#include "wheelsearch/verify.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fixedcount.h"
-#include "wheel.h"
+#include "wheelsearch/fixedcount.h"
+#include "wheelsearch/wheel.h"
 
 #include <string>
 #include <vector>
