@@ -1,5 +1,6 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "wheelsearch/borrowedlines.h"
 #include "wheelsearch/designs.h"
 #include "wheelsearch/exactcover.h"
 #include "wheelsearch/extend.h"
@@ -7,10 +8,12 @@
 #include "wheelsearch/groupcover.h"
 #include "wheelsearch/groups.h"
 #include "wheelsearch/join.h"
+#include "wheelsearch/notes.h"
 #include "wheelsearch/orbits.h"
 #include "wheelsearch/quads.h"
 #include "wheelsearch/records.h"
 #include "wheelsearch/search.h"
+#include "wheelsearch/shipping.h"
 #include "wheelsearch/verify.h"
 #include "wheelsearch/wheelfile.h"
 

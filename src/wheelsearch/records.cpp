@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wheelsearch/records.h"
 
+#include "wheelsearch/notes.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <sstream>

@@ -3,6 +3,7 @@
 #include "builddb.h"
 
 #include "core/Countries.h"
+#include "wheelsearch/shipping.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

@@ -5,8 +5,10 @@
 #include "builddb.h"
 #include "commands.h"
 #include "common.h"
+#include "wheelsearch/borrowedlines.h"
 #include "wheelsearch/designs.h"
 #include "wheelsearch/join.h"
+#include "wheelsearch/shipping.h"
 #include "wheelsearch/verify.h"
 
 #include <chrono>

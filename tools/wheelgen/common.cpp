@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common.h"
 
+#include "wheelsearch/borrowedlines.h"
 #include "wheelsearch/verify.h"
 
 #include <fstream>

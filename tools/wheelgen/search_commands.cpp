@@ -8,6 +8,7 @@
 #include "wheelsearch/extend.h"
 #include "wheelsearch/fixedcount.h"
 #include "wheelsearch/groupcover.h"
+#include "wheelsearch/notes.h"
 #include "wheelsearch/orbits.h"
 #include "wheelsearch/quads.h"
 #include "wheelsearch/search.h"
