@@ -69,28 +69,74 @@ constexpr const char *kSchema =
 
 OwnWheels::~OwnWheels()
 {
-    if (db_)
-        sqlite3_close(db_);
+    close();
 }
 
-bool OwnWheels::open(const QString &path, QString *problem)
+OwnWheels::Health OwnWheels::healthOf(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Health::Busy;
+    case SQLITE_ERROR: // a table or column missing
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_FORMAT:
+    case SQLITE_SCHEMA:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG:
+        return Health::Damaged;
+    default: // rights, a full or failing disk, memory: nothing says the file is at fault
+        return Health::Unusable;
+    }
+}
+
+void OwnWheels::close()
 {
     if (db_)
         sqlite3_close(db_);
     db_ = nullptr;
+}
+
+bool OwnWheels::open(const QString &path, QString *problem)
+{
+    close();
     path_ = path;
-    if (path.isEmpty()) {
+    auto fail = [&](const QString &why) {
+        close();
         if (problem)
-            *problem = QStringLiteral("No file was named for the wheel library.");
+            *problem = why;
         return false;
-    }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!openFile(problem))
-        return false;
-    if (looksLikeLibrary())
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("No file was named for the wheel library."));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(
+            QStringLiteral("Your wheel library %1 cannot be made: its folder %2 cannot be created.").arg(path, folder));
+    QString why;
+    if (!openFile(&why))
+        return fail(why);
+    switch (examine(&why)) {
+    case Health::Sound:
         return true;
-    setAside(QStringLiteral("it is not a wheel library"));
-    return openFile(problem) && looksLikeLibrary();
+    case Health::Busy:
+        // Only busy: the pages were never read, and the journal beside the file is the other
+        // program's, live. Setting either aside would lose the player's wheels.
+        return fail(inUse() + QStringLiteral(" It was left as it is; close the other Wheelwright and start this one "
+                                             "again to use your own wheels."));
+    case Health::Unusable:
+        return fail(QStringLiteral("Your wheel library %1 cannot be used: %2.").arg(path_, why));
+    case Health::Damaged:
+        break;
+    }
+    if (!setAside(why, problem))
+        return false;
+    if (!openFile(&why))
+        return fail(why);
+    if (examine(&why) != Health::Sound)
+        return fail(QStringLiteral("A new wheel library %1 could not be started: %2.").arg(path_, why));
+    return true;
 }
 
 bool OwnWheels::openFile(QString *problem)
@@ -100,28 +146,56 @@ bool OwnWheels::openFile(QString *problem)
         sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
         if (problem)
-            *problem = QStringLiteral("The wheel library %1 cannot be opened: %2")
+            *problem = QStringLiteral("Your wheel library %1 cannot be opened: %2.")
                            .arg(path_, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close(db);
         return false;
     }
     db_ = db;
     // Another copy of the program may be writing; wait for it rather than fail.
-    sqlite3_busy_timeout(db_, 3000);
+    sqlite3_busy_timeout(db_, busyWait_);
     return true;
 }
 
-bool OwnWheels::looksLikeLibrary()
+OwnWheels::Health OwnWheels::examine(QString *why)
 {
+    // What stopped the look, in the player's words when the file is at fault and in SQLite's
+    // when the file may be sound but cannot be had.
+    auto stopped = [&](int code, const QString &fault) {
+        const Health health = healthOf(code);
+        if ((code & 0xff) == SQLITE_CORRUPT)
+            *why = QStringLiteral("it is damaged inside");
+        else if (health == Health::Damaged)
+            *why = fault;
+        else
+            *why = QString::fromUtf8(sqlite3_errmsg(db_));
+        return health;
+    };
     // A file that is not SQLite only shows itself on the first read; a new file gets its tables.
-    if (sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return false;
-    auto survey = prepare(db_, "SELECT pick, wheeltype, zoption, xyoption, ticket FROM wheelsurvey LIMIT 1");
-    auto lines = prepare(db_, "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1");
-    if (!survey || !lines)
-        return false;
+    if (const int rc = sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr); rc != SQLITE_OK)
+        return stopped(rc, QStringLiteral("it is not a wheel library"));
+    for (const char *sql : {"SELECT pick, wheeltype, zoption, xyoption, ticket FROM wheelsurvey LIMIT 1",
+                            "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1"})
+        if (!prepare(db_, sql))
+            return stopped(sqlite3_errcode(db_), QStringLiteral("it is not a wheel library"));
     auto check = prepare(db_, "PRAGMA quick_check");
-    return check && sqlite3_step(check.get()) == SQLITE_ROW && columnText(check.get(), 0) == QLatin1String("ok");
+    if (!check)
+        return stopped(sqlite3_errcode(db_), QStringLiteral("it is damaged inside"));
+    const int rc = sqlite3_step(check.get());
+    if (rc != SQLITE_ROW)
+        return stopped(rc, QStringLiteral("it is damaged inside"));
+    if (columnText(check.get(), 0) != QLatin1String("ok")) {
+        *why = QStringLiteral("it is damaged inside");
+        return Health::Damaged;
+    }
+    return Health::Sound;
+}
+
+QString OwnWheels::inUse() const
+{
+    return QStringLiteral("Your wheel library %1 is in use by another Wheelwright or another program, which did "
+                          "not let go of it in time.")
+        .arg(path_);
 }
 
 QString OwnWheels::asideName() const
@@ -133,24 +207,25 @@ QString OwnWheels::asideName() const
     return name;
 }
 
-void OwnWheels::setAside(const QString &why)
+bool OwnWheels::setAside(const QString &why, QString *problem)
 {
-    if (db_)
-        sqlite3_close(db_);
-    db_ = nullptr;
+    close();
     const QString aside = asideName();
-    if (QFile::rename(path_, aside)) {
-        // A journal left beside the file belongs to it, not to the fresh library.
-        QFile::rename(path_ + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
-        notice_ += QStringLiteral("Your wheel library %1 could not be used (%2); it was set aside as %3 and a new "
-                                  "one started.\n")
-                       .arg(path_, why, aside);
-    } else {
-        QFile::remove(path_);
-        notice_ += QStringLiteral("Your wheel library %1 could not be used (%2) nor set aside; a new one was "
-                                  "started.\n")
-                       .arg(path_, why);
+    QFile file(path_);
+    if (!file.rename(aside)) {
+        // Never removed instead: the file is the player's, and may yet be mended.
+        if (problem)
+            *problem = QStringLiteral("Your wheel library %1 is damaged (%2) and could not be set aside as %3 (%4). "
+                                      "Move it away to start a new one.")
+                           .arg(path_, why, aside, file.errorString());
+        return false;
     }
+    // A journal left beside the file belongs to it, not to the fresh library.
+    QFile::rename(path_ + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+    notice_ += QStringLiteral("Your wheel library %1 could not be used (%2); it was set aside as %3 and a new "
+                              "one started.\n")
+                   .arg(path_, why, aside);
+    return true;
 }
 
 QString OwnWheels::takeNotice()
@@ -182,13 +257,18 @@ OwnWheels::Stored OwnWheels::store(const wheel::WheelSpec &spec, const std::vect
 
     std::vector<wheel::Line> sorted = lines;
     std::sort(sorted.begin(), sorted.end(), wheel::lineLess);
-    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+    const auto cannotWrite = [&] {
+        if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
+            return fail(inUse() + QStringLiteral(" The wheel was not stored."));
         return fail(
             QStringLiteral("The wheel library cannot be written: %1").arg(QString::fromUtf8(sqlite3_errmsg(db_))));
+    };
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return cannotWrite();
     auto rollback = [&] {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(db_));
+        const Stored refused = cannotWrite();
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        return fail(QStringLiteral("The wheel library cannot be written: %1").arg(why));
+        return refused;
     };
     auto dropSurvey =
         prepare(db_, "DELETE FROM wheelsurvey WHERE pick = ? AND wheeltype = ? AND zoption = ? AND xyoption = ?");
@@ -227,15 +307,22 @@ std::optional<std::vector<wheel::Line>> OwnWheels::find(const wheel::WheelSpec &
         return std::nullopt;
     auto survey = prepare(db_, "SELECT ticket FROM wheelsurvey WHERE pick = ? AND wheeltype = ? AND zoption = ? AND "
                                "xyoption = ?");
-    auto rows = prepare(db_, "SELECT digitalstring FROM wheels WHERE pick = ? AND wheeltype = ? AND zoption = ? AND "
-                             "xyoption = ?");
+    // The second only after the first, so that the error code is the failing one's.
+    auto rows = survey ? prepare(db_, "SELECT digitalstring FROM wheels WHERE pick = ? AND wheeltype = ? AND "
+                                      "zoption = ? AND xyoption = ?")
+                       : Statement();
+    const auto busy = [this] {
+        notice_ += inUse() + QStringLiteral(" Its wheels could not be read just now.\n");
+        return std::nullopt;
+    };
     if (!survey || !rows) {
-        setAside(QStringLiteral("its tables cannot be read"));
-        openFile(nullptr);
-        if (db_ && !looksLikeLibrary()) {
-            sqlite3_close(db_);
-            db_ = nullptr;
-        }
+        if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
+            return busy();
+        QString problem;
+        if (!setAside(QStringLiteral("its tables cannot be read"), &problem))
+            notice_ += problem + QLatin1Char('\n');
+        else if (QString why; openFile(nullptr) && examine(&why) != Health::Sound)
+            close();
         return std::nullopt;
     }
     bindWheel(survey.get(), spec);
@@ -258,6 +345,12 @@ std::optional<std::vector<wheel::Line>> OwnWheels::find(const wheel::WheelSpec &
         lines.push_back(line);
     }
     sound = sound && rc == SQLITE_DONE;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        // Busy is no fault of the wheel; anything else that stops the read is.
+        if (healthOf(rc) == Health::Busy)
+            return busy();
+        why = sqlite3_errmsg(db_);
+    }
     if (surveys == 0 && lines.empty() && sound)
         return std::nullopt;
     if (sound && (surveys != 1 || tickets != QString::number(lines.size()))) {

@@ -21,9 +21,11 @@ struct OwnWheelEntry {
 // The player's own wheels: a SQLite file of its own (never the shipped database) with the
 // shipped database's tables and line format, so a stored wheel reads like a shipped one.
 // Only proven wheels go in, and every wheel read back is proven again: a file that is not a
-// wheel library is set aside (renamed to "<file>.damaged-<date>") and a fresh one started;
-// a stored wheel that fails its proof is removed after a copy of the file is set aside.
-// Every write is one transaction, so a crash leaves the file as it was or complete.
+// wheel library, or is damaged inside, is set aside (renamed to "<file>.damaged-<date>") and a
+// fresh one started; a stored wheel that fails its proof is removed after a copy of the file is
+// set aside. A file another Wheelwright holds is only busy, never damaged: it is waited for and
+// then left as it is. Every write is one transaction, so a crash leaves the file as it was or
+// complete.
 class OwnWheels {
 public:
     OwnWheels() = default;
@@ -38,10 +40,13 @@ public:
         Refused,    // the wheel does not keep its guarantee, or the file cannot be written
     };
 
-    // Opens the library, creating it (and its folder) when missing. False only when no
-    // library can be had at `path`; a damaged file is set aside and a fresh one made, which
-    // notice() then reports.
+    // Opens the library, creating it (and its folder) when missing. False, with `problem` in a
+    // sentence naming the file, when no library can be had at `path`: another Wheelwright holds
+    // it, it cannot be read or made, or it is damaged and cannot be set aside. A damaged file
+    // that can be set aside is, and a fresh one made, which takeNotice() then reports.
     bool open(const QString &path, QString *problem = nullptr);
+    // How long to wait for another Wheelwright to let go of the file before giving up on it.
+    void setBusyWait(int milliseconds) { busyWait_ = milliseconds; }
     bool isOpen() const { return db_ != nullptr; }
     QString path() const { return path_; }
 
@@ -57,13 +62,25 @@ public:
     QList<OwnWheelEntry> list(int pick, char type, int numbers);
 
 private:
+    // What a look at the file found.
+    enum class Health {
+        Sound,
+        Busy,     // another program holds it; nothing is known about its pages
+        Damaged,  // not a wheel library, or damaged inside: it may be set aside
+        Unusable, // cannot be read or written here (rights, disk, memory); it is left alone
+    };
+
+    static Health healthOf(int code);
     bool openFile(QString *problem);
-    bool looksLikeLibrary();
+    void close();
+    Health examine(QString *why);
+    QString inUse() const;
     QString asideName() const;
-    void setAside(const QString &why);
+    bool setAside(const QString &why, QString *problem);
     void forget(const wheel::WheelSpec &spec);
 
     sqlite3 *db_ = nullptr;
     QString path_;
     QString notice_;
+    int busyWait_ = 3000;
 };

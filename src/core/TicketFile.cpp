@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <system_error>
+
 QString ticketFileText(const QString &country, const QString &lottery, int key, const QStringList &tickets)
 {
     const QString crlf = QStringLiteral("\r\n");
@@ -25,9 +28,34 @@ QByteArray ticketFileBytes(const QString &text)
     return bytes;
 }
 
+QString writeFailureInWords(int systemError, QFileDevice::FileError error, const QString &errorString)
+{
+    switch (systemError) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("The disk is full.");
+    case EROFS:
+        return QStringLiteral("The disk can only be read, not written.");
+    case EFBIG:
+        return QStringLiteral("The file is too large for this disk or this account.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("You may not write there.");
+    default:
+        break;
+    }
+    // Writing, a file device says "resource" only when the disk has no room left.
+    if (systemError == 0 && error == QFileDevice::ResourceError)
+        return QStringLiteral("The disk is full.");
+    const QString reason =
+        systemError != 0 ? QString::fromStdString(std::generic_category().message(systemError)) : errorString;
+    return QStringLiteral("The file could not be written (%1).").arg(reason);
+}
+
 namespace {
-// What went wrong, in words a player understands, naming the file.
-QString inPlainWords(const QString &path, const QSaveFile &file, bool opening)
+// What went wrong, in words a player understands, naming the file. `systemError` is errno
+// just after the failing call, or 0 where Qt's own steps since may have changed it.
+QString inPlainWords(const QString &path, const QSaveFile &file, int systemError)
 {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
@@ -38,20 +66,34 @@ QString inPlainWords(const QString &path, const QSaveFile &file, bool opening)
         what = QStringLiteral("You may not write in this folder.");
     else if (target.exists() && !target.isWritable())
         what = QStringLiteral("You may not replace this file.");
-    else if (file.error() == QFileDevice::ResourceError || (!opening && file.error() == QFileDevice::WriteError))
-        what = QStringLiteral("The disk is full.");
     else
-        what = QStringLiteral("The file could not be written (%1).").arg(file.errorString());
+        what = writeFailureInWords(systemError, file.error(), file.errorString());
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + what;
 }
 } // namespace
 
 QString writeWholeFile(const QString &path, const QByteArray &bytes)
 {
+    // Saving over a device or a pipe would put a plain file in its place (or write nothing
+    // where the player thinks a file is); a link to a regular file is followed.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return QDir::toNativeSeparators(path) +
+               QStringLiteral(" is not a regular file, so the tickets were not written there.");
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return inPlainWords(path, file, true);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return inPlainWords(path, file, false);
+        return inPlainWords(path, file, errno);
+    // A write cut short by a full disk comes back short with no error set on the device.
+    errno = 0;
+    if (file.write(bytes) != bytes.size())
+        return inPlainWords(path, file, errno);
+    // commit() does not notice when the last of the buffer fails to reach the disk, and would put
+    // the cut file in place of the whole one: flush first, and give up the save if that fails.
+    errno = 0;
+    if (!file.flush())
+        return inPlainWords(path, file, errno);
+    if (!file.commit())
+        return inPlainWords(path, file, 0);
     return QString();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -15,4 +16,10 @@ QByteArray ticketFileBytes(const QString &text);
 
 // Replaces the file at `path` with `bytes` whole or not at all. Returns the file's name and
 // what went wrong in plain words ("The disk is full."), or an empty text when it was written.
+// Only a regular file (or a link to one) is replaced, or a new one made: a device, a pipe, a
+// socket or a folder at `path` is refused and left as it is.
 QString writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// Why a write failed, in plain words without the file's name. `systemError` is the errno the
+// failing call left (0 when unknown) and goes first; then the file device's error and words.
+QString writeFailureInWords(int systemError, QFileDevice::FileError error, const QString &errorString);
