@@ -17,6 +17,23 @@ install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.metainfo.xml
 install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wheelwright)
 
+# Debian keeps the programs lean: no compiler notes in them (strip, as the installation and
+# cpack do it, leaves .comment in), and every symbol bound at start so the relocations can be
+# made read-only.
+foreach(program wheelwright wheelgen)
+    target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
+endforeach()
+if(CMAKE_STRIP)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(program $<TARGET_FILE_NAME:wheelwright> $<TARGET_FILE_NAME:wheelgen>)
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/\${program}\"
+                                COMMAND_ERROR_IS_FATAL ANY)
+            endforeach()
+        endif()")
+endif()
+
 # Icons. The SVG is the source; the PNGs are drawn from it at build time. Below 48 pixels
 # the digits on the balls would only blur, so those sizes come from the bolder drawing.
 install(FILES ${WHEELWRIGHT_PACKAGING_DIR}/${WHEELWRIGHT_APP_ID}.svg
@@ -46,27 +63,38 @@ else()
     message(WARNING "rsvg-convert (Debian: librsvg2-bin) was not found: only the scalable icon is installed")
 endif()
 
-# Man pages, with the project's version filled in, compressed as Debian keeps them.
+# Man pages, with the project's version filled in, and the changelog, compressed as Debian
+# keeps them: at the most, with no name or time in the header, so a rebuild gives the same bytes.
 find_program(GZIP gzip)
 set(WHEELWRIGHT_MAN_PAGES)
 foreach(page wheelwright wheelgen)
     set(man ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1)
     configure_file(${WHEELWRIGHT_PACKAGING_DIR}/man/${page}.1.in ${man} @ONLY)
     list(APPEND WHEELWRIGHT_MAN_PAGES ${man})
+endforeach()
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog)
+configure_file(${WHEELWRIGHT_PACKAGING_DIR}/changelog ${changelog} COPYONLY)
+set(WHEELWRIGHT_GZ)
+foreach(file IN LISTS WHEELWRIGHT_MAN_PAGES changelog)
+    if(file MATCHES "\\.1$")
+        set(destination ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        set(destination ${CMAKE_INSTALL_DATADIR}/doc/wheelwright)
+    endif()
     if(GZIP)
         add_custom_command(
-            OUTPUT ${man}.gz
-            COMMAND ${GZIP} -9 -n -f -k ${man}
-            DEPENDS ${man}
+            OUTPUT ${file}.gz
+            COMMAND ${GZIP} -9 -n -f -k ${file}
+            DEPENDS ${file}
             VERBATIM)
-        install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-        list(APPEND WHEELWRIGHT_MAN_GZ ${man}.gz)
+        install(FILES ${file}.gz DESTINATION ${destination})
+        list(APPEND WHEELWRIGHT_GZ ${file}.gz)
     else()
-        install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        install(FILES ${file} DESTINATION ${destination})
     endif()
 endforeach()
 if(GZIP)
-    add_custom_target(wheelwright_man ALL DEPENDS ${WHEELWRIGHT_MAN_GZ})
+    add_custom_target(wheelwright_compressed_docs ALL DEPENDS ${WHEELWRIGHT_GZ})
 endif()
 
 # The Debian package. dpkg-shlibdeps reads the libraries the programs really link; the
@@ -83,13 +111,18 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Wheelwright spreads your lottery numbers over tickets with a wheel whose"
     "guarantee is proven draw by draw: if enough of the drawn numbers are among"
     "yours, at least one ticket wins what the wheel promises. It knows the"
-    "lotteries of many countries and ships more than 2,500 type-a and key"
-    "wheels for up to 30 numbers.")
+    "lotteries of many countries.")
+# How many wheels, and for up to how many numbers, is counted in the built database when
+# cpack packs (packaging/CPackOptions.cmake).
+find_program(SQLITE3_PROGRAM sqlite3)
+set(CPACK_WHEELWRIGHT_SQLITE3 ${SQLITE3_PROGRAM})
+set(CPACK_WHEELWRIGHT_DATABASE ${RES_DIR}/data.sqlite3)
+set(CPACK_PROJECT_CONFIG_FILE ${WHEELWRIGHT_PACKAGING_DIR}/CPackOptions.cmake)
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/wheelwright/wheelwright)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(WHEELWRIGHT_RUNTIME_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")

@@ -3,7 +3,8 @@
 #
 # Checks of what an installation and the Debian package carry, run as
 #   cmake -DCHECK=desktop|metainfo|man|install|deb ... -P packaging.cmake
-# A check whose tool is not installed prints "SKIPPED:" and passes as skipped.
+# A check whose tool is not installed prints "SKIPPED:" and passes as skipped. The deb check
+# also lints the package where lintian is installed.
 
 cmake_minimum_required(VERSION 3.22)
 
@@ -146,6 +147,7 @@ elseif(CHECK STREQUAL "install")
     set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
     expect_files(${PREFIX} bin/wheelwright bin/wheelgen share/wheelwright/data.sqlite3
                  share/wheelwright/welcome.html ${desktop} ${metainfo} share/doc/wheelwright/copyright
+                 share/doc/wheelwright/changelog${MAN_SUFFIX}
                  share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man1/wheelwright.1${MAN_SUFFIX}
                  share/man/man1/wheelgen.1${MAN_SUFFIX})
     string(REPLACE "," ";" sizes "${ICON_SIZES}")
@@ -204,7 +206,8 @@ elseif(CHECK STREQUAL "deb")
     foreach(needed ./usr/bin/wheelwright ./usr/bin/wheelgen ./usr/share/wheelwright/data.sqlite3
                    ./usr/share/wheelwright/welcome.html ./usr/share/applications/${APP_ID}.desktop
                    ./usr/share/metainfo/${APP_ID}.metainfo.xml ./usr/share/man/man1/wheelwright.1
-                   ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg ./usr/share/doc/wheelwright/copyright)
+                   ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg ./usr/share/doc/wheelwright/copyright
+                   ./usr/share/doc/wheelwright/changelog.gz)
         string(FIND "${listing}" " ${needed}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "the package lacks ${needed}:\n${listing}")
@@ -219,6 +222,61 @@ elseif(CHECK STREQUAL "deb")
     string(REGEX MATCH " \\./[^u\n][^\n]*| \\./u[^s][^\n]*| \\./usr/local/[^\n]*" stray "${listing}")
     if(stray)
         message(FATAL_ERROR "the package puts a file outside /usr:${stray}")
+    endif()
+
+    # The newest changelog entry is the version being packed.
+    execute_process(COMMAND ${found_dpkg-deb} --field ${debs} Version Description OUTPUT_VARIABLE fields
+                    COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "Version: ([^\n]+)" version "${fields}")
+    set(version ${CMAKE_MATCH_1})
+    set(root ${WORK}/root)
+    execute_process(COMMAND ${found_dpkg-deb} --extract ${debs} ${root} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND gzip -dc ${root}/usr/share/doc/wheelwright/changelog.gz OUTPUT_VARIABLE changelog
+                    COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "^[^\n]*" newest "${changelog}")
+    string(FIND "${newest}" "wheelwright (${version}) " at)
+    if(NOT at EQUAL 0)
+        message(FATAL_ERROR "the package is version ${version}, but its changelog begins with: ${newest}")
+    endif()
+
+    # Debian shows the description as it stands, so no line may pass 79 characters; the figures it
+    # gives are those of the database the package carries.
+    string(REPLACE "\n" ";" description_lines "${fields}")
+    foreach(line IN LISTS description_lines)
+        string(LENGTH "${line}" length)
+        if(length GREATER 79)
+            message(FATAL_ERROR "a control field line of ${length} characters:\n${line}")
+        endif()
+    endforeach()
+    string(REPLACE "\n " " " description "${fields}")
+    if(description MATCHES " ships ([0-9,]+) type-a and key wheels, for up to ([0-9]+) numbers")
+        string(REPLACE "," "" said "${CMAKE_MATCH_1} ${CMAKE_MATCH_2}")
+        find_program(sqlite3 sqlite3)
+        if(NOT sqlite3)
+            message(FATAL_ERROR "the description counts wheels, but sqlite3 is not here to count them")
+        endif()
+        execute_process(COMMAND ${sqlite3} -readonly -batch -noheader -separator " "
+                                ${root}/usr/share/wheelwright/data.sqlite3
+                                "SELECT count(*), max(zoption) FROM wheelsurvey"
+                        OUTPUT_VARIABLE counted OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        if(NOT said STREQUAL counted)
+            message(FATAL_ERROR "the description says \"${said}\" (wheels, most numbers); the database holds ${counted}")
+        endif()
+    elseif(description MATCHES "[0-9],[0-9][0-9][0-9]|up to [0-9]+ numbers")
+        message(FATAL_ERROR "the description gives figures the build did not count:\n${fields}")
+    endif()
+
+    # The package is lint-free as Debian's own checker sees it: no error and no warning.
+    find_program(lintian lintian)
+    if(lintian)
+        execute_process(COMMAND ${lintian} --fail-on error,warning ${debs} RESULT_VARIABLE rc
+                        OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "lintian --fail-on error,warning ${debs} (exit ${rc}):\n${out}${err}")
+        endif()
+        message("lintian finds no error and no warning\n${out}")
+    else()
+        message("lintian (Debian: lintian) is not installed: the package was not linted")
     endif()
 
 else()
