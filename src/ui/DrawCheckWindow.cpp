@@ -94,7 +94,7 @@ void DrawCheckWindow::check()
 
     const std::optional<PrizeTier> lowest = facts_ ? facts_->lowestPrize : std::nullopt;
     result_ = checkDraw(tickets_, draw, rules_, lowest);
-    ui_->drawMessage->clear();
+    showProblem(QString());
     QString drawn = QStringLiteral("Draw: ") + sortedText(draw.main);
     if (!draw.bonus.isEmpty())
         drawn += QStringLiteral(", bonus ") + sortedText(draw.bonus);
@@ -113,17 +113,21 @@ void DrawCheckWindow::check()
 void DrawCheckWindow::refuse(const QString &why)
 {
     forgetResult();
-    ui_->drawMessage->setText(sentence(why));
-    // Read out with the field the player goes back to.
-    ui_->drawnField->setAccessibleDescription(ui_->drawMessage->text());
+    showProblem(sentence(why));
+}
+
+void DrawCheckWindow::showProblem(const QString &problem)
+{
+    ui_->drawMessage->setText(problem);
+    // Read out with the field the player goes back to, and gone with the problem.
+    ui_->drawnField->setAccessibleDescription(problem);
 }
 
 void DrawCheckWindow::forgetResult()
 {
     const bool had = result_.has_value();
     result_.reset();
-    ui_->drawMessage->clear();
-    ui_->drawnField->setAccessibleDescription(QString());
+    showProblem(QString());
     ui_->drawSummary->clear();
     ui_->drawPrize->clear();
     if (had)

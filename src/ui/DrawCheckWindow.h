@@ -41,6 +41,8 @@ signals:
 
 private:
     void refuse(const QString &why);
+    // The problem line and the drawn numbers' description together; empty for none.
+    void showProblem(const QString &problem);
     void forgetResult();
 
     std::unique_ptr<Ui::DrawCheckWindow> ui_;

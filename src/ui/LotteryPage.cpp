@@ -19,11 +19,13 @@ LotteryPage::LotteryPage(QWidget *parent)
         ui_->countryBox->clearFocus();
         emit countryChosen(ui_->countryBox->currentText());
     });
-    // A row chosen by the player, by mouse or keys; rows the program selects do not count.
-    connect(ui_->lotteryTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (!programSelects_ && current.isValid())
-                    emit lotteryChosen(current.row());
+    // A row chosen by the player: selected by a click, the arrow keys, the space bar or a screen
+    // reader. Rows the program selects do not count, nor does the current row the table takes
+    // for itself when Tab brings the focus in (that row is only framed, not selected).
+    connect(ui_->lotteryTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                if (!programSelects_ && !selected.isEmpty())
+                    emit lotteryChosen(selected.indexes().constFirst().row());
             });
     connect(ui_->lotteryTable, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
         if (index.isValid())

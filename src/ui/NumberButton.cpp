@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 #include <cmath>
 
@@ -82,7 +83,7 @@ NumberButton::NumberButton(int number, QWidget *parent) : QPushButton(QString::n
 void NumberButton::setLook(Look look)
 {
     look_ = look;
-    setChecked(look != Look::Free);
+    showCheck();
     switch (look) {
     case Look::Free:
         setAccessibleDescription(QString());
@@ -95,6 +96,31 @@ void NumberButton::setLook(Look look)
         break;
     }
     update();
+}
+
+void NumberButton::showCheck()
+{
+    showingLook_ = true;
+    setChecked(look_ != Look::Free);
+    showingLook_ = false;
+}
+
+// A click leaves the check alone: it asks for the number, and the answer (which may be a
+// refusal, for the key number) comes back through setLook().
+void NumberButton::nextCheckState() {}
+
+// The check changed without a click: the screen reader's Toggle action calls toggle(), which
+// emits no clicked(). Take it as the click it stands for, then show whatever the selection made
+// of it, so the button never says "checked" for a number that is not chosen.
+void NumberButton::checkStateSet()
+{
+    QPushButton::checkStateSet();
+    if (showingLook_ || isChecked() == (look_ != Look::Free))
+        return;
+    const QPointer<NumberButton> alive(this);
+    click();
+    if (alive && isChecked() != (look_ != Look::Free))
+        showCheck();
 }
 
 void NumberButton::paintEvent(QPaintEvent *)
