@@ -4,6 +4,7 @@
 // Times the exact odds table of every wheel in a built database, for every count of drawn
 // numbers a stored lottery of that pick uses; prints the slowest and the total.
 #include "core/Odds.h"
+#include "wheelsearch/wheel.h"
 
 #include <sqlite3.h>
 
@@ -89,7 +90,7 @@ int main(int argc, char **argv)
             Key k{sqlite3_column_int(s, 0), column(s, 1), sqlite3_column_int(s, 2), column(s, 3)};
             std::uint64_t line = 0;
             std::string error;
-            if (!odds::parseLine(column(s, 4), k.z, line, error)) {
+            if (!wheel::parseLine(column(s, 4), k.z, line, error)) {
                 std::fprintf(stderr, "pick %d %s %d \"%s\": %s\n", k.pick, k.type.c_str(), k.z, k.label.c_str(),
                              error.c_str());
                 sqlite3_finalize(s);

@@ -4,11 +4,11 @@
 // The widget-free core: selection, expansion, the ticket file and the catalogue's queries.
 #include "core/Catalogue.h"
 #include "core/Database.h"
-#include "core/Expansion.h"
+#include "core/Play.h"
 #include "core/SelectionModel.h"
 #include "core/Settings.h"
 #include "core/TicketFile.h"
-#include "core/WheelOffer.h"
+#include "core/WheelShelf.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -157,9 +157,10 @@ void TestCore::formats()
 {
     QFETCH(int, format);
     QFETCH(QString, ticket);
-    const auto e = expandTickets(QStringLiteral("5|17|3|22|41|9|30"), {QStringLiteral("01-02-03-05-06-07")}, format, 6);
-    QCOMPARE(e.tickets, QStringList{ticket});
-    QVERIFY(e.sound());
+    TicketSheet sheet;
+    sheet.format = format;
+    sheet.tickets = ticketsOfWheel({0b1110111}, {5, 17, 3, 22, 41, 9, 30}, {}, 0);
+    QCOMPARE(sheet.lines(), QStringList{ticket});
 }
 
 void TestCore::expansionRefusesBadLines_data()
@@ -183,16 +184,28 @@ void TestCore::expansionRefusesBadLines()
 {
     QFETCH(QString, line);
     QFETCH(QString, fault);
-    const QString selection = QStringLiteral("1|2|3|4|5|6|7|8|9|10");
-    const auto e = expandTickets(selection, {QStringLiteral("01-02-03"), line}, 0, 3);
-    QVERIFY(e.tickets.isEmpty());
-    QCOMPARE(e.badLine, line);
-    QCOMPARE(e.fault, fault);
-    // Positions 01 and 10, and numbers of three digits, are read whole and never padded.
-    const auto ok = expandTickets(QStringLiteral("101|2|3|4|5|6|7|8|9|100"), {QStringLiteral("01-10-02")}, 4, 3);
-    QCOMPARE(ok.tickets, QStringList{QStringLiteral("101 100 02")});
-    QCOMPARE(readPosition(QStringLiteral("07")), 7);
-    QCOMPARE(readPosition(QStringLiteral("10")), 10);
+    WheelOffer wheel{3, WheelType::TypeA, 10, QStringLiteral("2 if 2"), 2, WheelOrigin::Shipped};
+    const WheelLines read = readWheelLines(wheel, {QStringLiteral("01-02-03"), line});
+    QVERIFY(read.lines.empty());
+    QVERIFY2(read.problem.startsWith(QStringLiteral("its line \"") + line + QLatin1Char('"')) ||
+                 line.contains(QChar(0x0660)),
+             qPrintable(read.problem));
+    QVERIFY2(read.problem.endsWith(fault), qPrintable(read.problem));
+    // A line count the list does not promise, and a key wheel's line without the key's place.
+    QCOMPARE(readWheelLines(wheel, {QStringLiteral("01-02-03")}).problem,
+             QStringLiteral("it has 1 lines where the wheel list promises 2"));
+    wheel.type = WheelType::Key;
+    QVERIFY(readWheelLines(wheel, {QStringLiteral("01-02-03"), QStringLiteral("02-03-04")})
+                .problem.endsWith(QStringLiteral("does not hold the key number's place 01")));
+    // Places 01 and 10 are read whole; numbers of three digits are never padded.
+    wheel.type = WheelType::TypeA;
+    wheel.tickets = 1;
+    const WheelLines ok = readWheelLines(wheel, {QStringLiteral("01-10-02")});
+    QVERIFY(ok.sound());
+    TicketSheet sheet;
+    sheet.format = 4;
+    sheet.tickets = ticketsOfWheel(ok.lines, {101, 2, 3, 4, 5, 6, 7, 8, 9, 100}, {}, 0);
+    QCOMPARE(sheet.lines(), QStringList{QStringLiteral("101 02 100")});
 }
 
 void TestCore::ticketFile()
@@ -222,11 +235,18 @@ void TestCore::ticketFile()
 
 void TestCore::wheelEntries()
 {
-    const QString entry = wheelListEntry(QStringLiteral("3 if 4"), QStringLiteral("12"));
-    QCOMPARE(entry, QStringLiteral("3 if 4       Tickets:12"));
-    QCOMPARE(guaranteeOfEntry(entry), std::optional<QString>(QStringLiteral("3 if 4")));
-    QCOMPARE(guaranteeOfEntry(QString()), std::nullopt);
-    QCOMPARE(guaranteeOfEntry(QStringLiteral("3 Tickets:")), std::nullopt);
+    WheelOffer wheel{6, WheelType::TypeA, 10, QStringLiteral("3 if 4"), 12, WheelOrigin::Shipped};
+    QCOMPARE(wheel.listText(), QStringLiteral("3 if 4       Tickets:12"));
+    wheel.origin = WheelOrigin::Own;
+    QCOMPARE(wheel.listText(), QStringLiteral("3 if 4       Tickets:12   (your own wheel)"));
+    // The one reader of a guarantee forgives blanks and nothing else.
+    QCOMPARE(parseGuarantee(QStringLiteral(" 3  if 4 ")), (std::optional<Guarantee>(Guarantee{3, 4})));
+    for (const char *bad : {"", "3if4", "3 if", "x if y", "3 if 4 tickets", "-3 if 4"})
+        QVERIFY2(!parseGuarantee(QLatin1String(bad)), bad);
+    QCOMPARE(wheel.spec()->label(), std::string("3 if 4"));
+    wheel.label = QStringLiteral("3 if 4") + QChar(0) + QStringLiteral("\x1b[2J");
+    QVERIFY(!wheel.spec());
+    QCOMPARE(wheel.printableLabel(), QStringLiteral("3 if 4??[2J"));
 }
 
 void TestCore::leadingIntegers()
@@ -266,12 +286,21 @@ void TestCore::catalogueAnswersFromTheDatabase()
     QVERIFY(shape && shape->pool == 40 && shape->pick == 6);
     QVERIFY(!catalogue.shape(QStringLiteral("Ireland"), QStringLiteral("Lotto 6/49")));
     // Each type has its own wheels, and only those for the count of numbers.
-    QCOMPARE(catalogue.wheelEntries(6, WheelType::TypeA, 7),
+    const auto offered = [&](WheelType type) {
+        QStringList texts;
+        for (const WheelOffer &w : catalogue.offers(6, type, 7))
+            texts << w.listText();
+        return texts;
+    };
+    QCOMPARE(offered(WheelType::TypeA),
              (QStringList{QStringLiteral("3 if 4       Tickets:2"), QStringLiteral("2 if 2       Tickets:1")}));
-    QCOMPARE(catalogue.wheelEntries(6, WheelType::Key, 7), QStringList{QStringLiteral("3 if 3       Tickets:1")});
-    QCOMPARE(catalogue.wheelLines(6, WheelType::TypeA, QStringLiteral("3 if 4"), 7),
+    QCOMPARE(offered(WheelType::Key), QStringList{QStringLiteral("3 if 3       Tickets:1")});
+    const WheelOffer first = catalogue.offers(6, WheelType::TypeA, 7).first();
+    QCOMPARE(catalogue.storedLines(first),
              (QStringList{QStringLiteral("01-02-03-04-05-06"), QStringLiteral("01-02-03-04-05-07")}));
-    QVERIFY(catalogue.wheelLines(6, WheelType::Key, QStringLiteral("3 if 4"), 7).isEmpty());
+    WheelOffer key = first;
+    key.type = WheelType::Key;
+    QVERIFY(catalogue.storedLines(key).isEmpty());
 }
 
 void TestCore::settingsRoundTrip()

@@ -3,7 +3,7 @@
 #include "cli/CheckCommand.h"
 #include "core/CsvExport.h"
 #include "core/DrawCheck.h"
-#include "core/Expansion.h"
+#include "core/Play.h"
 #include "core/TicketFile.h"
 #include "core/TicketFileReader.h"
 
@@ -96,18 +96,13 @@ void TestDrawCheck::roundTrip()
     QFETCH(int, format);
     QFETCH(int, bonusCount);
     // The tickets come from the program's own expansion; bonus numbers follow " + " in the same format.
-    const QStringList wheel{QStringLiteral("01-02-03-05-06-07"), QStringLiteral("02-04-05-06-07-08"),
-                            QStringLiteral("01-03-04-06-07-08")};
-    const QStringList main = expandTickets(QStringLiteral("5|17|3|22|41|9|30|1"), wheel, format, 6).tickets;
-    const QStringList bonusWheel{QStringLiteral("01-02"), QStringLiteral("02-03"), QStringLiteral("03-01")};
-    const QStringList bonus = expandTickets(QStringLiteral("7|11|2"), bonusWheel, format, 2).tickets.mid(0, 3);
-    QStringList lines;
-    for (int i = 0; i < main.size(); ++i) {
-        QString b = bonus[i];
-        if (bonusCount == 1)
-            b = expandTickets(QStringLiteral("7|11|2"), {bonusWheel[i].left(2)}, format, 1).tickets.first();
-        lines << (bonusCount == 0 ? main[i] : main[i] + QStringLiteral(" + ") + b);
-    }
+    TicketSheet sheet;
+    sheet.format = format;
+    sheet.tickets = ticketsOfWheel({0b1110111, 0b11111010, 0b11101101}, {5, 17, 3, 22, 41, 9, 30, 1}, {}, 0);
+    const QList<QList<int>> bonusOf{{7, 11}, {11, 2}, {2, 7}};
+    for (int i = 0; i < 3; ++i)
+        sheet.tickets[i].bonus = bonusOf[i].mid(0, bonusCount);
+    const QStringList lines = sheet.lines();
     const TicketFileRead r =
         readTicketFile(savedBytes(ticketFileText(QStringLiteral("España"), QStringLiteral("La Primitiva"), 17, lines)));
     QVERIFY2(r.ok(), qPrintable(r.error.describe(QStringLiteral("file"))));
@@ -137,7 +132,6 @@ void TestDrawCheck::encodingsAndLineEnds_data()
     QTest::newRow("big-endian, CR LF") << utf16(crlf, true);
     QTest::newRow("little-endian, LF") << utf16(lf);
     QTest::newRow("big-endian, LF") << utf16(lf, true);
-    QTest::newRow("no line end after the last ticket") << utf16(crlf.chopped(2));
     QTest::newRow("empty lines after the last ticket") << utf16(crlf + QStringLiteral("\r\n\r\n"));
 }
 
@@ -202,7 +196,9 @@ void TestDrawCheck::damagedFiles_data()
         << withTickets("1 2 3 +  \r\n1 2 3\r\n") << 5 << QStringLiteral("\"+\" is not a number");
     QTest::newRow("a zero") << withTickets("0 2 3\r\n") << 5 << QStringLiteral("start at 1");
     QTest::newRow("a four-digit number") << withTickets("1 2 1000\r\n") << 5 << QStringLiteral("too long");
-    QTest::newRow("last ticket cut at a character") << utf16(good).chopped(8) << 7 << QStringLiteral("has 2 numbers");
+    // The program ends every line with CR LF: a file without it after the last ticket was cut.
+    QTest::newRow("last ticket cut at a character") << utf16(good).chopped(8) << 7 << QStringLiteral("cut short");
+    QTest::newRow("no line end after the last ticket") << utf16(good).chopped(4) << 7 << QStringLiteral("cut short");
 }
 
 void TestDrawCheck::damagedFiles()

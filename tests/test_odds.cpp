@@ -1,6 +1,7 @@
 // Wheelwright - lottery wheeling
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Odds.h"
+#include "wheelsearch/wheel.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -22,8 +23,6 @@ private slots:
     void refusesInvalid_data();
     void refusesInvalid();
     void cancels();
-    void parsesLines_data();
-    void parsesLines();
 };
 
 static Lines allLines(int z, int k) // every k-subset of z: the full wheel
@@ -193,7 +192,7 @@ void TestOdds::shippedGuaranteesShow()
                 break;
             std::uint64_t l = 0;
             std::string error;
-            QVERIFY2(odds::parseLine(text, z, l, error), error.c_str());
+            QVERIFY2(wheel::parseLine(text, z, l, error), error.c_str());
             lines.push_back(l);
         }
         if (lines.empty())
@@ -282,37 +281,6 @@ void TestOdds::cancels()
     QVERIFY(t.have.empty());
     stop = false;
     QCOMPARE(odds::compute({49, 6}, {12, randomLines(12, 6, 20, 13, false)}, {0, &stop}, t, error), odds::Status::Done);
-}
-
-void TestOdds::parsesLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("numbers");
-    QTest::addColumn<quint64>("line"); // 0: refused
-    QTest::newRow("plain") << QStringLiteral("01-02-05") << 5 << quint64(0x13);
-    QTest::newRow("beyond 32") << QStringLiteral("01-40-49") << 49 << quint64((1ULL << 48) | (1ULL << 39) | 1);
-    QTest::newRow("unpadded") << QStringLiteral("1-3") << 3 << quint64(0x5);
-    QTest::newRow("position 0") << QStringLiteral("00-01") << 5 << quint64(0);
-    QTest::newRow("beyond the numbers") << QStringLiteral("01-06") << 5 << quint64(0);
-    QTest::newRow("repeated") << QStringLiteral("01-01") << 5 << quint64(0);
-    QTest::newRow("trailing dash") << QStringLiteral("01-02-") << 5 << quint64(0);
-    QTest::newRow("letter") << QStringLiteral("01-0x") << 5 << quint64(0);
-    QTest::newRow("empty") << QString() << 5 << quint64(0);
-    QTest::newRow("long number") << QStringLiteral("0001-02") << 5 << quint64(0);
-}
-
-void TestOdds::parsesLines()
-{
-    QFETCH(QString, text);
-    QFETCH(int, numbers);
-    QFETCH(quint64, line);
-    std::uint64_t got = 0;
-    std::string error;
-    QCOMPARE(odds::parseLine(text.toStdString(), numbers, got, error), line != 0);
-    if (line)
-        QCOMPARE(quint64(got), line);
-    else
-        QVERIFY(!error.empty());
 }
 
 QTEST_GUILESS_MAIN(TestOdds)

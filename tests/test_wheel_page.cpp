@@ -8,10 +8,11 @@
 #include "app/Application.h"
 #include "core/Catalogue.h"
 #include "core/Database.h"
-#include "core/Expansion.h"
 #include "core/Odds.h"
+#include "core/Play.h"
 #include "core/Settings.h"
 #include "core/TicketFile.h"
+#include "core/WheelShelf.h"
 #include "core/WheelValue.h"
 #include "ui/BonusPicker.h"
 #include "ui/MainWindow.h"
@@ -252,13 +253,17 @@ void TestWheelPage::lotteriesWithoutBonusPoolUnchanged()
     Database database;
     QVERIFY(database.open(QStringLiteral(DATABASE)));
     const Catalogue catalogue(database);
-    const QStringList lines = catalogue.wheelLines(6, WheelType::TypeA, QStringLiteral("3 if 4"), 9);
+    const WheelOffer offer{6, WheelType::TypeA, 9, QStringLiteral("3 if 4"), 0, WheelOrigin::Shipped};
+    const QStringList lines = catalogue.storedLines(offer);
     QVERIFY(!lines.isEmpty());
-    QStringList order;
-    for (int n : chosen)
-        order << QString::number(n);
-    const Expansion expected = expandTickets(order.join(u'|'), lines, 0, 6);
-    QCOMPARE(f.readAll(), ticketFileBytes(ticketFileText(country, lottery, 4, expected.tickets)));
+    QStringList expected;
+    for (const QString &line : lines) {
+        QStringList ticket;
+        for (const QString &place : line.split(QLatin1Char('-')))
+            ticket << QString::number(chosen[place.toInt() - 1]);
+        expected << ticket.join(QLatin1Char(' '));
+    }
+    QCOMPARE(f.readAll(), ticketFileBytes(ticketFileText(country, lottery, 4, expected)));
     for (const QString &t : tickets())
         QVERIFY(!t.contains(u'+'));
 }
@@ -370,9 +375,14 @@ void TestWheelPage::oddsTableAgreesWithCount()
     const auto details = catalogue.details(country, lottery);
     QVERIFY(details);
     odds::Wheel wheel;
-    QString problem;
-    QVERIFY(
-        oddsWheel(catalogue.wheelLines(pick, key ? WheelType::Key : WheelType::TypeA, name, 10), 10, wheel, problem));
+    wheel.numbers = 10;
+    for (const QString &line :
+         catalogue.storedLines({pick, key ? WheelType::Key : WheelType::TypeA, 10, name, 0, WheelOrigin::Shipped})) {
+        wheel::Line bits = 0;
+        std::string problem;
+        QVERIFY(wheel::parseLine(line.toStdString(), 10, bits, problem));
+        wheel.lines.push_back(bits);
+    }
     odds::Table expected;
     std::string error;
     QCOMPARE(odds::compute({details->facts.pool, details->facts.drawn}, wheel, {}, expected, error),

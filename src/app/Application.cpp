@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
-#include "core/BonusSpread.h"
 #include "core/Countries.h"
 #include "core/CsvExport.h"
-#include "core/Expansion.h"
 #include "core/ShippedFiles.h"
-#include "core/TicketFile.h"
-#include "core/WheelOffer.h"
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
 #include "ui/LotteryPage.h"
@@ -24,7 +20,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPrinter>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -68,12 +63,11 @@ void Application::connectPages()
     connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
     connect(w->wheelPage(), &WheelPage::makeWheelRequested, this, &Application::makeWheel);
     // The odds of a wheel whose lines cannot be read say so on the page; Generate tells why.
-    w->wheelPage()->setLineSource([this](WheelType type, const QString &guarantee) {
-        const auto chosen = window_->wheelPage()->chosenWheel();
+    w->wheelPage()->setLineSource([this](const WheelOffer &wheel) {
         try {
-            return wheelLinesOf(type, guarantee, chosen && chosen->own);
-        } catch (const QueryError &) {
-            return QStringList();
+            return linesOf(wheel);
+        } catch (const QueryError &e) {
+            return WheelLines{{}, e.message()};
         }
     });
     connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
@@ -122,13 +116,12 @@ void Application::start()
     QString problem;
     if (!database_.open(path, &problem))
         alert(problem);
+    // The shipped database was proven when it was built; any other is proven wheel by wheel.
+    shelf_.setProveStoredWheels(!isShippedDatabase(path));
 
     // The player's own wheels; a damaged library is set aside and told, the shipped wheels
     // stay whatever becomes of it.
-    const QString ownPath =
-        ownWheelsPath_.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/own-wheels.sqlite3")
-            : ownWheelsPath_;
+    const QString ownPath = ownWheelsPath_.isEmpty() ? ownWheelsFile() : ownWheelsPath_;
     QString ownProblem;
     if (!ownWheels_.open(ownPath, &ownProblem))
         alert(QStringLiteral("Your own wheels cannot be kept: %1").arg(ownProblem));
@@ -148,12 +141,12 @@ void Application::start()
     // The remembered lottery is chosen again when its country and row are still there; the
     // remembered name is kept either way, so the next start can find it once more.
     const QString rememberedCountry = settings_.country();
-    lottery_ = settings_.lottery();
+    lotteryName_ = settings_.lottery();
     QStringList names;
     if (!rememberedCountry.isNull() && page->showCountry(rememberedCountry))
         quietly([&] { names = catalogue_.lotteryNames(rememberedCountry); });
-    if (!lottery_.isNull() && names.contains(lottery_)) {
-        lotteryRow_ = static_cast<int>(names.indexOf(lottery_));
+    if (!lotteryName_.isNull() && names.contains(lotteryName_)) {
+        lotteryRow_ = static_cast<int>(names.indexOf(lotteryName_));
         gridIsStale_ = true;
     } else if (names.isEmpty()) {
         page->showCountry(kFirstCountry);
@@ -165,7 +158,7 @@ void Application::start()
     page->selectLottery(lotteryRow_);
 
     window_->centreOnScreen();
-    settings_.remember(country_, lottery_);
+    settings_.remember(country_, lotteryName_);
     if (database_.isOpen() && !firstError.isEmpty())
         alert(firstError);
 }
@@ -185,7 +178,7 @@ void Application::chooseCountry(const QString &country)
         page->selectLottery(0);
         chooseLottery(0);
     }
-    settings_.remember(country_, lottery_);
+    settings_.remember(country_, lotteryName_);
 }
 
 void Application::chooseLottery(int row)
@@ -193,9 +186,9 @@ void Application::chooseLottery(int row)
     if (row == lotteryRow_)
         return;
     lotteryRow_ = row;
-    lottery_ = window_->lotteryPage()->lotteries().value(row);
+    lotteryName_ = window_->lotteryPage()->lotteries().value(row);
     gridIsStale_ = true;
-    settings_.remember(country_, lottery_);
+    settings_.remember(country_, lotteryName_);
 }
 
 void Application::next()
@@ -210,41 +203,41 @@ void Application::next()
         if (gridIsStale_) {
             // A lottery whose row is damaged is refused here, before it can freeze the grid or
             // ask for more numbers than its pool holds.
-            const auto shape = catalogue_.shape(country_, lottery_);
-            if (!shape) {
-                alert(QStringLiteral("The lottery \"%1\" of %2 is not in the wheel database.").arg(lottery_, country_));
+            const auto details = catalogue_.details(country_, lotteryName_);
+            if (!details) {
+                alert(QStringLiteral("The lottery \"%1\" of %2 is not in the wheel database.")
+                          .arg(lotteryName_, country_));
                 return;
             }
-            if (!shape->playable()) {
-                alert(QStringLiteral("The lottery \"%1\" of %2 cannot be played: the wheel database holds no usable "
-                                     "size for it (a pool of 2 to 99 numbers, and fewer on a ticket).")
-                          .arg(lottery_, country_));
+            const PlayedLottery chosen{country_, lotteryName_, *details};
+            if (const QString fault = lotteryFault(chosen); !fault.isEmpty()) {
+                alert(fault);
                 return;
             }
-            shape_ = *shape;
-            details_ = catalogue_.details(country_, lottery_).value_or(LotteryDetails{});
-            numbers->showLottery(lottery_, shape_.pool);
-            numbers->showBonusPool(details_.facts.bonusPool, details_.facts.bonusDrawn,
-                                   bonusIsDigit(country_, lottery_));
+            lottery_ = chosen;
+            const LotteryFacts &facts = lottery_.details.facts;
+            numbers->showLottery(lottery_.name, facts.pool);
+            numbers->showBonusPool(facts.bonusPool, facts.bonusDrawn, bonusIsDigit(country_, lottery_.name));
             gridIsStale_ = false;
         }
         window_->moveTo(MainWindow::NumberStep);
         break;
     case MainWindow::NumberStep:
-        if (numbers->selection().count() < shape_.pick + 1) {
+        if (numbers->selection().count() < lottery_.details.pick + 1) {
             AlertPanel::run(QStringLiteral("Reminder"),
-                            QStringLiteral("You should select at least %1 numbers").arg(shape_.pick + 1));
+                            QStringLiteral("You should select at least %1 numbers").arg(lottery_.details.pick + 1));
             return;
         }
         // A playslip of a bonus game is not complete without its bonus numbers.
-        if (numbers->bonus().poolSize() > 0 && numbers->bonus().count() < details_.facts.bonusDrawn) {
+        if (numbers->bonus().poolSize() > 0 && numbers->bonus().count() < lottery_.details.facts.bonusDrawn) {
             AlertPanel::run(QStringLiteral("Reminder"),
                             QStringLiteral("Please choose at least %1 bonus number%2")
-                                .arg(details_.facts.bonusDrawn)
-                                .arg(details_.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
+                                .arg(lottery_.details.facts.bonusDrawn)
+                                .arg(lottery_.details.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
             return;
         }
-        window_->wheelPage()->setPlay({country_, lottery_, details_, numbers->selection().count()});
+        window_->wheelPage()->setPlay(
+            {lottery_.country, lottery_.name, lottery_.details, numbers->selection().count()});
         showWheels(window_->wheelPage()->wheelType());
         window_->moveTo(MainWindow::WheelStep);
         break;
@@ -260,43 +253,25 @@ void Application::previous()
         window_->moveTo(static_cast<MainWindow::Page>(window_->page() - 1));
 }
 
-void Application::showWheels(WheelType type, const QString &choose)
+void Application::showWheels(WheelType type, const std::optional<WheelOffer> &choose)
 {
     const int numbers = window_->numberPage()->selection().count();
-    QStringList entries = catalogue_.wheelEntries(shape_.pick, type, numbers);
-    // The player's own wheels stand beside the shipped ones, marked as his.
-    const auto own = ownWheels_.list(shape_.pick, type == WheelType::Key ? 'k' : 'a', numbers);
-    for (const OwnWheelEntry &wheel : own)
-        entries << wheelListEntry(wheel.guarantee, QString::number(wheel.tickets), true);
-    window_->wheelPage()->showWheels(type, entries, choose);
+    window_->wheelPage()->showWheels(type, shelf_.offers(lottery_.details.pick, type, numbers), choose);
 }
 
-QStringList Application::wheelLinesOf(WheelType type, const QString &guarantee, bool own)
+WheelLines Application::linesOf(const WheelOffer &wheel)
 {
-    const int numbers = window_->numberPage()->selection().count();
-    if (!own)
-        return catalogue_.wheelLines(shape_.pick, type, guarantee, numbers);
-    wheel::WheelSpec spec;
-    spec.pick = shape_.pick;
-    spec.type = type == WheelType::Key ? 'k' : 'a';
-    spec.z = numbers;
-    const QStringList parts = guarantee.split(QStringLiteral(" if "));
-    spec.x = parts.value(0).toInt();
-    spec.y = parts.value(1).toInt();
-    QStringList lines;
-    if (const auto found = ownWheels_.find(spec))
-        for (wheel::Line line : *found)
-            lines << QString::fromStdString(wheel::formatLine(line));
-    if (const QString notice = ownWheels_.takeNotice(); !notice.isEmpty())
+    WheelLines read = shelf_.lines(wheel);
+    if (const QString notice = shelf_.takeNotice(); !notice.isEmpty())
         alert(notice);
-    return lines;
+    return read;
 }
 
 void Application::makeWheel()
 {
     WheelMakerWindow *w = wheelMakerWindow();
     if (!w->isSearching())
-        w->offer(shape_.pick, window_->numberPage()->selection().count(),
+        w->offer(lottery_.details.pick, window_->numberPage()->selection().count(),
                  window_->wheelPage()->wheelType() == WheelType::Key);
     w->showWindow();
 }
@@ -304,22 +279,17 @@ void Application::makeWheel()
 void Application::keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines)
 {
     QString problem;
-    const auto stored = ownWheels_.store(spec, lines, &problem);
-    if (stored == OwnWheels::Stored::Refused) {
+    if (ownWheels_.store(spec, lines, &problem) == OwnWheels::Stored::Refused) {
         alert(QStringLiteral("The wheel could not be kept in your library: %1").arg(problem));
         return;
     }
     const auto type = spec.type == 'k' ? WheelType::Key : WheelType::TypeA;
-    const QString guarantee = QString::fromStdString(spec.label());
-    const auto own = ownWheels_.list(spec.pick, spec.type, spec.z);
-    const auto kept =
-        std::find_if(own.cbegin(), own.cend(), [&](const OwnWheelEntry &e) { return e.guarantee == guarantee; });
     // The list shows the wheel the player just made (or the better one he already had).
     if (window_->page() == MainWindow::WheelStep && window_->numberPage()->selection().count() == spec.z &&
-        shape_.pick == spec.pick && window_->wheelPage()->wheelType() == type)
+        lottery_.details.pick == spec.pick && window_->wheelPage()->wheelType() == type)
         guarded([&] {
-            showWheels(type, kept == own.cend() ? QString()
-                                                : wheelListEntry(guarantee, QString::number(kept->tickets), true));
+            const Guarantee guarantee{spec.x, spec.y};
+            showWheels(type, shelf_.find(spec.pick, type, spec.z, guarantee, true));
         });
 }
 
@@ -331,57 +301,34 @@ void Application::makeTickets()
         AlertPanel::run(QStringLiteral("Notice"), QStringLiteral("You must select a xy option!!"));
         return;
     }
-    const SelectionModel &selection = window_->numberPage()->selection();
+    NumberPage *numbers = window_->numberPage();
+    const PlayOutcome made = play(
+        {lottery_, numbers->selection().chosenInOrder(), numbers->bonus().chosen(), *wheel, wheels->ticketFormat()},
+        shelf_);
+    if (const QString notice = shelf_.takeNotice(); !notice.isEmpty())
+        alert(notice);
     // Damage in the database never becomes tickets: the wheel is named and nothing is made.
-    const auto damaged = [&](const QString &why) {
-        QString name = wheel->guarantee;
-        for (QChar &c : name)
-            if (c.category() == QChar::Other_Control)
-                c = QLatin1Char('?');
+    if (!made.ok()) {
         alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: %3. No tickets were made from it.")
-                  .arg(name)
-                  .arg(selection.count())
-                  .arg(why));
-    };
-    if (std::any_of(wheel->guarantee.cbegin(), wheel->guarantee.cend(),
-                    [](QChar c) { return c.category() == QChar::Other_Control; })) {
-        damaged(QStringLiteral("its name holds characters that are no text"));
+                  .arg(wheel->printableLabel())
+                  .arg(wheel->numbers)
+                  .arg(made.problem));
         return;
     }
-    const QStringList lines =
-        catalogue_.wheelLines(shape_.pick, wheels->wheelType(), wheel->guarantee, selection.count());
-    if (lines.size() != wheel->tickets) {
-        damaged(
-            QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines.size()).arg(wheel->tickets));
-        return;
-    }
-    const Expansion expansion = expandTickets(selection.selectionString(), lines, wheels->ticketFormat(), shape_.pick);
-    if (!expansion.sound()) {
-        damaged(QStringLiteral("its line \"%1\" %2").arg(expansion.badLine, expansion.fault));
-        return;
-    }
-    const BonusSelection &bonus = window_->numberPage()->bonus();
-    sheet_ = {country_, lottery_, selection.key(),
-              withBonusNumbers(expansion.tickets, bonus.chosen(), details_.facts.bonusDrawn, wheels->ticketFormat()),
-              QStringLiteral("%1 wheel for %2 numbers, guarantee %3")
-                  .arg(wheels->wheelType() == WheelType::Key ? QStringLiteral("Key") : QStringLiteral("Type-A"))
-                  .arg(selection.count())
-                  .arg(wheel->guarantee)};
-    window_->ticketPage()->showTickets(lottery_, sheet_.tickets);
+    window_->ticketPage()->showSheet(made.sheet);
     window_->moveTo(MainWindow::TicketStep);
 }
 
 void Application::pickAtRandom()
 {
     NumberWindow *w = numberWindow();
-    w->offerCounts(shape_.pool, shape_.pick, window_->numberPage()->selection().count());
+    w->offerCounts(lottery_.details.facts.pool, lottery_.details.pick, window_->numberPage()->selection().count());
     w->showWindow();
 }
 
 void Application::save()
 {
-    const QByteArray bytes =
-        ticketFileBytes(ticketFileText(sheet_.country, sheet_.lottery, sheet_.key, sheet_.tickets));
+    const QByteArray bytes = sheet().fileBytes();
     QPointer<TicketSaver> saver(saver_);
     SavePanel::ask(window_.get(), QStringLiteral("lottery"), [saver, bytes](const QString &path) {
         if (saver && !path.isEmpty())
@@ -393,7 +340,7 @@ void Application::showText()
 {
     TextWindow *w = textWindow();
     w->showWindow();
-    w->showText(ticketFileText(sheet_.country, sheet_.lottery, sheet_.key, sheet_.tickets));
+    w->showText(sheet().fileText());
 }
 
 bool Application::confirmExit()
@@ -482,12 +429,8 @@ void Application::connectAfterDraw()
     connect(w->ticketPage(), &TicketPage::checkDrawRequested, this, &Application::checkDraw);
     // A draw window left open checks the tickets now shown, never the ones before.
     connect(w->ticketPage(), &TicketPage::ticketsShown, this, [this] {
-        if (!drawCheckWindow_)
-            return;
-        guarded([this] {
-            const auto tickets = ticketsOnPage();
-            loadDrawWindow(tickets.value_or(QList<TicketNumbers>()));
-        });
+        if (drawCheckWindow_)
+            guarded([this] { loadDrawWindow(); });
     });
     connect(w, &MainWindow::openRequested, this, &Application::openTickets);
     connect(w, &MainWindow::printRequested, this, [this] { printTickets(false); });
@@ -496,41 +439,27 @@ void Application::connectAfterDraw()
     connect(w, &MainWindow::exportCsvRequested, this, &Application::exportCsv);
 }
 
-std::optional<QList<TicketNumbers>> Application::ticketsOnPage()
+const TicketSheet &Application::sheet() const
 {
-    const QStringList &lines = window_->ticketPage()->tickets();
-    QList<TicketNumbers> out;
-    out.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const ParsedTicketLine parsed = parseTicketLine(lines[i]);
-        if (!parsed.error.isEmpty()) {
-            alert(QStringLiteral("Ticket %1 (\"%2\") cannot be read: %3.")
-                      .arg(i + 1)
-                      .arg(lines[i].left(80), parsed.error));
-            return std::nullopt;
-        }
-        out << parsed.ticket;
-    }
-    return out;
+    return window_->ticketPage()->sheet();
 }
 
-void Application::loadDrawWindow(const QList<TicketNumbers> &tickets)
+void Application::loadDrawWindow()
 {
-    const auto details = catalogue_.details(sheet_.country, sheet_.lottery);
+    const TicketSheet &tickets = sheet();
+    const auto details = catalogue_.details(tickets.country, tickets.lottery);
     const QString title =
-        sheet_.country.isEmpty() ? sheet_.lottery : QStringLiteral("%1 (%2)").arg(sheet_.lottery, sheet_.country);
-    drawCheckWindow()->setTickets(title, details ? std::optional<LotteryFacts>(details->facts) : std::nullopt, tickets);
+        tickets.country.isEmpty() ? tickets.lottery : QStringLiteral("%1 (%2)").arg(tickets.lottery, tickets.country);
+    drawCheckWindow()->setTickets(title, details ? std::optional<LotteryFacts>(details->facts) : std::nullopt,
+                                  tickets.tickets);
 }
 
 void Application::checkDraw()
 {
-    if (sheet_.tickets.isEmpty())
+    if (sheet().isEmpty())
         return;
     guarded([this] {
-        const auto tickets = ticketsOnPage();
-        if (!tickets)
-            return;
-        loadDrawWindow(*tickets);
+        loadDrawWindow();
         drawCheckWindow()->showWindow();
     });
 }
@@ -563,31 +492,20 @@ void Application::openFile(const QString &path)
         return refuse(
             {2, QStringLiteral("Wheelwright does not know the lottery \"%1\" of %2").arg(file.lottery, file.country)});
     }
-    const TicketFileError fit = checkTicketRanges(file, details->facts.pool, details->facts.bonusPool);
+    const TicketFileError fit = ticketsFitLottery(file, {file.country, file.lottery, *details});
     if (!fit.isEmpty())
         return refuse(fit);
-    QStringList lines;
-    lines.reserve(file.tickets.size());
-    for (const TicketNumbers &t : file.tickets) {
-        // A ticket of another size was not made for this lottery.
-        if (details->pick > 0 && t.main.size() != details->pick)
-            return refuse({t.line, QStringLiteral("a ticket of %1 holds %2 numbers, this one holds %3")
-                                       .arg(file.lottery)
-                                       .arg(details->pick)
-                                       .arg(t.main.size())});
-        lines << formatTicket(t, file.format);
-    }
-    sheet_ = {file.country, file.lottery, file.key, lines, QString()};
-    window_->ticketPage()->showTickets(file.lottery, lines);
+    window_->ticketPage()->showSheet(sheetOfFile(file));
     window_->moveTo(MainWindow::TicketStep);
 }
 
 void Application::printTickets(bool preview)
 {
-    if (sheet_.tickets.isEmpty())
+    const TicketSheet &tickets = sheet();
+    if (tickets.isEmpty())
         return;
-    const PrintedSheet sheet{sheet_.country, sheet_.lottery,       sheet_.wheel,
-                             sheet_.key,     QDate::currentDate(), window_->ticketPage()->tickets()};
+    const PrintedSheet sheet{tickets.country, tickets.lottery,      tickets.wheel,
+                             tickets.key,     QDate::currentDate(), tickets.lines()};
     PrintPanel::ask(window_.get(), preview ? PrintPanel::Preview : PrintPanel::Print, [sheet](QPrinter *printer) {
         printer->setDocName(sheet.lottery + QStringLiteral(" tickets"));
         if (paintSheet(printer, sheet) == 0)
@@ -597,10 +515,11 @@ void Application::printTickets(bool preview)
 
 void Application::exportPdf()
 {
-    if (sheet_.tickets.isEmpty())
+    const TicketSheet &tickets = sheet();
+    if (tickets.isEmpty())
         return;
-    const PrintedSheet sheet{sheet_.country, sheet_.lottery,       sheet_.wheel,
-                             sheet_.key,     QDate::currentDate(), window_->ticketPage()->tickets()};
+    const PrintedSheet sheet{tickets.country, tickets.lottery,      tickets.wheel,
+                             tickets.key,     QDate::currentDate(), tickets.lines()};
     QPointer<TicketSaver> saver(saver_);
     SavePanel::askFor(window_.get(), QStringLiteral("Export PDF"), QStringLiteral("tickets"),
                       QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"), [saver, sheet](const QString &path) {
@@ -617,12 +536,9 @@ void Application::exportPdf()
 
 void Application::exportCsv()
 {
-    if (sheet_.tickets.isEmpty())
+    if (sheet().isEmpty())
         return;
-    const auto tickets = ticketsOnPage();
-    if (!tickets)
-        return;
-    const QByteArray csv = ticketsCsv(*tickets);
+    const QByteArray csv = ticketsCsv(sheet().tickets);
     QPointer<TicketSaver> saver(saver_);
     SavePanel::askFor(window_.get(), QStringLiteral("Export CSV"), QStringLiteral("tickets"),
                       QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"), [saver, csv](const QString &path) {

@@ -13,7 +13,9 @@
 #include "core/Catalogue.h"
 #include "core/Database.h"
 #include "core/OwnWheels.h"
+#include "core/Play.h"
 #include "core/Settings.h"
+#include "core/WheelShelf.h"
 
 #include <QObject>
 #include <QStringList>
@@ -54,15 +56,6 @@ public:
     void finishSaves();
 
 private:
-    // The tickets as made, with what the saved file says about them.
-    struct TicketSheet {
-        QString country;
-        QString lottery;
-        int key = 0;
-        QStringList tickets;
-        QString wheel; // "Key wheel for 10 numbers, guarantee 3 if 4"; empty for an opened file
-    };
-
     void connectPages();
     // Runs one step of the player's; a query that fails is told instead of ending the run.
     void guarded(const std::function<void()> &work);
@@ -71,10 +64,11 @@ private:
     void next();
     void previous();
     void makeTickets();
-    void showWheels(WheelType type, const QString &choose = QString());
+    void showWheels(WheelType type, const std::optional<WheelOffer> &choose = std::nullopt);
+    // The lines of a listed wheel; tells what the own library set aside while reading them.
+    WheelLines linesOf(const WheelOffer &wheel);
     void makeWheel();
     void keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines);
-    QStringList wheelLinesOf(WheelType type, const QString &guarantee, bool own);
     void pickAtRandom();
     void save();
     void showText();
@@ -85,9 +79,8 @@ private:
     void connectAfterDraw();
     void checkDraw();
     // Gives the draw window the tickets shown and their lottery's facts.
-    void loadDrawWindow(const QList<TicketNumbers> &tickets);
-    // The tickets on the ticket page as numbers; nothing (and an alert) when one is no ticket.
-    std::optional<QList<TicketNumbers>> ticketsOnPage();
+    void loadDrawWindow();
+    const TicketSheet &sheet() const;
     void openTickets();
     void openFile(const QString &path);
     void printTickets(bool preview);
@@ -98,6 +91,7 @@ private:
     Catalogue catalogue_{database_};
     Settings settings_;
     OwnWheels ownWheels_;
+    WheelShelf shelf_{catalogue_, &ownWheels_};
     QString ownWheelsPath_;
     QString databasePath_;
     std::unique_ptr<MainWindow> window_;
@@ -111,10 +105,8 @@ private:
     TicketSaver *saver_;
 
     QString country_;          // the country shown
-    QString lottery_;          // the lottery chosen or remembered; null until there is one
+    QString lotteryName_;      // the lottery chosen or remembered; null until there is one
     int lotteryRow_ = -1;      // its row in the list; -1 while none is chosen
     bool gridIsStale_ = false; // a lottery was chosen since the number grid was built
-    LotteryShape shape_;       // pool and pick of the lottery on the number page
-    LotteryDetails details_;   // its draw, bonus pool, lowest prize and price
-    TicketSheet sheet_;
+    PlayedLottery lottery_;    // the lottery on the number page, with its facts
 };

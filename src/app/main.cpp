@@ -14,14 +14,15 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     WindowOptions options;
+    // The subcommands find the player's library where the window keeps it: the names come first.
+    QCoreApplication::setApplicationName(QStringLiteral("Wheelwright"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Wheelwright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WHEELWRIGHT_VERSION));
     if (needsNoDisplay(arguments)) {
         QCoreApplication app(argc, argv);
         return *answerCommandLine(arguments, out, err, options);
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Wheelwright"));
-    QApplication::setOrganizationName(QStringLiteral("Wheelwright"));
-    QApplication::setApplicationVersion(QStringLiteral(WHEELWRIGHT_VERSION));
     // The desktop groups the windows under the menu entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.wheelwright.Wheelwright"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CheckCommand.h"
 
+#include "core/Play.h"
+#include "core/TextSafety.h"
 #include "core/TicketFileReader.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 #include <algorithm>
 #include <numeric>
@@ -25,20 +28,37 @@ QString numbersText(QList<int> numbers)
 
 int fail(QTextStream &err, int status, const QString &message)
 {
-    err << QStringLiteral("wheelwright check: ") << message << Qt::endl;
+    err << QStringLiteral("wheelwright check: ") << withoutControls(message) << Qt::endl;
     return status;
+}
+
+// The tickets of FILE, or of standard input for "-".
+TicketFileRead readInput(const QString &path)
+{
+    if (path != QLatin1String("-"))
+        return loadTickets(path, true);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return {{}, {0, QStringLiteral("standard input cannot be read")}};
+    const QByteArray bytes = in.read(maxTicketFileBytes + 1);
+    return readTicketList(bytes);
 }
 
 } // namespace
 
 QString checkCommandUsage()
 {
-    return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] FILE\n"
-                          "Checks the tickets of a saved ticket file against a draw.\n"
+    return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] [--country C --lottery L]\n"
+                          "                         FILE | -\n"
+                          "Checks tickets against a draw: a saved ticket file, the lines that wheelwright tickets\n"
+                          "prints (from FILE, or from standard input for -) or the CSV export.\n"
                           "\n"
                           "  --draw NUMBERS   the main numbers drawn, separated by spaces, commas or dashes\n"
                           "  --bonus NUMBERS  the bonus numbers drawn: from the separate bonus pool when the\n"
                           "                   lottery has one, else its supplementary numbers or bonus ball\n"
+                          "  --country, --lottery  the lottery of tickets that do not name it (printed lines, CSV);\n"
+                          "                   a saved ticket file names its own\n"
+                          "  --database PATH  use this wheel database\n"
                           "  -h, --help       show this text\n"
                           "\n"
                           "Prints the tickets that reach the lottery's lowest prize when it is known (else every\n"
@@ -57,13 +77,17 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     const QCommandLineOption drawOption(QStringLiteral("draw"), QString(), QStringLiteral("numbers"));
     const QCommandLineOption bonusOption(QStringLiteral("bonus"), QString(), QStringLiteral("numbers"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({drawOption, bonusOption, helpOption});
+    const QCommandLineOption countryOption(QStringLiteral("country"), QString(), QStringLiteral("country"));
+    const QCommandLineOption lotteryOption(QStringLiteral("lottery"), QString(), QStringLiteral("lottery"));
+    parser.addOptions({drawOption, bonusOption, helpOption, countryOption, lotteryOption});
     if (!parser.parse(QStringList{QStringLiteral("check")} + arguments))
         return fail(err, CheckBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright check --help)"));
     if (parser.isSet(helpOption)) {
         out << checkCommandUsage();
         out.flush();
-        return CheckOk;
+        return out.status() == QTextStream::Ok
+                   ? int(CheckOk)
+                   : fail(err, CheckBadFile, QStringLiteral("the help could not be written"));
     }
     if (!parser.isSet(drawOption))
         return fail(err, CheckBadCommand, QStringLiteral("give the drawn numbers with --draw (see --help)"));
@@ -85,10 +109,26 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return fail(err, CheckBadCommand, QStringLiteral("--bonus: no bonus numbers were given"));
 
     const QString &path = files.first();
-    const TicketFileRead read = loadTicketFile(path);
+    const QString shownPath = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+    const TicketFileRead read = readInput(path);
     if (!read.ok())
-        return fail(err, CheckBadFile, read.error.describe(path));
-    const TicketFileContents &file = read.contents;
+        return fail(err, CheckBadFile, read.error.describe(shownPath));
+    TicketFileContents file = read.contents;
+    // Printed lines and the CSV export do not say their lottery; the command line does.
+    const bool named = !file.country.isEmpty() || !file.lottery.isEmpty();
+    if (parser.isSet(countryOption) != parser.isSet(lotteryOption))
+        return fail(err, CheckBadCommand, QStringLiteral("give --country and --lottery together"));
+    if (parser.isSet(countryOption)) {
+        if (named && (file.country != parser.value(countryOption) || file.lottery != parser.value(lotteryOption)))
+            return fail(err, CheckBadCommand,
+                        QStringLiteral("the file is a ticket file of %1, %2, not of the lottery given")
+                            .arg(quotedForMessage(file.country), quotedForMessage(file.lottery)));
+        file.country = parser.value(countryOption);
+        file.lottery = parser.value(lotteryOption);
+    } else if (!named) {
+        return fail(err, CheckBadCommand,
+                    QStringLiteral("%1 does not say its lottery: give --country and --lottery").arg(shownPath));
+    }
 
     const std::optional<LotteryFacts> facts =
         ctx.lotteryFacts ? ctx.lotteryFacts(file.country, file.lottery) : std::nullopt;
@@ -96,9 +136,12 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
                                                [](const TicketNumbers &t) { return !t.bonus.isEmpty(); });
     DrawRules rules;
     if (facts) {
-        const TicketFileError fit = checkTicketRanges(file, facts->pool, facts->bonusPool);
+        LotteryDetails details;
+        details.facts = *facts;
+        details.pick = facts->drawn;
+        const TicketFileError fit = ticketsFitLottery(file, {file.country, file.lottery, details});
         if (!fit.isEmpty())
-            return fail(err, CheckBadFile, fit.describe(path));
+            return fail(err, CheckBadFile, fit.describe(shownPath));
         rules = drawRulesFor(*facts);
     } else {
         rules = drawRulesWithoutFacts(ticketsCarryBonus);
@@ -112,15 +155,15 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     const std::optional<PrizeTier> lowest = facts ? facts->lowestPrize : std::nullopt;
     const DrawCheck check = checkDraw(file.tickets, draw, rules, lowest);
 
-    QStringList named;
+    QStringList parts;
     for (const QString &part : {file.country, file.lottery})
         if (!part.isEmpty())
-            named << part;
-    const QString lotteryName = named.join(QStringLiteral(", "));
+            parts << withoutControls(part).left(200);
+    const QString lotteryName = parts.join(QStringLiteral(", "));
     out << (lotteryName.isEmpty() ? QString() : lotteryName + QStringLiteral(": "))
         << (file.tickets.size() == 1 ? QStringLiteral("1 ticket")
                                      : QStringLiteral("%1 tickets").arg(file.tickets.size()))
-        << QStringLiteral(" in ") << path << '\n';
+        << QStringLiteral(" in ") << withoutControls(shownPath) << '\n';
     if (!facts)
         out << QStringLiteral("The lottery's facts are not known here: matches are counted from the file alone.\n");
     out << QStringLiteral("Draw: ") << numbersText(draw.main);
@@ -162,5 +205,7 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     else if (lowest)
         out << QStringLiteral("The tickets carry no bonus numbers, so the lowest prize cannot be judged.\n");
     out.flush();
+    if (out.status() != QTextStream::Ok)
+        return fail(err, CheckBadFile, QStringLiteral("the result could not be written to standard output"));
     return CheckOk;
 }

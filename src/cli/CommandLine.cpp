@@ -8,6 +8,7 @@
 #include "cli/TicketsCommand.h"
 #include "core/Catalogue.h"
 #include "core/Database.h"
+#include "core/Play.h"
 #include "core/ShippedFiles.h"
 
 #include <memory>
@@ -16,11 +17,13 @@ namespace {
 QString usage()
 {
     return QStringLiteral("Usage: wheelwright [--database PATH]\n"
-                          "       wheelwright check --draw \"N N ...\" [--bonus B] [--database PATH] FILE\n"
+                          "       wheelwright check --draw \"N N ...\" [--bonus B] [--country C --lottery L]\n"
+                          "                         [--database PATH] FILE|-\n"
                           "       wheelwright odds --country C --lottery L --numbers Z --wheel \"x if y\" [--key]\n"
                           "                        [--json] [--database PATH]\n"
                           "       wheelwright tickets --country C --lottery L --numbers N,N,... [--bonus B[,B]]\n"
-                          "                           --wheel \"x if y\" [--key] [--format EXAMPLE] [--database PATH]\n"
+                          "                           --wheel \"x if y\" [--key] [--own] [--format EXAMPLE]\n"
+                          "                           [--output FILE] [--database PATH] [--library PATH]\n"
                           "       wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
                           "                        [--threads N] [--most T]\n"
                           "       wheelwright --help | --version\n"
@@ -70,14 +73,13 @@ int runCheck(QStringList arguments, QTextStream &out, QTextStream &err)
     if (database->isOpen())
         context.lotteryFacts = [database](const QString &country,
                                           const QString &lottery) -> std::optional<LotteryFacts> {
+            // The lottery's whole facts, as the window checks with them: its bonus pool or
+            // supplementary numbers and its lowest prize too.
             try {
-                const auto shape = Catalogue(*database).shape(country, lottery);
-                if (!shape)
+                const auto details = Catalogue(*database).details(country, lottery);
+                if (!details || !lotteryFault({country, lottery, *details}).isEmpty())
                     return std::nullopt;
-                LotteryFacts facts;
-                facts.pool = shape->pool;
-                facts.drawn = shape->pick;
-                return facts;
+                return details->facts;
             } catch (const QueryError &) {
                 return std::nullopt;
             }

@@ -3,8 +3,7 @@
 #include "cli/OddsCommand.h"
 
 #include "cli/WheelLookup.h"
-#include "core/Catalogue.h"
-#include "core/Database.h"
+#include "core/TextSafety.h"
 #include "core/WheelValue.h"
 
 #include <QJsonArray>
@@ -57,12 +56,12 @@ QString prizeText(const PrizeTier &tier)
     return text;
 }
 
-void printTable(QTextStream &out, const StoredWheel &wheel, const odds::Table &table, bool keyWheel,
-                const std::optional<PrizeTier> &lowest)
+void printTable(QTextStream &out, const PlayedLottery &lottery, const WheelOffer &wheel, const odds::Table &table,
+                bool keyWheel, const std::optional<PrizeTier> &lowest)
 {
-    out << wheel.country << QStringLiteral(", ") << wheel.lottery << QStringLiteral(": ") << table.drawn
-        << QStringLiteral(" of ") << table.pool << QStringLiteral(" drawn; ")
-        << (keyWheel ? QStringLiteral("key wheel \"") : QStringLiteral("wheel \"")) << wheel.guarantee
+    out << withoutControls(lottery.country) << QStringLiteral(", ") << withoutControls(lottery.name)
+        << QStringLiteral(": ") << table.drawn << QStringLiteral(" of ") << table.pool << QStringLiteral(" drawn; ")
+        << (keyWheel ? QStringLiteral("key wheel \"") : QStringLiteral("wheel \"")) << wheel.printableLabel()
         << QStringLiteral("\" on ") << table.numbers << QStringLiteral(" numbers, ") << table.tickets
         << (table.tickets == 1 ? QStringLiteral(" ticket\n") : QStringLiteral(" tickets\n"));
     if (keyWheel)
@@ -111,11 +110,14 @@ QString oddsCommandUsage()
         "\n"
         "  --country, --lottery  the lottery, as the program lists it (\"Canada\", \"Lotto 6/49\")\n"
         "  --numbers Z           how many numbers are played\n"
-        "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel\n"
+        "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel. Of the shipped wheel\n"
+        "                        and one of your own library the one with fewer tickets is counted,\n"
+        "                        the shipped one on a tie; --own counts the one of your library\n"
         "  --json                one JSON object: {\"pool\":N,\"drawn\":D,\"numbers\":Z,\"tickets\":T,\n"
         "                        \"have\":[{\"j\":0,\"probability\":p,\"atLeast\":[q0,...,qD]},...],\n"
         "                        \"atLeast\":[Q0,...,QD],\"prize\":P,...}\n"
         "  --database PATH       use this wheel database\n"
+        "  --library PATH        use this library of your own wheels instead of the window's\n"
         "\n"
         "have[j].probability is the chance that j of the D numbers drawn are among yours;\n"
         "have[j].atLeast[b] the chance, given that j, that some ticket matches at least b of them;\n"
@@ -171,8 +173,7 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return reportFailure(err, command, *failure);
     if (parser.isSet(options.help)) {
         out << oddsCommandUsage();
-        out.flush();
-        return WheelCommandOk;
+        return finishOutput(out, err, command);
     }
     bool isNumber = false;
     const int numbers = parser.value(options.numbers).trimmed().toInt(&isNumber);
@@ -182,59 +183,50 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             {WheelCommandBadCommand, QStringLiteral("--numbers takes how many numbers are played, not \"%1\"")
                                          .arg(parser.value(options.numbers))});
 
-    Database database;
-    if (const auto failure = openDatabase(database, parser.value(options.database)))
+    WheelSource source;
+    if (const auto failure = source.open(parser.value(options.database), parser.value(options.library)))
         return reportFailure(err, command, *failure);
-    StoredWheel wheel = options.requested(parser);
-    wheel.numbers = numbers;
     CommandFailure failure;
+    std::optional<PlayedLottery> lottery;
+    std::optional<WheelOffer> wheel;
+    WheelLines read;
     try {
-        const Catalogue catalogue(database);
-        const auto details = lookUpLottery(catalogue, wheel.country, wheel.lottery, failure);
-        if (!details)
+        lottery = source.lottery(parser.value(options.country), parser.value(options.lottery), failure);
+        if (!lottery)
             return reportFailure(err, command, failure);
-        wheel.details = *details;
-        if (!lookUpWheel(catalogue, wheel, failure))
+        wheel = source.wheel(*lottery, parser.value(options.wheel),
+                             parser.isSet(options.key) ? WheelType::Key : WheelType::TypeA, numbers,
+                             parser.isSet(options.own), failure);
+        if (!wheel)
             return reportFailure(err, command, failure);
+        read = source.shelf().lines(*wheel);
     } catch (const QueryError &e) {
         return reportFailure(err, command, {WheelCommandNotFound, e.message()});
     }
-
-    odds::Wheel lines;
-    lines.numbers = wheel.numbers;
-    for (const QString &line : wheel.lines) {
-        std::uint64_t bits = 0;
-        std::string problem;
-        if (!odds::parseLine(line.toStdString(), wheel.numbers, bits, problem))
-            return reportFailure(err, command,
-                                 {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is "
-                                                                       "damaged: %3")
-                                                            .arg(wheel.guarantee)
-                                                            .arg(wheel.numbers)
-                                                            .arg(QString::fromStdString(problem))});
-        lines.lines.push_back(bits);
-    }
-    const odds::Lottery lottery{wheel.details.facts.pool, wheel.details.facts.drawn};
-    const std::optional<PrizeTier> lowest = wheel.details.facts.lowestPrize;
+    if (const QString notice = source.shelf().takeNotice(); !notice.isEmpty())
+        reportFailure(err, command, {0, notice.trimmed()});
+    if (!read.sound())
+        return reportFailure(err, command,
+                             {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is "
+                                                                   "damaged: %3")
+                                                        .arg(wheel->printableLabel())
+                                                        .arg(wheel->numbers)
+                                                        .arg(read.problem)});
+    const OddsQuestion question = oddsQuestion(lottery->details, *wheel, read.lines);
     odds::Options oddsOptions;
-    // A tier that needs a bonus number is counted by its main numbers; one that needs none
-    // (the bonus number alone wins) has no main-number figure at all.
-    if (lowest && lowest->main > 0 && lowest->main <= lottery.drawn)
-        oddsOptions.lowestPrizeMain = lowest->main;
+    oddsOptions.lowestPrizeMain = question.lowestPrizeMain();
     odds::Table table;
     std::string problem;
-    if (odds::compute(lottery, lines, oddsOptions, table, problem) != odds::Status::Done)
+    if (odds::compute(question.lottery, question.wheel, oddsOptions, table, problem) != odds::Status::Done)
         return reportFailure(err, command,
                              {WheelCommandNotFound, QStringLiteral("the odds of \"%1\" for %2 numbers cannot be "
                                                                    "counted: %3")
-                                                        .arg(wheel.guarantee)
-                                                        .arg(wheel.numbers)
+                                                        .arg(wheel->printableLabel())
+                                                        .arg(wheel->numbers)
                                                         .arg(QString::fromStdString(problem))});
-    const bool keyWheel = wheel.type == WheelType::Key;
     if (parser.isSet(jsonOption))
-        out << QString::fromUtf8(oddsJson(table, keyWheel, lowest)) << '\n';
+        out << QString::fromUtf8(oddsJson(table, question.keyWheel, question.lowestPrize)) << '\n';
     else
-        printTable(out, wheel, table, keyWheel, lowest);
-    out.flush();
-    return WheelCommandOk;
+        printTable(out, *lottery, *wheel, table, question.keyWheel, question.lowestPrize);
+    return finishOutput(out, err, command);
 }

@@ -3,11 +3,10 @@
 #include "cli/TicketsCommand.h"
 
 #include "cli/WheelLookup.h"
-#include "core/BonusSpread.h"
-#include "core/Catalogue.h"
-#include "core/Database.h"
 #include "core/DrawCheck.h"
-#include "core/Expansion.h"
+#include "core/Play.h"
+#include "core/TextSafety.h"
+#include "core/TicketFile.h"
 
 #include <QSet>
 
@@ -76,9 +75,12 @@ QString ticketsCommandUsage()
 {
     return QStringLiteral(
         "Usage: wheelwright tickets --country C --lottery L --numbers 3,17,40,... [--bonus 7[,9]]\n"
-        "                           --wheel \"3 if 4\" [--key] [--format \"05-17-03-41\"]\n"
-        "Prints the tickets of a stored wheel over your numbers, one a line, as a saved ticket\n"
-        "file holds them (without its header lines), in UTF-8 with LF line ends.\n"
+        "                           --wheel \"3 if 4\" [--key] [--own] [--format \"05-17-03-41\"]\n"
+        "                           [--output FILE]\n"
+        "Prints the tickets of a wheel over your numbers, one a line, as a saved ticket file holds\n"
+        "them (without its header lines), in UTF-8 with LF line ends; with --output, writes the\n"
+        "ticket file itself, the same bytes as Save in the window. Says on standard error which\n"
+        "wheel it used.\n"
         "\n"
         "  --country, --lottery  the lottery, as the program lists it (\"Canada\", \"Lotto 6/49\")\n"
         "  --numbers LIST        your numbers, separated by commas, blanks or dashes; the first is\n"
@@ -86,14 +88,19 @@ QString ticketsCommandUsage()
         "  --bonus LIST          bonus numbers, for a lottery with a separate bonus pool: each ticket\n"
         "                        carries as many as the lottery's players pick, after \" + \", dealt\n"
         "                        round the tickets in turn when more are given\n"
-        "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel\n"
+        "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel. Of the shipped wheel\n"
+        "                        and one of your own library (made in the window or with make) the\n"
+        "                        one with fewer tickets is played, the shipped one on a tie\n"
+        "  --own                 play the wheel of your own library\n"
         "  --format EXAMPLE      how a ticket is written, shown by example: one of \"5 17 3 41\",\n"
         "                        \"5-17-3-41\", \"5,17,3,41\", \"5, 17, 3, 41\", \"05 17 03 41\",\n"
         "                        \"05-17-03-41\", \"05,17,03,41\", \"05, 17, 03, 41\" (default \"5 17 3 41\")\n"
+        "  --output FILE         write the ticket file (UTF-16, as the window saves it) to FILE\n"
         "  --database PATH       use this wheel database\n"
+        "  --library PATH        use this library of your own wheels instead of the window's\n"
         "\n"
         "Exit status: 0 when the tickets were printed, 1 when the database holds no such\n"
-        "lottery or wheel, 2 when the command line is wrong.\n");
+        "lottery or wheel or the tickets could not be written, 2 when the command line is wrong.\n");
 }
 
 int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -102,74 +109,89 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     const WheelOptions options;
     const QCommandLineOption bonusOption(QStringLiteral("bonus"), QString(), QStringLiteral("numbers"));
     const QCommandLineOption formatOption(QStringLiteral("format"), QString(), QStringLiteral("example"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("file"));
     options.addTo(parser);
-    parser.addOptions({bonusOption, formatOption});
+    parser.addOptions({bonusOption, formatOption, outputOption});
     if (const auto failure = options.parse(parser, command, arguments))
         return reportFailure(err, command, *failure);
     if (parser.isSet(options.help)) {
         out << ticketsCommandUsage();
-        out.flush();
-        return WheelCommandOk;
+        return finishOutput(out, err, command);
     }
     const int format = parser.isSet(formatOption) ? ticketFormatOfExample(parser.value(formatOption)) : 0;
     if (format < 0)
         return reportFailure(
             err, command,
             bad(QStringLiteral("--format \"%1\" is none of %2").arg(parser.value(formatOption), examplesText())));
+    if (parser.isSet(outputOption) && parser.value(outputOption).isEmpty())
+        return reportFailure(err, command, bad(QStringLiteral("--output needs the name of a file")));
 
-    Database database;
-    if (const auto failure = openDatabase(database, parser.value(options.database)))
+    WheelSource source;
+    if (const auto failure = source.open(parser.value(options.database), parser.value(options.library)))
         return reportFailure(err, command, *failure);
-    StoredWheel wheel = options.requested(parser);
     CommandFailure failure;
-    QList<int> numbers;
-    QList<int> bonus;
+    PlayRequest request;
+    request.format = format;
     try {
-        const Catalogue catalogue(database);
-        const auto details = lookUpLottery(catalogue, wheel.country, wheel.lottery, failure);
-        if (!details)
+        const auto lottery = source.lottery(parser.value(options.country), parser.value(options.lottery), failure);
+        if (!lottery)
             return reportFailure(err, command, failure);
-        wheel.details = *details;
-        const LotteryFacts &facts = wheel.details.facts;
+        request.lottery = *lottery;
+        const LotteryFacts &facts = lottery->details.facts;
         if (!readNumbers(QStringLiteral("--numbers"), parser.value(options.numbers), facts.pool,
-                         QStringLiteral("numbers"), numbers, failure))
+                         QStringLiteral("numbers"), request.numbers, failure))
             return reportFailure(err, command, failure);
         if (parser.isSet(bonusOption)) {
             if (facts.bonusPool <= 0 || facts.bonusDrawn <= 0)
-                return reportFailure(err, command,
-                                     bad(QStringLiteral("--bonus: %1 has no separate bonus pool").arg(wheel.lottery)));
+                return reportFailure(
+                    err, command,
+                    bad(QStringLiteral("--bonus: %1 has no separate bonus pool").arg(withoutControls(lottery->name))));
             if (!readNumbers(QStringLiteral("--bonus"), parser.value(bonusOption), facts.bonusPool,
-                             QStringLiteral("bonus numbers"), bonus, failure))
+                             QStringLiteral("bonus numbers"), request.bonus, failure))
                 return reportFailure(err, command, failure);
-            if (bonus.size() < facts.bonusDrawn)
+            if (request.bonus.size() < facts.bonusDrawn)
                 return reportFailure(err, command,
                                      bad(QStringLiteral("--bonus: each ticket of %1 carries %2 bonus numbers; give at "
                                                         "least %2")
-                                             .arg(wheel.lottery)
+                                             .arg(withoutControls(lottery->name))
                                              .arg(facts.bonusDrawn)));
         }
-        wheel.numbers = static_cast<int>(numbers.size());
-        if (!lookUpWheel(catalogue, wheel, failure))
+        const auto wheel = source.wheel(*lottery, parser.value(options.wheel),
+                                        parser.isSet(options.key) ? WheelType::Key : WheelType::TypeA,
+                                        static_cast<int>(request.numbers.size()), parser.isSet(options.own), failure);
+        if (!wheel)
             return reportFailure(err, command, failure);
+        request.wheel = *wheel;
     } catch (const QueryError &e) {
         return reportFailure(err, command, {WheelCommandNotFound, e.message()});
     }
 
-    // The selection string puts the numbers in the order given: the first stands on the key's place.
-    QStringList chosen;
-    for (const int n : numbers)
-        chosen << QString::number(n);
-    const Expansion expansion = expandTickets(chosen.join(QLatin1Char('|')), wheel.lines, format, wheel.details.pick);
-    if (!expansion.sound())
+    PlayOutcome made;
+    try {
+        made = play(request, source.shelf());
+    } catch (const QueryError &e) {
+        return reportFailure(err, command, {WheelCommandNotFound, e.message()});
+    }
+    if (const QString notice = source.shelf().takeNotice(); !notice.isEmpty())
+        reportFailure(err, command, {0, notice.trimmed()});
+    if (!made.ok())
         return reportFailure(
             err, command,
-            {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is damaged: its line \"%3\" "
-                                                  "%4")
-                                       .arg(wheel.guarantee)
-                                       .arg(wheel.numbers)
-                                       .arg(expansion.badLine, expansion.fault)});
-    for (const QString &line : withBonusNumbers(expansion.tickets, bonus, wheel.details.facts.bonusDrawn, format))
-        out << line << '\n';
-    out.flush();
+            {WheelCommandNotFound, QStringLiteral("the stored wheel \"%1\" for %2 numbers is damaged: %3")
+                                       .arg(request.wheel.printableLabel())
+                                       .arg(request.wheel.numbers)
+                                       .arg(made.problem)});
+    if (parser.isSet(outputOption)) {
+        const QString problem = writeWholeFile(parser.value(outputOption), made.sheet.fileBytes());
+        if (!problem.isEmpty())
+            return reportFailure(err, command, {WheelCommandNotFound, problem});
+    } else {
+        for (const QString &line : made.sheet.lines())
+            out << line << '\n';
+        if (const int status = finishOutput(out, err, command))
+            return status;
+    }
+    err << QStringLiteral("wheelwright tickets: ") << made.sheet.tickets.size() << QStringLiteral(" tickets from ")
+        << describeForCommand(request.wheel) << Qt::endl;
     return WheelCommandOk;
 }

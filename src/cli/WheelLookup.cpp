@@ -3,7 +3,9 @@
 #include "cli/WheelLookup.h"
 
 #include "core/ShippedFiles.h"
-#include "core/WheelOffer.h"
+#include "core/TextSafety.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -19,14 +21,14 @@ CommandFailure badCommand(const QString &message)
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return quotedForMessage(text, 80);
 }
 
 } // namespace
 
 void WheelOptions::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({country, lottery, numbers, wheel, key, database, help});
+    parser.addOptions({country, lottery, numbers, wheel, key, own, database, library, help});
 }
 
 std::optional<CommandFailure> WheelOptions::parse(QCommandLineParser &parser, const QString &command,
@@ -47,78 +49,107 @@ std::optional<CommandFailure> WheelOptions::parse(QCommandLineParser &parser, co
     return std::nullopt;
 }
 
-std::optional<CommandFailure> openDatabase(Database &database, const QString &path)
+std::optional<CommandFailure> WheelSource::open(const QString &databasePath, const QString &libraryPath)
 {
+    const QString path = databasePath.isEmpty() ? shippedFile(QStringLiteral("data.sqlite3")) : databasePath;
     QString problem;
-    if (!database.open(path.isEmpty() ? shippedFile(QStringLiteral("data.sqlite3")) : path, &problem))
+    if (!database_.open(path, &problem))
         return notFound(problem);
+    // The shipped database was proven when it was built; any other is proven wheel by wheel.
+    shelf_.setProveStoredWheels(!isShippedDatabase(path));
+    // A command only reads the player's library: one that is not there stays not there.
+    const QString ownPath = libraryPath.isEmpty() ? ownWheelsFile() : libraryPath;
+    if (QFileInfo(ownPath).isFile() && !own_.open(ownPath, &problem))
+        return notFound(QStringLiteral("your wheel library cannot be read: %1").arg(problem));
     return std::nullopt;
 }
 
-std::optional<LotteryDetails> lookUpLottery(const Catalogue &catalogue, const QString &country, const QString &lottery,
-                                            CommandFailure &failure)
+std::optional<PlayedLottery> WheelSource::lottery(const QString &country, const QString &name,
+                                                  CommandFailure &failure) const
 {
-    if (auto details = catalogue.details(country, lottery))
-        return details;
-    const QStringList names = catalogue.lotteryNames(country);
+    if (auto details = catalogue_.details(country, name)) {
+        PlayedLottery found{country, name, *details};
+        if (const QString fault = lotteryFault(found); !fault.isEmpty()) {
+            failure = notFound(fault);
+            return std::nullopt;
+        }
+        return found;
+    }
+    const QStringList names = catalogue_.lotteryNames(country);
     if (names.isEmpty())
         failure = notFound(QStringLiteral("no lottery of the country %1 is known").arg(quoted(country)));
     else
         failure = notFound(QStringLiteral("%1 has no lottery %2; its lotteries are %3")
-                               .arg(country, quoted(lottery), quoted(names.join(QStringLiteral("\", \"")))));
+                               .arg(withoutControls(country), quoted(name),
+                                    quotedForMessage(names.join(QStringLiteral("\", \"")), 400)));
     return std::nullopt;
 }
 
-StoredWheel WheelOptions::requested(const QCommandLineParser &parser) const
+std::optional<WheelOffer> WheelSource::wheel(const PlayedLottery &lottery, const QString &guarantee, WheelType type,
+                                             int numbers, bool ownOnly, CommandFailure &failure) const
 {
-    StoredWheel wheel;
-    wheel.country = parser.value(country);
-    wheel.lottery = parser.value(lottery);
-    wheel.guarantee = parser.value(this->wheel);
-    wheel.type = parser.isSet(key) ? WheelType::Key : WheelType::TypeA;
-    return wheel;
-}
-
-bool lookUpWheel(const Catalogue &catalogue, StoredWheel &wheel, CommandFailure &failure)
-{
-    wheel.guarantee = wheel.guarantee.simplified();
-    const int pick = wheel.details.pick;
-    const QString kind = wheel.type == WheelType::Key ? QStringLiteral("key wheel") : QStringLiteral("wheel");
-    if (wheel.numbers < pick) {
+    const int pick = lottery.details.pick;
+    const QString kind = type == WheelType::Key ? QStringLiteral("key wheel") : QStringLiteral("wheel");
+    if (numbers < pick) {
         failure = badCommand(QStringLiteral("a ticket of %1 holds %2 numbers; wheel at least %2, not %3")
-                                 .arg(wheel.lottery)
+                                 .arg(withoutControls(lottery.name))
                                  .arg(pick)
-                                 .arg(wheel.numbers));
-        return false;
+                                 .arg(numbers));
+        return std::nullopt;
     }
-    if (wheel.numbers > wheel.details.facts.pool) {
+    if (numbers > lottery.details.facts.pool) {
         failure = badCommand(QStringLiteral("%1 numbers cannot be chosen from the %2 of %3")
-                                 .arg(wheel.numbers)
-                                 .arg(wheel.details.facts.pool)
-                                 .arg(wheel.lottery));
-        return false;
+                                 .arg(numbers)
+                                 .arg(lottery.details.facts.pool)
+                                 .arg(withoutControls(lottery.name)));
+        return std::nullopt;
     }
-    wheel.lines = catalogue.wheelLines(pick, wheel.type, wheel.guarantee, wheel.numbers);
-    if (!wheel.lines.isEmpty())
-        return true;
+    const auto asked = parseGuarantee(guarantee);
+    if (asked)
+        if (auto found = shelf_.find(pick, type, numbers, *asked, ownOnly))
+            return found;
     QStringList stored;
-    for (const QString &entry : catalogue.wheelEntries(pick, wheel.type, wheel.numbers))
-        if (const auto guarantee = guaranteeOfEntry(entry))
-            stored << quoted(*guarantee);
-    const QString what = QStringLiteral("no %1 %2 is stored for %3 numbers of %4")
-                             .arg(kind, quoted(wheel.guarantee))
-                             .arg(wheel.numbers)
-                             .arg(wheel.lottery);
+    for (const WheelOffer &offer : shelf_.offers(pick, type, numbers))
+        if (!ownOnly || offer.isOwn())
+            stored << quoted(offer.label);
+    stored.removeDuplicates();
+    const QString what = QStringLiteral("no %1%2 %3 is stored for %4 numbers of %5")
+                             .arg(ownOnly ? QStringLiteral("own ") : QString(), kind, quoted(guarantee.simplified()))
+                             .arg(numbers)
+                             .arg(withoutControls(lottery.name));
     failure = notFound(what + (stored.isEmpty() ? QStringLiteral(", nor any other")
                                                 : QStringLiteral("; there are ") + stored.join(QStringLiteral(", "))));
-    return false;
+    return std::nullopt;
+}
+
+QString describeForCommand(const WheelOffer &wheel)
+{
+    return QStringLiteral("%1 %2 \"%3\" for %4 numbers (%5 tickets)")
+        .arg(wheel.isOwn() ? QStringLiteral("your own") : QStringLiteral("the shipped"),
+             wheel.type == WheelType::Key ? QStringLiteral("key wheel") : QStringLiteral("wheel"),
+             wheel.printableLabel())
+        .arg(wheel.numbers)
+        .arg(wheel.tickets);
 }
 
 int reportFailure(QTextStream &err, const QString &command, const CommandFailure &failure)
 {
-    // One line, whatever a stored name holds.
-    QString message = failure.message;
-    message.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // One line, whatever a stored name holds, and not a screenful.
+    QString message = withoutControls(failure.message);
+    if (message.size() > 1000)
+        message = message.left(1000) + QStringLiteral("...");
     err << QStringLiteral("wheelwright ") << command << QStringLiteral(": ") << message << Qt::endl;
     return failure.status;
+}
+
+int finishOutput(QTextStream &out, QTextStream &err, const QString &command)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return 0;
+    QString why;
+    if (const auto *file = qobject_cast<const QFileDevice *>(out.device()); file && !file->errorString().isEmpty())
+        why = QStringLiteral(": ") + file->errorString();
+    reportFailure(err, command, {1, QStringLiteral("the output could not be written") + why});
+    return 1;
 }

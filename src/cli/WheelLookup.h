@@ -4,6 +4,9 @@
 
 #include "core/Catalogue.h"
 #include "core/Database.h"
+#include "core/OwnWheels.h"
+#include "core/Play.h"
+#include "core/WheelShelf.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -27,14 +30,16 @@ struct CommandFailure {
     QString message;
 };
 
-// The options odds and tickets share: which lottery, which wheel, which database.
+// The options odds and tickets share: which lottery, which wheel, which database and library.
 struct WheelOptions {
     QCommandLineOption country{QStringLiteral("country"), QString(), QStringLiteral("country")};
     QCommandLineOption lottery{QStringLiteral("lottery"), QString(), QStringLiteral("lottery")};
     QCommandLineOption numbers{QStringLiteral("numbers"), QString(), QStringLiteral("numbers")};
     QCommandLineOption wheel{QStringLiteral("wheel"), QString(), QStringLiteral("guarantee")};
     QCommandLineOption key{QStringLiteral("key")};
+    QCommandLineOption own{QStringLiteral("own")};
     QCommandLineOption database{QStringLiteral("database"), QString(), QStringLiteral("path")};
+    QCommandLineOption library{QStringLiteral("library"), QString(), QStringLiteral("path")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
 
     void addTo(QCommandLineParser &parser) const;
@@ -42,32 +47,42 @@ struct WheelOptions {
     // else why not. --help needs nothing else.
     std::optional<CommandFailure> parse(QCommandLineParser &parser, const QString &command,
                                         const QStringList &arguments) const;
-    // The wheel the parsed options ask for: lottery, guarantee and type (not yet looked up).
-    struct StoredWheel requested(const QCommandLineParser &parser) const;
 };
 
-// The stored wheel a command works on, with the lottery it is played in.
-struct StoredWheel {
-    QString country;
-    QString lottery;
-    LotteryDetails details;
-    QString guarantee; // as stored: "3 if 4"
-    WheelType type = WheelType::TypeA;
-    int numbers = 0;
-    QStringList lines; // never empty
+// What a subcommand reads: the wheel database and the player's own library, as the window
+// keeps them, and the wheels of both.
+class WheelSource {
+public:
+    // Opens the database at `databasePath` (empty: the one shipped with the program) and the own
+    // library at `libraryPath` (empty: the window's; a library that does not exist is not made).
+    std::optional<CommandFailure> open(const QString &databasePath, const QString &libraryPath);
+
+    const Catalogue &catalogue() const { return catalogue_; }
+    const WheelShelf &shelf() const { return shelf_; }
+
+    // The lottery named on the command line, or why it is not known (an unknown country and a
+    // lottery that country does not have are told apart, with the names that would do) or
+    // cannot be played. Throws QueryError.
+    std::optional<PlayedLottery> lottery(const QString &country, const QString &name, CommandFailure &failure) const;
+    // The wheel "x if y" of this type for `numbers` numbers of the lottery: the one with fewer
+    // tickets, the shipped one on a tie, or with `ownOnly` the player's. Why there is none names
+    // the wheels stored for that many numbers. Throws QueryError.
+    std::optional<WheelOffer> wheel(const PlayedLottery &lottery, const QString &guarantee, WheelType type, int numbers,
+                                    bool ownOnly, CommandFailure &failure) const;
+
+private:
+    Database database_;
+    Catalogue catalogue_{database_};
+    OwnWheels own_;
+    WheelShelf shelf_{catalogue_, &own_};
 };
 
-// Opens the database at `path` (empty: the one shipped with the program).
-std::optional<CommandFailure> openDatabase(Database &database, const QString &path);
+// "the shipped wheel "3 if 4" for 10 numbers (7 tickets)", "your own key wheel ...".
+QString describeForCommand(const WheelOffer &wheel);
 
-// The lottery named on the command line, or why it is not known (an unknown country and a
-// lottery that country does not have are told apart, with the names that would do).
-std::optional<LotteryDetails> lookUpLottery(const Catalogue &catalogue, const QString &country, const QString &lottery,
-                                            CommandFailure &failure);
-
-// The wheel "x if y" of this type for `numbers` numbers of the lottery's pick, or why there is
-// none (naming the wheels stored for that many numbers). Blanks in the guarantee are forgiven.
-bool lookUpWheel(const Catalogue &catalogue, StoredWheel &wheel, CommandFailure &failure);
-
-// Writes "wheelwright <command>: <message>" as one line to err and returns its status.
+// Writes "wheelwright <command>: <message>" as one line to err and returns its status. The
+// message is cut to one line of printable characters, whatever a stored name holds.
 int reportFailure(QTextStream &err, const QString &command, const CommandFailure &failure);
+
+// Flushes `out` and tells a failed write (a full disk, a closed pipe) as a failure: exit 1.
+int finishOutput(QTextStream &out, QTextStream &err, const QString &command);

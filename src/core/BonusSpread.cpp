@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/BonusSpread.h"
 
-#include "core/TicketFileReader.h"
-
 #include <algorithm>
 
 QList<int> bonusForTicket(const QList<int> &bonus, int perTicket, qsizetype index)
@@ -20,18 +18,4 @@ QList<int> bonusForTicket(const QList<int> &bonus, int perTicket, qsizetype inde
     for (qsizetype k = 0; k < take; ++k)
         carried << bonus[(start + k) % count];
     return carried;
-}
-
-QStringList withBonusNumbers(const QStringList &tickets, const QList<int> &bonus, int perTicket, int format)
-{
-    if (bonus.isEmpty() || perTicket < 1)
-        return tickets;
-    QStringList lines;
-    lines.reserve(tickets.size());
-    for (qsizetype i = 0; i < tickets.size(); ++i) {
-        // The bonus part is written by the same code that reads saved tickets back.
-        const QString part = formatTicket(TicketNumbers{bonusForTicket(bonus, perTicket, i), {}, 0}, format);
-        lines << tickets[i] + QStringLiteral(" + ") + part;
-    }
-    return lines;
 }

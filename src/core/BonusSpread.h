@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The bonus numbers ticket `index` carries when the player chose `bonus` from a separate bonus
 // pool and every ticket takes `perTicket` of them. The chosen numbers are dealt round the
@@ -13,8 +12,3 @@
 // 12 20, ... A ticket never holds a number twice. Fewer chosen than `perTicket`: every ticket
 // carries all of them. Empty when nothing was chosen or `perTicket` is below 1.
 QList<int> bonusForTicket(const QList<int> &bonus, int perTicket, qsizetype index);
-
-// The ticket lines with their bonus numbers: each line, " + ", then its bonusForTicket()
-// numbers in ticket format 0..7, as the saved file holds them ("05-17-03-41-09-12 + 07").
-// Without bonus numbers the lines come back unchanged.
-QStringList withBonusNumbers(const QStringList &tickets, const QList<int> &bonus, int perTicket, int format);

@@ -3,14 +3,13 @@
 #include "core/Catalogue.h"
 
 #include "core/Database.h"
-#include "core/WheelOffer.h"
 
 #include <algorithm>
 
 namespace {
-QString letterOf(WheelType type)
+QString typeColumn(WheelType type)
 {
-    return type == WheelType::Key ? QStringLiteral("k") : QStringLiteral("a");
+    return QString(QLatin1Char(letterOf(type)));
 }
 } // namespace
 
@@ -75,23 +74,27 @@ std::optional<LotteryDetails> Catalogue::details(const QString &country, const Q
     return details;
 }
 
-QStringList Catalogue::wheelEntries(int pick, WheelType type, int numbers) const
+QList<WheelOffer> Catalogue::offers(int pick, WheelType type, int numbers) const
 {
-    QStringList entries;
+    QList<WheelOffer> offers;
     const auto rows =
         database_.select("SELECT xyoption,ticket FROM wheelsurvey WHERE pick=? AND wheeltype=? AND zoption=?",
-                         {QString::number(pick), letterOf(type), QString::number(numbers)});
-    for (const auto &row : rows)
-        entries << wheelListEntry(row.value(0), row.value(1));
-    return entries;
+                         {QString::number(pick), typeColumn(type), QString::number(numbers)});
+    for (const auto &row : rows) {
+        bool isCount = false;
+        const int tickets = row.value(1).trimmed().toInt(&isCount);
+        offers << WheelOffer{
+            pick, type, numbers, row.value(0), isCount && tickets >= 0 ? tickets : -1, WheelOrigin::Shipped};
+    }
+    return offers;
 }
 
-QStringList Catalogue::wheelLines(int pick, WheelType type, const QString &guarantee, int numbers) const
+QStringList Catalogue::storedLines(const WheelOffer &wheel) const
 {
     QStringList lines;
-    const auto rows =
-        database_.select("SELECT digitalstring FROM wheels WHERE pick=? AND wheeltype=? AND xyoption=? AND zoption=?",
-                         {QString::number(pick), letterOf(type), guarantee, QString::number(numbers)});
+    const auto rows = database_.select(
+        "SELECT digitalstring FROM wheels WHERE pick=? AND wheeltype=? AND xyoption=? AND zoption=?",
+        {QString::number(wheel.pick), typeColumn(wheel.type), wheel.label, QString::number(wheel.numbers)});
     for (const auto &row : rows)
         lines << row.value(0);
     return lines;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DrawCheck.h"
+#include "core/WheelOffer.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,10 +11,6 @@
 #include <optional>
 
 class Database;
-
-// Type-a wheels guarantee a match among any of the player's numbers; key wheels carry the
-// key number on every ticket. The database tells them apart by 'a' and 'k'.
-enum class WheelType { TypeA, Key };
 
 // What the number page needs of a lottery: the pool to choose from and the numbers a
 // ticket holds.
@@ -48,10 +45,11 @@ public:
     std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
     // Pool, pick and the facts of the lottery; nothing when the lottery is not listed.
     std::optional<LotteryDetails> details(const QString &country, const QString &lottery) const;
-    // The wheel list for `numbers` chosen numbers, as wheelListEntry() texts.
-    QStringList wheelEntries(int pick, WheelType type, int numbers) const;
-    // The lines of one wheel, "01-02-05-...".
-    QStringList wheelLines(int pick, WheelType type, const QString &guarantee, int numbers) const;
+    // The shipped wheels for `numbers` chosen numbers, in the order stored. A ticket count that
+    // is not a whole number reads as -1.
+    QList<WheelOffer> offers(int pick, WheelType type, int numbers) const;
+    // The lines of one wheel as stored, "01-02-05-..." (see readWheelLines()).
+    QStringList storedLines(const WheelOffer &wheel) const;
 
 private:
     const Database &database_;

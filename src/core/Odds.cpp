@@ -294,43 +294,4 @@ Status compute(const Lottery &lottery, const Wheel &wheel, const Options &option
     return Status::Done;
 }
 
-bool parseLine(const std::string &text, int numbers, std::uint64_t &line, std::string &error)
-{
-    line = 0;
-    std::size_t i = 0;
-    if (numbers < 1 || numbers > 64) {
-        error = "a line can name at most 64 positions";
-        return false;
-    }
-    while (true) {
-        int value = 0;
-        std::size_t digits = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 3) {
-            value = value * 10 + (text[i] - '0');
-            ++i;
-            ++digits;
-        }
-        if (digits == 0 || (i < text.size() && text[i] >= '0' && text[i] <= '9')) {
-            error = "\"" + text + "\" is not a line of positions like 01-02-05";
-            return false;
-        }
-        if (value < 1 || value > numbers) {
-            error = "position " + std::to_string(value) + " is outside 1.." + std::to_string(numbers);
-            return false;
-        }
-        const std::uint64_t bit = std::uint64_t{1} << (value - 1);
-        if (line & bit) {
-            error = "position " + std::to_string(value) + " is repeated";
-            return false;
-        }
-        line |= bit;
-        if (i == text.size())
-            return true;
-        if (text[i] != '-' || ++i == text.size()) {
-            error = "\"" + text + "\" is not a line of positions like 01-02-05";
-            return false;
-        }
-    }
-}
-
 } // namespace odds

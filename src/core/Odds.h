@@ -64,11 +64,9 @@ enum class Status { Done, Cancelled, Invalid };
 
 Status compute(const Lottery &lottery, const Wheel &wheel, const Options &options, Table &table, std::string &error);
 
-// C(n, r) for n up to 99 as long double; exact while the value fits 64 bits.
+// C(n, r) for n up to 99 as long double; exact while the value fits 64 bits. The engine's
+// binomial counts sets of a wheel's at most 49 places in 64 bits; the odds need whole pools
+// of 99, whose counts pass 64 bits, so they count in long double.
 long double binomial(int n, int r);
-
-// Parses a stored line "01-02-05" (1-based positions up to `numbers`) into a bit set;
-// refuses a malformed text, a position out of range or a repeated one.
-bool parseLine(const std::string &text, int numbers, std::uint64_t &line, std::string &error);
 
 } // namespace odds

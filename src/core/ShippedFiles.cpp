@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString shippedFile(const QString &name)
 {
@@ -16,4 +17,15 @@ QString shippedFile(const QString &name)
             return QDir::cleanPath(path);
     }
     return QString();
+}
+
+bool isShippedDatabase(const QString &path)
+{
+    const QString shipped = shippedFile(QStringLiteral("data.sqlite3"));
+    return !shipped.isEmpty() && QFileInfo(shipped).canonicalFilePath() == QFileInfo(path).canonicalFilePath();
+}
+
+QString ownWheelsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/own-wheels.sqlite3");
 }

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/TicketFileReader.h"
 
+#include "core/TextSafety.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -15,13 +18,7 @@ const QString plusSeparator = QStringLiteral(" + ");
 // Lines are quoted back to the player; a damaged file can hold a line of any length.
 QString quoted(const QString &text)
 {
-    constexpr qsizetype most = 40;
-    QString shown = text.size() > most ? text.left(most) + QStringLiteral("...") : text;
-    // Control characters would break the one-line message apart or garble a terminal.
-    for (QChar &c : shown)
-        if (!c.isPrint())
-            c = QLatin1Char('?');
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return quotedForMessage(text);
 }
 
 QString plural(qsizetype n, const char *one, const char *many)
@@ -209,6 +206,58 @@ QString formatTicket(const TicketNumbers &ticket, int format)
     return text;
 }
 
+// The tickets of `lines` from `first` on, one a line, into `c`: every ticket as long as the
+// first, no empty line among them; the format is taken from how they are written.
+TicketFileError readTicketLines(const QStringList &lines, qsizetype first, TicketFileContents &c)
+{
+    // Empty lines after the last ticket are harmless; one between tickets is damage.
+    qsizetype end = lines.size();
+    while (end > first && lines[end - 1].trimmed().isEmpty())
+        --end;
+    if (end == first)
+        return {int(lines.size() > first ? first + 1 : std::max<qsizetype>(first, 1)),
+                QStringLiteral("the file holds no tickets")};
+    bool padded = false;
+    bool unpadded = false;
+    for (qsizetype i = first; i < end; ++i) {
+        const int lineNo = int(i + 1);
+        if (lines[i].trimmed().isEmpty()) {
+            return {lineNo, QStringLiteral("an empty line stands among the tickets")};
+        }
+        ParsedTicketLine p = parseTicketLine(lines[i]);
+        if (!p.error.isEmpty()) {
+            return {lineNo, p.error};
+        }
+        p.ticket.line = lineNo;
+        if (!c.tickets.isEmpty()) {
+            const TicketNumbers &first = c.tickets.first();
+            if (p.ticket.main.size() != first.main.size()) {
+                return {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
+                                    .arg(plural(p.ticket.main.size(), "number", "numbers"),
+                                         QString::number(first.main.size()))};
+            }
+            if (p.ticket.bonus.size() != first.bonus.size()) {
+                return {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
+                                    .arg(plural(p.ticket.bonus.size(), "bonus number", "bonus numbers"),
+                                         QString::number(first.bonus.size()))};
+            }
+        }
+        if (c.tickets.isEmpty())
+            c.format =
+                int(QList<QString>{QStringLiteral(" "), QStringLiteral("-"), QStringLiteral(","), QStringLiteral(", ")}
+                        .indexOf(separatorOf(lines[i].trimmed().split(plusSeparator).first())));
+        if (writtenPadded(lines[i]))
+            padded = true;
+        else if (holdsOneDigitNumber(p.ticket))
+            unpadded = true;
+        c.tickets << p.ticket;
+    }
+    // A file whose numbers are all 10 or more reads the same in both rows; the unpadded one is shown.
+    if (padded && !unpadded)
+        c.format += 4;
+    return {};
+}
+
 TicketFileRead readTicketFile(const QByteArray &bytes)
 {
     TicketFileRead out;
@@ -254,74 +303,18 @@ TicketFileRead readTicketFile(const QByteArray &bytes)
         return out;
     }
 
-    // Empty lines after the last ticket are harmless; one between tickets is damage.
-    qsizetype end = lines.size();
-    while (end > 4 && lines[end - 1].trimmed().isEmpty())
-        --end;
-    if (end == 4) {
-        out.error = {int(lines.size() > 4 ? 5 : 4), QStringLiteral("the file holds no tickets")};
+    // The program ends every line with CR LF: a last line without its end was cut short.
+    if (!lines.last().isEmpty()) {
+        out.error = {int(lines.size()), QStringLiteral("the file ends inside this line: it was cut short")};
         return out;
     }
-    bool padded = false;
-    bool unpadded = false;
-    for (qsizetype i = 4; i < end; ++i) {
-        const int lineNo = int(i + 1);
-        if (lines[i].trimmed().isEmpty()) {
-            out.error = {lineNo, QStringLiteral("an empty line stands among the tickets")};
-            return out;
-        }
-        ParsedTicketLine p = parseTicketLine(lines[i]);
-        if (!p.error.isEmpty()) {
-            out.error = {lineNo, p.error};
-            return out;
-        }
-        p.ticket.line = lineNo;
-        if (!c.tickets.isEmpty()) {
-            const TicketNumbers &first = c.tickets.first();
-            if (p.ticket.main.size() != first.main.size()) {
-                out.error = {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
-                                         .arg(plural(p.ticket.main.size(), "number", "numbers"),
-                                              QString::number(first.main.size()))};
-                return out;
-            }
-            if (p.ticket.bonus.size() != first.bonus.size()) {
-                out.error = {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
-                                         .arg(plural(p.ticket.bonus.size(), "bonus number", "bonus numbers"),
-                                              QString::number(first.bonus.size()))};
-                return out;
-            }
-        }
-        if (c.tickets.isEmpty())
-            c.format =
-                int(QList<QString>{QStringLiteral(" "), QStringLiteral("-"), QStringLiteral(","), QStringLiteral(", ")}
-                        .indexOf(separatorOf(lines[i].trimmed().split(plusSeparator).first())));
-        if (writtenPadded(lines[i]))
-            padded = true;
-        else if (holdsOneDigitNumber(p.ticket))
-            unpadded = true;
-        c.tickets << p.ticket;
-    }
-    // A file whose numbers are all 10 or more reads the same in both rows; the unpadded one is shown.
-    if (padded && !unpadded)
-        c.format += 4;
+    out.error = readTicketLines(lines, 4, c);
     return out;
 }
 
 TicketFileRead loadTicketFile(const QString &path)
 {
-    TicketFileRead out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error = {0, QStringLiteral("cannot be opened: %1").arg(file.errorString())};
-        return out;
-    }
-    // Read one byte past the limit so that an oversized file is seen without reading all of it.
-    const QByteArray bytes = file.read(maxTicketFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        out.error = {0, QStringLiteral("cannot be read: %1").arg(file.errorString())};
-        return out;
-    }
-    return readTicketFile(bytes);
+    return loadTickets(path, false);
 }
 
 TicketFileError checkTicketRanges(const TicketFileContents &contents, int pool, int bonusPool)
@@ -340,4 +333,69 @@ TicketFileError checkTicketRanges(const TicketFileContents &contents, int pool, 
                         QStringLiteral("bonus number %1 lies outside the bonus numbers 1 to %2").arg(n).arg(bonusPool)};
     }
     return {};
+}
+
+TicketFileRead readTicketList(const QByteArray &bytes)
+{
+    TicketFileRead out;
+    if (bytes.size() > maxTicketFileBytes) {
+        out.error = {0, QStringLiteral("the file is too large to be a list of tickets")};
+        return out;
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return readTicketFile(bytes);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        out.error = {0, QStringLiteral("the text is neither a UTF-16 ticket file nor UTF-8 lines")};
+        return out;
+    }
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &l : lines)
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    // The spreadsheet export: a header row "N1,N2,...,B1", then one ticket a row.
+    if (lines.first().startsWith(QLatin1String("N1,")) || lines.first() == QLatin1String("N1")) {
+        const QStringList header = lines.first().split(QLatin1Char(','));
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (lines[i].trimmed().isEmpty())
+                continue;
+            const QStringList cells = lines[i].split(QLatin1Char(','));
+            QStringList main;
+            QStringList bonus;
+            for (qsizetype k = 0; k < cells.size(); ++k)
+                if (!cells[k].trimmed().isEmpty())
+                    (header.value(k).startsWith(QLatin1Char('B')) ? bonus : main) << cells[k].trimmed();
+            lines[i] = main.join(QLatin1Char(' ')) +
+                       (bonus.isEmpty() ? QString() : plusSeparator + bonus.join(QLatin1Char(' ')));
+        }
+        out.error = readTicketLines(lines, 1, out.contents);
+        out.contents.format = 0;
+        return out;
+    }
+    out.error = readTicketLines(lines, 0, out.contents);
+    return out;
+}
+
+TicketFileRead loadTickets(const QString &path, bool anyList)
+{
+    TicketFileRead out;
+    // Only a regular file is read: a named pipe or a device would block or never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        out.error = {0, QStringLiteral("is not a regular file, so it is not read as tickets")};
+        return out;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.error = {0, QStringLiteral("cannot be opened: %1").arg(file.errorString())};
+        return out;
+    }
+    // Read one byte past the limit so that an oversized file is seen without reading all of it.
+    const QByteArray bytes = file.read(maxTicketFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        out.error = {0, QStringLiteral("cannot be read: %1").arg(file.errorString())};
+        return out;
+    }
+    return anyList ? readTicketList(bytes) : readTicketFile(bytes);
 }

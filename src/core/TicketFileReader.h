@@ -53,8 +53,16 @@ inline constexpr qint64 maxTicketFileBytes = qint64{16} * 1024 * 1024;
 // bonus numbers. Every ticket must have as many main and bonus numbers as the first one.
 TicketFileRead readTicketFile(const QByteArray &bytes);
 
-// Reads a ticket file from disk; an unreadable or oversized file is an error on line 0.
+// Reads a ticket file from disk; an unreadable or oversized file, or one that is not a regular
+// file (a named pipe, a device), is an error on line 0.
 TicketFileRead loadTicketFile(const QString &path);
+
+// Reads tickets in any form the program writes: a ticket file (UTF-16 with its header), the
+// plain lines `wheelwright tickets` prints (UTF-8, one ticket a line) or the spreadsheet
+// export (a header row "N1,...,B1", one ticket a row). Only the ticket file names its lottery.
+TicketFileRead readTicketList(const QByteArray &bytes);
+// The same from disk; with `anyList` false only a ticket file is taken.
+TicketFileRead loadTickets(const QString &path, bool anyList);
 
 struct ParsedTicketLine {
     TicketNumbers ticket;

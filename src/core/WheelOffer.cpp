@@ -2,37 +2,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WheelOffer.h"
 
-namespace {
-const QString kOwnMark = QStringLiteral("   (your own wheel)");
+#include "core/TextSafety.h"
+
+#include <QRegularExpression>
+
+char letterOf(WheelType type)
+{
+    return type == WheelType::Key ? 'k' : 'a';
 }
 
-QString wheelListEntry(const QString &guarantee, const QString &tickets, bool own)
+QString Guarantee::text() const
 {
-    return guarantee + QStringLiteral("     ") + QStringLiteral("  Tickets:") + tickets + (own ? kOwnMark : QString());
+    return QStringLiteral("%1 if %2").arg(match).arg(have);
 }
 
-bool isOwnEntry(const QString &entry)
+std::optional<Guarantee> parseGuarantee(const QString &text)
 {
-    return entry.endsWith(kOwnMark);
-}
-
-std::optional<QString> guaranteeOfEntry(const QString &entry)
-{
-    const auto at = entry.indexOf(QStringLiteral("Tickets:"));
-    if (at < 7)
+    static const QRegularExpression xIfY(QStringLiteral("^\\s*(\\d{1,2})\\s+if\\s+(\\d{1,2})\\s*$"));
+    const auto m = xIfY.match(text);
+    if (!m.hasMatch())
         return std::nullopt;
-    return entry.left(at - 7);
+    return Guarantee{m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
-std::optional<int> ticketCountOfEntry(const QString &entry)
+std::optional<wheel::WheelSpec> WheelOffer::spec() const
 {
-    const auto at = entry.indexOf(QStringLiteral("Tickets:"));
-    if (at < 0)
+    const auto g = guarantee();
+    if (!g)
         return std::nullopt;
-    bool ok = false;
-    QString digits = entry.mid(at + 8);
-    if (isOwnEntry(digits))
-        digits.chop(kOwnMark.size());
-    const int count = digits.toInt(&ok);
-    return ok && count >= 0 ? std::optional<int>(count) : std::nullopt;
+    wheel::WheelSpec spec;
+    spec.pick = pick;
+    spec.type = letterOf(type);
+    spec.z = numbers;
+    spec.x = g->match;
+    spec.y = g->have;
+    return spec;
+}
+
+QString WheelOffer::listText() const
+{
+    return printableLabel() + QStringLiteral("       Tickets:") + QString::number(tickets) +
+           (isOwn() ? QStringLiteral("   (your own wheel)") : QString());
+}
+
+QString WheelOffer::description() const
+{
+    return QStringLiteral("%1 wheel for %2 numbers, guarantee %3")
+        .arg(type == WheelType::Key ? QStringLiteral("Key") : QStringLiteral("Type-A"))
+        .arg(numbers)
+        .arg(printableLabel());
+}
+
+QString WheelOffer::printableLabel() const
+{
+    return withoutControls(label);
+}
+
+WheelOffer offerOf(const wheel::WheelSpec &spec, int tickets, WheelOrigin origin)
+{
+    return WheelOffer{spec.pick, spec.type == 'k' ? WheelType::Key : WheelType::TypeA,
+                      spec.z,    QString::fromStdString(spec.label()),
+                      tickets,   origin};
 }

@@ -30,22 +30,6 @@ std::optional<double> parsePrice(const QString &text, const QLocale &locale)
     return value;
 }
 
-bool oddsWheel(const QStringList &lines, int numbers, odds::Wheel &wheel, QString &error)
-{
-    wheel = {};
-    wheel.numbers = numbers;
-    for (const QString &line : lines) {
-        std::uint64_t bits = 0;
-        std::string problem;
-        if (!odds::parseLine(line.toStdString(), numbers, bits, problem)) {
-            error = QString::fromStdString(problem);
-            return false;
-        }
-        wheel.lines.push_back(bits);
-    }
-    return true;
-}
-
 std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table)
 {
     std::vector<odds::HaveRow> rows = table.keyedHave;

@@ -19,10 +19,6 @@ QString costLine(int tickets, double price, const QString &currency, const QLoca
 // A price as the player typed it, in `locale` or with a point; nothing unless a positive amount.
 std::optional<double> parsePrice(const QString &text, const QLocale &locale);
 
-// The stored lines "01-02-05" of a wheel on `numbers` numbers as the odds count them; false and
-// `error` when a line is damaged.
-bool oddsWheel(const QStringList &lines, int numbers, odds::Wheel &wheel, QString &error);
-
 // The rows a key wheel's guarantee speaks of: the draws that hold the key number, with the
 // chance of j among the player's given that the key is drawn, C(Z-1, j-1) C(N-Z, D-j) / C(N-1, D-1).
 std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table);

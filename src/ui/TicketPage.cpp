@@ -22,18 +22,14 @@ TicketPage::TicketPage(QWidget *parent)
 
 TicketPage::~TicketPage() = default;
 
-void TicketPage::showTickets(const QString &lotteryName, const QStringList &tickets)
+void TicketPage::showSheet(const TicketSheet &sheet)
 {
+    sheet_ = sheet;
     model_->clearMatches();
-    model_->setRows(tickets);
-    ui_->ticketLotteryLabel->setText(lotteryName);
-    ui_->ticketCountLabel->setText(QStringLiteral("Total Tickets:%1").arg(tickets.size()));
+    model_->setRows(sheet.lines());
+    ui_->ticketLotteryLabel->setText(sheet.lottery);
+    ui_->ticketCountLabel->setText(QStringLiteral("Total Tickets:%1").arg(sheet.tickets.size()));
     emit ticketsShown();
-}
-
-const QStringList &TicketPage::tickets() const
-{
-    return model_->rows();
 }
 
 void TicketPage::setActive(bool active)

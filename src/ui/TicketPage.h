@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DrawCheck.h"
+#include "core/Play.h"
 
 #include <QWidget>
 
@@ -21,8 +22,10 @@ public:
     explicit TicketPage(QWidget *parent = nullptr);
     ~TicketPage() override;
 
-    void showTickets(const QString &lotteryName, const QStringList &tickets);
-    const QStringList &tickets() const;
+    // Shows the tickets of the sheet, numbers kept as numbers; the table shows them as text.
+    void showSheet(const TicketSheet &sheet);
+    // The tickets shown, with their lottery and key; empty until tickets are made or opened.
+    const TicketSheet &sheet() const { return sheet_; }
     // Save, Text view and the check of a draw work only while the tickets are shown.
     void setActive(bool active);
     // Marks each ticket's matches, one check a row; new tickets clear them.
@@ -39,4 +42,5 @@ signals:
 private:
     std::unique_ptr<Ui::TicketPage> ui_;
     TicketTableModel *model_;
+    TicketSheet sheet_;
 };

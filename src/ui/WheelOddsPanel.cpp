@@ -171,13 +171,12 @@ void WheelOddsPanel::showNothing(const QString &why)
 
 void WheelOddsPanel::showOdds(const Request &request)
 {
-    showNothing(QStringLiteral("Counting the odds of “%1”…").arg(request.guarantee));
+    showNothing(QStringLiteral("Counting the odds of “%1”…").arg(request.label));
     const quint64 generation = generation_;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
     odds::Options options;
-    if (request.lowestPrize && request.lowestPrize->main > 0 && request.lowestPrize->main <= request.lottery.drawn)
-        options.lowestPrizeMain = request.lowestPrize->main;
+    options.lowestPrizeMain = request.lowestPrizeMain();
     QFuture<Result> future = QtConcurrent::run([lottery = request.lottery, wheel = request.wheel, options, cancel] {
         Result result;
         odds::Options withFlag = options;
@@ -200,7 +199,7 @@ void WheelOddsPanel::showOdds(const Request &request)
             return;
         cancel_.reset();
         if (result.status != odds::Status::Done) {
-            showNothing(QStringLiteral("The odds of “%1” cannot be counted: %2.").arg(request.guarantee, result.error));
+            showNothing(QStringLiteral("The odds of “%1” cannot be counted: %2.").arg(request.label, result.error));
             return;
         }
         present(request, result.table);
@@ -212,8 +211,8 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
 {
     shown_ = table;
     const auto rows = request.keyWheel ? givenKeyRows(table) : table.have;
-    const int x = request.guaranteeMatch;
-    const int y = request.guaranteeHave;
+    const int x = request.guarantee ? request.guarantee->match : 0;
+    const int y = request.guarantee ? request.guarantee->have : 0;
 
     // Columns b = 1..D; a match count certain in every draw says nothing but the last of them.
     QList<int> columns;
@@ -260,7 +259,7 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
-                item->setToolTip(QStringLiteral("The guarantee “%1”").arg(request.guarantee));
+                item->setToolTip(QStringLiteral("The guarantee “%1”").arg(request.label));
                 item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("the guarantee"));
             }
         }
@@ -291,7 +290,7 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     chart_->showBars(bars);
 
     setTitle(QStringLiteral("Exact odds of “%1” on %2 numbers: %3 %4, %5 of %6 drawn")
-                 .arg(request.guarantee)
+                 .arg(request.label)
                  .arg(table.numbers)
                  .arg(table.tickets)
                  .arg(table.tickets == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"))
@@ -305,7 +304,7 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
         guaranteeNote_->setText(
             QStringLiteral("Highlighted: the guarantee “%1”. When %2 of the drawn numbers are "
                            "among yours%3, your best ticket matches at least %4 of them: %5.")
-                .arg(request.guarantee)
+                .arg(request.label)
                 .arg(y)
                 .arg(request.keyWheel ? QStringLiteral(", the key one of them") : QString())
                 .arg(x)

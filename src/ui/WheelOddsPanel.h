@@ -6,6 +6,7 @@ class QBoxLayout;
 
 #include "core/DrawCheck.h"
 #include "core/Odds.h"
+#include "core/Play.h"
 
 #include <QFuture>
 #include <QGroupBox>
@@ -26,15 +27,8 @@ class OddsChart;
 class WheelOddsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    struct Request {
-        odds::Lottery lottery;
-        odds::Wheel wheel;
-        bool keyWheel = false;
-        int guaranteeMatch = 0; // x of "x if y"; 0 when the name tells none
-        int guaranteeHave = 0;  // y
-        QString guarantee;      // "3 if 4", as the list names it
-        std::optional<PrizeTier> lowestPrize;
-    };
+    // The wheel, its lottery and its guarantee, as the play model asks the question.
+    using Request = OddsQuestion;
 
     explicit WheelOddsPanel(QWidget *parent = nullptr);
     ~WheelOddsPanel() override;

@@ -3,7 +3,6 @@
 #include "ui/WheelPage.h"
 
 #include "core/Settings.h"
-#include "core/WheelOffer.h"
 #include "core/WheelValue.h"
 #include "ui/WheelOddsPanel.h"
 #include "ui_WheelPage.h"
@@ -12,8 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScrollArea>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -125,32 +124,13 @@ void WheelPage::showValue()
         odds_->showNothing(QString());
         return;
     }
-    WheelOddsPanel::Request request;
-    request.lottery = {play_.details.facts.pool, play_.details.facts.drawn};
-    request.keyWheel = wheelType() == WheelType::Key;
-    request.guarantee = wheel->guarantee;
-    request.lowestPrize = play_.details.facts.lowestPrize;
-    static const QRegularExpression xIfY(QStringLiteral("^\\s*(\\d+)\\s+if\\s+(\\d+)\\s*$"));
-    if (const auto m = xIfY.match(wheel->guarantee); m.hasMatch()) {
-        request.guaranteeMatch = m.captured(1).toInt();
-        request.guaranteeHave = m.captured(2).toInt();
-    }
-    QString problem;
-    const QStringList lines = lineSource_(wheelType(), wheel->guarantee);
-    if (!lines.isEmpty() && lines.size() != wheel->tickets)
-        problem =
-            QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines.size()).arg(wheel->tickets);
-    if (!problem.isEmpty() || !oddsWheel(lines, play_.numbers, request.wheel, problem)) {
+    const WheelLines read = lineSource_(*wheel);
+    if (!read.sound()) {
         odds_->showNothing(QStringLiteral("The odds of “%1” cannot be counted: the wheel is damaged (%2).")
-                               .arg(wheel->guarantee, problem));
+                               .arg(wheel->printableLabel(), read.problem));
         return;
     }
-    if (request.wheel.lines.empty()) {
-        odds_->showNothing(
-            QStringLiteral("The odds of “%1” cannot be counted: its tickets cannot be read.").arg(wheel->guarantee));
-        return;
-    }
-    odds_->showOdds(request);
+    odds_->showOdds(oddsQuestion(play_.details, *wheel, read.lines));
 }
 
 WheelPage::~WheelPage() = default;
@@ -170,25 +150,31 @@ QWidget *WheelPage::noticeOf(WheelType type) const
     return type == WheelType::Key ? ui_->noWheel1 : ui_->noWheel0;
 }
 
-void WheelPage::showWheels(WheelType type, const QStringList &entries, const QString &choose)
+void WheelPage::showWheels(WheelType type, const QList<WheelOffer> &wheels, const std::optional<WheelOffer> &choose)
 {
     QComboBox *list = listOf(type);
     // An empty list is emptied too, so no wheel of an earlier count can be taken from it.
+    const QSignalBlocker quiet(list);
     list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(entries.isEmpty() ? -1 : std::max<int>(0, static_cast<int>(entries.indexOf(choose))));
-    list->setVisible(!entries.isEmpty());
-    noticeOf(type)->setVisible(entries.isEmpty());
+    int chosen = wheels.isEmpty() ? -1 : 0;
+    for (const WheelOffer &wheel : wheels) {
+        if (choose && wheel == *choose)
+            chosen = list->count();
+        list->addItem(wheel.listText(), QVariant::fromValue(wheel));
+    }
+    list->setCurrentIndex(chosen);
+    list->setVisible(!wheels.isEmpty());
+    noticeOf(type)->setVisible(wheels.isEmpty());
+    if (type == wheelType())
+        showValue();
 }
 
-std::optional<WheelPage::Choice> WheelPage::chosenWheel() const
+std::optional<WheelOffer> WheelPage::chosenWheel() const
 {
-    // A list holding no "Tickets:" offers no wheel.
-    const QString entry = listOf(wheelType())->currentText();
-    const auto guarantee = guaranteeOfEntry(entry);
-    if (!guarantee)
+    const QVariant data = listOf(wheelType())->currentData();
+    if (!data.canConvert<WheelOffer>())
         return std::nullopt;
-    return Choice{*guarantee, ticketCountOfEntry(entry).value_or(-1), isOwnEntry(entry)};
+    return data.value<WheelOffer>();
 }
 
 int WheelPage::ticketFormat() const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Catalogue.h"
+#include "core/WheelShelf.h"
 
 #include <QWidget>
 
@@ -27,16 +28,12 @@ public:
     ~WheelPage() override;
 
     WheelType wheelType() const;
-    // Fills the list of that type, first wheel chosen (or the entry `choose` when given); an
-    // empty list shows the notice.
-    void showWheels(WheelType type, const QStringList &entries, const QString &choose = QString());
-    struct Choice {
-        QString guarantee; // "3 if 4"
-        int tickets = 0;   // as the list says
-        bool own = false;  // from the player's own library
-    };
+    // Fills the list of that type, first wheel chosen (or `choose` when it is listed); an empty
+    // list shows the notice. Each entry carries its wheel as item data.
+    void showWheels(WheelType type, const QList<WheelOffer> &wheels,
+                    const std::optional<WheelOffer> &choose = std::nullopt);
     // The wheel chosen in the shown type's list; nothing when none is.
-    std::optional<Choice> chosenWheel() const;
+    std::optional<WheelOffer> chosenWheel() const;
     int ticketFormat() const;
     void showKey(int key);
 
@@ -49,8 +46,8 @@ public:
         int numbers = 0;
     };
     void setPlay(const Play &play);
-    // Where the lines of a listed wheel come from; an empty list when they cannot be read.
-    using LineSource = std::function<QStringList(WheelType type, const QString &guarantee)>;
+    // Where the lines of a listed wheel come from, checked.
+    using LineSource = std::function<WheelLines(const WheelOffer &wheel)>;
     void setLineSource(LineSource source) { lineSource_ = std::move(source); }
     WheelOddsPanel *oddsPanel() const { return odds_; }
 
