@@ -73,6 +73,7 @@ private slots:
     void ownWheelsArePlayedAsStored();
     void subcommandsCompose();
     void checkKnowsTheWholeLottery();
+    void damageIsNamedAndOutputChecked();
     void hostileInputIsRefused_data();
     void hostileInputIsRefused();
 
@@ -98,7 +99,8 @@ void TestPlay::initTestCase()
         "('Canada','Four and a star',12,4,4,0,5,1,2,1,NULL,NULL),"
         "('Canada','Four and a ball',12,4,4,1,0,NULL,3,1,NULL,NULL),"
         "('Canada','Broken',0,4,4,0,0,NULL,NULL,NULL,NULL,NULL),"
-        "('Canada','Too many stars',12,4,4,0,5,9,NULL,NULL,NULL,NULL);"
+        "('Canada','Too many stars',12,4,4,0,5,9,NULL,NULL,NULL,NULL),"
+        "('Canada','Ninety-nine',12,4,4,0,0,NULL,99,0,NULL,NULL);"
         "INSERT INTO wheelsurvey VALUES(4,'a','2 if 2',6,'4'),(4,'k','2 if 2',6,'2'),"
         "(4,'a','3 if 3',6,'4'),(4,'a','2 if 2'||char(27)||'[2J',6,'1');"
         "INSERT INTO wheels VALUES";
@@ -314,6 +316,39 @@ void TestPlay::checkKnowsTheWholeLottery()
     r = run(base + QStringList{QStringLiteral("--draw"), QStringLiteral("1 2 3 4"), QStringLiteral("--bonus"),
                                QString(), star});
     QCOMPARE(r.status, 2);
+}
+
+// A prize no ticket can reach is not known, a query that fails names its file, and a write to
+// a full disk is a failure.
+void TestPlay::damageIsNamedAndOutputChecked()
+{
+    const QStringList odds{QStringLiteral("odds"),      QStringLiteral("--country"), QStringLiteral("Canada"),
+                           QStringLiteral("--numbers"), QStringLiteral("6"),         QStringLiteral("--wheel"),
+                           QStringLiteral("2 if 2"),    QStringLiteral("--library"), path("none.sqlite3"),
+                           QStringLiteral("--lottery")};
+    Run r = run(odds + QStringList{QStringLiteral("Ninety-nine"), QStringLiteral("--database"), database_});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("The lowest prize of this lottery is not known here.")), qPrintable(r.out));
+    const QString renamed = path("renamed.sqlite3");
+    QFile::remove(renamed);
+    QVERIFY(QFile::copy(database_, renamed));
+    QVERIFY(execute(renamed, "ALTER TABLE wheelsurvey RENAME COLUMN ticket TO tickets;"));
+    r = run(odds + QStringList{QStringLiteral("Four of 12"), QStringLiteral("--database"), renamed});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(renamed) && r.err.contains(QStringLiteral("no such column")), qPrintable(r.err));
+
+    for (const QStringList &arguments : {QStringList{QStringLiteral("--help")},
+                                         odds + QStringList{QStringLiteral("Four of 12"), QStringLiteral("--database"),
+                                                            database_, QStringLiteral("--json")}}) {
+        QProcess program;
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(WHEELWRIGHT), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 1);
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("could not be written")) && err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(err));
+    }
 }
 
 void TestPlay::hostileInputIsRefused_data()

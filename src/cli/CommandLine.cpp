@@ -6,6 +6,7 @@
 #include "cli/MakeCommand.h"
 #include "cli/OddsCommand.h"
 #include "cli/TicketsCommand.h"
+#include "cli/WheelLookup.h"
 #include "core/Catalogue.h"
 #include "core/Database.h"
 #include "core/Play.h"
@@ -106,11 +107,11 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     const QString &first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << usage();
-        return 0;
+        return finishOutput(out, err, QStringLiteral("--help"));
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
         out << "wheelwright " << WHEELWRIGHT_VERSION << '\n';
-        return 0;
+        return finishOutput(out, err, QStringLiteral("--version"));
     }
     if (first == QLatin1String("check"))
         return runCheck(arguments.mid(1), out, err);

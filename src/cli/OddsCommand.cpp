@@ -201,7 +201,7 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             return reportFailure(err, command, failure);
         read = source.shelf().lines(*wheel);
     } catch (const QueryError &e) {
-        return reportFailure(err, command, {WheelCommandNotFound, e.message()});
+        return reportFailure(err, command, queryFailure(e));
     }
     if (const QString notice = source.shelf().takeNotice(); !notice.isEmpty())
         reportFailure(err, command, {0, notice.trimmed()});

@@ -163,14 +163,14 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
             return reportFailure(err, command, failure);
         request.wheel = *wheel;
     } catch (const QueryError &e) {
-        return reportFailure(err, command, {WheelCommandNotFound, e.message()});
+        return reportFailure(err, command, queryFailure(e));
     }
 
     PlayOutcome made;
     try {
         made = play(request, source.shelf());
     } catch (const QueryError &e) {
-        return reportFailure(err, command, {WheelCommandNotFound, e.message()});
+        return reportFailure(err, command, queryFailure(e));
     }
     if (const QString notice = source.shelf().takeNotice(); !notice.isEmpty())
         reportFailure(err, command, {0, notice.trimmed()});

@@ -122,6 +122,11 @@ std::optional<WheelOffer> WheelSource::wheel(const PlayedLottery &lottery, const
     return std::nullopt;
 }
 
+CommandFailure queryFailure(const QueryError &error)
+{
+    return notFound(error.file().isEmpty() ? error.message() : error.file() + QStringLiteral(": ") + error.message());
+}
+
 QString describeForCommand(const WheelOffer &wheel)
 {
     return QStringLiteral("%1 %2 \"%3\" for %4 numbers (%5 tickets)")

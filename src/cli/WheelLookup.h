@@ -77,6 +77,9 @@ private:
     WheelShelf shelf_{catalogue_, &own_};
 };
 
+// A query that failed, naming the database file it ran on.
+CommandFailure queryFailure(const QueryError &error);
+
 // "the shipped wheel "3 if 4" for 10 numbers (7 tickets)", "your own key wheel ...".
 QString describeForCommand(const WheelOffer &wheel);
 

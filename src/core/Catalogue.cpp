@@ -63,8 +63,13 @@ std::optional<LotteryDetails> Catalogue::details(const QString &country, const Q
         details.facts.bonusPool = number(2);
         details.facts.bonusDrawn = number(3);
     }
-    if (number(4) >= 0)
-        details.facts.lowestPrize = PrizeTier{number(4), std::max(number(5), 0)};
+    // A lowest prize no ticket can reach (more matches than are drawn, or none at all) is damage
+    // in the row, and is taken as not known rather than counted as "0 of draws".
+    const PrizeTier lowest{number(4), std::max(number(5), 0)};
+    const int bonusMatchable = std::max(details.facts.bonusDrawn, details.facts.supplementary);
+    if (lowest.main >= 0 && lowest.main <= details.facts.drawn && lowest.bonus <= bonusMatchable &&
+        lowest.main + lowest.bonus > 0)
+        details.facts.lowestPrize = lowest;
     bool isPrice = false;
     const double price = row.value(6).toDouble(&isPrice);
     if (isPrice && price > 0 && !row.value(7).isEmpty()) {

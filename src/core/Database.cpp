@@ -18,7 +18,10 @@ QString prepareFailure(const char *why)
 }
 } // namespace
 
-QueryError::QueryError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
+QueryError::QueryError(const QString &message, const QString &file)
+    : std::runtime_error(message.toStdString()), message_(message), file_(file)
+{
+}
 
 Database::~Database()
 {
@@ -45,6 +48,7 @@ bool Database::open(const QString &path, QString *problem)
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     db_ = db;
+    path_ = path;
     if (rc != SQLITE_OK)
         return fail(QStringLiteral("The wheel database %1 cannot be opened.").arg(path));
     // A file that is not SQLite only shows itself on the first read.
@@ -88,7 +92,7 @@ std::vector<QStringList> Database::select(const char *sql, const QStringList &va
     sqlite3_stmt *raw = nullptr;
     if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK || !raw) {
         sqlite3_finalize(raw);
-        throw QueryError(prepareFailure(sqlite3_errmsg(db_)));
+        throw QueryError(prepareFailure(sqlite3_errmsg(db_)), path_);
     }
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> stmt(raw, sqlite3_finalize);
     for (int i = 0; i < values.size(); ++i) {
@@ -110,7 +114,8 @@ std::vector<QStringList> Database::select(const char *sql, const QStringList &va
     // A read that stops on an error (a damaged page, say) is an error, not the end of the rows.
     if (rc != SQLITE_DONE)
         throw QueryError(QStringLiteral("Error: the wheel database could not be read to the end: %1")
-                             .arg(QString::fromUtf8(sqlite3_errmsg(db_))));
+                             .arg(QString::fromUtf8(sqlite3_errmsg(db_))),
+                         path_);
     return rows;
 }
 

@@ -15,11 +15,14 @@ struct sqlite3_stmt;
 // shows its message; it never reaches the event loop.
 class QueryError : public std::runtime_error {
 public:
-    explicit QueryError(const QString &message);
+    explicit QueryError(const QString &message, const QString &file = QString());
     QString message() const { return message_; }
+    // The database file the query ran on, for messages that must name it (the command line's).
+    QString file() const { return file_; }
 
 private:
     QString message_;
+    QString file_;
 };
 
 // The read-only connection to the wheel database.
@@ -43,6 +46,7 @@ public:
 
 private:
     sqlite3 *db_ = nullptr;
+    QString path_;
 };
 
 // The leading integer of a text: blanks skipped, optional sign, digits; 0 when none.
