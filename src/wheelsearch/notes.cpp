@@ -41,6 +41,35 @@ std::string groupNote(const std::string &group, std::size_t orbits, std::size_t 
     return text;
 }
 
+std::string exactGroupNote(const std::string &group, std::size_t orbits, std::size_t lines)
+{
+    return "kept by the group " + group + ", every choice of its orbits tried: " + std::to_string(orbits) +
+           " orbits of lines, " + std::to_string(lines) + " lines";
+}
+
+std::string pairCoverNote(const PairCoverAsk &ask, std::size_t lines)
+{
+    const bool key = ask.k == 4;
+    std::string note = "kept by the group the turns modulo " + std::to_string(ask.length) + " on " +
+                       std::to_string((ask.v - ask.fixed) / ask.length) + " copies, " + std::to_string(ask.fixed) +
+                       " fixed: " + std::to_string(lines) + " lines found by exact cover, every pair " +
+                       (key ? "after the key " : "") + "on one line";
+    if (!ask.oftener.empty()) {
+        note += " but the turns of";
+        for (const auto &[x, y] : ask.oftener)
+            note += " " + std::to_string(x + 1 + (key ? 1 : 0)) + "-" + std::to_string(y + 1 + (key ? 1 : 0));
+        note += ", on one more each time named";
+    }
+    return note;
+}
+
+std::string quadCoverNote(int v, std::size_t lines)
+{
+    return "kept by the group the turns modulo 3 on " + std::to_string((v - 4) / 3) +
+           " copies, 4 fixed: " + std::to_string(lines) +
+           " lines found by exact cover, one pair after the key on four lines and every other pair on one";
+}
+
 std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod method)
 {
     const char *how = method == FixedCountMethod::anneal  ? "annealed"

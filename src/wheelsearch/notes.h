@@ -5,6 +5,7 @@
 #pragma once
 
 #include "wheelsearch/fixedcount.h"
+#include "wheelsearch/quads.h"
 #include "wheelsearch/wheel.h"
 
 #include <cstddef>
@@ -21,6 +22,14 @@ std::string orbitNote(int runLength, int runs, int multiplier, int fixedPoints, 
 // The note of a wheel found among the designs a group from geometry keeps (see
 // groupcover.h), then searched again without the group.
 std::string groupNote(const std::string &group, std::size_t orbits, std::size_t orbitLines, double seconds);
+// The note of a wheel of `lines` lines found by trying every choice of the orbits of a
+// group from geometry (see groupcover.h).
+std::string exactGroupNote(const std::string &group, std::size_t orbits, std::size_t lines);
+// The note of a pair cover found by exact cover under the turns the ask names, with the
+// pairs it asks to meet more often (see exactPairCover).
+std::string pairCoverNote(const PairCoverAsk &ask, std::size_t lines);
+// The note of the key wheel pick 5 "3 if 3" on v + 1 numbers of quadCoverWithOnePairOnFour.
+std::string quadCoverNote(int v, std::size_t lines);
 // The note of a wheel of t-sets made from the lines of `base`, each with `each` of `fresh`
 // new numbers (and with one, those with `run` old ones at a time; see extendByNewPoints),
 // completed to `startLines` and then weighed down to `lines`.

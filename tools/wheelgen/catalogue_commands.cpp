@@ -22,6 +22,8 @@ using namespace wheel;
 
 int cmdVerify(const std::vector<std::string> &args)
 {
+    if (args.empty())
+        return usage();
     std::vector<Entry> all;
     const auto started = std::chrono::steady_clock::now();
     if (!loadVerified(wheelFiles(args), all, defaultThreads()))
@@ -35,6 +37,8 @@ int cmdVerify(const std::vector<std::string> &args)
 // how long a build and the test of the shipped wheels take.
 int cmdProofTimes(const std::vector<std::string> &args)
 {
+    if (args.empty())
+        return usage();
     struct Timed {
         double seconds;
         const Entry *entry;
@@ -75,8 +79,12 @@ int cmdProofTimes(const std::vector<std::string> &args)
     return ok ? 0 : 1;
 }
 
-int cmdBuildDb(const std::string &dataDir, const std::string &output)
+int cmdBuildDb(const std::vector<std::string> &args)
 {
+    if (args.size() != 2)
+        return usage();
+    const std::string &dataDir = args[0];
+    const std::string &output = args[1];
     std::vector<Entry> wheels;
     if (!loadVerified(wheelFiles({(fs::path(dataDir) / "wheels").string()}), wheels, defaultThreads()))
         return 1;
@@ -100,8 +108,11 @@ int cmdBuildDb(const std::string &dataDir, const std::string &output)
 }
 
 // Writes the constructed wheels into RAW_DIR where they beat what it holds.
-int cmdConstruct(const std::string &rawDir)
+int cmdConstruct(const std::vector<std::string> &args)
 {
+    if (args.size() != 1)
+        return usage();
+    const std::string &rawDir = args[0];
     fs::create_directories(rawDir);
     auto constructed = golayWheels();
     constructed.push_back(inversivePlaneWheel(5));
@@ -223,8 +234,12 @@ int cmdJoin(const std::vector<std::string> &args)
 
 // Packs the raw search results into one file per pick: only the wheels worth offering,
 // cheapest first within each pick, type and count of numbers.
-int cmdAssemble(const std::string &rawDir, const std::string &outDir)
+int cmdAssemble(const std::vector<std::string> &args)
 {
+    if (args.size() != 2)
+        return usage();
+    const std::string &rawDir = args[0];
+    const std::string &outDir = args[1];
     std::vector<Entry> all;
     if (!loadVerified(wheelFiles({rawDir}), all, defaultThreads()))
         return 1;
@@ -252,8 +267,12 @@ int cmdAssemble(const std::string &rawDir, const std::string &outDir)
     return 0;
 }
 
-int cmdReport(const std::string &wheelDir, const std::string &recordsCsv)
+int cmdReport(const std::vector<std::string> &args)
 {
+    if (args.size() != 2)
+        return usage();
+    const std::string &wheelDir = args[0];
+    const std::string &recordsCsv = args[1];
     std::vector<Entry> all;
     if (!loadVerified(wheelFiles({wheelDir}), all, defaultThreads()))
         return 1;

@@ -4,8 +4,6 @@
 // The wheelgen commands, each given the words after its name; they return the exit code.
 #pragma once
 
-#include "wheelsearch/fixedcount.h"
-
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,24 +16,29 @@ int usage(std::ostream &out = std::cerr, int exitCode = 2);
 // Proving, packing and reporting (catalogue_commands.cpp).
 int cmdVerify(const std::vector<std::string> &args);
 int cmdProofTimes(const std::vector<std::string> &args);
-int cmdBuildDb(const std::string &dataDir, const std::string &output);
-int cmdConstruct(const std::string &rawDir);
+int cmdBuildDb(const std::vector<std::string> &args);
+int cmdConstruct(const std::vector<std::string> &args);
 int cmdJoin(const std::vector<std::string> &args);
-int cmdAssemble(const std::string &rawDir, const std::string &outDir);
-int cmdReport(const std::string &wheelDir, const std::string &recordsCsv);
+int cmdAssemble(const std::vector<std::string> &args);
+int cmdReport(const std::vector<std::string> &args);
 
-// Searching (search_commands.cpp).
+// Searching for one wheel and printing it (wheel_commands.cpp).
 int cmdSearch(const std::vector<std::string> &args);
 int cmdOrbit(const std::vector<std::string> &args);
-int cmdOrbits(const std::vector<std::string> &args);
 int cmdGroup(const std::vector<std::string> &args);
 int cmdExact(const std::vector<std::string> &args);
-int cmdGroups(const std::vector<std::string> &args);
-int cmdFixed(const std::vector<std::string> &args, wheel::FixedCountMethod method);
-int cmdExtend(const std::vector<std::string> &args);
-int cmdCatalogue(const std::vector<std::string> &args);
-int cmdImprove(const std::vector<std::string> &args);
 int cmdQuads(const std::vector<std::string> &args);
 int cmdPairs(const std::vector<std::string> &args);
+
+// Searching every wheel of a folder of search results that a pass may find or make
+// smaller (batch_commands.cpp).
+int cmdCatalogue(const std::vector<std::string> &args);
+int cmdOrbits(const std::vector<std::string> &args);
+int cmdGroups(const std::vector<std::string> &args);
+int cmdFixed(const std::vector<std::string> &args);
+int cmdAnneal(const std::vector<std::string> &args);
+int cmdWeigh(const std::vector<std::string> &args);
+int cmdExtend(const std::vector<std::string> &args);
+int cmdImprove(const std::vector<std::string> &args);
 
 } // namespace wheelgen

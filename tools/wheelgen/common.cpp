@@ -5,6 +5,8 @@
 #include "wheelsearch/borrowedlines.h"
 #include "wheelsearch/verify.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <mutex>
@@ -128,6 +130,20 @@ std::string rawName(const WheelSpec &s)
     char buf[64];
     std::snprintf(buf, sizeof buf, "p%d%c-z%d-%dif%d.txt", s.pick, s.type, s.z, s.x, s.y);
     return buf;
+}
+
+std::string formatted(const char *format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    std::va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
+    return text;
 }
 
 bool readRecords(const std::string &path, Records &records)

@@ -61,6 +61,9 @@ std::vector<int> readPicks(const std::string &list);
 // The file name of a wheel in a folder of search results: p6a-z30-3if3.txt.
 std::string rawName(const wheel::WheelSpec &s);
 
+// What printf would print, as a string.
+[[gnu::format(printf, 1, 2)]] std::string formatted(const char *format, ...);
+
 // The published records in a CSV file; false, with a message, when it cannot be read.
 bool readRecords(const std::string &path, wheel::Records &records);
 
