@@ -337,6 +337,23 @@ void TestPlay::damageIsNamedAndOutputChecked()
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(renamed) && r.err.contains(QStringLiteral("no such column")), qPrintable(r.err));
 
+    // Columns without a type hold counts as numbers; the wheels are found all the same.
+    const QString typeless = path("typeless.sqlite3");
+    QFile::remove(typeless);
+    QVERIFY(execute(typeless,
+                    "CREATE TABLE lottery(country, lotteryname, ifrom, imatch);"
+                    "CREATE TABLE wheelsurvey(pick, wheeltype, xyoption, zoption, ticket);"
+                    "CREATE TABLE wheels(pick, wheeltype, xyoption, zoption, digitalstring);"
+                    "INSERT INTO lottery VALUES('Canada','Four of 12',12,4);"
+                    "INSERT INTO wheelsurvey VALUES(4,'a','1 if 1',6,2);"
+                    "INSERT INTO wheels VALUES(4,'a','1 if 1',6,'01-02-03-04'),(4,'a','1 if 1',6,'03-04-05-06');"));
+    r = run({QStringLiteral("tickets"), QStringLiteral("--country"), QStringLiteral("Canada"),
+             QStringLiteral("--lottery"), QStringLiteral("Four of 12"), QStringLiteral("--numbers"),
+             QStringLiteral("1,2,3,4,5,6"), QStringLiteral("--wheel"), QStringLiteral("1 if 1"),
+             QStringLiteral("--database"), typeless, QStringLiteral("--library"), path("none.sqlite3")});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(r.out, QStringLiteral("1 2 3 4\n3 4 5 6\n"));
+
     for (const QStringList &arguments : {QStringList{QStringLiteral("--help")},
                                          odds + QStringList{QStringLiteral("Four of 12"), QStringLiteral("--database"),
                                                             database_, QStringLiteral("--json")}}) {

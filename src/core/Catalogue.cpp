@@ -79,12 +79,15 @@ std::optional<LotteryDetails> Catalogue::details(const QString &country, const Q
     return details;
 }
 
+// Counts are matched as numbers and as text, so a database whose columns have no type (and hold
+// 6 where another holds '6') lists the same wheels; the index on them is still used.
 QList<WheelOffer> Catalogue::offers(int pick, WheelType type, int numbers) const
 {
     QList<WheelOffer> offers;
-    const auto rows =
-        database_.select("SELECT xyoption,ticket FROM wheelsurvey WHERE pick=? AND wheeltype=? AND zoption=?",
-                         {QString::number(pick), typeColumn(type), QString::number(numbers)});
+    const auto rows = database_.select(
+        "SELECT xyoption,ticket FROM wheelsurvey WHERE pick IN (?1,CAST(?1 AS INTEGER)) AND wheeltype=?2 AND "
+        "zoption IN (?3,CAST(?3 AS INTEGER))",
+        {QString::number(pick), typeColumn(type), QString::number(numbers)});
     for (const auto &row : rows) {
         bool isCount = false;
         const int tickets = row.value(1).trimmed().toInt(&isCount);
@@ -98,7 +101,8 @@ QStringList Catalogue::storedLines(const WheelOffer &wheel) const
 {
     QStringList lines;
     const auto rows = database_.select(
-        "SELECT digitalstring FROM wheels WHERE pick=? AND wheeltype=? AND xyoption=? AND zoption=?",
+        "SELECT digitalstring FROM wheels WHERE pick IN (?1,CAST(?1 AS INTEGER)) AND wheeltype=?2 AND xyoption=?3 "
+        "AND zoption IN (?4,CAST(?4 AS INTEGER))",
         {QString::number(wheel.pick), typeColumn(wheel.type), wheel.label, QString::number(wheel.numbers)});
     for (const auto &row : rows)
         lines << row.value(0);
