@@ -3,6 +3,7 @@
 //
 // The odds and tickets subcommands, run in-process as the program runs them, over a small
 // database made here and over the database the build ships.
+#include "CommandRun.h"
 #include "cli/CommandLine.h"
 #include "cli/TicketsCommand.h"
 #include "core/BonusSpread.h"
@@ -26,23 +27,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = CommandRun;
 
 Run run(const QStringList &arguments)
 {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    WindowOptions window;
-    const auto status = answerCommandLine(arguments, out, err, window);
-    out.flush();
-    err.flush();
-    r.status = status.value_or(-1);
-    return r;
+    return runCommand(arguments);
 }
 
 QString realDatabase()

@@ -6,6 +6,7 @@
 // subcommands refuse damaged or hostile input with one clear line.
 #include "GuiDriver.h"
 
+#include "CommandRun.h"
 #include "cli/CommandLine.h"
 #include "core/OwnWheels.h"
 #include "core/TicketFile.h"
@@ -18,22 +19,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = CommandRun;
 
 Run run(const QStringList &arguments)
 {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    WindowOptions window;
-    r.status = answerCommandLine(arguments, out, err, window).value_or(-1);
-    out.flush();
-    err.flush();
-    return r;
+    return runCommand(arguments);
 }
 
 wheel::Line lineOf(std::initializer_list<int> places)
