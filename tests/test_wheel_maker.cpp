@@ -3,6 +3,7 @@
 #include "cli/MakeCommand.h"
 #include "core/OwnWheels.h"
 #include "core/WheelMaker.h"
+#include "wheelsearch/verify.h"
 #include "wheelsearch/wheelfile.h"
 
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include <sqlite3.h>
 
 #include <bit>
+#include <limits>
 
 Q_DECLARE_METATYPE(MakeRequest)
 
@@ -74,6 +76,11 @@ private slots:
     void makesKnownOptimum();
     void refuses_data();
     void refuses();
+    void countsEveryCombinationFirst_data();
+    void countsEveryCombinationFirst();
+    void keepsToTheTime_data();
+    void keepsToTheTime();
+    void cancelCutsTheGreedyStartShort();
     void cancelKeepsBestSoFar();
     void libraryStoresReusesAndReplaces();
     void librarySetsDamagedFileAside_data();
@@ -82,6 +89,8 @@ private slots:
     void commandPrintsProvenWheel();
     void commandRefuses_data();
     void commandRefuses();
+    void commandFailsWhenOutputIsLost_data();
+    void commandFailsWhenOutputIsLost();
 };
 
 void TestWheelMaker::makesKnownOptimum_data()
@@ -130,7 +139,7 @@ void TestWheelMaker::refuses_data()
     few.mostTickets = 100; // the bound is 204
     QTest::newRow("bound above the ticket limit") << few << MakeOutcome::NothingFound;
     auto fullTooBig = request(6, 30, 6, 6);
-    QTest::newRow("every combination past the limit") << fullTooBig << MakeOutcome::NothingFound;
+    QTest::newRow("every combination past the limit") << fullTooBig << MakeOutcome::Refused;
 }
 
 void TestWheelMaker::refuses()
@@ -147,6 +156,96 @@ void TestWheelMaker::refuses()
     QCOMPARE(result.outcome, outcome);
     QVERIFY(result.lines.empty());
     QVERIFY(!result.message.isEmpty());
+}
+
+void TestWheelMaker::countsEveryCombinationFirst_data()
+{
+    QTest::addColumn<MakeRequest>("req");
+    QTest::addColumn<quint64>("tickets");
+    // Listed, the first three would take from hundreds of megabytes to tens of gigabytes.
+    QTest::newRow("7 if 7 on 49") << request(7, 49, 7, 7) << quint64(85'900'584);
+    QTest::newRow("10 if 10 on 49") << request(10, 49, 10, 10) << quint64(8'217'822'536);
+    QTest::newRow("8 if 8 on 36") << request(8, 36, 8, 8) << quint64(30'260'340);
+    QTest::newRow("key 6 if 6 on 30") << request(6, 30, 6, 6, true) << quint64(118'755);
+    QTest::newRow("key 1 if 5: the key alone") << request(5, 49, 1, 5, true) << quint64(1);
+    QTest::newRow("3 if 4 needs a search") << request(6, 49, 3, 4) << quint64(0);
+}
+
+void TestWheelMaker::countsEveryCombinationFirst()
+{
+    QFETCH(MakeRequest, req);
+    QFETCH(quint64, tickets);
+    QCOMPARE(quint64(WheelMaker::ticketsWithoutSearch(req)), tickets);
+    const QString refusal = WheelMaker::checkRequest(req);
+    if (tickets <= req.mostTickets) {
+        QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
+        return;
+    }
+    // Refused with the count, by counting: none of these would come back in the test's time,
+    // or at all, if the lines were made first.
+    QVERIFY(refusal.contains(QString::number(tickets)));
+    QVERIFY(refusal.contains(QStringLiteral("2000")));
+    QCOMPARE(WheelMaker::lowerBound(req), std::size_t(0));
+    const auto made = WheelMaker::make(req);
+    QCOMPARE(made.outcome, MakeOutcome::Refused);
+    QCOMPARE(made.message, refusal);
+    QVERIFY(made.lines.empty());
+
+    // A limit far past the count still stops at what the maker can hold.
+    auto unlimited = req;
+    unlimited.mostTickets = std::numeric_limits<std::size_t>::max();
+    QCOMPARE(WheelMaker::checkRequest(unlimited).isEmpty(), tickets <= 20'000'000);
+}
+
+void TestWheelMaker::keepsToTheTime_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const auto args = [](const char *pick, const char *numbers, const char *wheel) {
+        return QStringList{QStringLiteral("--pick"),     QString::fromLatin1(pick), QStringLiteral("--numbers"),
+                           QString::fromLatin1(numbers), QStringLiteral("--wheel"), QString::fromLatin1(wheel)};
+    };
+    // Lines so wide that one meets every drawn set: a search that walked each line's subsets of
+    // every size to count the sets it covers ran on for days, whatever time it was given.
+    QTest::newRow("pick 48 on 49, 1 if 48") << args("48", "49", "1 if 48");
+    QTest::newRow("pick 40 on 45, 2 if 40") << args("40", "45", "2 if 40");
+}
+
+void TestWheelMaker::keepsToTheTime()
+{
+    QFETCH(QStringList, arguments);
+    QString out;
+    QString err;
+    const int status = runMake(arguments + QStringList{QStringLiteral("--seconds"), QStringLiteral("1"),
+                                                       QStringLiteral("--threads"), QStringLiteral("2")},
+                               out, err);
+    QVERIFY2(status == MakeOk, qPrintable(err));
+    const auto parsed = wheel::parseWheels(out.toStdString(), "out");
+    QVERIFY2(parsed.error.empty(), parsed.error.c_str());
+    QCOMPARE(parsed.entries.size(), std::size_t(1));
+    const auto &e = parsed.entries[0];
+    QCOMPARE(e.lines.size(), std::size_t(1)); // one line meets every drawn set
+    QVERIFY(wheel::verifyWheel(e.spec, e.lines).holds);
+}
+
+void TestWheelMaker::cancelCutsTheGreedyStartShort()
+{
+    // The greedy start of "3 if 6" on 40 numbers weighs each of its ~200 lines against
+    // millions of drawn sets: half a minute, and the time allowed is an hour. A cancel that
+    // waited for it would come back with that wheel; one that is heard comes back with none.
+    const auto req = request(6, 40, 3, 6, false, 3600);
+    std::atomic<bool> begun{false};
+    WheelMaker maker;
+    maker.setProgressHandler([&](const MakeProgress &p) {
+        if (p.starts > 0)
+            begun = true;
+    });
+    QVERIFY(maker.start(req));
+    QTRY_VERIFY_WITH_TIMEOUT(begun.load(), 60000);
+    maker.cancel();
+    maker.wait();
+    const auto result = maker.result();
+    QCOMPARE(result.outcome, MakeOutcome::Cancelled);
+    QVERIFY(result.lines.empty());
 }
 
 void TestWheelMaker::cancelKeepsBestSoFar()
@@ -337,6 +436,7 @@ void TestWheelMaker::commandRefuses_data()
     QTest::newRow("bound above the limit")
         << args("6", "18", "4 if 4") + QStringList{QStringLiteral("--most"), QStringLiteral("100")}
         << int(MakeNotFound);
+    QTest::newRow("every combination past the limit") << args("7", "49", "7 if 7") << int(MakeBadCommand);
 }
 
 void TestWheelMaker::commandRefuses()
@@ -349,6 +449,36 @@ void TestWheelMaker::commandRefuses()
     QVERIFY(out.isEmpty());
     QCOMPARE(err.trimmed().count(QLatin1Char('\n')), 0); // one line
     QVERIFY(err.startsWith(QStringLiteral("wheelwright make: ")));
+}
+
+void TestWheelMaker::commandFailsWhenOutputIsLost_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("wheel") << QStringList{QStringLiteral("--pick"),    QStringLiteral("3"),
+                                          QStringLiteral("--numbers"), QStringLiteral("7"),
+                                          QStringLiteral("--wheel"),   QStringLiteral("2 if 2"),
+                                          QStringLiteral("--threads"), QStringLiteral("2")}
+                           << QStringLiteral("the wheel");
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QStringLiteral("the help");
+}
+
+void TestWheelMaker::commandFailsWhenOutputIsLost()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, what);
+    // A full disk: every write fails with ENOSPC.
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly))
+        QSKIP("this system has no /dev/full");
+    QTextStream out(&full);
+    QString err;
+    QTextStream errStream(&err);
+    QCOMPARE(runMakeCommand(arguments, out, errStream), int(MakeNotWritten));
+    const QStringList lines = err.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.last(), QStringLiteral("wheelwright make: %1 could not be written to standard output: %2")
+                               .arg(what, full.errorString()));
+    QVERIFY(!err.contains(QStringLiteral("proven")));
 }
 
 QTEST_GUILESS_MAIN(TestWheelMaker)

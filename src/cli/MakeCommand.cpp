@@ -6,6 +6,7 @@
 #include "wheelsearch/wheelfile.h"
 
 #include <QCommandLineParser>
+#include <QFileDevice>
 
 #include <chrono>
 #include <cmath>
@@ -16,6 +17,20 @@ int fail(QTextStream &err, int status, const QString &message)
 {
     err << QStringLiteral("wheelwright make: ") << message << Qt::endl;
     return status;
+}
+
+// Flushes `out` and tells whether everything written to it arrived: a full disk shows only
+// here, and a wheel lost on the way must not be reported as made.
+bool delivered(QTextStream &out, QTextStream &err, const QString &what)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return true;
+    const auto *file = qobject_cast<const QFileDevice *>(out.device());
+    const QString reason =
+        file && file->error() != QFileDevice::NoError ? file->errorString() : QStringLiteral("the write failed");
+    fail(err, MakeNotWritten, QStringLiteral("%1 could not be written to standard output: %2").arg(what, reason));
+    return false;
 }
 
 // A whole number from lo to hi, nothing else.
@@ -47,7 +62,8 @@ QString makeCommandUsage()
                           "proven wheel in the wheel file format: a header line, then one ticket per line.\n"
                           "\n"
                           "Exit status: 0 when a proven wheel was printed, 1 when none was found within the\n"
-                          "ticket limit and the time, 2 when the command line is wrong.\n");
+                          "ticket limit and the time or it could not be written, 2 when the command line is\n"
+                          "wrong.\n");
 }
 
 int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -68,8 +84,7 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return fail(err, MakeBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright make --help)"));
     if (parser.isSet(helpOption)) {
         out << makeCommandUsage();
-        out.flush();
-        return MakeOk;
+        return delivered(out, err, QStringLiteral("the help")) ? MakeOk : MakeNotWritten;
     }
     if (!parser.positionalArguments().isEmpty())
         return fail(err, MakeBadCommand,
@@ -148,7 +163,8 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                      .arg(result.lowerBound)
                      .toStdString();
     out << QString::fromStdString(wheel::formatEntry(entry));
-    out.flush();
+    if (!delivered(out, err, QStringLiteral("the wheel")))
+        return MakeNotWritten;
     err << QStringLiteral("%1 tickets, proven%2")
                .arg(result.lines.size())
                .arg(result.reachedLowerBound ? QStringLiteral(" (no wheel can have fewer)") : QString())

@@ -10,6 +10,7 @@
 enum MakeStatus : int {
     MakeOk = 0,         // a proven wheel was printed
     MakeNotFound = 1,   // no wheel within the ticket limit and the time (or the proof failed)
+    MakeNotWritten = 1, // the wheel (or the help) could not be written to the output
     MakeBadCommand = 2, // the command line asks for something that cannot be made
 };
 

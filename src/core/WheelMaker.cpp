@@ -8,13 +8,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One run of the engine cannot be interrupted, so a start is a chain of runs this long:
-// cancel() and the progress figures wait for at most one of them.
+// A start is a chain of runs this long, each from the best of the one before, so that the
+// progress figures see its best and a start that stops improving is noticed. The engine reads
+// the stop flag (deadline, cancel(), lower bound) as often as its clock, setting up included,
+// so neither waits for a run to end.
 constexpr double kSegmentSeconds = 1.0;
 // A start that has not improved for this long is given up for a fresh one.
 constexpr double kStallSeconds = 3.0;
@@ -57,9 +60,35 @@ private:
     std::vector<wheel::Line> lines_;
 };
 
-// The wheels no search is needed for: every combination, and a key wheel "1 if y" (the key
-// alone matches whenever it is drawn, so one line does).
-std::vector<wheel::Line> madeWithoutSearch(const wheel::WheelSpec &spec)
+// Past this many tickets a wheel made without a search is not made at all, whatever the
+// limit: its lines alone would fill the memory the search may use.
+constexpr std::uint64_t kMostLinesWithoutSearch = kMostSetsPerStart;
+
+// C(n, r), or the largest count where it would overflow.
+std::uint64_t combinations(int n, int r)
+{
+    if (r < 0 || n < 0 || r > n)
+        return 0;
+    r = std::min(r, n - r);
+    std::uint64_t count = 1;
+    for (int i = 1; i <= r; ++i) {
+        const auto factor = static_cast<std::uint64_t>(n - r + i);
+        if (count > std::numeric_limits<std::uint64_t>::max() / factor)
+            return std::numeric_limits<std::uint64_t>::max();
+        count = count * factor / static_cast<std::uint64_t>(i); // C(n-r+i-1, i-1) * (n-r+i) / i is exact
+    }
+    return count;
+}
+
+bool madeWithoutSearch(const wheel::WheelSpec &spec)
+{
+    return (spec.type == 'k' && spec.x == 1) || spec.isFull();
+}
+
+// The lines of a wheel madeWithoutSearch(): a key "1 if y" is the key alone (it matches
+// whenever it is drawn, so one line does), "pick if pick" every combination. Only called once
+// checkRequest() has counted them.
+std::vector<wheel::Line> linesWithoutSearch(const wheel::WheelSpec &spec)
 {
     if (spec.type == 'k' && spec.x == 1) {
         wheel::Line line = 0;
@@ -67,9 +96,7 @@ std::vector<wheel::Line> madeWithoutSearch(const wheel::WheelSpec &spec)
             line |= wheel::Line{1} << p;
         return {line};
     }
-    if (spec.isFull())
-        return wheel::fullWheel(spec.pick, spec.type, spec.z).lines;
-    return {};
+    return wheel::fullWheel(spec.pick, spec.type, spec.z).lines;
 }
 
 MakeResult finish(const wheel::WheelSpec &spec, MakeResult result, std::vector<wheel::Line> lines,
@@ -125,14 +152,40 @@ QString WheelMaker::checkRequest(const MakeRequest &r)
         return QStringLiteral("The time for the search must be more than 0 seconds and at most a day.");
     if (r.threads < 0 || r.threads > 1024)
         return QStringLiteral("The number of threads must be from 1 to 1024 (or 0 for every core).");
+    // Counted, never listed: every combination of 7 of 49 numbers is 86 million lines.
+    if (const std::uint64_t tickets = ticketsWithoutSearch(r);
+        tickets > r.mostTickets || tickets > kMostLinesWithoutSearch) {
+        const QString what =
+            r.key ? QStringLiteral("A key wheel of every combination of %1 of %2 numbers").arg(r.pick).arg(r.numbers)
+                  : QStringLiteral("Every combination of %1 of %2 numbers").arg(r.pick).arg(r.numbers);
+        return tickets > r.mostTickets ? QStringLiteral("%1 is %2 tickets, more than the %3 allowed.")
+                                             .arg(what)
+                                             .arg(tickets)
+                                             .arg(r.mostTickets)
+                                       : QStringLiteral("%1 is %2 tickets, more than Wheelwright can make (%3).")
+                                             .arg(what)
+                                             .arg(tickets)
+                                             .arg(kMostLinesWithoutSearch);
+    }
     const wheel::Design d = wheel::designOf(r.spec());
-    if (madeWithoutSearch(r.spec()).empty() && wheel::binomial(d.v, d.m) > kMostSetsPerStart)
+    if (!madeWithoutSearch(r.spec()) && wheel::binomial(d.v, d.m) > kMostSetsPerStart)
         return QStringLiteral("A wheel \"%1 if %2\" on %3 numbers has too many drawn sets to search (%4).")
             .arg(r.x)
             .arg(r.y)
             .arg(r.numbers)
             .arg(wheel::binomial(d.v, d.m));
     return {};
+}
+
+std::uint64_t WheelMaker::ticketsWithoutSearch(const MakeRequest &r)
+{
+    const wheel::WheelSpec spec = r.spec();
+    if (!madeWithoutSearch(spec))
+        return 0;
+    if (spec.type == 'k' && spec.x == 1)
+        return 1;
+    // A key wheel is every combination of the other numbers, each with the key.
+    return r.key ? combinations(r.numbers - 1, r.pick - 1) : combinations(r.numbers, r.pick);
 }
 
 std::size_t WheelMaker::lowerBound(const MakeRequest &request)
@@ -167,9 +220,8 @@ MakeResult WheelMaker::make(const MakeRequest &request, const std::function<void
         return result;
     }
     result.outcome = MakeOutcome::Proven;
-    auto ready = madeWithoutSearch(spec);
-    if (!ready.empty()) {
-        result = finish(spec, std::move(result), std::move(ready), request.mostTickets);
+    if (madeWithoutSearch(spec)) { // checkRequest() has counted them within the limit
+        result = finish(spec, std::move(result), linesWithoutSearch(spec), request.mostTickets);
         result.seconds = secondsSince(started);
         return result;
     }
@@ -200,6 +252,7 @@ MakeResult WheelMaker::make(const MakeRequest &request, const std::function<void
                 o.seed = ++seed;
                 o.secondsCap = std::min(kSegmentSeconds, left);
                 o.start = current;
+                o.stop = &stop; // set at the deadline, on cancel() and at the lower bound
                 if (current.empty()) {
                     o.giveUpAbove = request.mostTickets + request.mostTickets / 2;
                     o.greedySecondsCap = std::max(left, 0.001);

@@ -73,10 +73,15 @@ public:
     WheelMaker(const WheelMaker &) = delete;
     WheelMaker &operator=(const WheelMaker &) = delete;
 
-    // Why the request cannot be made, or an empty text when it can (before any search).
+    // Why the request cannot be made, or an empty text when it can (before any search). It
+    // counts and never lists, so a window may ask it on every change of a field.
     static QString checkRequest(const MakeRequest &request);
     // The counting lower bound on the tickets (Schoenheim's when x == y): no wheel has fewer.
     static std::size_t lowerBound(const MakeRequest &request);
+    // The tickets of a wheel made without a search, counted and never listed: every
+    // combination for "pick if pick", one line for a key "1 if y"; 0 when a search is needed.
+    // Saturates at the largest count rather than overflowing.
+    static std::uint64_t ticketsWithoutSearch(const MakeRequest &request);
 
     // About four times a second while searching.
     void setProgressHandler(std::function<void(const MakeProgress &)> handler);

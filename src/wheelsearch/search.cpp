@@ -24,7 +24,9 @@ constexpr int kAttempts = 3;
 // The m-sets of v points with how many blocks cover each, and the list of the uncovered.
 class Cover {
 public:
-    explicit Cover(const Design &d)
+    // Setting up the largest covers takes about a second; a set `stop` cuts it short, and
+    // complete() then says false.
+    explicit Cover(const Design &d, const std::atomic<bool> *stop = nullptr)
         : d_(d), all_((Line{1} << d.v) - 1), bytes_((d.v + 7) / 8),
           uncovered_(static_cast<std::uint32_t>(binomial(d.v, d.m)))
     {
@@ -48,9 +50,15 @@ public:
         int pos[kMaxPositions];
         for (int i = 0; i < d.v; ++i)
             pos[i] = i;
-        auto record = [this](Line s) { masks_[rank(s)] = s; };
-        forEachSubsetOf(pos, d.v, d.m, 0, record);
+        std::uint32_t recorded = 0;
+        auto record = [&](Line s) {
+            masks_[rank(s)] = s;
+            return (++recorded & 0xffffu) == 0 && stop && stop->load(std::memory_order_relaxed);
+        };
+        complete_ = !anySubsetOf(pos, d.v, d.m, 0, record);
     }
+
+    bool complete() const { return complete_; }
 
     std::uint32_t rank(Line s) const
     {
@@ -74,7 +82,9 @@ public:
         int out[kMaxPositions];
         const int nin = positionsOf(b, in);
         const int nout = positionsOf(all_ & ~b, out);
-        for (int i = d_.t; i <= std::min(d_.k, d_.m); ++i) {
+        // A set needs at least m - nout points in the block: below that there is no set to
+        // visit, and walking the block's subsets anyway costs up to 2^k when k is near v.
+        for (int i = std::max(d_.t, d_.m - nout); i <= std::min(d_.k, d_.m); ++i) {
             auto inner = [&](Line a) {
                 auto outer = [&](Line c) { f(a | c); };
                 forEachSubsetOf(out, nout, d_.m - i, 0, outer);
@@ -157,6 +167,7 @@ private:
     std::vector<std::uint16_t> counts_;
     local::BareList uncovered_;
     std::vector<Line> masks_;
+    bool complete_ = false;
 };
 
 // Gives up (empty result) past giveUpAbove blocks or once tooLate() says so.
@@ -168,7 +179,9 @@ std::vector<Line> greedy(const Design &d, Cover &cover, Rng &rng, std::size_t gi
         static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / std::max<std::uint64_t>(perBlock, 1), 2, 24));
     std::vector<Line> blocks;
     while (cover.uncoveredCount() > 0) {
-        if ((giveUpAbove && blocks.size() > giveUpAbove) || ((blocks.size() & 15) == 15 && tooLate()))
+        // A block costs up to millions of set look-ups on the larger designs, so the clock is
+        // read before every one.
+        if ((giveUpAbove && blocks.size() > giveUpAbove) || tooLate())
             return {};
         const Line s = cover.uncoveredAt(rng.below(cover.uncoveredCount()));
         Line best = 0;
@@ -193,6 +206,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
 {
     const local::Stopwatch watch;
     auto elapsed = [&] { return watch.seconds(); };
+    auto stopped = [&] { return options.stop && options.stop->load(std::memory_order_relaxed); };
 
     SearchResult result;
     if (!local::searchable(d))
@@ -201,20 +215,34 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
     if (binomial(d.v, d.m) > kMostSetsSearched)
         return result;
 
-    Cover cover(d);
+    Cover cover(d, options.stop);
+    if (!cover.complete()) {
+        result.seconds = elapsed();
+        return result;
+    }
     Rng rng(options.seed);
 
     std::vector<Line> blocks;
     if (!options.start.empty()) {
         blocks = options.start;
-        for (Line b : blocks)
+        for (Line b : blocks) {
+            if (stopped()) {
+                result.seconds = elapsed();
+                return result;
+            }
             cover.add(b);
+        }
         // A start that does not cover is completed greedily.
-        auto more = greedy(d, cover, rng, 0, [] { return false; });
+        auto more = greedy(d, cover, rng, 0, stopped);
+        if (cover.uncoveredCount() > 0) {
+            result.seconds = elapsed();
+            return result;
+        }
         blocks.insert(blocks.end(), more.begin(), more.end());
     } else {
-        blocks = greedy(d, cover, rng, options.giveUpAbove,
-                        [&] { return options.greedySecondsCap > 0 && elapsed() > options.greedySecondsCap; });
+        blocks = greedy(d, cover, rng, options.giveUpAbove, [&] {
+            return stopped() || (options.greedySecondsCap > 0 && elapsed() > options.greedySecondsCap);
+        });
         if (blocks.empty()) {
             result.seconds = elapsed();
             return result;
@@ -251,7 +279,7 @@ SearchResult searchDesign(const Design &d, const SearchOptions &options)
         for (int attempt = 0; attempt < kAttempts && !done && !result.hitTimeCap; ++attempt) {
             double temperature = kStartTemperature;
             for (std::uint64_t move = 0; move < budget && !done; ++move) {
-                if ((move & 15) == 0 && elapsed() > options.secondsCap) {
+                if ((move & 15) == 0 && (elapsed() > options.secondsCap || stopped())) {
                     result.hitTimeCap = true;
                     break;
                 }

@@ -4,6 +4,7 @@
 
 #include "wheelsearch/wheel.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct SearchOptions {
     bool tabu = true;
     // Start from these blocks instead of the greedy start (a previous best, say).
     std::vector<Line> start;
+    // Read as often as the clock, setting up included: once it is set the search ends as at
+    // its time cap with the best cover so far, or gives up (empty result) before it has one.
+    // Lets another thread stop a search at once, for a deadline or a cancel.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 struct SearchResult {
