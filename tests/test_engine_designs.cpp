@@ -3,6 +3,7 @@
 //
 // Wheels built rather than searched: joined from smaller ones, from known designs and
 // geometries, and by exact cover.
+#include "EngineLines.h"
 #include "wheelsearch/designs.h"
 #include "wheelsearch/exactcover.h"
 #include "wheelsearch/join.h"
@@ -55,19 +56,6 @@ private slots:
     void groupDivisibleCoversReachTheBound();
     void steinerSystemsGrowByOneNumber();
 };
-
-static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
-{
-    std::vector<Line> out;
-    for (const char *t : texts) {
-        Line l = 0;
-        std::string error;
-        if (!parseLine(t, z, l, error))
-            qFatal("bad test line %s", t);
-        out.push_back(l);
-    }
-    return out;
-}
 
 void TestEngineDesigns::partsJoinIntoLargerWheels()
 {

@@ -3,6 +3,7 @@
 //
 // The searches for wheels: plain, kept by cyclic groups and by groups from geometry, at a
 // fixed count, and from smaller designs given new numbers.
+#include "EngineLines.h"
 #include "wheelsearch/extend.h"
 #include "wheelsearch/fixedcount.h"
 #include "wheelsearch/groupcover.h"
@@ -39,19 +40,6 @@ private slots:
     void largePicksAreSearchedAndProven();
     void extensionsByNewNumbersHoldEveryTriple();
 };
-
-static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
-{
-    std::vector<Line> out;
-    for (const char *t : texts) {
-        Line l = 0;
-        std::string error;
-        if (!parseLine(t, z, l, error))
-            qFatal("bad test line %s", t);
-        out.push_back(l);
-    }
-    return out;
-}
 
 void TestEngineSearch::searchReachesKnownOptima_data()
 {

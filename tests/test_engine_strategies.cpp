@@ -3,6 +3,7 @@
 //
 // The passes wheelgen runs over a folder of search results: which wheels each takes, and
 // what each search gives back for one wheel.
+#include "EngineLines.h"
 #include "wheelsearch/notes.h"
 #include "wheelsearch/targets.h"
 #include "wheelsearch/verify.h"
@@ -15,19 +16,6 @@
 using namespace wheel;
 
 namespace {
-
-std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
-{
-    std::vector<Line> out;
-    for (const char *t : texts) {
-        Line l = 0;
-        std::string error;
-        if (!parseLine(t, z, l, error))
-            qFatal("bad test line %s", t);
-        out.push_back(l);
-    }
-    return out;
-}
 
 // The Fano plane, with `more` lines beyond it: "2 if 2" of pick 3 on 7 numbers.
 Entry fano(std::size_t more = 0, std::string note = {})

@@ -3,6 +3,7 @@
 //
 // The wheel engine's own checks and files: the proof of a guarantee, the wheel file, lines
 // borrowed from other wheels, the notes of how a wheel was found, and which wheels ship.
+#include "EngineLines.h"
 #include "wheelsearch/borrowedlines.h"
 #include "wheelsearch/notes.h"
 #include "wheelsearch/records.h"
@@ -36,19 +37,6 @@ private slots:
     void wheelsNameTheWheelsTheyGrowFrom();
     void reportComparesWithRecords();
 };
-
-static std::vector<Line> lines(std::initializer_list<const char *> texts, int z)
-{
-    std::vector<Line> out;
-    for (const char *t : texts) {
-        Line l = 0;
-        std::string error;
-        if (!parseLine(t, z, l, error))
-            qFatal("bad test line %s", t);
-        out.push_back(l);
-    }
-    return out;
-}
 
 void TestEngineWheels::verifierFindsHoles()
 {
