@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/OwnWheels.h"
 
+#include "core/WheelSchema.h"
+
 #include "wheelsearch/verify.h"
 
 #include <QDateTime>
@@ -50,20 +52,6 @@ QString columnText(sqlite3_stmt *s, int column)
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, column));
     return text ? QString::fromUtf8(text) : QString();
 }
-
-// The tables of the shipped database; the lottery table stays empty, but with it the file
-// opens wherever a wheel database is expected.
-constexpr const char *kSchema =
-    "CREATE TABLE IF NOT EXISTS lottery(country TEXT NOT NULL, lotteryname TEXT NOT NULL,"
-    " ifrom INTEGER NOT NULL, imatch INTEGER NOT NULL, drawn INTEGER, supplementary INTEGER,"
-    " bonuspool INTEGER, bonuspick INTEGER, lowestprize_main INTEGER, lowestprize_bonus INTEGER,"
-    " price REAL, currency TEXT);"
-    "CREATE TABLE IF NOT EXISTS wheelsurvey(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
-    " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, ticket TEXT NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS wheels(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
-    " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, digitalstring TEXT NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS survey_by_choice ON wheelsurvey(pick, wheeltype, zoption);"
-    "CREATE INDEX IF NOT EXISTS wheels_by_wheel ON wheels(pick, wheeltype, zoption, xyoption);";
 
 } // namespace
 
@@ -172,7 +160,9 @@ OwnWheels::Health OwnWheels::examine(QString *why)
         return health;
     };
     // A file that is not SQLite only shows itself on the first read; a new file gets its tables.
-    if (const int rc = sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr); rc != SQLITE_OK)
+    if (const int rc =
+            sqlite3_exec(db_, (std::string(kWheelTables) + kWheelIndexes).c_str(), nullptr, nullptr, nullptr);
+        rc != SQLITE_OK)
         return stopped(rc, QStringLiteral("it is not a wheel library"));
     for (const char *sql : {"SELECT pick, wheeltype, zoption, xyoption, ticket FROM wheelsurvey LIMIT 1",
                             "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1"})

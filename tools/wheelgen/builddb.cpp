@@ -3,6 +3,7 @@
 #include "builddb.h"
 
 #include "core/Countries.h"
+#include "core/WheelSchema.h"
 #include "wheelsearch/shipping.h"
 
 #include <sqlite3.h>
@@ -292,17 +293,8 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     };
     if (rc != SQLITE_OK)
         return fail("cannot create the database");
-    const char *schema = "PRAGMA journal_mode=OFF;"
-                         "BEGIN;"
-                         "CREATE TABLE lottery(country TEXT NOT NULL, lotteryname TEXT NOT NULL,"
-                         " ifrom INTEGER NOT NULL, imatch INTEGER NOT NULL, drawn INTEGER, supplementary INTEGER,"
-                         " bonuspool INTEGER, bonuspick INTEGER, lowestprize_main INTEGER, lowestprize_bonus INTEGER,"
-                         " price REAL, currency TEXT);"
-                         "CREATE TABLE wheelsurvey(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
-                         " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, ticket TEXT NOT NULL);"
-                         "CREATE TABLE wheels(pick INTEGER NOT NULL, wheeltype TEXT NOT NULL,"
-                         " zoption INTEGER NOT NULL, xyoption TEXT NOT NULL, digitalstring TEXT NOT NULL);";
-    if (sqlite3_exec(db.get(), schema, nullptr, nullptr, nullptr) != SQLITE_OK)
+    const std::string schema = std::string("PRAGMA journal_mode=OFF;BEGIN;") + kWheelTables;
+    if (sqlite3_exec(db.get(), schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail("cannot create the tables");
 
     auto prepare = [&](const char *sql) {
@@ -371,10 +363,8 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     survey.reset();
     line.reset();
     // Every wheel query names all the indexed columns, so rows come back in storage order.
-    const char *finish = "CREATE INDEX survey_by_choice ON wheelsurvey(pick, wheeltype, zoption);"
-                         "CREATE INDEX wheels_by_wheel ON wheels(pick, wheeltype, zoption, xyoption);"
-                         "COMMIT;";
-    if (sqlite3_exec(db.get(), finish, nullptr, nullptr, nullptr) != SQLITE_OK)
+    const std::string finish = std::string(kWheelIndexes) + "COMMIT;";
+    if (sqlite3_exec(db.get(), finish.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail("cannot finish the database");
     db.reset();
     fs::rename(temp, path, ec);
