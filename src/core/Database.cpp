@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Database.h"
 
+#include "core/SqliteHandles.h"
+
 #include <sqlite3.h>
 
 #include <QCoreApplication>
@@ -52,24 +54,14 @@ bool Database::open(const QString &path, QString *problem)
     if (rc != SQLITE_OK)
         return fail(QStringLiteral("The wheel database %1 cannot be opened.").arg(path));
     // A file that is not SQLite only shows itself on the first read.
-    sqlite3_stmt *probe = nullptr;
-    if (sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr) != SQLITE_OK ||
-        sqlite3_step(probe) != SQLITE_ROW) {
-        sqlite3_finalize(probe);
+    const SqliteStatement probe = prepareStatement(db_, "SELECT count(*) FROM sqlite_master");
+    if (!probe || sqlite3_step(probe.get()) != SQLITE_ROW)
         return fail(QStringLiteral("The wheel database %1 cannot be read: %2")
                         .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
-    }
-    sqlite3_finalize(probe);
     // A readable file without the wheel tables is told now, once, not on every query.
-    sqlite3_stmt *tables = nullptr;
-    int found = 0;
-    if (sqlite3_prepare_v2(db_,
-                           "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
-                           "('lottery','wheelsurvey','wheels')",
-                           -1, &tables, nullptr) == SQLITE_OK &&
-        sqlite3_step(tables) == SQLITE_ROW)
-        found = sqlite3_column_int(tables, 0);
-    sqlite3_finalize(tables);
+    const SqliteStatement tables = prepareStatement(db_, "SELECT count(*) FROM sqlite_master WHERE type='table' AND "
+                                                         "name IN ('lottery','wheelsurvey','wheels')");
+    const int found = tables && sqlite3_step(tables.get()) == SQLITE_ROW ? sqlite3_column_int(tables.get(), 0) : 0;
     if (found != 3)
         return fail(QStringLiteral("The file %1 is no wheel database: it lacks the tables lottery, wheelsurvey and "
                                    "wheels.")
@@ -89,12 +81,10 @@ std::vector<QStringList> Database::select(const char *sql, const QStringList &va
     // Without a database there is nothing to read; the open has told why, once.
     if (!db_)
         return {};
-    sqlite3_stmt *raw = nullptr;
-    if (sqlite3_prepare_v2(db_, sql, -1, &raw, nullptr) != SQLITE_OK || !raw) {
-        sqlite3_finalize(raw);
+    const SqliteStatement stmt = prepareStatement(db_, sql);
+    if (!stmt)
         throw QueryError(prepareFailure(sqlite3_errmsg(db_)), path_);
-    }
-    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> stmt(raw, sqlite3_finalize);
+    sqlite3_stmt *raw = stmt.get();
     for (int i = 0; i < values.size(); ++i) {
         const QByteArray v = values[i].toUtf8();
         sqlite3_bind_text(raw, i + 1, v.constData(), static_cast<int>(v.size()), SQLITE_TRANSIENT);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/OwnWheels.h"
 
+#include "core/SqliteHandles.h"
 #include "core/WheelSchema.h"
 
 #include "wheelsearch/verify.h"
@@ -18,24 +19,11 @@
 
 namespace {
 
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+using Statement = SqliteStatement;
 
 Statement prepare(sqlite3 *db, const char *sql)
 {
-    sqlite3_stmt *s = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(s);
-        return nullptr;
-    }
-    return Statement(s);
-}
-
-void bindText(sqlite3_stmt *s, int column, const std::string &text)
-{
-    sqlite3_bind_text(s, column, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    return prepareStatement(db, sql);
 }
 
 // Binds pick, type, count of numbers and guarantee, the columns that name a wheel, from `first` on.

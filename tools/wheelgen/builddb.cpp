@@ -3,6 +3,7 @@
 #include "builddb.h"
 
 #include "core/Countries.h"
+#include "core/SqliteHandles.h"
 #include "core/WheelSchema.h"
 #include "wheelsearch/shipping.h"
 
@@ -104,15 +105,8 @@ bool decimalNumber(const std::string &s, double &value)
     return true;
 }
 
-struct DbCloser {
-    // Closes once the last statement is finalized, whatever order they go in.
-    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
-};
-struct StmtFinalizer {
-    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
-};
-using DbPtr = std::unique_ptr<sqlite3, DbCloser>;
-using StmtPtr = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
+using DbPtr = SqliteConnection;
+using StmtPtr = SqliteStatement;
 
 } // namespace
 
@@ -297,14 +291,8 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     if (sqlite3_exec(db.get(), schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail("cannot create the tables");
 
-    auto prepare = [&](const char *sql) {
-        sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(db.get(), sql, -1, &s, nullptr);
-        return StmtPtr(s);
-    };
-    auto text = [](sqlite3_stmt *s, int i, const std::string &v) {
-        sqlite3_bind_text(s, i, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-    };
+    auto prepare = [&](const char *sql) { return prepareStatement(db.get(), sql); };
+    auto text = [](sqlite3_stmt *s, int i, const std::string &v) { bindText(s, i, v); };
     auto run = [&](sqlite3_stmt *s) {
         const bool ok = sqlite3_step(s) == SQLITE_DONE;
         sqlite3_reset(s);
