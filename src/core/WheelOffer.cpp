@@ -11,11 +11,6 @@ char letterOf(WheelType type)
     return type == WheelType::Key ? 'k' : 'a';
 }
 
-QString Guarantee::text() const
-{
-    return QStringLiteral("%1 if %2").arg(match).arg(have);
-}
-
 std::optional<Guarantee> parseGuarantee(const QString &text)
 {
     static const QRegularExpression xIfY(QStringLiteral("^\\s*(\\d{1,2})\\s+if\\s+(\\d{1,2})\\s*$"));

@@ -24,7 +24,6 @@ struct Guarantee {
     int match = 0; // x
     int have = 0;  // y
 
-    QString text() const; // "3 if 4"
     bool operator==(const Guarantee &) const = default;
 };
 
