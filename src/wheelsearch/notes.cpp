@@ -56,8 +56,13 @@ std::string pairCoverNote(const PairCoverAsk &ask, std::size_t lines)
                        (key ? "after the key " : "") + "on one line";
     if (!ask.oftener.empty()) {
         note += " but the turns of";
-        for (const auto &[x, y] : ask.oftener)
-            note += " " + std::to_string(x + 1 + (key ? 1 : 0)) + "-" + std::to_string(y + 1 + (key ? 1 : 0));
+        // Appended piece by piece: GCC 12 warns falsely of overlapping copies in " " + std::string.
+        for (const auto &[x, y] : ask.oftener) {
+            note += ' ';
+            note += std::to_string(x + 1 + (key ? 1 : 0));
+            note += '-';
+            note += std::to_string(y + 1 + (key ? 1 : 0));
+        }
         note += ", on one more each time named";
     }
     return note;
