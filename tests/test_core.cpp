@@ -241,7 +241,7 @@ void TestCore::wheelEntries()
     QCOMPARE(wheel.listText(), QStringLiteral("3 if 4       Tickets:12   (your own wheel)"));
     // The one reader of a guarantee forgives blanks and nothing else.
     QCOMPARE(parseGuarantee(QStringLiteral(" 3  if 4 ")), (std::optional<Guarantee>(Guarantee{3, 4})));
-    for (const char *bad : {"", "3if4", "3 if", "x if y", "3 if 4 tickets", "-3 if 4"})
+    for (const char *bad : {"", "3if4", "3 if", "x if y", "3 if 4 tickets", "-3 if 4", "5 if 4", "0 if 2"})
         QVERIFY2(!parseGuarantee(QLatin1String(bad)), bad);
     QCOMPARE(wheel.spec()->label(), std::string("3 if 4"));
     wheel.label = QStringLiteral("3 if 4") + QChar(0) + QStringLiteral("\x1b[2J");

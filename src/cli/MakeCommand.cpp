@@ -3,6 +3,7 @@
 #include "cli/MakeCommand.h"
 
 #include "core/WheelMaker.h"
+#include "core/WheelOffer.h"
 #include "wheelsearch/wheelfile.h"
 
 #include <QCommandLineParser>
@@ -103,13 +104,12 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     if (!readCount(parser.value(numbersOption), 2, 99, value))
         return fail(err, MakeBadCommand, QStringLiteral("--numbers must be a whole number from 2 to 99"));
     request.numbers = static_cast<int>(value);
-    int x = 0;
-    int y = 0;
-    if (!wheel::parseGuarantee(parser.value(wheelOption).simplified().toStdString(), x, y))
+    const auto guarantee = parseGuarantee(parser.value(wheelOption));
+    if (!guarantee)
         return fail(err, MakeBadCommand,
                     QStringLiteral("--wheel must read \"x if y\" with 1 <= x <= y, e.g. \"3 if 4\""));
-    request.x = x;
-    request.y = y;
+    request.x = guarantee->match;
+    request.y = guarantee->have;
     request.key = parser.isSet(keyOption);
     if (parser.isSet(secondsOption)) {
         bool ok = false;

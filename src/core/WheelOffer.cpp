@@ -3,8 +3,7 @@
 #include "core/WheelOffer.h"
 
 #include "core/TextSafety.h"
-
-#include <QRegularExpression>
+#include "wheelsearch/wheelfile.h"
 
 char letterOf(WheelType type)
 {
@@ -13,11 +12,11 @@ char letterOf(WheelType type)
 
 std::optional<Guarantee> parseGuarantee(const QString &text)
 {
-    static const QRegularExpression xIfY(QStringLiteral("^\\s*(\\d{1,2})\\s+if\\s+(\\d{1,2})\\s*$"));
-    const auto m = xIfY.match(text);
-    if (!m.hasMatch())
+    // The wheel files' own reader, with blanks forgiven as a player types them.
+    Guarantee g;
+    if (!wheel::parseGuarantee(text.simplified().toStdString(), g.match, g.have))
         return std::nullopt;
-    return Guarantee{m.captured(1).toInt(), m.captured(2).toInt()};
+    return g;
 }
 
 std::optional<wheel::WheelSpec> WheelOffer::spec() const
