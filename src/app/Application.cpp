@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
-#include "core/Countries.h"
-#include "core/CsvExport.h"
+#include "app/AfterDraw.h"
+#include "app/Alert.h"
+#include "app/LotteryRestore.h"
 #include "core/ShippedFiles.h"
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
@@ -12,29 +13,17 @@
 #include "ui/NumberPage.h"
 #include "ui/Panels.h"
 #include "ui/TicketPage.h"
-#include "ui/TicketPrinter.h"
 #include "ui/TicketSaver.h"
 #include "ui/WheelMakerWindow.h"
 #include "ui/WheelPage.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QPrinter>
-
-#include <algorithm>
-
-namespace {
-const QString kFirstCountry = QStringLiteral("Australia");
-
-void alert(const QString &message)
-{
-    AlertPanel::run(QStringLiteral("Alert"), message);
-}
-} // namespace
+#include <QPointer>
+#include <QTimer>
 
 Application::Application(const QString &databasePath, const QString &ownWheelsPath)
-    : ownWheelsPath_(ownWheelsPath), databasePath_(databasePath), window_(std::make_unique<MainWindow>()),
-      saver_(new TicketSaver(this))
+    : wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath), window_(std::make_unique<MainWindow>()),
+      saver_(new TicketSaver(this)), afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_))
 {
     connectPages();
     connectAfterDraw();
@@ -44,7 +33,7 @@ Application::~Application()
 {
     saver_->finishAll();
     // The small windows go before the main window.
-    drawCheckWindow_.reset();
+    afterDraw_.reset();
     textWindow_.reset();
     aboutWindow_.reset();
     wheelsWindow_.reset();
@@ -93,74 +82,46 @@ void Application::connectPages()
     });
 }
 
-void Application::guarded(const std::function<void()> &work)
+void Application::connectAfterDraw()
 {
-    try {
-        work();
-    } catch (const QueryError &e) {
-        alert(e.message());
-    }
+    MainWindow *w = window_.get();
+    AfterDraw *after = afterDraw_.get();
+    connect(w->ticketPage(), &TicketPage::checkDrawRequested, after, &AfterDraw::checkDraw);
+    connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::ticketsShown);
+    connect(w, &MainWindow::openRequested, after, &AfterDraw::openTickets);
+    connect(w, &MainWindow::printRequested, after, [after] { after->print(false); });
+    connect(w, &MainWindow::printPreviewRequested, after, [after] { after->print(true); });
+    connect(w, &MainWindow::exportPdfRequested, after, &AfterDraw::exportPdf);
+    connect(w, &MainWindow::exportCsvRequested, after, &AfterDraw::exportCsv);
 }
 
-void Application::start()
+void Application::start(Library library)
 {
     LotteryPage *page = window_->lotteryPage();
-    QStringList countries;
-    for (const char *c : kCountries)
-        countries << QString::fromLatin1(c);
-    page->setCountries(countries);
-    page->showCountry(kFirstCountry);
-
+    showCountries(*page);
     // A missing or unreadable database is told once, here; the window still opens.
     const QString path = databasePath_.isEmpty() ? shippedFile(QStringLiteral("data.sqlite3")) : databasePath_;
     QString problem;
     if (!database_.open(path, &problem))
         alert(problem);
     // The shipped database was proven when it was built; any other is proven wheel by wheel.
-    shelf_.setProveStoredWheels(!isShippedDatabase(path));
+    wheels_.setProveStoredWheels(!isShippedDatabase(path));
+    if (library == Library::AtStart)
+        wheels_.open();
+    else
+        // After the paint has reached the screen, not within it; firstPainted comes only once.
+        connect(window_.get(), &MainWindow::firstPainted, this,
+                [this] { QTimer::singleShot(0, this, [this] { wheels_.open(); }); });
 
-    // The player's own wheels; a damaged library is set aside and told, the shipped wheels
-    // stay whatever becomes of it.
-    const QString ownPath = ownWheelsPath_.isEmpty() ? ownWheelsFile() : ownWheelsPath_;
-    QString ownProblem;
-    if (!ownWheels_.open(ownPath, &ownProblem))
-        alert(QStringLiteral("Your own wheels cannot be kept: %1").arg(ownProblem));
-    else if (const QString notice = ownWheels_.takeNotice(); !notice.isEmpty())
-        alert(notice);
-
-    // Start-up tells at most one failed query, and none when the open already told.
-    QString firstError;
-    const auto quietly = [&](const std::function<void()> &work) {
-        try {
-            work();
-        } catch (const QueryError &e) {
-            if (firstError.isEmpty())
-                firstError = e.message();
-        }
-    };
-    // The remembered lottery is chosen again when its country and row are still there; the
-    // remembered name is kept either way, so the next start can find it once more.
-    const QString rememberedCountry = settings_.country();
-    lotteryName_ = settings_.lottery();
-    QStringList names;
-    if (!rememberedCountry.isNull() && page->showCountry(rememberedCountry))
-        quietly([&] { names = catalogue_.lotteryNames(rememberedCountry); });
-    if (!lotteryName_.isNull() && names.contains(lotteryName_)) {
-        lotteryRow_ = static_cast<int>(names.indexOf(lotteryName_));
-        gridIsStale_ = true;
-    } else if (names.isEmpty()) {
-        page->showCountry(kFirstCountry);
-    }
-    country_ = page->country();
-    names.clear();
-    quietly([&] { names = catalogue_.lotteryNames(country_); });
-    page->showLotteries(names);
-    page->selectLottery(lotteryRow_);
-
+    const RestoredLottery restored = restoreLottery(*page, catalogue_, settings_);
+    country_ = restored.country;
+    lotteryName_ = restored.lottery;
+    lotteryRow_ = restored.row;
+    gridIsStale_ = restored.row >= 0;
     window_->centreOnScreen();
-    settings_.remember(country_, lotteryName_);
-    if (database_.isOpen() && !firstError.isEmpty())
-        alert(firstError);
+    // Start-up tells at most one failed query, and none when the open already told.
+    if (database_.isOpen() && !restored.firstError.isEmpty())
+        alert(restored.firstError);
 }
 
 void Application::chooseCountry(const QString &country)
@@ -256,13 +217,13 @@ void Application::previous()
 void Application::showWheels(WheelType type, const std::optional<WheelOffer> &choose)
 {
     const int numbers = window_->numberPage()->selection().count();
-    window_->wheelPage()->showWheels(type, shelf_.offers(lottery_.details.pick, type, numbers), choose);
+    window_->wheelPage()->showWheels(type, wheels_.shelf().offers(lottery_.details.pick, type, numbers), choose);
 }
 
 WheelLines Application::linesOf(const WheelOffer &wheel)
 {
-    WheelLines read = shelf_.lines(wheel);
-    if (const QString notice = shelf_.takeNotice(); !notice.isEmpty())
+    WheelLines read = wheels_.shelf().lines(wheel);
+    if (const QString notice = wheels_.shelf().takeNotice(); !notice.isEmpty())
         alert(notice);
     return read;
 }
@@ -279,7 +240,7 @@ void Application::makeWheel()
 void Application::keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<wheel::Line> &lines)
 {
     QString problem;
-    if (ownWheels_.store(spec, lines, &problem) == OwnWheels::Stored::Refused) {
+    if (wheels_.own().store(spec, lines, &problem) == OwnWheels::Stored::Refused) {
         alert(QStringLiteral("The wheel could not be kept in your library: %1").arg(problem));
         return;
     }
@@ -289,7 +250,7 @@ void Application::keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<w
         lottery_.details.pick == spec.pick && window_->wheelPage()->wheelType() == type)
         guarded([&] {
             const Guarantee guarantee{spec.x, spec.y};
-            showWheels(type, shelf_.find(spec.pick, type, spec.z, guarantee, true));
+            showWheels(type, wheels_.shelf().find(spec.pick, type, spec.z, guarantee, true));
         });
 }
 
@@ -302,10 +263,11 @@ void Application::makeTickets()
         return;
     }
     NumberPage *numbers = window_->numberPage();
+    WheelShelf &shelf = wheels_.shelf();
     const PlayOutcome made = play(
         {lottery_, numbers->selection().chosenInOrder(), numbers->bonus().chosen(), *wheel, wheels->ticketFormat()},
-        shelf_);
-    if (const QString notice = shelf_.takeNotice(); !notice.isEmpty())
+        shelf);
+    if (const QString notice = shelf.takeNotice(); !notice.isEmpty())
         alert(notice);
     // Damage in the database never becomes tickets: the wheel is named and nothing is made.
     if (!made.ok()) {
@@ -328,7 +290,7 @@ void Application::pickAtRandom()
 
 void Application::save()
 {
-    const QByteArray bytes = sheet().fileBytes();
+    const QByteArray bytes = window_->ticketPage()->sheet().fileBytes();
     QPointer<TicketSaver> saver(saver_);
     SavePanel::ask(window_.get(), QStringLiteral("lottery"), [saver, bytes](const QString &path) {
         if (saver && !path.isEmpty())
@@ -340,7 +302,7 @@ void Application::showText()
 {
     TextWindow *w = textWindow();
     w->showWindow();
-    w->showText(sheet().fileText());
+    w->showText(window_->ticketPage()->sheet().fileText());
 }
 
 bool Application::confirmExit()
@@ -398,7 +360,7 @@ WheelMakerWindow *Application::wheelMakerWindow()
         wheelMakerWindow_ = std::make_unique<WheelMakerWindow>();
         connect(wheelMakerWindow_.get(), &WheelMakerWindow::wheelMade, this, &Application::keepOwnWheel);
         wheelMakerWindow_->setStoredLookup([this](const wheel::WheelSpec &spec) -> std::size_t {
-            const auto found = ownWheels_.find(spec);
+            const auto found = wheels_.own().find(spec);
             return found ? found->size() : 0;
         });
     }
@@ -414,135 +376,5 @@ HelpWindow *Application::helpWindow()
 
 DrawCheckWindow *Application::drawCheckWindow()
 {
-    if (!drawCheckWindow_) {
-        drawCheckWindow_ = std::make_unique<DrawCheckWindow>();
-        TicketPage *page = window_->ticketPage();
-        connect(drawCheckWindow_.get(), &DrawCheckWindow::checked, page, &TicketPage::showMatches);
-        connect(drawCheckWindow_.get(), &DrawCheckWindow::cleared, page, &TicketPage::clearMatches);
-    }
-    return drawCheckWindow_.get();
-}
-
-void Application::connectAfterDraw()
-{
-    MainWindow *w = window_.get();
-    connect(w->ticketPage(), &TicketPage::checkDrawRequested, this, &Application::checkDraw);
-    // A draw window left open checks the tickets now shown, never the ones before.
-    connect(w->ticketPage(), &TicketPage::ticketsShown, this, [this] {
-        if (drawCheckWindow_)
-            guarded([this] { loadDrawWindow(); });
-    });
-    connect(w, &MainWindow::openRequested, this, &Application::openTickets);
-    connect(w, &MainWindow::printRequested, this, [this] { printTickets(false); });
-    connect(w, &MainWindow::printPreviewRequested, this, [this] { printTickets(true); });
-    connect(w, &MainWindow::exportPdfRequested, this, &Application::exportPdf);
-    connect(w, &MainWindow::exportCsvRequested, this, &Application::exportCsv);
-}
-
-const TicketSheet &Application::sheet() const
-{
-    return window_->ticketPage()->sheet();
-}
-
-void Application::loadDrawWindow()
-{
-    const TicketSheet &tickets = sheet();
-    const auto details = catalogue_.details(tickets.country, tickets.lottery);
-    const QString title =
-        tickets.country.isEmpty() ? tickets.lottery : QStringLiteral("%1 (%2)").arg(tickets.lottery, tickets.country);
-    drawCheckWindow()->setTickets(title, details ? std::optional<LotteryFacts>(details->facts) : std::nullopt,
-                                  tickets.tickets);
-}
-
-void Application::checkDraw()
-{
-    if (sheet().isEmpty())
-        return;
-    guarded([this] {
-        loadDrawWindow();
-        drawCheckWindow()->showWindow();
-    });
-}
-
-void Application::openTickets()
-{
-    QPointer<Application> self(this);
-    OpenPanel::ask(window_.get(), [self](const QString &path) {
-        if (self && !path.isEmpty())
-            self->guarded([&] { self->openFile(path); });
-    });
-}
-
-void Application::openFile(const QString &path)
-{
-    // Every refusal names the file and the line, and leaves the screen as it was.
-    const QString name = QDir::toNativeSeparators(path);
-    const auto refuse = [&](const TicketFileError &error) {
-        alert(QStringLiteral("These tickets cannot be opened.\n%1").arg(error.describe(name)));
-    };
-    const TicketFileRead read = loadTicketFile(path);
-    if (!read.ok())
-        return refuse(read.error);
-    const TicketFileContents &file = read.contents;
-    const auto details = catalogue_.details(file.country, file.lottery);
-    if (!details) {
-        if (catalogue_.lotteryNames(file.country).isEmpty())
-            return refuse(
-                {1, QStringLiteral("Wheelwright knows no lotteries of the country \"%1\"").arg(file.country)});
-        return refuse(
-            {2, QStringLiteral("Wheelwright does not know the lottery \"%1\" of %2").arg(file.lottery, file.country)});
-    }
-    const TicketFileError fit = ticketsFitLottery(file, {file.country, file.lottery, *details});
-    if (!fit.isEmpty())
-        return refuse(fit);
-    window_->ticketPage()->showSheet(sheetOfFile(file));
-    window_->moveTo(MainWindow::TicketStep);
-}
-
-void Application::printTickets(bool preview)
-{
-    const TicketSheet &tickets = sheet();
-    if (tickets.isEmpty())
-        return;
-    const PrintedSheet sheet{tickets.country, tickets.lottery,      tickets.wheel,
-                             tickets.key,     QDate::currentDate(), tickets.lines()};
-    PrintPanel::ask(window_.get(), preview ? PrintPanel::Preview : PrintPanel::Print, [sheet](QPrinter *printer) {
-        printer->setDocName(sheet.lottery + QStringLiteral(" tickets"));
-        if (paintSheet(printer, sheet) == 0)
-            alert(QStringLiteral("The tickets could not be printed: the printer cannot be used."));
-    });
-}
-
-void Application::exportPdf()
-{
-    const TicketSheet &tickets = sheet();
-    if (tickets.isEmpty())
-        return;
-    const PrintedSheet sheet{tickets.country, tickets.lottery,      tickets.wheel,
-                             tickets.key,     QDate::currentDate(), tickets.lines()};
-    QPointer<TicketSaver> saver(saver_);
-    SavePanel::askFor(window_.get(), QStringLiteral("Export PDF"), QStringLiteral("tickets"),
-                      QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"), [saver, sheet](const QString &path) {
-                          if (!saver || path.isEmpty())
-                              return;
-                          const QByteArray pdf = sheetPdf(sheet);
-                          if (pdf.isEmpty())
-                              alert(
-                                  QStringLiteral("%1: the PDF could not be made.").arg(QDir::toNativeSeparators(path)));
-                          else
-                              saver->save(path, pdf);
-                      });
-}
-
-void Application::exportCsv()
-{
-    if (sheet().isEmpty())
-        return;
-    const QByteArray csv = ticketsCsv(sheet().tickets);
-    QPointer<TicketSaver> saver(saver_);
-    SavePanel::askFor(window_.get(), QStringLiteral("Export CSV"), QStringLiteral("tickets"),
-                      QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"), [saver, csv](const QString &path) {
-                          if (saver && !path.isEmpty())
-                              saver->save(path, csv);
-                      });
+    return afterDraw_->drawCheckWindow();
 }

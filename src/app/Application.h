@@ -3,25 +3,25 @@
 //
 // The application object: it opens the wheel database, makes the main window with its four
 // pages and the small windows, and carries the player from page to page:
-//   lottery page  - a country and a lottery (remembered in the settings)
+//   lottery page  - a country and a lottery (remembered in the settings; LotteryRestore)
 //   number page   - the numbers, the first one the key
 //   wheel page    - a wheel for that many numbers, of either type, and a ticket format
-//   ticket page   - the tickets, saved or shown as text
+//                   (the shipped wheels and the player's own library; WheelStore)
+//   ticket page   - the tickets, saved or shown as text; checked against a draw, opened from
+//                   a file, printed and exported (AfterDraw)
 // What each step checks before it moves on is in next() and makeTickets().
 #pragma once
 
+#include "app/WheelStore.h"
 #include "core/Catalogue.h"
 #include "core/Database.h"
-#include "core/OwnWheels.h"
 #include "core/Play.h"
 #include "core/Settings.h"
-#include "core/WheelShelf.h"
 
 #include <QObject>
-#include <QStringList>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 class MainWindow;
 class NumberWindow;
@@ -32,6 +32,7 @@ class TextWindow;
 class TicketSaver;
 class WheelMakerWindow;
 class DrawCheckWindow;
+class AfterDraw;
 
 class Application : public QObject {
     Q_OBJECT
@@ -41,8 +42,12 @@ public:
     explicit Application(const QString &databasePath = QString(), const QString &ownWheelsPath = QString());
     ~Application() override;
 
-    // Opens the database, restores the remembered lottery and shows the lottery page.
-    void start();
+    // When start() opens the player's own wheel library: with the rest, so that what it tells
+    // comes with the start; or once the window has painted, so that the first window never
+    // waits for it (the program's own start). Either way it opens at once when first needed.
+    enum class Library { AtStart, AfterFirstPaint };
+    // Opens the database, restores the remembered lottery and readies the lottery page.
+    void start(Library library = Library::AtStart);
     MainWindow *mainWindow() const { return window_.get(); }
     // The small windows, made on first use (tests look at them).
     NumberWindow *numberWindow();
@@ -57,8 +62,7 @@ public:
 
 private:
     void connectPages();
-    // Runs one step of the player's; a query that fails is told instead of ending the run.
-    void guarded(const std::function<void()> &work);
+    void connectAfterDraw();
     void chooseCountry(const QString &country);
     void chooseLottery(int row);
     void next();
@@ -75,24 +79,10 @@ private:
     bool confirmExit();
     void quit();
 
-    // After the draw: checking the tickets, opening a saved file, printing and exporting.
-    void connectAfterDraw();
-    void checkDraw();
-    // Gives the draw window the tickets shown and their lottery's facts.
-    void loadDrawWindow();
-    const TicketSheet &sheet() const;
-    void openTickets();
-    void openFile(const QString &path);
-    void printTickets(bool preview);
-    void exportPdf();
-    void exportCsv();
-
     Database database_;
     Catalogue catalogue_{database_};
     Settings settings_;
-    OwnWheels ownWheels_;
-    WheelShelf shelf_{catalogue_, &ownWheels_};
-    QString ownWheelsPath_;
+    WheelStore wheels_;
     QString databasePath_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<NumberWindow> numberWindow_;
@@ -101,8 +91,8 @@ private:
     std::unique_ptr<WheelsWindow> wheelsWindow_;
     std::unique_ptr<HelpWindow> helpWindow_;
     std::unique_ptr<WheelMakerWindow> wheelMakerWindow_;
-    std::unique_ptr<DrawCheckWindow> drawCheckWindow_;
     TicketSaver *saver_;
+    std::unique_ptr<AfterDraw> afterDraw_;
 
     QString country_;          // the country shown
     QString lotteryName_;      // the lottery chosen or remembered; null until there is one

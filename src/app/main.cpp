@@ -5,9 +5,14 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -30,7 +35,15 @@ int main(int argc, char **argv)
     if (const auto status = answerCommandLine(arguments, out, err, options))
         return *status;
     Application wheelwright(options.databasePath);
-    wheelwright.start();
+    // Nothing the first page does not need holds up the window's first showing.
+    wheelwright.start(Application::Library::AfterFirstPaint);
+    // For the start-up benchmark (bench/bench_startup.cpp): quit once the window has painted.
+    if (qEnvironmentVariableIsSet("WHEELWRIGHT_EXIT_AFTER_FIRST_PAINT"))
+        QObject::connect(wheelwright.mainWindow(), &MainWindow::firstPainted, &app, [&sinceMain] {
+            std::printf("first paint %.1f ms after main began\n", static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
     wheelwright.mainWindow()->show();
     return QApplication::exec();
 }

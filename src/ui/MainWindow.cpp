@@ -12,15 +12,26 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 
 MainWindow::MainWindow()
     : ui_(std::make_unique<Ui::MainWindow>()), lotteryPage_(new LotteryPage), numberPage_(new NumberPage),
       wheelPage_(new WheelPage), ticketPage_(new TicketPage)
 {
     ui_->setupUi(this);
-    for (QWidget *page : {static_cast<QWidget *>(lotteryPage_), static_cast<QWidget *>(numberPage_),
-                          static_cast<QWidget *>(wheelPage_), static_cast<QWidget *>(ticketPage_)})
-        ui_->mainTabs->addTab(page, page->windowTitle());
+    ui_->mainTabs->addTab(lotteryPage_, lotteryPage_->windowTitle());
+    // The later pages wait beside the tabs, hidden, with empty stand-ins bearing their titles in
+    // the tabs, until the window has painted or a step moves on: laid out and polished with the
+    // lottery page, they would hold up its first showing. Made children in this order, they keep
+    // the keyboard's order of before.
+    for (QWidget *page : {static_cast<QWidget *>(numberPage_), static_cast<QWidget *>(wheelPage_),
+                          static_cast<QWidget *>(ticketPage_)}) {
+        page->setParent(this);
+        page->hide();
+        ui_->mainTabs->addTab(new QWidget, page->windowTitle());
+    }
+    connect(this, &MainWindow::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::placeLaterPages); });
     // The pages are steps: only the step buttons move between them.
     ui_->mainTabs->setGuard([](int) { return false; });
 
@@ -51,8 +62,27 @@ MainWindow::Page MainWindow::page() const
     return static_cast<Page>(ui_->mainTabs->currentIndex());
 }
 
+void MainWindow::placeLaterPages()
+{
+    if (laterPagesPlaced_)
+        return;
+    laterPagesPlaced_ = true;
+    // Only stand-ins after the page shown are replaced, so the tabs' current page never changes.
+    int index = NumberStep;
+    for (QWidget *page : {static_cast<QWidget *>(numberPage_), static_cast<QWidget *>(wheelPage_),
+                          static_cast<QWidget *>(ticketPage_)}) {
+        QWidget *standIn = ui_->mainTabs->widget(index);
+        ui_->mainTabs->removeTab(index);
+        ui_->mainTabs->insertTab(index, page, page->windowTitle());
+        delete standIn;
+        ++index;
+    }
+}
+
 void MainWindow::moveTo(Page page)
 {
+    if (page != LotteryStep)
+        placeLaterPages();
     ui_->mainTabs->moveTo(page);
     showStepButtons(page);
 }
@@ -85,6 +115,16 @@ void MainWindow::centreOnScreen()
 void MainWindow::closeConfirmed()
 {
     closeConfirmed_ = true;
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // The children paint in the same pass; the signal goes once all of it is done.
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

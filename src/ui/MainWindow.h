@@ -52,14 +52,20 @@ signals:
     void printPreviewRequested();
     void exportPdfRequested();
     void exportCsvRequested();
+    // Once, when the window has been painted for the first time (after the paint is done):
+    // start-up work the first page does not need waits for it.
+    void firstPainted();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Return and Enter press the default step button when no control takes them.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showStepButtons(Page page);
+    // Puts the number, wheel and ticket pages in place of their stand-ins in the tabs.
+    void placeLaterPages();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     LotteryPage *lotteryPage_;
@@ -68,4 +74,6 @@ private:
     TicketPage *ticketPage_;
     std::function<bool()> closeGuard_;
     bool closeConfirmed_ = false;
+    bool painted_ = false;
+    bool laterPagesPlaced_ = false;
 };

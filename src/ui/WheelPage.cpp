@@ -28,11 +28,29 @@ WheelPage::WheelPage(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui
             [this](int index) { emit wheelTypeChanged(index == kKeyTab ? WheelType::Key : WheelType::TypeA); });
     connect(ui_->wheelsInfoButton, &QAbstractButton::clicked, this, &WheelPage::wheelsInfoRequested);
     connect(ui_->makeWheelButton, &QAbstractButton::clicked, this, &WheelPage::makeWheelRequested);
-    buildCostRow();
+    for (QComboBox *list : {ui_->wheelBox0, ui_->wheelBox1})
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
+            if (list == listOf(wheelType()))
+                showValue();
+        });
 }
 
-void WheelPage::buildCostRow()
+void WheelPage::showEvent(QShowEvent *event)
 {
+    buildPanels();
+    QWidget::showEvent(event);
+}
+
+WheelOddsPanel *WheelPage::oddsPanel()
+{
+    buildPanels();
+    return odds_;
+}
+
+void WheelPage::buildPanels()
+{
+    if (odds_)
+        return;
     // The cost and the odds stand between the wheel lists and the ticket format; the lists
     // give up their empty room to them.
     auto *costRow = new QHBoxLayout;
@@ -72,17 +90,12 @@ void WheelPage::buildCostRow()
         tab->setContentsMargins(10, 8, 10, 8);
         tab->setSpacing(6);
     }
-
     connect(priceField_, &QLineEdit::textEdited, this, &WheelPage::priceEdited);
-    for (QComboBox *list : {ui_->wheelBox0, ui_->wheelBox1})
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
-            if (list == listOf(wheelType()))
-                showValue();
-        });
 }
 
 void WheelPage::setPlay(const Play &play)
 {
+    buildPanels();
     play_ = play;
     // The player's own price comes first; else the one a public source states.
     price_ = Settings().price(play.country, play.lottery);
@@ -118,6 +131,7 @@ void WheelPage::showCost()
 
 void WheelPage::showValue()
 {
+    buildPanels();
     showCost();
     const auto wheel = chosenWheel();
     if (!wheel || play_.numbers < 1 || !lineSource_) {

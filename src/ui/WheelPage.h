@@ -49,7 +49,7 @@ public:
     // Where the lines of a listed wheel come from, checked.
     using LineSource = std::function<WheelLines(const WheelOffer &wheel)>;
     void setLineSource(LineSource source) { lineSource_ = std::move(source); }
-    WheelOddsPanel *oddsPanel() const { return odds_; }
+    WheelOddsPanel *oddsPanel();
 
 signals:
     // The player turned to the other type of wheels.
@@ -57,10 +57,15 @@ signals:
     void wheelsInfoRequested();
     void makeWheelRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QComboBox *listOf(WheelType type) const;
     QWidget *noticeOf(WheelType type) const;
-    void buildCostRow();
+    // The cost row and the odds panel, made when a play is first set or the page first shows:
+    // a start that shows only the lottery page never pays for them.
+    void buildPanels();
     // The cost and the odds of the wheel now chosen.
     void showValue();
     void showCost();
