@@ -69,7 +69,7 @@ void AfterDraw::checkDraw()
     });
 }
 
-void AfterDraw::ticketsShown()
+void AfterDraw::followNewTickets()
 {
     // A draw window left open checks the tickets now shown, never the ones before.
     if (drawCheckWindow_)

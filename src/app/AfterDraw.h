@@ -25,7 +25,7 @@ public:
     DrawCheckWindow *drawCheckWindow();
     void checkDraw();
     // The tickets shown changed: a draw window left open checks the new ones.
-    void ticketsShown();
+    void followNewTickets();
     void openTickets();
     void openFile(const QString &path);
     void print(bool preview);

@@ -87,7 +87,7 @@ void Application::connectAfterDraw()
     MainWindow *w = window_.get();
     AfterDraw *after = afterDraw_.get();
     connect(w->ticketPage(), &TicketPage::checkDrawRequested, after, &AfterDraw::checkDraw);
-    connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::ticketsShown);
+    connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::followNewTickets);
     connect(w, &MainWindow::openRequested, after, &AfterDraw::openTickets);
     connect(w, &MainWindow::printRequested, after, [after] { after->print(false); });
     connect(w, &MainWindow::printPreviewRequested, after, [after] { after->print(true); });
