@@ -61,6 +61,7 @@ private slots:
     void cleanup() { finish(); }
     void ownWheelsArePlayedAsStored_data();
     void ownWheelsArePlayedAsStored();
+    void libraryOpensAfterTheFirstPaint();
     void subcommandsCompose();
     void checkKnowsTheWholeLottery();
     void damageIsNamedAndOutputChecked();
@@ -202,6 +203,38 @@ void TestPlay::ownWheelsArePlayedAsStored()
         QVERIFY2(shipped.err.contains(QStringLiteral("from the shipped key wheel")), qPrintable(shipped.err));
         QVERIFY(shipped.out != r.out);
     }
+}
+
+// The window paints before it opens the player's library; what the library had wrong is told
+// then, and its wheels are there when the wheel page needs them.
+void TestPlay::libraryOpensAfterTheFirstPaint()
+{
+    const QString damaged = path("damaged-own.sqlite3");
+    QFile f(damaged);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(8192, 'x'));
+    f.close();
+    app = std::make_unique<Application>(database_, damaged);
+    app->start(Application::Library::AfterFirstPaint);
+    QVERIFY(alerts.isEmpty());
+    QVERIFY(QFile::exists(damaged)); // not touched before the window shows
+    app->mainWindow()->show();
+    QTRY_COMPARE(alerts.size(), 1);
+    QVERIFY2(alerts.first().message.contains(QStringLiteral("damaged-own.sqlite3")),
+             qPrintable(alerts.first().message));
+
+    // A sound library opened the same way lists its wheels on the wheel page.
+    alerts.clear();
+    app = std::make_unique<Application>(database_, library_);
+    app->start(Application::Library::AfterFirstPaint);
+    app->mainWindow()->show();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Four of 12"));
+    click("nextButton");
+    for (int n : {7, 3, 11, 9, 1, 5})
+        tap(n);
+    click("nextButton");
+    QVERIFY(widget<QComboBox>("wheelBox0")->findText(QStringLiteral("1 if 2"), Qt::MatchStartsWith) >= 0);
+    QVERIFY(alerts.isEmpty());
 }
 
 // What `tickets` writes, `check` reads: the saved file's bytes, the printed lines and the CSV.
