@@ -191,7 +191,9 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         if (const int status = finishOutput(out, err, command))
             return status;
     }
-    err << QStringLiteral("wheelwright tickets: ") << made.sheet.tickets.size() << QStringLiteral(" tickets from ")
-        << describeForCommand(request.wheel) << Qt::endl;
+    const qsizetype count = made.sheet.tickets.size();
+    err << QStringLiteral("wheelwright tickets: ")
+        << (count == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(count))
+        << QStringLiteral(" from ") << describeForCommand(request.wheel) << Qt::endl;
     return WheelCommandOk;
 }

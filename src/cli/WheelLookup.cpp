@@ -129,12 +129,12 @@ CommandFailure queryFailure(const QueryError &error)
 
 QString describeForCommand(const WheelOffer &wheel)
 {
-    return QStringLiteral("%1 %2 \"%3\" for %4 numbers (%5 tickets)")
+    return QStringLiteral("%1 %2 \"%3\" for %4 numbers (%5)")
         .arg(wheel.isOwn() ? QStringLiteral("your own") : QStringLiteral("the shipped"),
              wheel.type == WheelType::Key ? QStringLiteral("key wheel") : QStringLiteral("wheel"),
              wheel.printableLabel())
         .arg(wheel.numbers)
-        .arg(wheel.tickets);
+        .arg(wheel.tickets == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(wheel.tickets));
 }
 
 int reportFailure(QTextStream &err, const QString &command, const CommandFailure &failure)
