@@ -21,6 +21,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 Application::Application(const QString &databasePath, const QString &ownWheelsPath)
     : wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath), window_(std::make_unique<MainWindow>()),
       saver_(new TicketSaver(this)), afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_))
@@ -359,9 +361,12 @@ WheelMakerWindow *Application::wheelMakerWindow()
     if (!wheelMakerWindow_) {
         wheelMakerWindow_ = std::make_unique<WheelMakerWindow>();
         connect(wheelMakerWindow_.get(), &WheelMakerWindow::wheelMade, this, &Application::keepOwnWheel);
+        // The library's list tells the count; the lines are proven when the wheel is played,
+        // not at every change of the maker's fields.
         wheelMakerWindow_->setStoredLookup([this](const wheel::WheelSpec &spec) -> std::size_t {
-            const auto found = wheels_.own().find(spec);
-            return found ? found->size() : 0;
+            const auto type = spec.type == 'k' ? WheelType::Key : WheelType::TypeA;
+            const auto found = wheels_.shelf().find(spec.pick, type, spec.z, Guarantee{spec.x, spec.y}, true);
+            return found ? static_cast<std::size_t>(std::max(found->tickets, 0)) : 0;
         });
     }
     return wheelMakerWindow_.get();
