@@ -71,8 +71,9 @@ bool Database::open(const QString &path, QString *problem)
 
 void Database::close()
 {
+    // A statement still held (an open that failed halfway) finalizes after: close then.
     if (db_)
-        sqlite3_close(db_);
+        sqlite3_close_v2(db_);
     db_ = nullptr;
 }
 
