@@ -13,7 +13,7 @@ QString lotteryFault(const PlayedLottery &lottery)
     const LotteryFacts &f = d.facts;
     const QString name = QStringLiteral("The lottery %1 of %2 cannot be played: the wheel database")
                              .arg(quotedForMessage(lottery.name), withoutControls(lottery.country));
-    if (f.pool < 2 || f.pool > 99 || d.pick < 1 || d.pick >= f.pool)
+    if (!LotteryShape{f.pool, d.pick}.playable())
         return name + QStringLiteral(" holds no usable size for it (a pool of 2 to 99 numbers, and fewer on a "
                                      "ticket).");
     if (f.bonusDrawn > 0 && (f.bonusPool < 1 || f.bonusPool > 99 || f.bonusDrawn > f.bonusPool))
