@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CheckCommand.h"
 
+#include "cli/WheelLookup.h"
 #include "core/Play.h"
 #include "core/TextSafety.h"
 #include "core/TicketFileReader.h"
@@ -84,10 +85,7 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return fail(err, CheckBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright check --help)"));
     if (parser.isSet(helpOption)) {
         out << checkCommandUsage();
-        out.flush();
-        return out.status() == QTextStream::Ok
-                   ? int(CheckOk)
-                   : fail(err, CheckBadFile, QStringLiteral("the help could not be written"));
+        return finishOutput(out, err, QStringLiteral("check"), QStringLiteral("the help"));
     }
     if (!parser.isSet(drawOption))
         return fail(err, CheckBadCommand, QStringLiteral("give the drawn numbers with --draw (see --help)"));
@@ -204,8 +202,5 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         out << QStringLiteral("Give the bonus numbers with --bonus to see which tickets reach the lowest prize.\n");
     else if (lowest)
         out << QStringLiteral("The tickets carry no bonus numbers, so the lowest prize cannot be judged.\n");
-    out.flush();
-    if (out.status() != QTextStream::Ok)
-        return fail(err, CheckBadFile, QStringLiteral("the result could not be written to standard output"));
-    return CheckOk;
+    return finishOutput(out, err, QStringLiteral("check"), QStringLiteral("the result"));
 }

@@ -107,11 +107,11 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
     const QString &first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << usage();
-        return finishOutput(out, err, QStringLiteral("--help"));
+        return finishOutput(out, err, QString(), QStringLiteral("the help"));
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
         out << "wheelwright " << WHEELWRIGHT_VERSION << '\n';
-        return finishOutput(out, err, QStringLiteral("--version"));
+        return finishOutput(out, err, QString(), QStringLiteral("the version"));
     }
     if (first == QLatin1String("check"))
         return runCheck(arguments.mid(1), out, err);

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MakeCommand.h"
 
+#include "cli/WheelLookup.h"
 #include "core/WheelMaker.h"
 #include "core/WheelOffer.h"
 #include "wheelsearch/wheelfile.h"
 
 #include <QCommandLineParser>
-#include <QFileDevice>
 
 #include <chrono>
 #include <cmath>
@@ -18,20 +18,6 @@ int fail(QTextStream &err, int status, const QString &message)
 {
     err << QStringLiteral("wheelwright make: ") << message << Qt::endl;
     return status;
-}
-
-// Flushes `out` and tells whether everything written to it arrived: a full disk shows only
-// here, and a wheel lost on the way must not be reported as made.
-bool delivered(QTextStream &out, QTextStream &err, const QString &what)
-{
-    out.flush();
-    if (out.status() == QTextStream::Ok)
-        return true;
-    const auto *file = qobject_cast<const QFileDevice *>(out.device());
-    const QString reason =
-        file && file->error() != QFileDevice::NoError ? file->errorString() : QStringLiteral("the write failed");
-    fail(err, MakeNotWritten, QStringLiteral("%1 could not be written to standard output: %2").arg(what, reason));
-    return false;
 }
 
 // A whole number from lo to hi, nothing else.
@@ -85,7 +71,7 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return fail(err, MakeBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright make --help)"));
     if (parser.isSet(helpOption)) {
         out << makeCommandUsage();
-        return delivered(out, err, QStringLiteral("the help")) ? MakeOk : MakeNotWritten;
+        return finishOutput(out, err, QStringLiteral("make"), QStringLiteral("the help")) ? MakeNotWritten : MakeOk;
     }
     if (!parser.positionalArguments().isEmpty())
         return fail(err, MakeBadCommand,
@@ -163,7 +149,7 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                      .arg(result.lowerBound)
                      .toStdString();
     out << QString::fromStdString(wheel::formatEntry(entry));
-    if (!delivered(out, err, QStringLiteral("the wheel")))
+    if (finishOutput(out, err, QStringLiteral("make"), QStringLiteral("the wheel")))
         return MakeNotWritten;
     err << QStringLiteral("%1 tickets, proven%2")
                .arg(result.lines.size())

@@ -173,7 +173,7 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return reportFailure(err, command, *failure);
     if (parser.isSet(options.help)) {
         out << oddsCommandUsage();
-        return finishOutput(out, err, command);
+        return finishOutput(out, err, command, QStringLiteral("the help"));
     }
     bool isNumber = false;
     const int numbers = parser.value(options.numbers).trimmed().toInt(&isNumber);
@@ -228,5 +228,5 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         out << QString::fromUtf8(oddsJson(table, question.keyWheel, question.lowestPrize)) << '\n';
     else
         printTable(out, *lottery, *wheel, table, question.keyWheel, question.lowestPrize);
-    return finishOutput(out, err, command);
+    return finishOutput(out, err, command, QStringLiteral("the odds"));
 }

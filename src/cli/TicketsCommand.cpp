@@ -116,7 +116,7 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         return reportFailure(err, command, *failure);
     if (parser.isSet(options.help)) {
         out << ticketsCommandUsage();
-        return finishOutput(out, err, command);
+        return finishOutput(out, err, command, QStringLiteral("the help"));
     }
     const int format = parser.isSet(formatOption) ? ticketFormatOfExample(parser.value(formatOption)) : 0;
     if (format < 0)
@@ -188,7 +188,7 @@ int runTicketsCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     } else {
         for (const QString &line : made.sheet.lines())
             out << line << '\n';
-        if (const int status = finishOutput(out, err, command))
+        if (const int status = finishOutput(out, err, command, QStringLiteral("the tickets")))
             return status;
     }
     const qsizetype count = made.sheet.tickets.size();

@@ -143,18 +143,19 @@ int reportFailure(QTextStream &err, const QString &command, const CommandFailure
     QString message = withoutControls(failure.message);
     if (message.size() > 1000)
         message = message.left(1000) + QStringLiteral("...");
-    err << QStringLiteral("wheelwright ") << command << QStringLiteral(": ") << message << Qt::endl;
+    err << QStringLiteral("wheelwright") << (command.isEmpty() ? QString() : QLatin1Char(' ') + command)
+        << QStringLiteral(": ") << message << Qt::endl;
     return failure.status;
 }
 
-int finishOutput(QTextStream &out, QTextStream &err, const QString &command)
+int finishOutput(QTextStream &out, QTextStream &err, const QString &command, const QString &what)
 {
     out.flush();
     if (out.status() == QTextStream::Ok)
         return 0;
-    QString why;
-    if (const auto *file = qobject_cast<const QFileDevice *>(out.device()); file && !file->errorString().isEmpty())
-        why = QStringLiteral(": ") + file->errorString();
-    reportFailure(err, command, {1, QStringLiteral("the output could not be written") + why});
-    return 1;
+    const auto *file = qobject_cast<const QFileDevice *>(out.device());
+    const QString reason =
+        file && file->error() != QFileDevice::NoError ? file->errorString() : QStringLiteral("the write failed");
+    return reportFailure(err, command,
+                         {1, QStringLiteral("%1 could not be written to standard output: %2").arg(what, reason)});
 }

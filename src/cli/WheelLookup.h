@@ -87,5 +87,8 @@ QString describeForCommand(const WheelOffer &wheel);
 // message is cut to one line of printable characters, whatever a stored name holds.
 int reportFailure(QTextStream &err, const QString &command, const CommandFailure &failure);
 
-// Flushes `out` and tells a failed write (a full disk, a closed pipe) as a failure: exit 1.
-int finishOutput(QTextStream &out, QTextStream &err, const QString &command);
+// Flushes `out` and tells a failed write (a full disk, a closed pipe) as one line naming `what`
+// ("the wheel", "the help"): a result lost on the way is never reported as made. Returns the
+// exit status: 0, or 1 when the write failed. An empty `command` names the program alone.
+int finishOutput(QTextStream &out, QTextStream &err, const QString &command,
+                 const QString &what = QStringLiteral("the output"));
