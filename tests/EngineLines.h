@@ -25,3 +25,17 @@ inline std::vector<wheel::Line> lines(std::initializer_list<const char *> texts,
     }
     return out;
 }
+
+// The planes of the cube over GF(2): the 14 sets of 4 of 8 points whose places add to 0, every
+// triple of the 8 on one of them, S(3,4,8).
+inline std::vector<wheel::Line> cubePlanes()
+{
+    std::vector<wheel::Line> planes;
+    for (wheel::Line b = 15; b < (wheel::Line{1} << 8); b = wheel::nextOfSameSize(b)) {
+        int pos[8];
+        wheel::positionsOf(b, pos);
+        if ((pos[0] ^ pos[1] ^ pos[2] ^ pos[3]) == 0)
+            planes.push_back(b);
+    }
+    return planes;
+}

@@ -420,13 +420,7 @@ void TestEngineSearch::extensionsByNewNumbersHoldEveryTriple()
 {
     // S(3,4,8): the planes of the cube over GF(2), every triple of 8 points once, and every
     // pair on 3 of its blocks. Given 4 new points, each pair misses at least one of them.
-    std::vector<Line> planes;
-    for (Line b = 15; b < (Line{1} << 8); b = nextOfSameSize(b)) {
-        int pos[8];
-        positionsOf(b, pos);
-        if ((pos[0] ^ pos[1] ^ pos[2] ^ pos[3]) == 0)
-            planes.push_back(b);
-    }
+    const std::vector<Line> planes = cubePlanes();
     QCOMPARE(planes.size(), std::size_t{14});
     // The t-sets of v points no block holds, by how many of them are new (past `old`).
     auto bareByNewPoints = [](const std::vector<Line> &blocks, int v, int t, int old) {

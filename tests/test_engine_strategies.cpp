@@ -211,13 +211,7 @@ void TestEngineStrategies::extensionGrowsAWheelFromItsBase()
 {
     // The planes of the cube over GF(2), every triple of 8 numbers once, each given one of 4
     // new numbers: a wheel of pick 5 on 12 at most as large as the greedy cover of the rest.
-    std::vector<Line> planes;
-    for (Line b = 15; b < (Line{1} << 8); b = nextOfSameSize(b)) {
-        int pos[8];
-        positionsOf(b, pos);
-        if ((pos[0] ^ pos[1] ^ pos[2] ^ pos[3]) == 0)
-            planes.push_back(b);
-    }
+    const std::vector<Line> planes = cubePlanes();
     Entry twelve{{5, 'a', 12, 3, 3}, fullWheel(5, 'a', 12).lines, 0, {}, {}};
     twelve.lines.resize(60);
     const ExtensionTarget target{twelve, {{4, 1, {{4, 'a', 8, 3, 3}, planes, 0, {}, {}}}}};
