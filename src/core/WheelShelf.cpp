@@ -9,7 +9,6 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <bit>
 
 namespace {
@@ -17,6 +16,11 @@ namespace {
 QString lineFault(const QString &line, const QString &fault)
 {
     return QStringLiteral("its line %1 %2").arg(quotedForMessage(line), fault);
+}
+
+QString countFault(qsizetype lines, int promised)
+{
+    return QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines).arg(promised);
 }
 
 } // namespace
@@ -29,11 +33,10 @@ WheelLines readWheelLines(const WheelOffer &wheel, const QStringList &stored)
         out.problem = problem;
         return out;
     };
-    if (std::any_of(wheel.label.cbegin(), wheel.label.cend(), [](QChar c) { return !c.isPrint(); }))
+    if (wheel.printableLabel() != wheel.label)
         return refuse(QStringLiteral("its name holds characters that are no text"));
     if (stored.size() != wheel.tickets)
-        return refuse(
-            QStringLiteral("it has %1 lines where the wheel list promises %2").arg(stored.size()).arg(wheel.tickets));
+        return refuse(countFault(stored.size(), wheel.tickets));
     out.lines.reserve(static_cast<std::size_t>(stored.size()));
     for (const QString &text : stored) {
         if (text.isEmpty())
@@ -91,10 +94,7 @@ WheelLines WheelShelf::lines(const WheelOffer &wheel) const
         if (!found)
             return {{}, QStringLiteral("it is no longer in your wheel library")};
         if (static_cast<int>(found->size()) != wheel.tickets)
-            return {{},
-                    QStringLiteral("it has %1 lines where the wheel list promises %2")
-                        .arg(found->size())
-                        .arg(wheel.tickets)};
+            return {{}, countFault(static_cast<qsizetype>(found->size()), wheel.tickets)};
         return {*found, QString()};
     }
     WheelLines read = readWheelLines(wheel, catalogue_.storedLines(wheel));
