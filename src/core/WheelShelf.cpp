@@ -7,8 +7,6 @@
 #include "core/TextSafety.h"
 #include "wheelsearch/verify.h"
 
-#include <QRegularExpression>
-
 #include <bit>
 
 namespace {
@@ -43,13 +41,10 @@ WheelLines readWheelLines(const WheelOffer &wheel, const QStringList &stored)
             return refuse(lineFault(text, QStringLiteral("is empty")));
         wheel::Line line = 0;
         std::string error;
-        if (!wheel::parseLine(text.toStdString(), wheel.numbers, line, error)) {
-            static const QRegularExpression repeated(QStringLiteral("position (\\d\\d) is repeated"));
-            const auto m = repeated.match(QString::fromStdString(error));
-            return refuse(lineFault(text, m.hasMatch()
-                                              ? QStringLiteral("names place %1 twice").arg(m.captured(1).toInt())
-                                              : QStringLiteral("names a place outside your selection")));
-        }
+        int repeated = 0;
+        if (!wheel::parseLine(text.toStdString(), wheel.numbers, line, error, &repeated))
+            return refuse(lineFault(text, repeated > 0 ? QStringLiteral("names place %1 twice").arg(repeated)
+                                                       : QStringLiteral("names a place outside your selection")));
         const int places = std::popcount(line);
         if (places != wheel.pick)
             return refuse(

@@ -84,7 +84,7 @@ std::string formatLine(Line line)
     return text;
 }
 
-bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error)
+bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error, int *repeated)
 {
     line = 0;
     if (text.empty()) {
@@ -105,6 +105,8 @@ bool parseLine(const std::string &text, int maxPosition, Line &line, std::string
         const Line bit = Line{1} << (position - 1);
         if (line & bit) {
             error = "position " + text.substr(i, 2) + " is repeated";
+            if (repeated)
+                *repeated = position;
             return false;
         }
         line |= bit;

@@ -99,7 +99,9 @@ inline bool lineLess(Line a, Line b)
 }
 // Parses "01-02-05"; returns false on a malformed text, a position outside 1..maxPosition,
 // or a repeated position. Fills `error` with what is wrong.
-bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error);
+// A position given twice is set in `repeated` (when given), so a caller can name it in words of
+// its own.
+bool parseLine(const std::string &text, int maxPosition, Line &line, std::string &error, int *repeated = nullptr);
 
 // Reads a whole number of at most nine digits, nothing else around it.
 bool wholeNumber(const std::string &text, int &value);
