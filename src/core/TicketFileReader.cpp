@@ -73,6 +73,16 @@ struct DecodedLines {
     TicketFileError error;
 };
 
+// CR LF is what the program writes; a bare LF (an editor's save, a pipe) is taken as well.
+QStringList splitLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &l : lines)
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    return lines;
+}
+
 DecodedLines decodeLines(const QByteArray &bytes)
 {
     DecodedLines out;
@@ -109,11 +119,7 @@ DecodedLines decodeLines(const QByteArray &bytes)
             ++i;
     }
 
-    // CR LF is what the program writes; a bare LF (an editor's save) is accepted as well.
-    out.lines = text.split(QLatin1Char('\n'));
-    for (QString &l : out.lines)
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
+    out.lines = splitLines(text);
     if (bytes.size() % 2 != 0) {
         // A file cut short ends in half a character, on whatever line was being written.
         int last = int(out.lines.size());
@@ -350,10 +356,7 @@ TicketFileRead readTicketList(const QByteArray &bytes)
         out.error = {0, QStringLiteral("the text is neither a UTF-16 ticket file nor UTF-8 lines")};
         return out;
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &l : lines)
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
+    QStringList lines = splitLines(text);
     // The spreadsheet export: a header row "N1,N2,...,B1", then one ticket a row.
     if (lines.first().startsWith(QLatin1String("N1,")) || lines.first() == QLatin1String("N1")) {
         const QStringList header = lines.first().split(QLatin1Char(','));
