@@ -61,6 +61,9 @@ LotteryFacts fiveAndPowerball()
 class TestDrawCheck : public QObject {
     Q_OBJECT
 private slots:
+    void tierOfPicksBestTier_data();
+    void tierOfPicksBestTier();
+    void amounts();
     void roundTrip_data();
     void roundTrip();
     void encodingsAndLineEnds_data();
@@ -81,6 +84,50 @@ private slots:
     void commandLine();
     void commandLineOutput();
 };
+
+void TestDrawCheck::tierOfPicksBestTier_data()
+{
+    QTest::addColumn<int>("main");
+    QTest::addColumn<int>("supplementary");
+    QTest::addColumn<int>("bonus");
+    QTest::addColumn<int>("tier");
+    // Rows as a lottery with a bonus ball and one with two shared-number rows would list them.
+    QTest::newRow("6 matches, bonus ball as well: the 6 row") << 6 << 1 << 0 << 0;
+    QTest::newRow("5 + bonus ball before plain 5") << 5 << 1 << 0 << 1;
+    QTest::newRow("5 without the ball") << 5 << 0 << 0 << 2;
+    QTest::newRow("main must match exactly: 4 is not 5") << 4 << 1 << 0 << -1;
+    QTest::newRow("shared tier number, first pattern") << 1 << 2 << 0 << 3;
+    QTest::newRow("shared tier number, second pattern") << 2 << 2 << 0 << 4;
+    QTest::newRow("one supplementary too few") << 2 << 1 << 0 << -1;
+    QTest::newRow("separate-pool bonus is not a supplementary") << 2 << 0 << 2 << -1;
+    QTest::newRow("no matches") << 0 << 0 << 0 << -1;
+}
+
+void TestDrawCheck::tierOfPicksBestTier()
+{
+    QFETCH(int, main);
+    QFETCH(int, supplementary);
+    QFETCH(int, bonus);
+    QFETCH(int, tier);
+    auto rule = [](int m, int s) { return TierRule{QString(), m, s, 0, TierRule::Prize::Shared, 0, {}}; };
+    const QList<TierRule> tiers{rule(6, 0), rule(5, 1), rule(5, 0), rule(1, 2), rule(2, 2)};
+    QCOMPARE(tierOf(tiers, main, supplementary, bonus), tier);
+    QCOMPARE(tierOf({}, main, supplementary, bonus), -1);
+}
+
+void TestDrawCheck::amounts()
+{
+    qint64 cents = -1;
+    QVERIFY(parseAmount(QStringLiteral("1000000.00"), &cents));
+    QCOMPARE(cents, 100000000);
+    QCOMPARE(formatAmount(cents, QStringLiteral("USD")), QStringLiteral("1,000,000.00 USD"));
+    QVERIFY(parseAmount(QStringLiteral("0.05"), &cents));
+    QCOMPARE(formatAmount(cents, QStringLiteral("CAD")), QStringLiteral("0.05 CAD"));
+    QCOMPARE(formatAmount(123456, {}), QStringLiteral("1,234.56"));
+    for (const char *bad :
+         {"5", "5.0", "5.000", ".50", "5,00", "-5.00", "5.0a", "1e3.00", "99999999999999999999.00", ""})
+        QVERIFY2(!parseAmount(QString::fromLatin1(bad), &cents), bad);
+}
 
 void TestDrawCheck::roundTrip_data()
 {

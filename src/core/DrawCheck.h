@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PrizeTiers.h"
 #include "core/TicketFileReader.h"
 
 #include <QList>
@@ -25,6 +26,7 @@ struct LotteryFacts {
     int bonusPool = 0;     // a separate bonus pool 1..bonusPool (Powerball-style); 0 when there is none
     int bonusDrawn = 0;    // numbers drawn from that separate pool
     std::optional<PrizeTier> lowestPrize; // unknown for some lotteries
+    QList<TierRule> tiers = {};           // every prize tier, best first; empty when not known
 };
 
 // What a typed draw must look like.

@@ -1,0 +1,62 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/PrizeTiers.h"
+
+#include <limits>
+
+int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches)
+{
+    for (qsizetype i = 0; i < tiers.size(); ++i) {
+        const TierRule &t = tiers[i];
+        if (t.main == mainMatches && t.supplementary <= supplementaryMatches && t.bonus <= bonusMatches)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QString formatAmount(qint64 cents, const QString &currency)
+{
+    const bool negative = cents < 0;
+    const quint64 magnitude = negative ? 0 - static_cast<quint64>(cents) : static_cast<quint64>(cents);
+    QString whole = QString::number(magnitude / 100);
+    for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
+        whole.insert(at, QLatin1Char(','));
+    QString text = (negative ? QStringLiteral("-") : QString()) + whole + QLatin1Char('.') +
+                   QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    if (!currency.isEmpty())
+        text += QLatin1Char(' ') + currency;
+    return text;
+}
+
+QString prizeText(const TierRule &tier)
+{
+    switch (tier.prize) {
+    case TierRule::Prize::Fixed:
+        return formatAmount(tier.cents, tier.currency);
+    case TierRule::Prize::Shared:
+        return QStringLiteral("shared");
+    case TierRule::Prize::Unknown:
+        break;
+    }
+    return {};
+}
+
+bool parseAmount(const QString &text, qint64 *cents)
+{
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot < 1 || dot != text.size() - 3)
+        return false;
+    qint64 value = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == dot)
+            continue;
+        const QChar c = text[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        if (value > (std::numeric_limits<qint64>::max() - 9) / 10)
+            return false;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    *cents = value;
+    return true;
+}

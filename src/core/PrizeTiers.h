@@ -1,0 +1,33 @@
+// Wheelwright - lottery wheeling
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One prize tier of a lottery as the data file states it: the matches a ticket needs and what
+// the tier pays.
+struct TierRule {
+    QString name;          // as a player reads it: "5 + bonus", "4 + Powerball"
+    int main = 0;          // main numbers matched, exactly
+    int supplementary = 0; // at least this many of the ticket's main numbers among the numbers
+                           // drawn from the main pool after the main draw (a bonus ball)
+    int bonus = 0;         // at least this many matches of the separate bonus pool
+    enum class Prize { Unknown, Fixed, Shared } prize = Prize::Unknown;
+    qint64 cents = 0; // the fixed amount in hundredths, when prize == Fixed
+    QString currency; // ISO 4217, when prize == Fixed
+};
+
+// The index of the ticket's tier in `tiers` (best first): the first whose main equals the main
+// matches and whose supplementary and bonus needs are met; -1 when no tier pays.
+int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches);
+
+// "10.00 CAD", "1,000,000.00 USD": an amount in hundredths with its currency.
+QString formatAmount(qint64 cents, const QString &currency);
+
+// "10.00 CAD", "shared", "" for a tier whose prize is not known.
+QString prizeText(const TierRule &tier);
+
+// An amount as the data file writes it ("5.00", "1000000.00") in hundredths; false unless it is
+// digits, a dot and exactly two digits.
+bool parseAmount(const QString &text, qint64 *cents);
