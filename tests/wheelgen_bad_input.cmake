@@ -102,6 +102,64 @@ if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/out.sqlite3)
 endif()
 file(REMOVE ${WORK}/out.sqlite3)
 
+# The prize tiers beside lotteries.csv are read as strictly: each bad row names
+# prize-tiers.csv and its line, and no database is written.
+file(WRITE ${WORK}/data/wheels/pick6.txt "")
+file(WRITE ${WORK}/data/lotteries.csv "${header}\nCanada,Lotto 6/49,49,6,6,1,0,,2,0,3.00,CAD\n"
+                                      "United States,Powerball,69,5,5,0,26,1,0,1,2.00,USD\n")
+set(tier_header "country,lotteryname,tier,name,main,supplementary,bonus,prize,currency")
+set(six "Canada,Lotto 6/49,1,6 matches,6,0,0,shared,")
+set(tier_cases
+    "unknown lottery|${six}\nCanada,Lotto 7/50,1,7 matches,7,0,0,shared,|:3: .*not in lotteries.csv"
+    "rows apart|${six}\nUnited States,Powerball,1,5 + Powerball,5,0,1,shared,\nCanada,Lotto 6/49,2,5 matches,5,0,0,shared,|:4: .*together"
+    "first tier not 1|Canada,Lotto 6/49,2,6 matches,6,0,0,shared,|:2: tier 2 follows tier 0"
+    "tier skipped|${six}\nCanada,Lotto 6/49,3,5 matches,5,0,0,shared,|:3: tier 3 follows tier 1"
+    "main past the draw|Canada,Lotto 6/49,1,7 matches,7,0,0,shared,|:2: main must be"
+    "supplementary not drawn|United States,Powerball,1,5 + ball,5,1,0,shared,|:2: supplementary must be"
+    "bonus without a pool|Canada,Lotto 6/49,1,6 + star,6,0,1,shared,|:2: bonus must be"
+    "more than a ticket holds|Canada,Lotto 6/49,1,6 + bonus,6,1,0,shared,|:2: a ticket holds 6 numbers"
+    "needs no match|United States,Powerball,1,nothing,0,0,0,4.00,USD|:2: .*no match at all"
+    "amount without currency|Canada,Lotto 6/49,1,3 matches,3,0,0,10.00,|:2: .*currency code"
+    "currency with shared|${six}CAD|:2: a currency goes only with a fixed amount"
+    "one decimal|Canada,Lotto 6/49,1,3 matches,3,0,0,10.0,CAD|:2: prize must be"
+    "zero amount|Canada,Lotto 6/49,1,3 matches,3,0,0,0.00,CAD|:2: prize must be"
+    "guessed word|Canada,Lotto 6/49,1,3 matches,3,0,0,free play,|:2: prize must be"
+    "shadowed row|Canada,Lotto 6/49,1,5 matches,5,0,0,shared,\nCanada,Lotto 6/49,2,5 + bonus,5,1,0,shared,|:3: no ticket can reach \"5 \\+ bonus\""
+    "repeated row|${six}\n${six}|:3: no ticket can reach"
+    "field missing|Canada,Lotto 6/49,1,6 matches,6,0,0,shared|:2: expected 9 fields"
+    "comma in a name|Canada,Lotto 6/49,1,\"6, all\",6,0,0,shared,|:2: .*comma")
+foreach(case IN LISTS tier_cases)
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 name)
+    list(GET fields 1 rows)
+    list(GET fields 2 where)
+    string(REPLACE "\\n" "\n" rows "${rows}")
+    file(WRITE ${WORK}/data/prize-tiers.csv "${tier_header}\n${rows}\n")
+    execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(rc EQUAL 0 OR NOT err MATCHES "prize-tiers.csv${where}" OR EXISTS ${WORK}/out.sqlite3)
+        message(FATAL_ERROR "${name}: expected prize-tiers.csv${where} and no database, got: ${err}")
+    endif()
+endforeach()
+file(WRITE ${WORK}/data/prize-tiers.csv "country,lotteryname,tier,name,main,bonus,supplementary,prize,currency\n")
+execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "prize-tiers.csv:1: expected the header" OR EXISTS ${WORK}/out.sqlite3)
+    message(FATAL_ERROR "a tier file with its columns swapped was accepted: ${err}")
+endif()
+execute_process(COMMAND printf "${tier_header}\\nCanada,Lotto 6/49,1,6 matches\\377,6,0,0,shared,\\n"
+    OUTPUT_FILE ${WORK}/data/prize-tiers.csv)
+execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "prize-tiers.csv:2: is not valid UTF-8" OR EXISTS ${WORK}/out.sqlite3)
+    message(FATAL_ERROR "a tier name that is not UTF-8 was accepted: ${err}")
+endif()
+# Shared tier numbers, a bonus-pool-only tier and a byte order mark are fine.
+execute_process(COMMAND printf "\\357\\273\\277${tier_header}\\n${six}\\nCanada,Lotto 6/49,2,5 + bonus,5,1,0,shared,\\nCanada,Lotto 6/49,2,5 matches,5,0,0,,\\nUnited States,Powerball,1,Powerball only,0,0,1,4.00,USD\\n"
+    OUTPUT_FILE ${WORK}/data/prize-tiers.csv)
+execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/out.sqlite3)
+    message(FATAL_ERROR "a sound tier file was refused: ${err}")
+endif()
+file(REMOVE ${WORK}/out.sqlite3 ${WORK}/data/prize-tiers.csv)
+
 # Two builds into one output at once each write a file of their own and both succeed.
 file(WRITE ${WORK}/data/wheels/pick6.txt
      "wheel pick=6 type=a numbers=7 guarantee=\"5 if 6\" tickets=1\n01-02-03-04-05-06\n")

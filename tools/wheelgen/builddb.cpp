@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -105,6 +106,54 @@ bool decimalNumber(const std::string &s, double &value)
     return true;
 }
 
+// Makes one line of a UTF-8 CSV file ready to split: drops a byte order mark on the first line and
+// a trailing CR. False, with the reason, for a NUL byte or bytes that are not UTF-8.
+bool cleanCsvLine(std::string &line, int lineNo, std::string &why)
+{
+    if (lineNo == 1 && line.compare(0, 3, "\xef\xbb\xbf") == 0)
+        line.erase(0, 3); // a byte order mark some editors write
+    if (line.find('\0') != std::string::npos) {
+        why = "holds a NUL byte";
+        return false;
+    }
+    for (std::size_t i = 0; i < line.size();) {
+        const std::size_t n = utf8Length(line, i);
+        if (n == 0) {
+            why = "is not valid UTF-8 (byte " + std::to_string(i + 1) + ")";
+            return false;
+        }
+        i += n;
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+bool currencyCode(const std::string &code)
+{
+    return code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// A tier's fixed prize: digits, a point and exactly two decimals, more than nothing.
+bool prizeAmount(const std::string &s)
+{
+    const auto point = s.find('.');
+    if (point == std::string::npos || point == 0 || point > 12 || s.size() != point + 3)
+        return false;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!std::all_of(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(point), digit) || !digit(s[point + 1]) ||
+        !digit(s[point + 2]))
+        return false;
+    return s.find_first_not_of("0.") != std::string::npos;
+}
+
+// The tiers of each lottery, in the order of the file: best first. Only the shipped database has
+// this table; a database without it knows no tiers.
+constexpr const char *kPrizeTierTable =
+    "CREATE TABLE prizetier(country TEXT NOT NULL, lotteryname TEXT NOT NULL, tier INTEGER NOT NULL,"
+    " name TEXT NOT NULL, main INTEGER NOT NULL, supplementary INTEGER NOT NULL, bonus INTEGER NOT NULL,"
+    " prize TEXT, currency TEXT);";
+
 using DbPtr = SqliteConnection;
 using StmtPtr = SqliteStatement;
 
@@ -130,18 +179,9 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
     };
     while (std::getline(in, line)) {
         ++lineNo;
-        if (lineNo == 1 && line.compare(0, 3, "\xef\xbb\xbf") == 0)
-            line.erase(0, 3); // a byte order mark some editors write
-        if (line.find('\0') != std::string::npos)
-            return fail("holds a NUL byte");
-        for (std::size_t i = 0; i < line.size();) {
-            const std::size_t n = utf8Length(line, i);
-            if (n == 0)
-                return fail("is not valid UTF-8 (byte " + std::to_string(i + 1) + ")");
-            i += n;
-        }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        std::string why;
+        if (!cleanCsvLine(line, lineNo, why))
+            return fail(why);
         if (line.empty() || line[0] == '#')
             continue;
         if (!splitCsv(line, f))
@@ -215,9 +255,7 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
                 return fail("price must be empty or a positive amount like 2.50");
             r.price = p;
         }
-        const bool code = r.currency.size() == 3 && std::all_of(r.currency.begin(), r.currency.end(),
-                                                                [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (r.price.has_value() != !r.currency.empty() || (!r.currency.empty() && !code))
+        if (r.price.has_value() != !r.currency.empty() || (!r.currency.empty() && !currencyCode(r.currency)))
             return fail("a price needs a three-letter currency code (ISO 4217) and a currency needs a price");
         for (const auto &o : rows)
             if (o.country == r.country && o.name == r.name)
@@ -228,6 +266,132 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
         error = fileName + ": no lotteries";
         return false;
     }
+    const auto tiersPath = std::filesystem::path(fileName).parent_path() / "prize-tiers.csv";
+    std::error_code missing;
+    if (!std::filesystem::exists(tiersPath, missing))
+        return true;
+    std::ifstream tiersFile(tiersPath, std::ios::binary);
+    std::ostringstream tiersCsv;
+    if (tiersFile)
+        tiersCsv << tiersFile.rdbuf();
+    if (!tiersFile || tiersFile.bad()) {
+        error = tiersPath.string() + ": cannot be read";
+        rows.clear();
+        return false;
+    }
+    if (!parsePrizeTiers(tiersCsv.str(), tiersPath.string(), rows, error)) {
+        rows.clear();
+        return false;
+    }
+    return true;
+}
+
+bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::vector<LotteryRow> &lotteries,
+                     std::string &error)
+{
+    static const std::vector<std::string> kHeader = {"country",       "lotteryname", "tier",  "name",    "main",
+                                                     "supplementary", "bonus",       "prize", "currency"};
+    std::vector<std::vector<TierRow>> tiers(lotteries.size());
+    std::istringstream in(csv);
+    std::string line;
+    int lineNo = 0;
+    bool header = false;
+    std::size_t current = lotteries.size(); // the lottery whose rows are being read
+    std::vector<std::string> f;
+    auto fail = [&](const std::string &what) {
+        error = fileName + ":" + std::to_string(lineNo) + ": " + what;
+        return false;
+    };
+    while (std::getline(in, line)) {
+        ++lineNo;
+        std::string why;
+        if (!cleanCsvLine(line, lineNo, why))
+            return fail(why);
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (!splitCsv(line, f))
+            return fail("unclosed quote");
+        if (!header) {
+            if (f != kHeader)
+                return fail(
+                    "expected the header country,lotteryname,tier,name,main,supplementary,bonus,prize,currency");
+            header = true;
+            continue;
+        }
+        if (f.size() != kHeader.size())
+            return fail("expected 9 fields (country,lotteryname,tier,name,main,supplementary,bonus,prize,currency), "
+                        "found " +
+                        std::to_string(f.size()));
+        const auto at = std::find_if(lotteries.begin(), lotteries.end(),
+                                     [&](const LotteryRow &l) { return l.country == f[0] && l.name == f[1]; });
+        if (at == lotteries.end())
+            return fail("\"" + f[1] + "\" of " + f[0] + " is not in lotteries.csv");
+        const auto index = static_cast<std::size_t>(at - lotteries.begin());
+        const LotteryRow &lottery = *at;
+        std::vector<TierRow> &own = tiers[index];
+        if (index != current && !own.empty())
+            return fail("the tiers of \"" + f[1] + "\" of " + f[0] + " must stand together (they began at line " +
+                        std::to_string(own.front().line) + ")");
+        current = index;
+
+        TierRow t;
+        t.line = lineNo;
+        t.name = f[3];
+        t.prize = f[7];
+        t.currency = f[8];
+        if (!wholeNumber(f[2], t.tier) || t.tier < 1)
+            return fail("tier must be a whole number from 1");
+        const int before = own.empty() ? 0 : own.back().tier;
+        if (t.tier != before + 1 && (own.empty() || t.tier != before))
+            return fail("tier " + f[2] + " follows tier " + std::to_string(before) +
+                        ": tiers are numbered 1, 2, 3 ... best first");
+        if (t.name.empty() || t.name.size() > 60)
+            return fail("the tier needs a name of 1 to 60 characters");
+        if (std::any_of(t.name.begin(), t.name.end(),
+                        [](char c) { return (static_cast<unsigned char>(c) < 0x20) || c == 0x7f || c == ','; }))
+            return fail("the tier's name holds a comma or a character that does not print");
+        const int drawn = lottery.drawn.value_or(lottery.pick);
+        const int supplementary = lottery.supplementary.value_or(0);
+        const int bonus = lottery.bonusPick.value_or(0);
+        auto count = [&](int column, int hi, int &out) {
+            if (!wholeNumber(f[column], out) || out > hi) {
+                why = kHeader[column] + " must be a whole number from 0 to " + std::to_string(hi) + " for \"" +
+                      lottery.name + "\"";
+                return false;
+            }
+            return true;
+        };
+        if (!count(4, std::min(drawn, lottery.pick), t.main) || !count(5, supplementary, t.supplementary) ||
+            !count(6, bonus, t.bonus))
+            return fail(why);
+        if (t.main + t.supplementary > lottery.pick)
+            return fail("a ticket holds " + std::to_string(lottery.pick) + " numbers: it cannot match " +
+                        std::to_string(t.main) + " main and " + std::to_string(t.supplementary) + " supplementary");
+        if (t.main + t.supplementary + t.bonus == 0)
+            return fail("a tier cannot need no match at all");
+        if (t.prize.empty() || t.prize == "shared") {
+            if (!t.currency.empty())
+                return fail("a currency goes only with a fixed amount");
+        } else if (!prizeAmount(t.prize)) {
+            return fail("prize must be empty, shared, or an amount with two decimals like 10.00");
+        } else if (!currencyCode(t.currency)) {
+            return fail("a fixed amount needs a three-letter currency code (ISO 4217)");
+        }
+        // An earlier row with the same main matches that asks no more than this one takes every
+        // ticket this one would: the rows are out of order or repeated.
+        for (const TierRow &o : own)
+            if (o.main == t.main && o.supplementary <= t.supplementary && o.bonus <= t.bonus)
+                return fail("no ticket can reach \"" + t.name + "\": \"" + o.name + "\" (line " +
+                            std::to_string(o.line) + ") comes first and takes every ticket it would");
+        own.push_back(t);
+    }
+    if (!header) {
+        error =
+            fileName + ": expected the header country,lotteryname,tier,name,main,supplementary,bonus,prize,currency";
+        return false;
+    }
+    for (std::size_t i = 0; i < lotteries.size(); ++i)
+        lotteries[i].tiers = std::move(tiers[i]);
     return true;
 }
 
@@ -276,8 +440,10 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     StmtPtr lottery;
     StmtPtr survey;
     StmtPtr line;
+    StmtPtr tier;
     auto fail = [&](const std::string &what) {
         error = path + ": " + what + (db ? std::string(": ") + sqlite3_errmsg(db.get()) : std::string());
+        tier.reset();
         lottery.reset();
         survey.reset();
         line.reset();
@@ -287,7 +453,7 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     };
     if (rc != SQLITE_OK)
         return fail("cannot create the database");
-    const std::string schema = std::string("PRAGMA journal_mode=OFF;BEGIN;") + kWheelTables;
+    const std::string schema = std::string("PRAGMA journal_mode=OFF;BEGIN;") + kWheelTables + kPrizeTierTable;
     if (sqlite3_exec(db.get(), schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail("cannot create the tables");
 
@@ -301,7 +467,8 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
     survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
     line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
-    if (!lottery || !survey || !line)
+    tier = prepare("INSERT INTO prizetier VALUES(?,?,?,?,?,?,?,?,?)");
+    if (!lottery || !survey || !line || !tier)
         return fail("cannot prepare the inserts");
     for (const auto &r : lotteries) {
         text(lottery.get(), 1, r.country);
@@ -326,6 +493,23 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
             text(lottery.get(), 12, r.currency);
         if (!run(lottery.get()))
             return fail("cannot insert a lottery");
+        for (const TierRow &t : r.tiers) {
+            text(tier.get(), 1, r.country);
+            text(tier.get(), 2, r.name);
+            sqlite3_bind_int(tier.get(), 3, t.tier);
+            text(tier.get(), 4, t.name);
+            sqlite3_bind_int(tier.get(), 5, t.main);
+            sqlite3_bind_int(tier.get(), 6, t.supplementary);
+            sqlite3_bind_int(tier.get(), 7, t.bonus);
+            for (const auto &[column, value] : {std::pair{8, &t.prize}, std::pair{9, &t.currency}}) {
+                if (value->empty())
+                    sqlite3_bind_null(tier.get(), column);
+                else
+                    text(tier.get(), column, *value);
+            }
+            if (!run(tier.get()))
+                return fail("cannot insert a prize tier");
+        }
     }
     for (const auto &e : ordered) {
         const std::string type(1, e.spec.type);
@@ -347,6 +531,7 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
                 return fail("cannot insert a wheel line");
         }
     }
+    tier.reset();
     lottery.reset();
     survey.reset();
     line.reset();
