@@ -294,4 +294,618 @@ Status compute(const Lottery &lottery, const Wheel &wheel, const Options &option
     return Status::Done;
 }
 
+int tierOf(const std::vector<Tier> &tiers, int main, int supplementary, int bonus)
+{
+    for (std::size_t i = 0; i < tiers.size(); ++i)
+        if (tiers[i].main == main && tiers[i].supplementary <= supplementary && tiers[i].bonus <= bonus)
+            return static_cast<int>(i);
+    return -1;
+}
+
+namespace {
+
+// What a draw class is keyed by: the count j of drawn numbers among the player's, then per tier
+// main count ("slot") the pairs (supplementary matches, bonus set) that some ticket with exactly
+// that many main matches shows, one bit each. The tiers it wins follow from the key and the bonus
+// draw.
+constexpr std::size_t kMaxSlots = 16;
+using Key = std::array<std::uint64_t, kMaxSlots + 1>;
+
+// The draw classes met so far and their shares: open addressing, since a count looks one up for
+// every subset of the player's numbers.
+class KeyTally {
+public:
+    KeyTally() : keys_(64), shares_(64, -1) {}
+
+    void add(const Key &key, long double share)
+    {
+        std::size_t at = slot(key);
+        if (shares_[at] < 0) {
+            if (2 * (used_ + 1) > keys_.size()) {
+                grow();
+                at = slot(key);
+            }
+            keys_[at] = key;
+            shares_[at] = 0;
+            ++used_;
+        }
+        shares_[at] += share;
+    }
+
+    template <typename F> void forEach(F f) const
+    {
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            if (shares_[i] >= 0)
+                f(keys_[i], shares_[i]);
+    }
+
+private:
+    static std::size_t hash(const Key &key)
+    {
+        std::uint64_t h = 0x9e3779b97f4a7c15ULL;
+        for (const auto k : key)
+            h = (h ^ k) * 0x100000001b3ULL;
+        return static_cast<std::size_t>(h ^ (h >> 31));
+    }
+    std::size_t slot(const Key &key) const
+    {
+        const std::size_t mask = keys_.size() - 1;
+        std::size_t at = hash(key) & mask;
+        while (shares_[at] >= 0 && keys_[at] != key)
+            at = (at + 1) & mask;
+        return at;
+    }
+    void grow()
+    {
+        std::vector<Key> keys(keys_.size() * 2);
+        std::vector<long double> shares(keys_.size() * 2, -1);
+        std::swap(keys, keys_);
+        std::swap(shares, shares_);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            if (shares[i] >= 0) {
+                const std::size_t at = slot(keys[i]);
+                keys_[at] = keys[i];
+                shares_[at] = shares[i];
+            }
+    }
+
+    std::vector<Key> keys_;
+    std::vector<long double> shares_; // -1: a free place
+    std::size_t used_ = 0;
+};
+
+class TierCounter {
+public:
+    TierCounter(const TierQuestion &q) : q_(q), l_(q.lottery) {}
+
+    bool prepare(std::string &error);
+    bool run();
+    void finish(TierOdds &odds) const;
+
+private:
+    struct Slot {
+        int main = 0;
+        bool bySupplementary = false; // its tiers differ by supplementary matches
+    };
+
+    int tierAt(int main, int s, int b) const
+    {
+        return tierAt_[(static_cast<std::size_t>(main) * (l_.supplementary + 1) + s) * (bonusTop_ + 1) + b];
+    }
+    const std::uint64_t *onPosition(int p) const { return on_.data() + static_cast<std::size_t>(p) * words_; }
+    const std::uint64_t *ofGroup(int g) const { return groupLines_.data() + static_cast<std::size_t>(g) * words_; }
+    std::uint64_t *bucket(int depth, int c)
+    {
+        return buckets_.data() + (static_cast<std::size_t>(depth) * (top_ + 1) + c) * words_;
+    }
+
+    void visit(int depth, int last, std::uint64_t drawn);
+    void evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines);
+    void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
+    std::uint64_t groupsIn(const std::uint64_t *lines) const;
+    void linesOf(const std::uint64_t *set, std::vector<int> &out) const;
+    void add(const Key &key, long double share);
+
+    const TierQuestion &q_;
+    const Lottery &l_;
+    int z_ = 0;
+    int words_ = 0;
+    int top_ = 0;      // the largest line
+    int bonusTop_ = 0; // bonus matches that can count, 0..bonusDrawn
+    int jLow_ = 0;     // fewest drawn numbers among the player's that a draw can give
+    int jHigh_ = 0;    // most
+    int groups_ = 1;   // different sets of bonus numbers carried
+    std::vector<int> groupOf_;
+    std::vector<std::uint64_t> groupBonus_;
+    std::vector<std::uint64_t> groupLines_; // per group: its tickets (bit set over the tickets)
+    std::vector<std::uint64_t> on_;         // per position: the tickets holding it
+    std::vector<std::uint64_t> buckets_;    // per depth and match count c: the tickets matching exactly c
+    std::vector<int> tierAt_;
+    std::vector<Slot> slots_;
+    std::vector<std::pair<std::uint64_t, long double>> bonusClasses_; // drawn among the player's, chance
+    KeyTally tally_;
+    Key last_{};
+    long double lastShare_ = 0;
+    std::vector<std::vector<int>> slotTickets_;
+    std::vector<const std::uint64_t *> slotLines_;
+    std::vector<std::uint64_t> scratch_;
+    // One supplementary number: per slot and bonus set, the union and intersection of the lines.
+    struct Sides {
+        std::size_t slot;
+        int group;
+        std::uint64_t any;
+        std::uint64_t all;
+        bool full; // the union is every place and the intersection none
+        bool seen = false;
+    };
+    std::vector<Sides> sides_;
+    std::vector<std::uint64_t> classes_;
+    std::uint64_t ticks_ = 0;
+    bool stopped_ = false;
+};
+
+bool TierCounter::prepare(std::string &error)
+{
+    auto fail = [&](const std::string &what) {
+        error = what;
+        return false;
+    };
+    const int n = l_.pool;
+    const int d = l_.drawn;
+    z_ = q_.numbers;
+    if (n < 2 || n > kMaxPool)
+        return fail("the pool must hold 2 to 99 numbers");
+    if (d < 1 || d > n)
+        return fail("the numbers drawn must be 1 to the pool");
+    if (l_.supplementary < 0 || l_.supplementary > n - d)
+        return fail("the supplementary numbers must be 0 to the numbers left in the pool");
+    if (l_.bonusPool < 0 || l_.bonusPool > kMaxPool || l_.bonusDrawn < 0 || l_.bonusDrawn > l_.bonusPool ||
+        (l_.bonusPool > 0) != (l_.bonusDrawn > 0))
+        return fail("the bonus pool must hold 1 to 99 numbers and draw 1 to all of them, or be absent");
+    if (z_ < 1 || z_ > n || z_ > 64)
+        return fail("the player's numbers must be 1 to the pool, at most 64");
+    if (q_.bonusNumbers < 0 || q_.bonusNumbers > l_.bonusPool || q_.bonusNumbers > 64)
+        return fail("the player's bonus numbers must be 0 to the bonus pool, at most 64");
+    if (q_.tickets.empty())
+        return fail("there are no tickets");
+    if (q_.tiers.empty() || q_.tiers.size() > 64)
+        return fail("there must be 1 to 64 tiers");
+    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t bonusInside =
+        q_.bonusNumbers == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << q_.bonusNumbers) - 1;
+    for (const Ticket &t : q_.tickets) {
+        if (t.line == 0 || (t.line & ~inside) != 0)
+            return fail("a ticket is empty or names a place beyond the player's numbers");
+        if ((t.bonus & ~bonusInside) != 0)
+            return fail("a ticket carries a bonus number the player did not choose");
+        top_ = std::max(top_, std::popcount(t.line));
+    }
+    for (const Tier &t : q_.tiers)
+        if (t.main < 0 || t.supplementary < 0 || t.bonus < 0)
+            return fail("a tier needs a negative count");
+
+    const int s = l_.supplementary;
+    bonusTop_ = l_.bonusDrawn;
+    tierAt_.assign(static_cast<std::size_t>(top_ + 1) * (s + 1) * (bonusTop_ + 1), -1);
+    for (int m = 0; m <= top_; ++m) {
+        Slot slot{m, false};
+        bool any = false;
+        for (int ss = 0; ss <= s; ++ss)
+            for (int b = 0; b <= bonusTop_; ++b) {
+                const int t = tierOf(q_.tiers, m, ss, b);
+                tierAt_[(static_cast<std::size_t>(m) * (s + 1) + ss) * (bonusTop_ + 1) + b] = t;
+                any = any || t >= 0;
+                if (t != tierOf(q_.tiers, m, 0, b))
+                    slot.bySupplementary = true;
+            }
+        // A main count the draw cannot give never pays.
+        if (any && m <= d)
+            slots_.push_back(slot);
+    }
+
+    if (slots_.size() > kMaxSlots)
+        return fail("the tiers name too many different main match counts");
+    const int count = static_cast<int>(q_.tickets.size());
+    words_ = (count + 63) / 64;
+    std::vector<std::uint64_t> seen;
+    for (const Ticket &t : q_.tickets) {
+        const auto at = std::find(seen.begin(), seen.end(), t.bonus);
+        groupOf_.push_back(static_cast<int>(at - seen.begin()));
+        if (at == seen.end())
+            seen.push_back(t.bonus);
+    }
+    groupBonus_ = seen;
+    groups_ = static_cast<int>(seen.size());
+    if ((s + 1) * groups_ > 64)
+        return fail("the tickets carry too many different sets of bonus numbers");
+    groupLines_.assign(static_cast<std::size_t>(groups_) * words_, 0);
+    on_.assign(static_cast<std::size_t>(z_) * words_, 0);
+    for (int i = 0; i < count; ++i) {
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        groupLines_[static_cast<std::size_t>(groupOf_[i]) * words_ + i / 64] |= bit;
+        for (auto l = q_.tickets[i].line; l; l &= l - 1)
+            on_[static_cast<std::size_t>(std::countr_zero(l)) * words_ + i / 64] |= bit;
+    }
+
+    // The bonus draw: which of the player's bonus numbers it holds, with its chance.
+    const int u = q_.bonusNumbers;
+    if (l_.bonusPool == 0 || u == 0) {
+        bonusClasses_.push_back({0, 1.0L});
+    } else {
+        const long double all = binomial(l_.bonusPool, l_.bonusDrawn);
+        const int most = std::min(u, l_.bonusDrawn);
+        long double classes = 0;
+        for (int w = 0; w <= most; ++w)
+            classes += binomial(u, w);
+        if (classes > 200000)
+            return fail("the bonus draw has too many outcomes among the player's bonus numbers");
+        // Every subset of the u chosen of at most `most` members, by a walk over their bits.
+        std::vector<std::uint64_t> stack{0};
+        std::vector<int> from{0};
+        while (!stack.empty()) {
+            const std::uint64_t w = stack.back();
+            const int next = from.back();
+            stack.pop_back();
+            from.pop_back();
+            const int size = std::popcount(w);
+            const long double ways = binomial(l_.bonusPool - u, l_.bonusDrawn - size);
+            if (ways > 0)
+                bonusClasses_.push_back({w, ways / all});
+            if (size == most)
+                continue;
+            for (int b = next; b < u; ++b) {
+                stack.push_back(w | std::uint64_t{1} << b);
+                from.push_back(b + 1);
+            }
+        }
+    }
+
+    jHigh_ = std::min(d, z_);
+    jLow_ = std::max(0, d - (n - z_));
+    buckets_.assign(static_cast<std::size_t>(jHigh_ + 1) * (top_ + 1) * words_, 0);
+    std::uint64_t *none = bucket(0, 0);
+    for (int i = 0; i < count; ++i)
+        none[i / 64] |= std::uint64_t{1} << (i % 64);
+    slotTickets_.resize(slots_.size());
+    slotLines_.resize(slots_.size());
+    scratch_.assign(slots_.size() * words_, 0);
+    return true;
+}
+
+std::uint64_t TierCounter::groupsIn(const std::uint64_t *lines) const
+{
+    std::uint64_t mask = 0;
+    for (int g = 0; g < groups_; ++g) {
+        const std::uint64_t *of = ofGroup(g);
+        for (int w = 0; w < words_; ++w)
+            if (lines[w] & of[w]) {
+                mask |= std::uint64_t{1} << g;
+                break;
+            }
+    }
+    return mask;
+}
+
+void TierCounter::linesOf(const std::uint64_t *set, std::vector<int> &out) const
+{
+    out.clear();
+    for (int w = 0; w < words_; ++w)
+        for (std::uint64_t bits = set[w]; bits; bits &= bits - 1)
+            out.push_back(w * 64 + std::countr_zero(bits));
+}
+
+void TierCounter::add(const Key &key, long double share)
+{
+    // Neighbouring subsets mostly give the same key: gather them before touching the map.
+    if (key == last_) {
+        lastShare_ += share;
+        return;
+    }
+    if (lastShare_ > 0)
+        tally_.add(last_, lastShare_);
+    last_ = key;
+    lastShare_ = share;
+}
+
+// One subset J of the player's numbers, of j members, as the main draw's numbers among them.
+// slotLines[i]: the tickets matching exactly slots_[i].main of J.
+void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines)
+{
+    const int s = l_.supplementary;
+    const int n = l_.pool;
+    const int d = l_.drawn;
+    Key key{};
+    key[0] = static_cast<std::uint64_t>(j);
+    bool bySupplementary = false;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (s > 0 && slots_[i].bySupplementary) {
+            bySupplementary = true;
+            continue;
+        }
+        key[i + 1] =
+            groups_ == 1
+                ? (std::any_of(slotLines[i], slotLines[i] + words_, [](std::uint64_t w) { return w != 0; }) ? 1 : 0)
+                : groupsIn(slotLines[i]);
+    }
+    if (!bySupplementary) {
+        add(key, 1.0L);
+        return;
+    }
+    // The supplementary numbers: only those among the player's numbers on a ticket of a slot that
+    // tells them apart ("relevant") matter; any other number left in the pool is alike.
+    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t free = inside & ~drawn;
+    if (s == 1) {
+        evaluateOne(free, j, slotLines, key);
+        return;
+    }
+    std::uint64_t relevant = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        slotTickets_[i].clear();
+        if (!slots_[i].bySupplementary)
+            continue;
+        linesOf(slotLines[i], slotTickets_[i]);
+        for (int t : slotTickets_[i])
+            relevant |= q_.tickets[static_cast<std::size_t>(t)].line & free;
+    }
+    const long double supplementaryDraws = binomial(n - d, s);
+    const int rest = n - d - std::popcount(relevant);
+    // Q: the supplementary numbers among the relevant ones, every subset of at most s of them.
+    const auto keyOf = [&](std::uint64_t chosen) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (!slots_[i].bySupplementary)
+                continue;
+            std::uint64_t mask = 0;
+            for (int t : slotTickets_[i]) {
+                const int hits = std::popcount(q_.tickets[static_cast<std::size_t>(t)].line & chosen);
+                mask |= std::uint64_t{1} << (std::min(hits, s) * groups_ + groupOf_[static_cast<std::size_t>(t)]);
+            }
+            key[i + 1] = mask;
+        }
+        add(key, binomial(rest, s - std::popcount(chosen)) / supplementaryDraws);
+    };
+    // Two or more: every subset of the relevant places, walked by increasing bits.
+    std::vector<int> places;
+    for (std::uint64_t r = relevant; r; r &= r - 1)
+        places.push_back(std::countr_zero(r));
+    std::uint64_t chosen = 0;
+    keyOf(0);
+    // Depth-first over index tuples of increasing places.
+    std::vector<std::pair<int, std::uint64_t>> stack;
+    for (int i = static_cast<int>(places.size()) - 1; i >= 0; --i)
+        stack.push_back({i, std::uint64_t{1} << places[static_cast<std::size_t>(i)]});
+    while (!stack.empty()) {
+        const auto [i, set] = stack.back();
+        stack.pop_back();
+        chosen = set;
+        keyOf(chosen);
+        if (std::popcount(chosen) == s)
+            continue;
+        for (int k = static_cast<int>(places.size()) - 1; k > i; --k)
+            stack.push_back({k, chosen | std::uint64_t{1} << places[static_cast<std::size_t>(k)]});
+    }
+}
+
+// One supplementary number q among the player's numbers left undrawn, or none of them. Per slot and
+// bonus set, some ticket matches q when q lies on the union of their lines, and some ticket misses
+// it unless q lies on all of them; the places split into classes alike for every such union and
+// intersection, and each class counts at once. Many tickets make the union every place and the
+// intersection none soon, so the walk over them stops there.
+void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key)
+{
+    const long double draws = binomial(l_.pool - l_.drawn, 1);
+    sides_.clear();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].bySupplementary)
+            continue;
+        const std::size_t first = sides_.size();
+        sides_.resize(first + static_cast<std::size_t>(groups_), Sides{i, 0, 0, free, false});
+        int open = groups_;
+        for (int w = 0; w < words_ && open > 0; ++w)
+            for (std::uint64_t bits = slotLines[i][w]; bits && open > 0; bits &= bits - 1) {
+                const int t = w * 64 + std::countr_zero(bits);
+                const int g = groupOf_[static_cast<std::size_t>(t)];
+                Sides &x = sides_[first + static_cast<std::size_t>(g)];
+                if (x.full)
+                    continue;
+                const std::uint64_t line = q_.tickets[static_cast<std::size_t>(t)].line & free;
+                x.group = g;
+                x.seen = true;
+                x.any |= line;
+                x.all &= line;
+                if (x.any == free && x.all == 0) {
+                    x.full = true;
+                    --open;
+                }
+            }
+    }
+    const auto keyAt = [&](std::uint64_t place, long double share) {
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            if (slots_[i].bySupplementary)
+                key[i + 1] = 0;
+        for (const Sides &x : sides_) {
+            if (!x.seen)
+                continue;
+            if (place & x.any)
+                key[x.slot + 1] |= std::uint64_t{1} << (groups_ + x.group);
+            if (!(place & x.all))
+                key[x.slot + 1] |= std::uint64_t{1} << x.group;
+        }
+        add(key, share);
+    };
+    // None of the player's numbers: the supplementary number is one of the others left in the pool.
+    keyAt(0, (l_.pool - l_.drawn - (z_ - j)) / draws);
+    classes_.assign(1, free);
+    for (const Sides &x : sides_) {
+        if (!x.seen || x.full)
+            continue;
+        for (const std::uint64_t mask : {x.any, x.all}) {
+            const std::size_t before = classes_.size();
+            for (std::size_t c = 0; c < before; ++c) {
+                const std::uint64_t in = classes_[c] & mask;
+                const std::uint64_t out = classes_[c] & ~mask;
+                if (in && out) {
+                    classes_[c] = in;
+                    classes_.push_back(out);
+                }
+            }
+        }
+    }
+    for (const std::uint64_t c : classes_)
+        if (c)
+            keyAt(c & (~c + 1), std::popcount(c) / draws);
+}
+
+void TierCounter::visit(int depth, int last, std::uint64_t drawn)
+{
+    if (stopped_)
+        return;
+    if (q_.cancel && (++ticks_ & 0x3ff) == 0 && q_.cancel->load(std::memory_order_relaxed)) {
+        stopped_ = true;
+        return;
+    }
+    if (depth >= jLow_) {
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            slotLines_[i] = bucket(depth, slots_[i].main);
+        evaluate(depth, drawn, slotLines_);
+    }
+    if (depth == jHigh_)
+        return;
+    const int child = depth + 1;
+    for (int e = last + 1; e < z_; ++e) {
+        // Too few places left to reach the fewest the draw can give.
+        if (child + (z_ - 1 - e) < jLow_)
+            break;
+        const std::uint64_t *onE = onPosition(e);
+        if (child == jHigh_) {
+            // A leaf: only the slots' match counts are needed, and it has no children to pass them to.
+            for (std::size_t i = 0; i < slots_.size(); ++i) {
+                const int c = slots_[i].main;
+                std::uint64_t *out = scratch_.data() + i * static_cast<std::size_t>(words_);
+                const std::uint64_t *same = bucket(depth, c);
+                if (c == 0) {
+                    for (int w = 0; w < words_; ++w)
+                        out[w] = same[w] & ~onE[w];
+                } else {
+                    const std::uint64_t *less = bucket(depth, c - 1);
+                    for (int w = 0; w < words_; ++w)
+                        out[w] = (same[w] & ~onE[w]) | (less[w] & onE[w]);
+                }
+                slotLines_[i] = out;
+            }
+            if (q_.cancel && (++ticks_ & 0x3ff) == 0 && q_.cancel->load(std::memory_order_relaxed)) {
+                stopped_ = true;
+                return;
+            }
+            evaluate(child, drawn | std::uint64_t{1} << e, slotLines_);
+            continue;
+        }
+        for (int c = 0; c <= std::min(top_, child); ++c) {
+            std::uint64_t *out = bucket(child, c);
+            const std::uint64_t *same = bucket(depth, c);
+            if (c == 0) {
+                for (int w = 0; w < words_; ++w)
+                    out[w] = same[w] & ~onE[w];
+            } else {
+                const std::uint64_t *less = bucket(depth, c - 1);
+                for (int w = 0; w < words_; ++w)
+                    out[w] = (c <= depth ? same[w] & ~onE[w] : 0) | (less[w] & onE[w]);
+            }
+        }
+        visit(child, e, drawn | std::uint64_t{1} << e);
+        if (stopped_)
+            return;
+    }
+}
+
+bool TierCounter::run()
+{
+    visit(0, -1, 0);
+    if (lastShare_ > 0)
+        tally_.add(last_, lastShare_);
+    lastShare_ = 0;
+    return !stopped_;
+}
+
+void TierCounter::finish(TierOdds &odds) const
+{
+    const int n = l_.pool;
+    const int d = l_.drawn;
+    const int s = l_.supplementary;
+    const std::size_t tiers = q_.tiers.size();
+    std::vector<long double> any(tiers, 0);
+    long double anyPrize = 0;
+    const long double mainDraws = binomial(n, d);
+    std::vector<int> bonusOf(static_cast<std::size_t>(groups_));
+    for (const auto &[w, chance] : bonusClasses_) {
+        for (int g = 0; g < groups_; ++g)
+            bonusOf[static_cast<std::size_t>(g)] =
+                std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & w), bonusTop_);
+        tally_.forEach([&](const Key &key, long double share) {
+            const int j = static_cast<int>(key[0]);
+            // Each subset J stands for the draws that hold exactly J of the player's numbers.
+            const long double p = share * binomial(n - z_, d - j) / mainDraws * chance;
+            std::uint64_t won = 0;
+            for (std::size_t i = 0; i < slots_.size(); ++i)
+                for (std::uint64_t bits = key[i + 1]; bits; bits &= bits - 1) {
+                    const int bit = std::countr_zero(bits);
+                    const int t =
+                        tierAt(slots_[i].main, bit / groups_, bonusOf[static_cast<std::size_t>(bit % groups_)]);
+                    if (t >= 0)
+                        won |= std::uint64_t{1} << t;
+                }
+            for (std::uint64_t bits = won; bits; bits &= bits - 1)
+                any[static_cast<std::size_t>(std::countr_zero(bits))] += p;
+            if (won)
+                anyPrize += p;
+        });
+    }
+    odds.anyTicket.assign(tiers, 0);
+    for (std::size_t t = 0; t < tiers; ++t)
+        odds.anyTicket[t] = static_cast<double>(any[t]);
+    odds.anyPrize = static_cast<double>(anyPrize);
+
+    // Expected tickets per tier: each ticket on its own, by the size of its line and its bonus numbers.
+    std::vector<long double> expected(tiers, 0);
+    const long double supplementaryDraws = binomial(n - d, s);
+    const long double bonusDraws = l_.bonusPool > 0 ? binomial(l_.bonusPool, l_.bonusDrawn) : 1;
+    for (const Ticket &ticket : q_.tickets) {
+        const int k = std::popcount(ticket.line);
+        const int p = l_.bonusPool > 0 ? std::popcount(ticket.bonus) : 0;
+        for (int m = 0; m <= std::min(k, d); ++m) {
+            const long double pm = binomial(k, m) * binomial(n - k, d - m) / mainDraws;
+            if (pm == 0)
+                continue;
+            for (int ss = 0; ss <= std::min(k - m, s); ++ss) {
+                const long double ps = binomial(k - m, ss) * binomial(n - d - (k - m), s - ss) / supplementaryDraws;
+                for (int b = 0; b <= std::min(p, bonusTop_); ++b) {
+                    const long double pb =
+                        l_.bonusPool > 0 ? binomial(p, b) * binomial(l_.bonusPool - p, l_.bonusDrawn - b) / bonusDraws
+                                         : 1.0L;
+                    const int t = tierAt(m, ss, b);
+                    if (t >= 0)
+                        expected[static_cast<std::size_t>(t)] += pm * ps * pb;
+                }
+            }
+        }
+    }
+    odds.expectedTickets.assign(tiers, 0);
+    for (std::size_t t = 0; t < tiers; ++t)
+        odds.expectedTickets[t] = static_cast<double>(expected[t]);
+}
+
+} // namespace
+
+Status computeTiers(const TierQuestion &question, TierOdds &odds, std::string &error)
+{
+    odds = TierOdds{};
+    TierCounter counter(question);
+    if (!counter.prepare(error))
+        return Status::Invalid;
+    if (!counter.run())
+        return Status::Cancelled;
+    counter.finish(odds);
+    return Status::Done;
+}
+
 } // namespace odds

@@ -15,11 +15,14 @@
 // each j, the share of j-subsets whose best line matches at least b of them.
 namespace odds {
 
-// Only the main pool: the numbers drawn that count for matching. Supplementary numbers and a
-// separate bonus pool do not enter these figures.
+// The main pool and what else is drawn. The match table (compute) counts the main numbers only;
+// the prize tiers (computeTiers) count the rest too.
 struct Lottery {
-    int pool = 0;  // N, 2..99
-    int drawn = 0; // D, 1..pool
+    int pool = 0;          // N, 2..99
+    int drawn = 0;         // D, 1..pool
+    int supplementary = 0; // S drawn after them from the rest of the main pool
+    int bonusPool = 0;     // M of a separate bonus pool; 0 when there is none
+    int bonusDrawn = 0;    // BD drawn from it
 };
 
 struct Wheel {
@@ -63,6 +66,45 @@ struct Table {
 enum class Status { Done, Cancelled, Invalid };
 
 Status compute(const Lottery &lottery, const Wheel &wheel, const Options &options, Table &table, std::string &error);
+
+// A prize tier as the matches it needs: exactly `main` main numbers, at least `supplementary` of the
+// ticket's main numbers among the supplementary numbers and at least `bonus` of its bonus numbers
+// among those drawn from the bonus pool.
+struct Tier {
+    int main = 0;
+    int supplementary = 0;
+    int bonus = 0;
+};
+
+// A ticket: its places among the player's numbers, and which of the player's bonus numbers it
+// carries (bit i: the i-th chosen).
+struct Ticket {
+    std::uint64_t line = 0;
+    std::uint64_t bonus = 0;
+};
+
+struct TierQuestion {
+    Lottery lottery;
+    int numbers = 0;      // Z, the player's main numbers, 1..min(pool, 64)
+    int bonusNumbers = 0; // u, the player's bonus numbers, 0..min(bonusPool, 64)
+    std::vector<Ticket> tickets;
+    std::vector<Tier> tiers; // best first; a ticket counts in the first it meets only
+    const std::atomic<bool> *cancel = nullptr;
+};
+
+struct TierOdds {
+    std::vector<double> anyTicket;       // [tier]: P(at least one ticket wins it)
+    std::vector<double> expectedTickets; // [tier]: tickets in it per draw, on average
+    double anyPrize = 0;                 // P(at least one ticket wins some tier)
+};
+
+// The first tier (best first) the matches meet, or -1.
+int tierOf(const std::vector<Tier> &tiers, int main, int supplementary, int bonus);
+
+// Counts every tier over every draw: the main draw, the supplementary numbers and the bonus draw.
+// Only the drawn numbers among the player's matter, so the draws are counted by those and the rest
+// is a product of binomials; the bonus draw counts by which of the player's bonus numbers it holds.
+Status computeTiers(const TierQuestion &question, TierOdds &odds, std::string &error);
 
 // C(n, r) for n up to 99 as long double; exact while the value fits 64 bits. The engine's
 // binomial counts sets of a wheel's at most 49 places in 64 bits; the odds need whole pools
