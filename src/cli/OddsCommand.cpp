@@ -3,6 +3,8 @@
 #include "cli/OddsCommand.h"
 
 #include "cli/WheelLookup.h"
+#include "core/DrawCheck.h"
+#include "core/PrizeTiers.h"
 #include "core/TextSafety.h"
 #include "core/WheelValue.h"
 
@@ -11,6 +13,7 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,12 +103,76 @@ void printTable(QTextStream &out, const PlayedLottery &lottery, const WheelOffer
             << QStringLiteral(" in ") << percentText(table.prize) << QStringLiteral(" of draws.\n");
 }
 
+// "0.0141% (1 in 7,078)": the chance and, below one half, one in how many.
+QString chanceText(double p)
+{
+    const QString odds = oneInText(p);
+    return odds.isEmpty() ? percentText(p) : percentText(p) + QStringLiteral(" (") + odds + u')';
+}
+
+void printTiers(QTextStream &out, const OddsQuestion &question, const std::optional<odds::TierOdds> &tiers)
+{
+    if (!tiers) {
+        out << QStringLiteral("The prize tiers of this lottery are not known.\n");
+        return;
+    }
+    out << QStringLiteral("\nPrize tiers, counted over every draw");
+    if (question.lottery.supplementary > 0)
+        out << QStringLiteral(" with its supplementary numbers");
+    if (question.lottery.bonusPool > 0)
+        out << (question.bonus.isEmpty() ? QStringLiteral(", no bonus number played")
+                                         : QStringLiteral(", bonus numbers played: ") + [&] {
+                                               QStringList b;
+                                               for (const int n : question.bonus)
+                                                   b << QString::number(n);
+                                               return b.join(QLatin1Char(' '));
+                                           }());
+    out << QStringLiteral(":\n");
+    QStringList names{QStringLiteral("Tier")};
+    QStringList prizes{QStringLiteral("Prize")};
+    QStringList chances{QStringLiteral("At least one ticket")};
+    QStringList expected{QStringLiteral("Tickets per draw")};
+    for (qsizetype i = 0; i < question.tiers.size(); ++i) {
+        const TierRule &t = question.tiers[i];
+        names << withoutControls(t.name);
+        prizes << (t.prize == TierRule::Prize::Unknown ? QStringLiteral("not known") : prizeText(t));
+        chances << chanceText(tiers->anyTicket[static_cast<std::size_t>(i)]);
+        expected << QString::number(tiers->expectedTickets[static_cast<std::size_t>(i)], 'g', 3);
+    }
+    const auto widest = [](const QStringList &column) {
+        qsizetype w = 0;
+        for (const QString &c : column)
+            w = std::max(w, c.size());
+        return static_cast<int>(w) + 2;
+    };
+    for (qsizetype r = 0; r < names.size(); ++r) {
+        QString line = names[r].leftJustified(widest(names)) + prizes[r].leftJustified(widest(prizes)) +
+                       chances[r].leftJustified(widest(chances)) + expected[r];
+        out << line.trimmed() << '\n';
+    }
+    out << QStringLiteral("Some ticket wins a prize in ") << chanceText(tiers->anyPrize)
+        << QStringLiteral(" of draws.\n");
+    const auto fixed = expectedFixedReturn(question.tiers, *tiers);
+    if (!fixed) {
+        out << QStringLiteral("No tier pays a fixed amount, so no return per draw is counted.\n");
+        return;
+    }
+    out << QStringLiteral("The fixed prizes return ")
+        << formatAmount(std::llround(fixed->amount * 100), fixed->currency) << QStringLiteral(" per draw on average");
+    if (question.price)
+        out << QStringLiteral(", against a cost of ")
+            << costLine(static_cast<int>(question.wheel.lines.size()), *question.price, question.currency,
+                        QLocale::c());
+    out << QStringLiteral(". Tiers with shared prizes are not in this figure.\n");
+}
+
 } // namespace
 
 QString oddsCommandUsage()
 {
     return QStringLiteral(
-        "Usage: wheelwright odds --country C --lottery L --numbers Z --wheel \"3 if 4\" [--key] [--json]\n"
+        "Usage: wheelwright odds --country C --lottery L --numbers Z --wheel \"3 if 4\" [--key] [--bonus B[,B]]\n"
+        "                        [--json]\n"
         "Prints the exact odds of a stored wheel played on Z numbers, counted over every possible draw.\n"
         "\n"
         "  --country, --lottery  the lottery, as the program lists it (\"Canada\", \"Lotto 6/49\")\n"
@@ -113,9 +180,15 @@ QString oddsCommandUsage()
         "  --wheel \"x if y\"      the wheel's guarantee; --key for a key wheel. Of the shipped wheel\n"
         "                        and one of your own library the one with fewer tickets is counted,\n"
         "                        the shipped one on a tie; --own counts the one of your library\n"
+        "  --bonus B[,B]         the bonus numbers played, for a lottery with a separate bonus pool;\n"
+        "                        they are dealt over the tickets as \"tickets\" deals them\n"
         "  --json                one JSON object: {\"pool\":N,\"drawn\":D,\"numbers\":Z,\"tickets\":T,\n"
         "                        \"have\":[{\"j\":0,\"probability\":p,\"atLeast\":[q0,...,qD]},...],\n"
-        "                        \"atLeast\":[Q0,...,QD],\"prize\":P,...}\n"
+        "                        \"atLeast\":[Q0,...,QD],\"prize\":P,...,\"supplementary\":S,\n"
+        "                        \"bonusPool\":M,\"bonusDrawn\":BD,\"tiers\":[{\"name\":\"5 + bonus\",\n"
+        "                        \"main\":5,\"extra\":1,...,\"amount\":A,\"currency\":\"CAD\",\n"
+        "                        \"anyTicket\":p,\"expectedTickets\":e},...],\"anyPrize\":P,\n"
+        "                        \"expectedReturn\":R}\n"
         "  --database PATH       use this wheel database\n"
         "  --library PATH        use this library of your own wheels instead of the window's\n"
         "\n"
@@ -127,6 +200,15 @@ QString oddsCommandUsage()
         "given that the key number is drawn (\"given\":\"key\", and \"keyDrawn\" its chance), so its\n"
         "guarantee shows in them; atLeast and prize stay over all draws. Also given: \"expected\"\n"
         "(tickets matching exactly b per draw, on average) and \"lowestPrize\".\n"
+        "\n"
+        "The prize tiers are counted over every draw too, the supplementary numbers and the bonus\n"
+        "draw included, best tier first, a ticket in its best tier only: anyTicket is the chance that\n"
+        "at least one ticket wins the tier, expectedTickets the tickets in it per draw on average;\n"
+        "extra is what the tier needs of the separate bonus pool (of the supplementary numbers where\n"
+        "there is none), and supplementary and bonus say both; amount and currency are null where the\n"
+        "prize is shared or not known. anyPrize is the chance of winning anything; expectedReturn what\n"
+        "the fixed prizes pay per draw on average, leaving out the shared tiers (null when no tier has\n"
+        "a fixed amount). Unknown tiers: \"tiers\":[] and both null.\n"
         "\n"
         "Exit status: 0 when the odds were printed, 1 when the database holds no such lottery or\n"
         "wheel, 2 when the command line is wrong.\n");
@@ -162,13 +244,51 @@ QByteArray oddsJson(const odds::Table &table, bool keyWheel, const std::optional
     return jsonObject(fields);
 }
 
+QByteArray oddsJson(const odds::Table &table, const OddsQuestion &question, const std::optional<odds::TierOdds> &tiers)
+{
+    QByteArray text = oddsJson(table, question.keyWheel, question.lowestPrize);
+    text.chop(1); // the closing brace
+    const odds::Lottery &l = question.lottery;
+    QList<QByteArray> rows;
+    const bool separatePool = l.bonusPool > 0;
+    const QByteArray null("null");
+    for (qsizetype i = 0; tiers && i < question.tiers.size(); ++i) {
+        const TierRule &t = question.tiers[i];
+        const bool fixed = t.prize == TierRule::Prize::Fixed;
+        rows << jsonObject({
+            {QStringLiteral("name"), jsonText(t.name)},
+            {QStringLiteral("main"), jsonText(t.main)},
+            {QStringLiteral("extra"), jsonText(separatePool ? t.bonus : t.supplementary)},
+            {QStringLiteral("supplementary"), jsonText(t.supplementary)},
+            {QStringLiteral("bonus"), jsonText(t.bonus)},
+            {QStringLiteral("amount"), fixed ? jsonText(static_cast<double>(t.cents) / 100.0) : null},
+            {QStringLiteral("currency"), fixed ? jsonText(t.currency) : null},
+            {QStringLiteral("anyTicket"), jsonText(tiers->anyTicket[static_cast<std::size_t>(i)])},
+            {QStringLiteral("expectedTickets"), jsonText(tiers->expectedTickets[static_cast<std::size_t>(i)])},
+        });
+    }
+    const auto fixedReturn = tiers ? expectedFixedReturn(question.tiers, *tiers) : std::nullopt;
+    const QList<std::pair<QString, QByteArray>> more{
+        {QStringLiteral("supplementary"), jsonText(l.supplementary)},
+        {QStringLiteral("bonusPool"), jsonText(l.bonusPool)},
+        {QStringLiteral("bonusDrawn"), jsonText(l.bonusDrawn)},
+        {QStringLiteral("tiers"), '[' + rows.join(',') + ']'},
+        {QStringLiteral("anyPrize"), tiers ? jsonText(tiers->anyPrize) : null},
+        {QStringLiteral("expectedReturn"), fixedReturn ? jsonText(fixedReturn->amount) : null},
+    };
+    for (const auto &[name, value] : more)
+        text += ',' + jsonText(name) + ':' + value;
+    return text + '}';
+}
+
 int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const WheelOptions options;
     const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption bonusOption(QStringLiteral("bonus"), QString(), QStringLiteral("numbers"));
     options.addTo(parser);
-    parser.addOption(jsonOption);
+    parser.addOptions({jsonOption, bonusOption});
     if (const auto failure = options.parse(parser, command, arguments))
         return reportFailure(err, command, *failure);
     if (parser.isSet(options.help)) {
@@ -212,7 +332,28 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                                                         .arg(wheel->printableLabel())
                                                         .arg(wheel->numbers)
                                                         .arg(read.problem)});
-    const OddsQuestion question = oddsQuestion(lottery->details, *wheel, read.lines);
+    QList<int> bonus;
+    if (parser.isSet(bonusOption)) {
+        const LotteryFacts &facts = lottery->details.facts;
+        const auto bad = [&](const QString &why) {
+            return reportFailure(err, command, {WheelCommandBadCommand, QStringLiteral("--bonus: ") + why});
+        };
+        if (facts.bonusPool <= 0)
+            return bad(QStringLiteral("%1 has no separate bonus pool").arg(withoutControls(lottery->name)));
+        const DrawnNumbers typed = parseDrawnNumbers(parser.value(bonusOption));
+        if (!typed.error.isEmpty())
+            return bad(typed.error);
+        if (typed.numbers.isEmpty())
+            return bad(QStringLiteral("no numbers were given"));
+        for (const int b : typed.numbers) {
+            if (b < 1 || b > facts.bonusPool)
+                return bad(QStringLiteral("%1 is outside the bonus numbers 1 to %2").arg(b).arg(facts.bonusPool));
+            if (bonus.contains(b))
+                return bad(QStringLiteral("%1 is given twice").arg(b));
+            bonus << b;
+        }
+    }
+    const OddsQuestion question = oddsQuestion(*lottery, *wheel, read.lines, bonus);
     odds::Options oddsOptions;
     oddsOptions.lowestPrizeMain = question.lowestPrizeMain();
     odds::Table table;
@@ -224,9 +365,23 @@ int runOddsCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                                                         .arg(wheel->printableLabel())
                                                         .arg(wheel->numbers)
                                                         .arg(QString::fromStdString(problem))});
-    if (parser.isSet(jsonOption))
-        out << QString::fromUtf8(oddsJson(table, question.keyWheel, question.lowestPrize)) << '\n';
-    else
+    std::optional<odds::TierOdds> tiers;
+    if (!question.tiers.isEmpty()) {
+        tiers.emplace();
+        if (odds::computeTiers(question.tierQuestion(), *tiers, problem) != odds::Status::Done)
+            return reportFailure(
+                err, command,
+                {WheelCommandNotFound, QStringLiteral("the prize tiers of \"%1\" for %2 numbers cannot "
+                                                      "be counted: %3")
+                                           .arg(wheel->printableLabel())
+                                           .arg(wheel->numbers)
+                                           .arg(QString::fromStdString(problem))});
+    }
+    if (parser.isSet(jsonOption)) {
+        out << QString::fromUtf8(oddsJson(table, question, tiers)) << '\n';
+    } else {
         printTable(out, *lottery, *wheel, table, question.keyWheel, question.lowestPrize);
+        printTiers(out, question, tiers);
+    }
     return finishOutput(out, err, command, QStringLiteral("the odds"));
 }

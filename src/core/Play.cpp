@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Play.h"
 
+#include "core/BonusSelection.h"
 #include "core/BonusSpread.h"
 #include "core/TextSafety.h"
 #include "core/TicketFile.h"
@@ -86,10 +87,17 @@ int OddsQuestion::lowestPrizeMain() const
     return 0;
 }
 
-OddsQuestion oddsQuestion(const LotteryDetails &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines)
+OddsQuestion oddsQuestion(const LotteryDetails &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines,
+                          const QList<int> &bonus)
 {
     OddsQuestion q;
-    q.lottery = {lottery.facts.pool, lottery.facts.drawn};
+    const LotteryFacts &f = lottery.facts;
+    q.lottery = {f.pool, f.drawn, f.supplementary, f.bonusPool, f.bonusPool > 0 ? f.bonusDrawn : 0};
+    q.tiers = f.tiers;
+    q.bonus = f.bonusPool > 0 ? bonus : QList<int>();
+    q.bonusPerTicket = f.bonusPool > 0 ? f.bonusDrawn : 0;
+    q.price = lottery.price;
+    q.currency = lottery.currency;
     q.wheel.numbers = wheel.numbers;
     q.wheel.lines = lines;
     q.keyWheel = wheel.type == WheelType::Key;
@@ -124,4 +132,46 @@ TicketSheet sheetOfFile(const TicketFileContents &file)
     sheet.format = file.format;
     sheet.tickets = file.tickets;
     return sheet;
+}
+
+OddsQuestion oddsQuestion(const PlayedLottery &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines,
+                          const QList<int> &bonus)
+{
+    OddsQuestion q = oddsQuestion(lottery.details, wheel, lines, bonus);
+    // Any one digit stands for the ticket's: every digit is as likely to be drawn.
+    if (q.bonus.isEmpty() && q.lottery.bonusPool > 0 && bonusIsDigit(lottery.country, lottery.name))
+        q.bonus = {1};
+    return q;
+}
+
+odds::TierQuestion OddsQuestion::tierQuestion() const
+{
+    odds::TierQuestion q;
+    q.lottery = lottery;
+    q.numbers = wheel.numbers;
+    q.bonusNumbers = static_cast<int>(bonus.size());
+    q.tickets.reserve(wheel.lines.size());
+    for (std::size_t i = 0; i < wheel.lines.size(); ++i) {
+        std::uint64_t carried = 0;
+        for (const int b : bonusForTicket(bonus, bonusPerTicket, static_cast<qsizetype>(i)))
+            if (const qsizetype at = bonus.indexOf(b); at < 64) // more are refused by the count
+                carried |= std::uint64_t{1} << at;
+        q.tickets.push_back({wheel.lines[i], carried});
+    }
+    for (const TierRule &t : tiers)
+        q.tiers.push_back({t.main, t.supplementary, t.bonus});
+    return q;
+}
+
+std::optional<FixedReturn> expectedFixedReturn(const QList<TierRule> &tiers, const odds::TierOdds &odds)
+{
+    std::optional<FixedReturn> out;
+    for (qsizetype i = 0; i < tiers.size() && i < static_cast<qsizetype>(odds.expectedTickets.size()); ++i) {
+        if (tiers[i].prize != TierRule::Prize::Fixed)
+            continue;
+        if (!out)
+            out = FixedReturn{0, tiers[i].currency};
+        out->amount += odds.expectedTickets[static_cast<std::size_t>(i)] * static_cast<double>(tiers[i].cents) / 100.0;
+    }
+    return out;
 }

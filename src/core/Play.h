@@ -75,22 +75,44 @@ struct PlayOutcome {
 // Throws QueryError when the database cannot be read.
 PlayOutcome play(const PlayRequest &request, const WheelShelf &shelf);
 
-// What the odds of a wheel are counted from: the main pool, the lines, the guarantee and the
-// lowest prize.
+// What the odds of a wheel are counted from: the draw, the lines, the guarantee, the lowest
+// prize and the prize tiers.
 struct OddsQuestion {
-    odds::Lottery lottery;
+    odds::Lottery lottery; // with its supplementary numbers and bonus pool
     odds::Wheel wheel;
     bool keyWheel = false;
     std::optional<Guarantee> guarantee;
     QString label; // the guarantee as the list names it
     std::optional<PrizeTier> lowestPrize;
+    QList<TierRule> tiers; // best first; empty when the lottery's tiers are not known
+    QList<int> bonus;      // the player's bonus numbers, dealt over the tickets as play() deals them
+    int bonusPerTicket = 0;
+    std::optional<double> price; // one ticket's, when known
+    QString currency;            // of the price
     // Main matches of the lowest prize, counted where the tier needs main numbers the draw can
     // give; 0 when none is counted.
     int lowestPrizeMain() const;
+    // The tickets with the bonus numbers each carries, and the tiers, as the tier count takes them.
+    odds::TierQuestion tierQuestion() const;
 };
 
-OddsQuestion oddsQuestion(const LotteryDetails &lottery, const WheelOffer &wheel,
-                          const std::vector<wheel::Line> &lines);
+// `bonus`: the player's bonus numbers, when the lottery has a bonus pool.
+OddsQuestion oddsQuestion(const LotteryDetails &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines,
+                          const QList<int> &bonus = {});
+// The same for a lottery known by name: where its bonus number is a digit the ticket comes with
+// (bonusIsDigit()) and the player gave none, every ticket is counted with one digit, the same on
+// all, which the draw's digit matches one time in the pool's size.
+OddsQuestion oddsQuestion(const PlayedLottery &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines,
+                          const QList<int> &bonus = {});
+
+// What the fixed prizes of the tiers return per draw, on average: the sum over the tiers with a
+// fixed amount of the tickets expected in them times the amount. Tiers that share a pool (or a
+// jackpot) are not in it. Nothing when no tier has a fixed amount.
+struct FixedReturn {
+    double amount = 0; // in the currency's units
+    QString currency;
+};
+std::optional<FixedReturn> expectedFixedReturn(const QList<TierRule> &tiers, const odds::TierOdds &odds);
 
 // Checks the tickets of a file against the lottery it names: main and bonus numbers within
 // their pools (a lottery without a bonus pool takes none), the key number, and as many main

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WheelOddsPanel.h"
 
+#include "core/PrizeTiers.h"
 #include "core/WheelValue.h"
 
 #include <QFutureWatcher>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 // The chance, over all draws, that the best ticket matches at least b, as bars on a scale of
 // powers of ten: a chance of one in a million still shows.
@@ -97,7 +99,9 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
     : QGroupBox(QStringLiteral("Exact odds of this wheel, counted over every possible draw"), parent),
       status_(note(this, "oddsStatus")), keyNote_(note(this, "oddsKeyNote")), table_(new QTableWidget(this)),
       chart_(new OddsChart(this)), prize_(note(this, "oddsPrize")), expected_(note(this, "oddsExpected")),
-      guaranteeNote_(note(this, "oddsGuarantee"))
+      guaranteeNote_(note(this, "oddsGuarantee")), tiersTitle_(note(this, "tiersTitle")),
+      tiersStatus_(note(this, "tiersStatus")), tiersTable_(new QTableWidget(this)),
+      tiersSummary_(note(this, "tiersSummary"))
 {
     setObjectName(QStringLiteral("oddsGroup"));
     table_->setObjectName(QStringLiteral("oddsTable"));
@@ -133,11 +137,42 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
     row->setSpacing(14);
     row->addLayout(left, 0);
     row->addLayout(right, 1);
+    // The prize tiers under the table and the chart: a tier's name and prize, the chance that at
+    // least one ticket wins it and the tickets expected in it, then what they add up to.
+    tiersTitle_->setText(QStringLiteral("<b>Prize tiers:</b> the chance per draw that at least one of your tickets "
+                                        "wins each (a ticket counts in its best tier only)"));
+    tiersTitle_->setAccessibleName(QStringLiteral("Prize tiers"));
+    tiersStatus_->setStyleSheet(QStringLiteral("color: #555;"));
+    tiersStatus_->setAccessibleName(QStringLiteral("Prize tiers status"));
+    tiersTable_->setObjectName(QStringLiteral("tiersTable"));
+    tiersTable_->setAccessibleName(QStringLiteral("Prize tier odds"));
+    tiersTable_->setAccessibleDescription(
+        QStringLiteral("Each row: a prize tier, its prize, the chance that at least one ticket wins it, and the "
+                       "tickets expected in it per draw"));
+    tiersTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tiersTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    tiersTable_->verticalHeader()->hide();
+    tiersTable_->verticalHeader()->setDefaultSectionSize(22);
+    tiersTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tiersTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tiersTable_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    tiersSummary_->setAccessibleName(QStringLiteral("Any prize and the fixed return"));
+    tiersSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *tiersRow = new QHBoxLayout;
+    tiersRow->setSpacing(14);
+    tiersRow->addWidget(tiersTable_, 0, Qt::AlignTop);
+    tiersRow->addWidget(tiersSummary_, 1, Qt::AlignTop);
+
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(10, 6, 10, 6);
     column->setSpacing(4);
     column->addLayout(row);
     column->addWidget(guaranteeNote_);
+    column->addSpacing(6);
+    column->addWidget(tiersTitle_);
+    column->addWidget(tiersStatus_);
+    column->addLayout(tiersRow);
+    column->addStretch(1); // room to spare goes under everything, not between the parts
     showNothing(QString());
 }
 
@@ -148,6 +183,8 @@ WheelOddsPanel::~WheelOddsPanel()
     dropRunning();
     for (QFuture<Result> &f : running_)
         f.waitForFinished();
+    for (QFuture<TierResult> &f : runningTiers_)
+        f.waitForFinished();
 }
 
 void WheelOddsPanel::dropRunning()
@@ -157,6 +194,7 @@ void WheelOddsPanel::dropRunning()
         *cancel_ = true;
     cancel_.reset();
     shown_.reset();
+    shownTiers_.reset();
 }
 
 void WheelOddsPanel::showNothing(const QString &why)
@@ -165,8 +203,18 @@ void WheelOddsPanel::showNothing(const QString &why)
     setTitle(QStringLiteral("Exact odds of this wheel, counted over every possible draw"));
     status_->setText(why);
     status_->setVisible(!why.isEmpty());
-    for (QWidget *w : std::initializer_list<QWidget *>{keyNote_, table_, chart_, prize_, expected_, guaranteeNote_})
+    for (QWidget *w : std::initializer_list<QWidget *>{keyNote_, table_, chart_, prize_, expected_, guaranteeNote_,
+                                                       tiersTitle_, tiersStatus_, tiersTable_, tiersSummary_})
         w->hide();
+}
+
+void WheelOddsPanel::showTierNote(const QString &text)
+{
+    tiersTitle_->show();
+    tiersStatus_->setText(text);
+    tiersStatus_->show();
+    tiersTable_->hide();
+    tiersSummary_->hide();
 }
 
 void WheelOddsPanel::showOdds(const Request &request)
@@ -197,7 +245,7 @@ void WheelOddsPanel::showOdds(const Request &request)
         // A count for a wheel no longer chosen is never shown.
         if (generation != generation_)
             return;
-        cancel_.reset();
+        // The flag stays: the tiers of this wheel may still be counting under it.
         if (result.status != odds::Status::Done) {
             showNothing(QStringLiteral("The odds of “%1” cannot be counted: %2.").arg(request.label, result.error));
             return;
@@ -205,6 +253,107 @@ void WheelOddsPanel::showOdds(const Request &request)
         present(request, result.table);
     });
     watcher->setFuture(future);
+    countTiers(request);
+}
+
+void WheelOddsPanel::countTiers(const Request &request)
+{
+    if (request.tiers.isEmpty()) {
+        showTierNote(QStringLiteral("The prize tiers of this lottery are not known: only the match counts above "
+                                    "are counted."));
+        emit tiersShown();
+        return;
+    }
+    showTierNote(QStringLiteral("Counting the chance of every prize tier…"));
+    const quint64 generation = generation_;
+    const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
+    QFuture<TierResult> future = QtConcurrent::run([question = request.tierQuestion(), cancel]() mutable {
+        TierResult result;
+        question.cancel = cancel.get();
+        std::string error;
+        result.status = odds::computeTiers(question, result.odds, error);
+        result.error = QString::fromStdString(error);
+        return result;
+    });
+    runningTiers_ << future;
+    auto *watcher = new QFutureWatcher<TierResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, request] {
+        watcher->deleteLater();
+        const TierResult result = watcher->result();
+        runningTiers_.removeIf([&](const QFuture<TierResult> &f) { return f.isFinished(); });
+        if (generation != generation_)
+            return;
+        if (result.status != odds::Status::Done) {
+            showTierNote(QStringLiteral("The prize tiers cannot be counted: %1.").arg(result.error));
+            emit tiersShown();
+            return;
+        }
+        presentTiers(request, result.odds);
+    });
+    watcher->setFuture(future);
+}
+
+void WheelOddsPanel::presentTiers(const Request &request, const odds::TierOdds &tiers)
+{
+    shownTiers_ = tiers;
+    tiersTable_->clear();
+    tiersTable_->setColumnCount(4);
+    tiersTable_->setRowCount(static_cast<int>(request.tiers.size()));
+    tiersTable_->setHorizontalHeaderLabels({QStringLiteral("Tier"), QStringLiteral("Prize"),
+                                            QStringLiteral("At least one ticket"), QStringLiteral("Tickets per draw")});
+    tiersTable_->horizontalHeaderItem(2)->setToolTip(
+        QStringLiteral("The chance per draw that at least one of your tickets wins this tier"));
+    tiersTable_->horizontalHeaderItem(3)->setToolTip(
+        QStringLiteral("How many of your tickets win this tier per draw, on average"));
+    for (int r = 0; r < tiersTable_->rowCount(); ++r) {
+        const TierRule &t = request.tiers[r];
+        const double chance = tiers.anyTicket[static_cast<std::size_t>(r)];
+        const QString odds = oneInText(chance);
+        const QStringList cells{
+            t.name, t.prize == TierRule::Prize::Unknown ? QStringLiteral("not known") : prizeText(t),
+            odds.isEmpty() ? percentText(chance) : percentText(chance) + QStringLiteral("  (") + odds + u')',
+            QString::number(tiers.expectedTickets[static_cast<std::size_t>(r)], 'g', 3)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            tiersTable_->setItem(r, c, item);
+        }
+    }
+    tiersTable_->resizeColumnsToContents();
+    int width = 2 * tiersTable_->frameWidth() + 2;
+    for (int c = 0; c < tiersTable_->columnCount(); ++c) {
+        tiersTable_->setColumnWidth(c, tiersTable_->columnWidth(c) + 10);
+        width += tiersTable_->columnWidth(c);
+    }
+    tiersTable_->setFixedSize(width, tiersTable_->horizontalHeader()->sizeHint().height() +
+                                         22 * tiersTable_->rowCount() + 2 * tiersTable_->frameWidth() + 2);
+
+    QStringList summary;
+    const QString anyOdds = oneInText(tiers.anyPrize);
+    summary << QStringLiteral("<b>Any prize:</b> at least one ticket wins a tier in %1 of draws%2.")
+                   .arg(percentText(tiers.anyPrize), anyOdds.isEmpty() ? QString() : QStringLiteral(", ") + anyOdds);
+    const int tickets = static_cast<int>(request.wheel.lines.size());
+    if (const auto fixed = expectedFixedReturn(request.tiers, tiers)) {
+        QString text = QStringLiteral("<b>Fixed prizes:</b> they return %1 per draw on average")
+                           .arg(formatAmount(std::llround(fixed->amount * 100), fixed->currency).toHtmlEscaped());
+        if (request.price)
+            text += QStringLiteral(", against a cost of %1")
+                        .arg(costLine(tickets, *request.price, request.currency, QLocale()).toHtmlEscaped());
+        summary << text + QStringLiteral(". Tiers with shared prizes are not in this return.");
+    } else {
+        summary << QStringLiteral("No tier pays a fixed amount, so no return per draw is counted; shared prizes "
+                                  "depend on the pool and the winners.");
+    }
+    if (request.lottery.bonusPool > 0 && request.bonus.isEmpty())
+        summary << QStringLiteral("Counted without bonus numbers: a tier that needs one is won by no ticket here.");
+    else if (request.lottery.bonusPool > 0)
+        summary << QStringLiteral("Counted with the bonus numbers dealt over the tickets as they are played.");
+    tiersSummary_->setText(summary.join(QStringLiteral("<br><br>")));
+    tiersTitle_->show();
+    tiersStatus_->hide();
+    tiersTable_->show();
+    tiersSummary_->show();
+    emit tiersShown();
 }
 
 void WheelOddsPanel::present(const Request &request, const odds::Table &table)
