@@ -41,6 +41,19 @@ std::vector<std::uint64_t> subsets(int n, int r)
     return out;
 }
 
+Lines randomLines(int z, int k, int count, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    Lines out;
+    while (static_cast<int>(out.size()) < count) {
+        std::uint64_t l = 0;
+        while (std::popcount(l) < k)
+            l |= std::uint64_t{1} << rng.bounded(z);
+        out.push_back(l);
+    }
+    return out;
+}
+
 // The tickets of the lines, each carrying `perTicket` of the player's `chosen` bonus numbers as
 // the tickets of a play are dealt them.
 std::vector<odds::Ticket> ticketsOf(const Lines &lines, int chosen, int perTicket)
@@ -159,6 +172,20 @@ void TestOddsTiers::matchesEveryDraw_data()
         << odds::Lottery{11, 4, 0, 6, 2} << 7 << five << 4 << 2 << stars;
     QTest::newRow("a bonus pool of 2 drawn, three spread one a ticket")
         << odds::Lottery{11, 4, 0, 6, 2} << 7 << five << 3 << 1 << stars;
+    // Enough tickets that most subsets of the player's numbers find every supplementary number on
+    // some ticket and off another, so the count takes its shortcuts.
+    QTest::newRow("many tickets, a supplementary ball")
+        << odds::Lottery{17, 4, 1, 0, 0} << 15 << randomLines(15, 4, 60, 1) << 0 << 0 << withBall;
+    Lines keyedMany = randomLines(15, 3, 60, 4);
+    for (auto &l : keyedMany)
+        l = (l << 1) | 1; // every ticket holds the key, the first number
+    QTest::newRow("many key tickets, a supplementary ball")
+        << odds::Lottery{18, 4, 1, 0, 0} << 16 << keyedMany << 0 << 0 << withBall;
+    QTest::newRow("many tickets, a supplementary ball, bonus numbers spread")
+        << odds::Lottery{16, 4, 1, 5, 1} << 14 << randomLines(14, 4, 50, 2) << 3 << 1
+        << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {2, 1, 0}, {1, 1, 1}, {0, 0, 1}};
+    QTest::newRow("many tickets, two drawn from a bonus pool")
+        << odds::Lottery{15, 4, 0, 6, 2} << 15 << randomLines(15, 4, 70, 3) << 4 << 2 << stars;
     QTest::newRow("a supplementary ball and a bonus pool")
         << odds::Lottery{11, 4, 1, 4, 1} << 7 << keyed << 2 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 0, 0}, {0, 0, 1}};

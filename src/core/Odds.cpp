@@ -402,6 +402,8 @@ private:
     void visit(int depth, int last, std::uint64_t drawn);
     void evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines);
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
+    void emitOne(std::uint64_t free, int j, Key &key, long double times);
+    bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
     void linesOf(const std::uint64_t *set, std::vector<int> &out) const;
     void add(const Key &key, long double share);
@@ -440,6 +442,18 @@ private:
     };
     std::vector<Sides> sides_;
     std::vector<std::uint64_t> classes_;
+    // The children of one node, counted at once: per slot and bonus set what decides them.
+    struct Batch {
+        std::size_t slot = 0;
+        int group = 0;
+        bool bySupplementary = false;
+        std::uint64_t present = 0;              // not by supplementary: the children where some ticket matches
+        bool saturated = false;                 // by supplementary: every child alike
+        std::vector<std::uint64_t> stay, moved; // else: the node's tickets with m, and with m - 1
+    };
+    std::vector<Batch> batches_;
+    std::uint64_t common_ = ~std::uint64_t{0}; // places on every ticket (a key wheel's key)
+    std::vector<std::uint64_t> childClasses_;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
 };
@@ -479,6 +493,7 @@ bool TierCounter::prepare(std::string &error)
         if ((t.bonus & ~bonusInside) != 0)
             return fail("a ticket carries a bonus number the player did not choose");
         top_ = std::max(top_, std::popcount(t.line));
+        common_ &= t.line;
     }
     for (const Tier &t : q_.tiers)
         if (t.main < 0 || t.supplementary < 0 || t.bonus < 0)
@@ -693,7 +708,6 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
 // intersection none soon, so the walk over them stops there.
 void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key)
 {
-    const long double draws = binomial(l_.pool - l_.drawn, 1);
     sides_.clear();
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!slots_[i].bySupplementary)
@@ -713,12 +727,20 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
                 x.seen = true;
                 x.any |= line;
                 x.all &= line;
-                if (x.any == free && x.all == 0) {
+                if (x.any == free && x.all == (common_ & free)) {
                     x.full = true;
                     --open;
                 }
             }
     }
+    emitOne(free, j, key, 1);
+}
+
+// The keys of one supplementary number, from the unions and intersections in sides_; each share is
+// taken `times` (for as many subsets J alike).
+void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times)
+{
+    const long double draws = binomial(l_.pool - l_.drawn, 1) / times;
     const auto keyAt = [&](std::uint64_t place, long double share) {
         for (std::size_t i = 0; i < slots_.size(); ++i)
             if (slots_[i].bySupplementary)
@@ -737,7 +759,7 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
     keyAt(0, (l_.pool - l_.drawn - (z_ - j)) / draws);
     classes_.assign(1, free);
     for (const Sides &x : sides_) {
-        if (!x.seen || x.full)
+        if (!x.seen || (x.full && x.all == 0))
             continue;
         for (const std::uint64_t mask : {x.any, x.all}) {
             const std::size_t before = classes_.size();
@@ -756,6 +778,189 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
             keyAt(c & (~c + 1), std::popcount(c) / draws);
 }
 
+// A node one short of the deepest: all its children (J = the node plus one place e) are counted
+// at once. A child's tickets matching exactly m are the node's with m that miss e and those with
+// m - 1 that hold e. So per slot and bonus set the children where some ticket matches exactly m
+// are those outside the intersection of the first kind or inside the union of the second; the
+// children split into classes alike for all of these, and one child per class is keyed. For a
+// slot told apart by one supplementary number, the node's tickets with m decide alone when three
+// of them are disjoint but for the places on every ticket, and every undrawn place lies on one of
+// them that misses any given child (then whatever the child, every place is on some ticket, and
+// only those on every ticket are on all); else, when few
+// tickets are involved, the classes also split by each of their lines. False when neither holds:
+// the children are then counted one by one.
+bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
+{
+    const int s = l_.supplementary;
+    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t children = inside & (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1));
+    if (!children)
+        return true;
+    const std::uint64_t freeHere = inside & ~drawn;
+    const int j = depth + 1;
+    constexpr std::size_t kFew = 48;
+    const auto lineOf = [this](int t) { return q_.tickets[static_cast<std::size_t>(t)].line; };
+    // Calls f(ticket) for each ticket of `set` in group g until f says stop.
+    const auto eachTicket = [this](const std::uint64_t *set, int g, auto f) {
+        const std::uint64_t *of = groups_ > 1 ? ofGroup(g) : nullptr;
+        for (int w = 0; w < words_; ++w)
+            for (std::uint64_t bits = of ? set[w] & of[w] : set[w]; bits; bits &= bits - 1)
+                if (!f(w * 64 + std::countr_zero(bits)))
+                    return;
+    };
+    batches_.clear();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const int m = slots_[i].main;
+        const bool bySupplementary = s > 0 && slots_[i].bySupplementary;
+        if (bySupplementary && s > 1)
+            return false;
+        const std::uint64_t *stay = bucket(depth, m);
+        const std::uint64_t *moved = m > 0 ? bucket(depth, m - 1) : nullptr;
+        for (int g = 0; g < groups_; ++g) {
+            Batch b;
+            b.slot = i;
+            b.group = g;
+            b.bySupplementary = bySupplementary;
+            if (!bySupplementary) {
+                std::uint64_t common = children;
+                bool anyStay = false;
+                eachTicket(stay, g, [&](int t) {
+                    common &= lineOf(t);
+                    anyStay = true;
+                    return common != 0;
+                });
+                const std::uint64_t need = anyStay ? common : children;
+                std::uint64_t reach = 0;
+                if (moved && need)
+                    eachTicket(moved, g, [&](int t) {
+                        reach |= lineOf(t);
+                        return (reach & need) != need;
+                    });
+                b.present = (anyStay ? children & ~common : 0) | (reach & children);
+                batches_.push_back(std::move(b));
+                continue;
+            }
+            std::array<std::uint64_t, 64> others; // per place q: the places on every ticket holding q
+            std::uint64_t touched = 0;
+            std::uint64_t pending = freeHere; // places not yet on a ticket that misses each child
+            std::uint64_t apart = 0;          // up to three disjoint tickets, together
+            int disjoint = 0;
+            bool many = false;
+            eachTicket(stay, g, [&](int t) {
+                const std::uint64_t line = lineOf(t) & freeHere;
+                if (b.stay.size() < kFew)
+                    b.stay.push_back(line);
+                else
+                    many = true;
+                if (disjoint < 3 && (line & ~common_ & apart) == 0) {
+                    apart |= line & ~common_;
+                    ++disjoint;
+                }
+                for (std::uint64_t r = line & pending; r; r &= r - 1) {
+                    const int q = std::countr_zero(r);
+                    const std::uint64_t bit = std::uint64_t{1} << q;
+                    others[static_cast<std::size_t>(q)] =
+                        (touched & bit) ? others[static_cast<std::size_t>(q)] & line : line;
+                    touched |= bit;
+                    if ((others[static_cast<std::size_t>(q)] & children & ~bit) == 0)
+                        pending &= ~bit;
+                }
+                return !(pending == 0 && disjoint == 3);
+            });
+            // A child on every ticket leaves none of the node's with m: that one is not alike.
+            b.saturated = pending == 0 && disjoint == 3 && (children & common_) == 0;
+            if (!b.saturated) {
+                if (many)
+                    return false;
+                bool tooMany = false;
+                if (moved)
+                    eachTicket(moved, g, [&](int t) {
+                        if (b.moved.size() == kFew) {
+                            tooMany = true;
+                            return false;
+                        }
+                        b.moved.push_back(lineOf(t) & freeHere);
+                        return true;
+                    });
+                if (tooMany)
+                    return false;
+            }
+            batches_.push_back(std::move(b));
+        }
+    }
+
+    childClasses_.assign(1, children);
+    const auto split = [this](std::uint64_t mask) {
+        const std::size_t before = childClasses_.size();
+        for (std::size_t c = 0; c < before; ++c) {
+            const std::uint64_t in = childClasses_[c] & mask;
+            const std::uint64_t out = childClasses_[c] & ~mask;
+            if (in && out) {
+                childClasses_[c] = in;
+                childClasses_.push_back(out);
+            }
+        }
+    };
+    bool bySupplementary = false;
+    for (const Batch &b : batches_) {
+        if (!b.bySupplementary) {
+            split(b.present);
+            continue;
+        }
+        bySupplementary = true;
+        if (b.saturated)
+            continue;
+        for (const std::uint64_t line : b.stay)
+            split(line);
+        for (const std::uint64_t line : b.moved)
+            split(line);
+    }
+    for (const std::uint64_t c : childClasses_) {
+        const std::uint64_t bit = c & (~c + 1);
+        const long double times = std::popcount(c);
+        Key key{};
+        key[0] = static_cast<std::uint64_t>(j);
+        for (const Batch &b : batches_)
+            if (!b.bySupplementary && (b.present & bit))
+                key[b.slot + 1] |= std::uint64_t{1} << b.group;
+        if (!bySupplementary) {
+            add(key, times);
+            continue;
+        }
+        const std::uint64_t free = freeHere & ~bit;
+        sides_.clear();
+        for (const Batch &b : batches_) {
+            if (!b.bySupplementary)
+                continue;
+            Sides x{b.slot, b.group, 0, free, false};
+            if (b.saturated) {
+                // Two of the three disjoint tickets miss the child: only the places on every ticket
+                // are on all of them.
+                x.any = free;
+                x.all = common_ & free;
+                x.full = true;
+                x.seen = true;
+            } else {
+                const auto take = [&](std::uint64_t line) {
+                    x.any |= line & free;
+                    x.all &= line & free;
+                    x.seen = true;
+                };
+                for (const std::uint64_t line : b.stay)
+                    if (!(line & bit))
+                        take(line);
+                for (const std::uint64_t line : b.moved)
+                    if (line & bit)
+                        take(line);
+                x.full = x.any == free && x.all == (common_ & free);
+            }
+            sides_.push_back(x);
+        }
+        emitOne(free, j, key, times);
+    }
+    return true;
+}
+
 void TierCounter::visit(int depth, int last, std::uint64_t drawn)
 {
     if (stopped_)
@@ -772,6 +977,8 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
     if (depth == jHigh_)
         return;
     const int child = depth + 1;
+    if (child == jHigh_ && childrenAtOnce(depth, last, drawn))
+        return;
     for (int e = last + 1; e < z_; ++e) {
         // Too few places left to reach the fewest the draw can give.
         if (child + (z_ - 1 - e) < jLow_)
