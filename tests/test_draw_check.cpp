@@ -16,6 +16,9 @@
 
 Q_DECLARE_METATYPE(DrawRules)
 Q_DECLARE_METATYPE(std::optional<LotteryFacts>)
+Q_DECLARE_METATYPE(LotteryFacts)
+Q_DECLARE_METATYPE(Draw)
+Q_DECLARE_METATYPE(QList<TicketNumbers>)
 
 namespace {
 
@@ -56,6 +59,103 @@ LotteryFacts fiveAndPowerball()
     return {69, 5, 0, 26, 1, PrizeTier{3, 0}};
 }
 
+TierRule shared(const char *name, int main, int supplementary, int bonus)
+{
+    return {QString::fromUtf8(name), main, supplementary, bonus, TierRule::Prize::Shared, 0, {}};
+}
+
+TierRule fixed(const char *name, int main, int supplementary, int bonus, qint64 cents, const char *currency)
+{
+    return {QString::fromUtf8(name),      main, supplementary, bonus, TierRule::Prize::Fixed, cents,
+            QString::fromLatin1(currency)};
+}
+
+// Six of 49 and a bonus ball from the same drum, with fixed prizes low down.
+LotteryFacts canadaLike()
+{
+    LotteryFacts f = sixFromFortyNine();
+    f.tiers = {shared("6 matches", 6, 0, 0),
+               shared("5 + bonus", 5, 1, 0),
+               shared("5 matches", 5, 0, 0),
+               shared("4 matches", 4, 0, 0),
+               fixed("3 matches", 3, 0, 0, 1000, "CAD"),
+               fixed("2 + bonus", 2, 1, 0, 500, "CAD"),
+               fixed("2 matches (free play)", 2, 0, 0, 300, "CAD")};
+    return f;
+}
+
+// Five of 69 and one of a separate pool of 26; a prize for the bonus number alone.
+LotteryFacts powerballLike()
+{
+    LotteryFacts f{69, 5, 0, 26, 1, PrizeTier{0, 1}};
+    f.tiers = {shared("5 + Powerball", 5, 0, 1),
+               fixed("5 matches", 5, 0, 0, 100000000, "USD"),
+               fixed("4 + Powerball", 4, 0, 1, 5000000, "USD"),
+               fixed("4 matches", 4, 0, 0, 10000, "USD"),
+               fixed("3 + Powerball", 3, 0, 1, 10000, "USD"),
+               fixed("3 matches", 3, 0, 0, 700, "USD"),
+               fixed("2 + Powerball", 2, 0, 1, 700, "USD"),
+               fixed("1 + Powerball", 1, 0, 1, 400, "USD"),
+               fixed("Powerball only", 0, 0, 1, 400, "USD")};
+    return f;
+}
+
+// Five of 50 and two stars of 12; two fixed amounts in another currency to see them kept apart.
+LotteryFacts euroLike()
+{
+    LotteryFacts f{50, 5, 0, 12, 2, PrizeTier{2, 0}};
+    f.tiers = {shared("5 + 2 Lucky Stars", 5, 0, 2),
+               shared("5 + 1 Lucky Star", 5, 0, 1),
+               shared("5 matches", 5, 0, 0),
+               shared("4 + 2 Lucky Stars", 4, 0, 2),
+               shared("4 + 1 Lucky Star", 4, 0, 1),
+               shared("3 + 2 Lucky Stars", 3, 0, 2),
+               shared("4 matches", 4, 0, 0),
+               shared("2 + 2 Lucky Stars", 2, 0, 2),
+               shared("3 + 1 Lucky Star", 3, 0, 1),
+               shared("3 matches", 3, 0, 0),
+               fixed("1 + 2 Lucky Stars", 1, 0, 2, 800, "GBP"),
+               fixed("2 + 1 Lucky Star", 2, 0, 1, 600, "EUR"),
+               fixed("2 matches", 2, 0, 0, 400, "EUR")};
+    return f;
+}
+
+// Six of 49 and the ticket's own digit against one drawn from 0..9.
+LotteryFacts digitLike()
+{
+    LotteryFacts f{49, 6, 0, 10, 1, PrizeTier{2, 1}};
+    f.bonusIsTicketDigit = true;
+    f.tiers = {shared("Class 1 (6 + Superzahl)", 6, 0, 1), shared("Class 2 (6 matches)", 6, 0, 0),
+               shared("Class 7 (3 + Superzahl)", 3, 0, 1), shared("Class 8 (3 matches)", 3, 0, 0),
+               fixed("Class 9 (2 + Superzahl)", 2, 0, 1, 600, "EUR")};
+    return f;
+}
+
+// Six of 40 with a bonus ball from the same drum and a Powerball of 10 as well.
+LotteryFacts ballAndPowerball()
+{
+    LotteryFacts f{40, 6, 1, 10, 1, PrizeTier{5, 0}};
+    f.tiers = {shared("6 + Powerball", 6, 0, 1), shared("6 matches", 6, 0, 0), shared("5 + bonus + Powerball", 5, 1, 1),
+               fixed("5 + bonus", 5, 1, 0, 10000, "NZD"), fixed("5 matches", 5, 0, 0, 5000, "NZD")};
+    return f;
+}
+
+QStringList texts(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *text : list)
+        out << QString::fromUtf8(text);
+    return out;
+}
+
+QList<TicketNumbers> ticketsOf(const QList<QList<int>> &main, const QList<QList<int>> &bonus = {})
+{
+    QList<TicketNumbers> tickets;
+    for (qsizetype i = 0; i < main.size(); ++i)
+        tickets << TicketNumbers{main[i], bonus.value(i), int(i) + 5};
+    return tickets;
+}
+
 } // namespace
 
 class TestDrawCheck : public QObject {
@@ -64,6 +164,10 @@ private slots:
     void tierOfPicksBestTier_data();
     void tierOfPicksBestTier();
     void amounts();
+    void tierOfEachTicket_data();
+    void tierOfEachTicket();
+    void extraFieldsRefused_data();
+    void extraFieldsRefused();
     void roundTrip_data();
     void roundTrip();
     void encodingsAndLineEnds_data();
@@ -127,6 +231,189 @@ void TestDrawCheck::amounts()
     for (const char *bad :
          {"5", "5.0", "5.000", ".50", "5,00", "-5.00", "5.0a", "1e3.00", "99999999999999999999.00", ""})
         QVERIFY2(!parseAmount(QString::fromLatin1(bad), &cents), bad);
+}
+
+void TestDrawCheck::tierOfEachTicket_data()
+{
+    QTest::addColumn<LotteryFacts>("facts");
+    QTest::addColumn<QList<TicketNumbers>>("tickets");
+    QTest::addColumn<Draw>("draw");
+    QTest::addColumn<QStringList>("tiers"); // each ticket's tier and prize, in the tickets' order
+    QTest::addColumn<QString>("perTier");
+    QTest::addColumn<QString>("fixedTotal");
+
+    const QList<TicketNumbers> lotto = ticketsOf({{1, 2, 3, 4, 5, 6},
+                                                  {1, 2, 3, 4, 5, 7},
+                                                  {1, 2, 3, 4, 5, 40},
+                                                  {1, 2, 3, 40, 41, 42},
+                                                  {1, 2, 7, 40, 41, 42},
+                                                  {1, 2, 40, 41, 42, 43},
+                                                  {1, 7, 40, 41, 42, 43},
+                                                  {1, 2, 3, 7, 41, 42}});
+    const QList<int> oneToSix{1, 2, 3, 4, 5, 6};
+    QTest::newRow("bonus ball drawn from the main pool")
+        << canadaLike() << lotto << Draw{oneToSix, {7}}
+        << texts({"6 matches: shared", "5 + bonus: shared", "5 matches: shared", "3 matches: 10.00 CAD",
+                  "2 + bonus: 5.00 CAD", "2 matches (free play): 3.00 CAD", "no prize", "3 matches: 10.00 CAD"})
+        << QStringLiteral("1 ticket wins 6 matches, 1 wins 5 + bonus, 1 wins 5 matches, 2 win 3 matches, "
+                          "1 wins 2 + bonus, 1 wins 2 matches (free play)")
+        << QStringLiteral("Fixed prizes won: 28.00 CAD (not counting shared prizes)");
+    // Without the ball a ticket that may have it is not judged; one whose tiers do not hang
+    // on it (6 matches, 3 matches, 1 match) is.
+    QTest::newRow("bonus ball not typed")
+        << canadaLike() << lotto << Draw{oneToSix, {}}
+        << texts({"6 matches: shared", "5 + bonus: shared if the bonus matches, else 5 matches: shared",
+                  "5 + bonus: shared if the bonus matches, else 5 matches: shared", "3 matches: 10.00 CAD",
+                  "2 + bonus: 5.00 CAD if the bonus matches, else 2 matches (free play): 3.00 CAD",
+                  "2 + bonus: 5.00 CAD if the bonus matches, else 2 matches (free play): 3.00 CAD", "no prize",
+                  "3 matches: 10.00 CAD"})
+        << QStringLiteral("1 ticket wins 6 matches, 2 win 3 matches; 4 tickets are not judged: the bonus numbers "
+                          "were not typed")
+        << QStringLiteral("Fixed prizes won: 20.00 CAD (not counting shared prizes or the tickets not judged)");
+
+    const QList<TicketNumbers> power =
+        ticketsOf({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 40, 41}, {40, 41, 42, 43, 44}, {1, 40, 41, 42, 43}},
+                  {{10}, {11}, {10}, {10}, {9}});
+    QTest::newRow("separate bonus pool")
+        << powerballLike() << power << Draw{{1, 2, 3, 4, 5}, {10}}
+        << texts({"5 + Powerball: shared", "5 matches: 1,000,000.00 USD", "3 + Powerball: 100.00 USD",
+                  "Powerball only: 4.00 USD", "no prize"})
+        << QStringLiteral("1 ticket wins 5 + Powerball, 1 wins 5 matches, 1 wins 3 + Powerball, 1 wins Powerball only")
+        << QStringLiteral("Fixed prizes won: 1,000,104.00 USD (not counting shared prizes)");
+    QTest::newRow("separate bonus pool not typed")
+        << powerballLike() << power.mid(2, 3) << Draw{{1, 2, 3, 4, 5}, {}}
+        << texts({"3 + Powerball: 100.00 USD if the bonus matches, else 3 matches: 7.00 USD",
+                  "Powerball only: 4.00 USD if the bonus matches, else no prize",
+                  "1 + Powerball: 4.00 USD if the bonus matches, else no prize"})
+        << QStringLiteral("No ticket wins a prize; 3 tickets are not judged: the bonus numbers were not typed")
+        << QStringLiteral("Fixed prizes won: none (not counting the tickets not judged)");
+    QTest::newRow("tickets without their bonus numbers")
+        << powerballLike() << ticketsOf({{1, 2, 3, 4, 5}, {40, 41, 42, 43, 44}, {1, 2, 40, 41, 42}})
+        << Draw{{1, 2, 3, 4, 5}, {10}}
+        << texts({"5 + Powerball: shared if the bonus matches, else 5 matches: 1,000,000.00 USD",
+                  "Powerball only: 4.00 USD if the bonus matches, else no prize",
+                  "2 + Powerball: 7.00 USD if the bonus matches, else no prize"})
+        << QStringLiteral("No ticket wins a prize; 3 tickets are not judged: the tickets carry no bonus numbers")
+        << QStringLiteral("Fixed prizes won: none (not counting the tickets not judged)");
+
+    QTest::newRow("two bonus numbers, two currencies")
+        << euroLike()
+        << ticketsOf({{1, 2, 3, 4, 5},
+                      {1, 2, 3, 4, 40},
+                      {1, 2, 40, 41, 42},
+                      {1, 40, 41, 42, 43},
+                      {1, 2, 40, 41, 42},
+                      {40, 41, 42, 43, 44},
+                      {1, 2, 3, 40, 41}},
+                     {{6, 7}, {6, 8}, {6, 9}, {6, 7}, {8, 9}, {6, 7}, {7, 6}})
+        << Draw{{1, 2, 3, 4, 5}, {6, 7}}
+        << texts({"5 + 2 Lucky Stars: shared", "4 + 1 Lucky Star: shared", "2 + 1 Lucky Star: 6.00 EUR",
+                  "1 + 2 Lucky Stars: 8.00 GBP", "2 matches: 4.00 EUR", "no prize", "3 + 2 Lucky Stars: shared"})
+        << QStringLiteral("1 ticket wins 5 + 2 Lucky Stars, 1 wins 4 + 1 Lucky Star, 1 wins 3 + 2 Lucky Stars, "
+                          "1 wins 1 + 2 Lucky Stars, 1 wins 2 + 1 Lucky Star, 1 wins 2 matches")
+        << QStringLiteral("Fixed prizes won: 10.00 EUR and 8.00 GBP (not counting shared prizes)");
+
+    const QList<TicketNumbers> digitTickets =
+        ticketsOf({{1, 2, 40, 41, 42, 43}, {1, 2, 3, 40, 41, 42}, {1, 2, 3, 4, 5, 6}});
+    QTest::newRow("the ticket's digit matches the digit drawn")
+        << digitLike() << digitTickets << Draw{oneToSix, {0}, {}, 0}
+        << texts({"Class 9 (2 + Superzahl): 6.00 EUR", "Class 7 (3 + Superzahl): shared",
+                  "Class 1 (6 + Superzahl): shared"})
+        << QStringLiteral("1 ticket wins Class 1 (6 + Superzahl), 1 wins Class 7 (3 + Superzahl), "
+                          "1 wins Class 9 (2 + Superzahl)")
+        << QStringLiteral("Fixed prizes won: 6.00 EUR (not counting shared prizes)");
+    QTest::newRow("the ticket's digit misses")
+        << digitLike() << digitTickets << Draw{oneToSix, {0}, {}, 5}
+        << texts({"no prize", "Class 8 (3 matches): shared", "Class 2 (6 matches): shared"})
+        << QStringLiteral("1 ticket wins Class 2 (6 matches), 1 wins Class 8 (3 matches)")
+        << QStringLiteral("Fixed prizes won: none (not counting shared prizes)");
+    QTest::newRow("the ticket's digit not typed")
+        << digitLike() << digitTickets.mid(0, 2) << Draw{oneToSix, {0}}
+        << texts({"Class 9 (2 + Superzahl): 6.00 EUR if the bonus matches, else no prize",
+                  "Class 7 (3 + Superzahl): shared if the bonus matches, else Class 8 (3 matches): shared"})
+        << QStringLiteral("No ticket wins a prize; 2 tickets are not judged: your digit was not typed")
+        << QStringLiteral("Fixed prizes won: none (not counting the tickets not judged)");
+
+    const QList<TicketNumbers> both =
+        ticketsOf({{1, 2, 3, 4, 5, 40}, {1, 2, 3, 4, 5, 40}, {1, 2, 3, 4, 5, 39}}, {{7}, {8}, {8}});
+    QTest::newRow("bonus ball and a separate pool")
+        << ballAndPowerball() << both << Draw{oneToSix, {7}, {40}}
+        << texts({"5 + bonus + Powerball: shared", "5 + bonus: 100.00 NZD", "5 matches: 50.00 NZD"})
+        << QStringLiteral("1 ticket wins 5 + bonus + Powerball, 1 wins 5 + bonus, 1 wins 5 matches")
+        << QStringLiteral("Fixed prizes won: 150.00 NZD (not counting shared prizes)");
+    QTest::newRow("bonus ball not typed beside the pool")
+        << ballAndPowerball() << both << Draw{oneToSix, {7}}
+        << texts({"5 + bonus + Powerball: shared if the bonus matches, else 5 matches: 50.00 NZD",
+                  "5 + bonus: 100.00 NZD if the bonus matches, else 5 matches: 50.00 NZD",
+                  "5 + bonus: 100.00 NZD if the bonus matches, else 5 matches: 50.00 NZD"})
+        << QStringLiteral("No ticket wins a prize; 3 tickets are not judged: the supplementary numbers were not typed")
+        << QStringLiteral("Fixed prizes won: none (not counting the tickets not judged)");
+
+    LotteryFacts unknownTiers = canadaLike();
+    unknownTiers.tiers.clear();
+    QTest::newRow("tiers not known") << unknownTiers << lotto << Draw{oneToSix, {7}}
+                                     << QStringList(lotto.size(), QStringLiteral("no prize")) << QString() << QString();
+}
+
+void TestDrawCheck::tierOfEachTicket()
+{
+    QFETCH(LotteryFacts, facts);
+    QFETCH(QList<TicketNumbers>, tickets);
+    QFETCH(Draw, draw);
+    QFETCH(QStringList, tiers);
+    QFETCH(QString, perTier);
+    QFETCH(QString, fixedTotal);
+    const DrawRules rules = drawRulesFor(facts);
+    QCOMPARE(validateDraw(draw, rules), QString());
+    const DrawCheck check = checkDraw(tickets, draw, rules, facts.lowestPrize, facts.tiers);
+    QStringList shown;
+    for (const TicketCheck &t : check.tickets)
+        shown << ticketTierText(check, t);
+    QCOMPARE(shown, tiers);
+    QCOMPARE(tierSummary(check), perTier);
+    QCOMPARE(fixedTotalText(check), fixedTotal);
+    // Every ticket that wins or may win is counted once: in its tier or among those not judged.
+    int counted = check.unjudgedTickets;
+    for (const int n : check.ticketsPerTier)
+        counted += n;
+    QCOMPARE(counted, tiers.size() - tiers.count(QStringLiteral("no prize")));
+    // The lowest prize line stays as it was.
+    QCOMPARE(checkDraw(tickets, draw, rules, facts.lowestPrize).prizeTickets, check.prizeTickets);
+}
+
+void TestDrawCheck::extraFieldsRefused_data()
+{
+    QTest::addColumn<LotteryFacts>("facts");
+    QTest::addColumn<Draw>("draw");
+    QTest::addColumn<QString>("words"); // empty: the draw is accepted
+    const QList<int> main{1, 2, 3, 4, 5, 6};
+    QTest::newRow("digit 0 is a digit drawn") << digitLike() << Draw{main, {0}, {}, 9} << QString();
+    QTest::newRow("10 is no digit") << digitLike() << Draw{main, {10}} << QStringLiteral("outside the numbers 0 to 9");
+    QTest::newRow("own digit past 9") << digitLike() << Draw{main, {}, {}, 10} << QStringLiteral("not one of 0 to 9");
+    QTest::newRow("own digit where tickets carry none")
+        << ballAndPowerball() << Draw{main, {}, {}, 3} << QStringLiteral("carry no digit");
+    QTest::newRow("a pool's number 0 is not a digit")
+        << ballAndPowerball() << Draw{main, {0}} << QStringLiteral("outside the numbers 1 to 10");
+    QTest::newRow("supplementary among the main numbers")
+        << ballAndPowerball() << Draw{main, {}, {6}} << QStringLiteral("also one of the main numbers");
+    QTest::newRow("supplementary past the pool")
+        << ballAndPowerball() << Draw{main, {}, {41}} << QStringLiteral("outside the numbers 1 to 40");
+    QTest::newRow("two supplementary where one is drawn")
+        << ballAndPowerball() << Draw{main, {}, {7, 8}} << QStringLiteral("1 supplementary number is drawn");
+    QTest::newRow("supplementary where the bonus field takes it")
+        << canadaLike() << Draw{main, {}, {7}} << QStringLiteral("draws no supplementary numbers");
+}
+
+void TestDrawCheck::extraFieldsRefused()
+{
+    QFETCH(LotteryFacts, facts);
+    QFETCH(Draw, draw);
+    QFETCH(QString, words);
+    const QString fault = validateDraw(draw, drawRulesFor(facts));
+    if (words.isEmpty())
+        QCOMPARE(fault, QString());
+    else
+        QVERIFY2(fault.contains(words), qPrintable(fault));
 }
 
 void TestDrawCheck::roundTrip_data()
@@ -489,6 +776,27 @@ void TestDrawCheck::commandLine_data()
     const QString draw = QStringLiteral("--draw");
     QTest::newRow("checked") << QStringList{draw, QStringLiteral("1 2 7 8 9 20"), fileArg} << file << 0
                              << QStringLiteral("Summary: 1 ticket with 4 matches, 1 with 3, 1 with 2");
+    QTest::newRow("tiers not known") << QStringList{draw, QStringLiteral("1 2 7 8 9 20"), fileArg} << file << 0
+                                     << QStringLiteral("\nThe prize tiers of this lottery are not known here.\n");
+    QTest::newRow("supplementary and digit shown with the draw")
+        << QStringList{draw,
+                       QStringLiteral("1 2 7 8 9 20"),
+                       QStringLiteral("--supplementary"),
+                       QStringLiteral("33"),
+                       QStringLiteral("--digit"),
+                       QStringLiteral("4"),
+                       fileArg}
+        << QString(file).replace(QStringLiteral("Canada"), QStringLiteral("Both")) << 0
+        << QStringLiteral("Draw: 1 2 7 8 9 20, supplementary 33, your digit 4\n");
+    QTest::newRow("two digits") << QStringList{draw, QStringLiteral("1 2 7 8 9 20"), QStringLiteral("--digit"),
+                                               QStringLiteral("12"), fileArg}
+                                << file << 2 << QStringLiteral("--digit: give one digit, 0 to 9");
+    QTest::newRow("a digit where tickets carry none")
+        << QStringList{draw, QStringLiteral("1 2 7 8 9 20"), QStringLiteral("--digit"), QStringLiteral("1"), fileArg}
+        << file << 2 << QStringLiteral("carry no digit");
+    QTest::newRow("empty supplementary") << QStringList{draw, QStringLiteral("1 2 7 8 9 20"),
+                                                        QStringLiteral("--supplementary="), fileArg}
+                                         << file << 2 << QStringLiteral("--supplementary: no numbers");
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QString() << 0 << QStringLiteral("Usage:");
     QTest::newRow("no draw") << QStringList{fileArg} << file << 2 << QStringLiteral("--draw");
     QTest::newRow("no file named") << QStringList{draw, QStringLiteral("1 2 3 4 5 6")} << QString() << 2
@@ -535,6 +843,12 @@ void TestDrawCheck::commandLine()
     ctx.lotteryFacts = [](const QString &country, const QString &lottery) -> std::optional<LotteryFacts> {
         if (country == QLatin1String("Canada") && lottery == QLatin1String("Lotto 6/49"))
             return LotteryFacts{49, 6, 1, 0, 0, std::nullopt};
+        if (country == QLatin1String("Both")) {
+            // A bonus ball beside a pool of digits, the ticket's own digit among them.
+            LotteryFacts both{49, 6, 1, 10, 1, std::nullopt};
+            both.bonusIsTicketDigit = true;
+            return both;
+        }
         return std::nullopt;
     };
     QString outText, errText;
@@ -562,7 +876,11 @@ void TestDrawCheck::commandLineOutput()
                                       "5-17-3-41-9 + 2\r\n5-17-3-40-8 + 1\r\n1-2-3-4-6 + 2\r\n5-17-3-41-60 + 9\r\n")));
     f.close();
     CheckContext ctx;
-    ctx.lotteryFacts = [](const QString &, const QString &) { return std::optional(fiveAndPowerball()); };
+    ctx.lotteryFacts = [](const QString &, const QString &) {
+        LotteryFacts facts = fiveAndPowerball();
+        facts.tiers = powerballLike().tiers;
+        return std::optional(facts);
+    };
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
     const int status = runCheckCommand(
@@ -576,7 +894,15 @@ void TestDrawCheck::commandLineOutput()
                                          "  Ticket 4: 5-17-3-41-60 + 9  (4 matches: 5 17 3 41)\n"
                                          "  Ticket 2: 5-17-3-40-8 + 1  (3 matches: 5 17 3)\n"
                                          "Summary: 2 tickets with 4 matches, 1 with 3, 1 with 1\n"
-                                         "3 tickets reach the lowest prize (3 matches)\n"));
+                                         "3 tickets reach the lowest prize (3 matches)\n"
+                                         "Prize tiers:\n"
+                                         "  Ticket 1: 4 + Powerball: 50,000.00 USD\n"
+                                         "  Ticket 4: 4 matches: 100.00 USD\n"
+                                         "  Ticket 2: 3 matches: 7.00 USD\n"
+                                         "  Ticket 3: 1 + Powerball: 4.00 USD\n"
+                                         "Tiers: 1 ticket wins 4 + Powerball, 1 wins 4 matches, 1 wins 3 matches, "
+                                         "1 wins 1 + Powerball\n"
+                                         "Fixed prizes won: 50,111.00 USD\n"));
 }
 
 QTEST_GUILESS_MAIN(TestDrawCheck)

@@ -45,18 +45,49 @@ TicketFileRead readInput(const QString &path)
     return readTicketList(bytes);
 }
 
+// Each ticket that wins a tier or may win one, best tier first, then the count per tier and the
+// fixed prizes won.
+void printTiers(QTextStream &out, const DrawCheck &check)
+{
+    if (check.tiers.isEmpty()) {
+        out << QStringLiteral("The prize tiers of this lottery are not known here.\n");
+        return;
+    }
+    const auto rank = [&](qsizetype i) {
+        const int tier = check.tickets[i].possibleTier;
+        return tier < 0 ? int(check.tiers.size()) : tier;
+    };
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < check.tickets.size(); ++i)
+        if (check.tickets[i].possibleTier >= 0)
+            order << i;
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return rank(a) < rank(b); });
+    out << QStringLiteral("Prize tiers:\n");
+    for (const qsizetype i : order)
+        out << QStringLiteral("  Ticket ") << (i + 1) << QStringLiteral(": ") << ticketTierText(check, check.tickets[i])
+            << '\n';
+    if (order.isEmpty())
+        out << QStringLiteral("  none\n");
+    out << QStringLiteral("Tiers: ") << tierSummary(check) << '\n' << fixedTotalText(check) << '\n';
+}
+
 } // namespace
 
 QString checkCommandUsage()
 {
-    return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] [--country C --lottery L]\n"
-                          "                         FILE | -\n"
+    return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] [--supplementary 8]\n"
+                          "                         [--digit 4] [--country C --lottery L] FILE | -\n"
                           "Checks tickets against a draw: a saved ticket file, the lines that wheelwright tickets\n"
                           "prints (from FILE, or from standard input for -) or the CSV export.\n"
                           "\n"
                           "  --draw NUMBERS   the main numbers drawn, separated by spaces, commas or dashes\n"
                           "  --bonus NUMBERS  the bonus numbers drawn: from the separate bonus pool when the\n"
-                          "                   lottery has one, else its supplementary numbers or bonus ball\n"
+                          "                   lottery has one, else its supplementary numbers or bonus ball;\n"
+                          "                   the digit drawn where the ticket carries a digit (Superzahl,\n"
+                          "                   reintegro)\n"
+                          "  --supplementary NUMBERS  the supplementary numbers or bonus ball of a lottery that\n"
+                          "                   has a separate bonus pool as well\n"
+                          "  --digit D        the digit of your tickets (Superzahl, reintegro), 0 to 9\n"
                           "  --country, --lottery  the lottery of tickets that do not name it (printed lines, CSV);\n"
                           "                   a saved ticket file names its own\n"
                           "  --database PATH  use this wheel database\n"
@@ -67,6 +98,10 @@ QString checkCommandUsage()
                           "have each count of matches. A lowest prize that needs a bonus match is judged only\n"
                           "when --bonus is given. A lottery the program does not know is checked with what the\n"
                           "file gives: drawn numbers from 1 to 99, in any count.\n"
+                          "\n"
+                          "Where the lottery's prize tiers are known, then prints each winning ticket's tier and\n"
+                          "prize, best first, the tickets per tier and the fixed prizes won, each currency apart.\n"
+                          "A ticket whose tier hangs on numbers not given is shown both ways, not as a loss.\n"
                           "\n"
                           "Exit status: 0 when the file was checked, 1 when it cannot be read or is not a ticket\n"
                           "file of its lottery, 2 when the command line or the drawn numbers are wrong.\n");
@@ -80,7 +115,10 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption countryOption(QStringLiteral("country"), QString(), QStringLiteral("country"));
     const QCommandLineOption lotteryOption(QStringLiteral("lottery"), QString(), QStringLiteral("lottery"));
-    parser.addOptions({drawOption, bonusOption, helpOption, countryOption, lotteryOption});
+    const QCommandLineOption supplementaryOption(QStringLiteral("supplementary"), QString(), QStringLiteral("numbers"));
+    const QCommandLineOption digitOption(QStringLiteral("digit"), QString(), QStringLiteral("digit"));
+    parser.addOptions(
+        {drawOption, bonusOption, helpOption, countryOption, lotteryOption, supplementaryOption, digitOption});
     if (!parser.parse(QStringList{QStringLiteral("check")} + arguments))
         return fail(err, CheckBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright check --help)"));
     if (parser.isSet(helpOption)) {
@@ -105,6 +143,18 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return fail(err, CheckBadCommand, QStringLiteral("--bonus: ") + bonusTyped.error);
     if (parser.isSet(bonusOption) && bonusTyped.numbers.isEmpty())
         return fail(err, CheckBadCommand, QStringLiteral("--bonus: no bonus numbers were given"));
+    const DrawnNumbers supplementaryTyped = parseDrawnNumbers(parser.value(supplementaryOption));
+    if (!supplementaryTyped.error.isEmpty())
+        return fail(err, CheckBadCommand, QStringLiteral("--supplementary: ") + supplementaryTyped.error);
+    if (parser.isSet(supplementaryOption) && supplementaryTyped.numbers.isEmpty())
+        return fail(err, CheckBadCommand, QStringLiteral("--supplementary: no numbers were given"));
+    std::optional<int> digit;
+    if (parser.isSet(digitOption)) {
+        const QString text = parser.value(digitOption).trimmed();
+        if (text.size() != 1 || !text[0].isDigit() || text[0].unicode() > u'9')
+            return fail(err, CheckBadCommand, QStringLiteral("--digit: give one digit, 0 to 9"));
+        digit = text[0].unicode() - u'0';
+    }
 
     const QString &path = files.first();
     const QString shownPath = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
@@ -145,13 +195,14 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         rules = drawRulesWithoutFacts(ticketsCarryBonus);
     }
 
-    const Draw draw{mainTyped.numbers, bonusTyped.numbers};
+    const Draw draw{mainTyped.numbers, bonusTyped.numbers, supplementaryTyped.numbers, digit};
     const QString drawFault = validateDraw(draw, rules);
     if (!drawFault.isEmpty())
         return fail(err, CheckBadCommand, drawFault);
 
     const std::optional<PrizeTier> lowest = facts ? facts->lowestPrize : std::nullopt;
-    const DrawCheck check = checkDraw(file.tickets, draw, rules, lowest);
+    const QList<TierRule> tiers = facts ? facts->tiers : QList<TierRule>();
+    const DrawCheck check = checkDraw(file.tickets, draw, rules, lowest, tiers);
 
     QStringList parts;
     for (const QString &part : {file.country, file.lottery})
@@ -167,6 +218,10 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     out << QStringLiteral("Draw: ") << numbersText(draw.main);
     if (!draw.bonus.isEmpty())
         out << QStringLiteral(", bonus ") << numbersText(draw.bonus);
+    if (!draw.supplementary.isEmpty())
+        out << QStringLiteral(", supplementary ") << numbersText(draw.supplementary);
+    if (draw.ticketDigit)
+        out << QStringLiteral(", your digit ") << *draw.ticketDigit;
     out << '\n';
 
     // Best first: the most main matches, then the most bonus matches, then the file's order.
@@ -202,5 +257,6 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         out << QStringLiteral("Give the bonus numbers with --bonus to see which tickets reach the lowest prize.\n");
     else if (lowest)
         out << QStringLiteral("The tickets carry no bonus numbers, so the lowest prize cannot be judged.\n");
+    printTiers(out, check);
     return finishOutput(out, err, QStringLiteral("check"), QStringLiteral("the result"));
 }

@@ -25,10 +25,12 @@ enum CheckStatus : int {
     CheckBadCommand = 2, // the command line or the drawn numbers are wrong
 };
 
-// wheelwright check --draw "5 17 3 41 9 12" [--bonus 7] FILE
+// wheelwright check --draw "5 17 3 41 9 12" [--bonus 7] [--supplementary 8] [--digit 4] FILE
 // arguments are those after "check". Prints the tickets that reach the lottery's lowest prize
 // when it is known (else every ticket with at least 2 matches), best first, each with its
-// matches, then the count of tickets per match count. On failure writes one line to err.
+// matches, then the count of tickets per match count; then, where the lottery's prize tiers are
+// known, each winning ticket's tier and prize, the tickets per tier and the fixed prizes won.
+// On failure writes one line to err.
 int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream &err, const CheckContext &ctx);
 
 // The command's help text, for "wheelwright check --help" and the program's own help.

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Catalogue.h"
 
+#include "core/BonusSelection.h"
 #include "core/Database.h"
+#include "core/TextSafety.h"
 
 #include <algorithm>
 
@@ -76,7 +78,52 @@ std::optional<LotteryDetails> Catalogue::details(const QString &country, const Q
         details.price = price;
         details.currency = row.value(7);
     }
+    details.facts.bonusIsTicketDigit = details.facts.bonusPool > 0 && bonusIsDigit(country, lottery);
+    details.facts.tiers = tiers(country, lottery, details.facts);
     return details;
+}
+
+QList<TierRule> Catalogue::tiers(const QString &country, const QString &lottery, const LotteryFacts &facts) const
+{
+    std::vector<QStringList> rows;
+    try {
+        rows = database_.select("SELECT name,main,supplementary,bonus,prize,currency FROM prizetier "
+                                "WHERE country=? AND lotteryname=? ORDER BY rowid",
+                                {country, lottery});
+    } catch (const QueryError &) {
+        return {}; // a database from before the tiers
+    }
+    QList<TierRule> tiers;
+    const auto count = [](const QString &text) {
+        bool ok = false;
+        const int n = text.trimmed().toInt(&ok);
+        return ok ? n : -1;
+    };
+    for (const QStringList &row : rows) {
+        TierRule t;
+        t.name = withoutControls(row.value(0)).left(80);
+        t.main = count(row.value(1));
+        t.supplementary = count(row.value(2));
+        t.bonus = count(row.value(3));
+        // A row no ticket can match is damage: the lottery's tiers are then taken as not known
+        // rather than judged by part of them.
+        if (t.name.isEmpty() || t.main < 0 || t.main > facts.drawn || t.supplementary < 0 ||
+            t.supplementary > facts.supplementary || t.bonus < 0 || t.bonus > std::max(facts.bonusDrawn, 0) ||
+            t.main + t.supplementary + t.bonus == 0)
+            return {};
+        const QString prize = row.value(4);
+        const QString currency = row.value(5);
+        if (prize == QLatin1String("shared")) {
+            t.prize = TierRule::Prize::Shared;
+        } else if (parseAmount(prize, &t.cents) && t.cents > 0 && currency.size() == 3 &&
+                   std::all_of(currency.begin(), currency.end(),
+                               [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); })) {
+            t.prize = TierRule::Prize::Fixed;
+            t.currency = currency;
+        }
+        tiers << t;
+    }
+    return tiers;
 }
 
 // Counts are matched as numbers and as text, so a database whose columns have no type (and hold

@@ -45,6 +45,9 @@ public:
     std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
     // Pool, pick and the facts of the lottery; nothing when the lottery is not listed.
     std::optional<LotteryDetails> details(const QString &country, const QString &lottery) const;
+    // The lottery's prize tiers, best first; empty when the database knows none for it (or is
+    // from before the tiers) or a row is one no ticket of these facts could match.
+    QList<TierRule> tiers(const QString &country, const QString &lottery, const LotteryFacts &facts) const;
     // The shipped wheels for `numbers` chosen numbers, in the order stored. A ticket count that
     // is not a whole number reads as -1.
     QList<WheelOffer> offers(int pick, WheelType type, int numbers) const;

@@ -14,6 +14,14 @@ QString counted(qsizetype n, const char *one, const char *many)
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
+// "a", "a and b", "a, b and c".
+QString listed(const QStringList &parts, const char *last = " and ")
+{
+    if (parts.size() < 2)
+        return parts.value(0);
+    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QLatin1String(last) + parts.last();
+}
+
 QString joined(const QList<int> &numbers)
 {
     QStringList parts;
@@ -43,6 +51,8 @@ DrawRules drawRulesFor(const LotteryFacts &facts)
         r.bonusFromMainPool = false;
         r.bonusPool = facts.bonusPool;
         r.bonusCount = facts.bonusDrawn;
+        r.supplementaryCount = facts.supplementary;
+        r.bonusIsDigit = facts.bonusIsTicketDigit;
     } else {
         r.bonusFromMainPool = true;
         r.bonusCount = facts.supplementary;
@@ -97,15 +107,46 @@ QString validateDraw(const Draw &draw, const DrawRules &rules)
             .arg(counted(rules.mainCount, "number is", "numbers are"))
             .arg(draw.main.size());
 
+    if (!draw.supplementary.isEmpty()) {
+        if (rules.supplementaryCount == 0)
+            return QStringLiteral("this lottery draws no supplementary numbers besides its bonus numbers");
+        QSet<int> seenSupplementary;
+        for (const int n : draw.supplementary) {
+            if (n < 1 || n > rules.pool)
+                return QStringLiteral("supplementary number %1 is outside the numbers 1 to %2").arg(n).arg(rules.pool);
+            if (seen.contains(n))
+                return QStringLiteral("supplementary number %1 is also one of the main numbers drawn").arg(n);
+            if (seenSupplementary.contains(n))
+                return QStringLiteral("supplementary number %1 is drawn twice").arg(n);
+            seenSupplementary.insert(n);
+        }
+        if (draw.supplementary.size() != rules.supplementaryCount)
+            return QStringLiteral("%1 drawn in this lottery, %2 given")
+                .arg(counted(rules.supplementaryCount, "supplementary number is", "supplementary numbers are"))
+                .arg(draw.supplementary.size());
+    }
+    if (draw.ticketDigit) {
+        if (!rules.bonusIsDigit)
+            return QStringLiteral("the tickets of this lottery carry no digit of their own");
+        if (*draw.ticketDigit < 0 || *draw.ticketDigit >= rules.bonusPool)
+            return QStringLiteral("your digit %1 is not one of 0 to %2")
+                .arg(*draw.ticketDigit)
+                .arg(rules.bonusPool - 1);
+    }
+
     if (draw.bonus.isEmpty())
         return {};
     if (rules.bonusCount == 0)
         return QStringLiteral("this lottery draws no bonus numbers");
-    const int bonusPool = rules.bonusFromMainPool ? rules.pool : rules.bonusPool;
+    const int lowestBonus = rules.bonusIsDigit ? 0 : 1;
+    const int bonusPool = rules.bonusFromMainPool ? rules.pool : rules.bonusPool - 1 + lowestBonus;
     QSet<int> seenBonus;
     for (const int n : draw.bonus) {
-        if (n < 1 || n > bonusPool)
-            return QStringLiteral("bonus number %1 is outside the numbers 1 to %2").arg(n).arg(bonusPool);
+        if (n < lowestBonus || n > bonusPool)
+            return QStringLiteral("bonus number %1 is outside the numbers %2 to %3")
+                .arg(n)
+                .arg(lowestBonus)
+                .arg(bonusPool);
         // Supplementary numbers come out of the same drum as the main ones.
         if (rules.bonusFromMainPool && seen.contains(n))
             return QStringLiteral("bonus number %1 is also one of the main numbers drawn").arg(n);
@@ -121,17 +162,35 @@ QString validateDraw(const Draw &draw, const DrawRules &rules)
 }
 
 DrawCheck checkDraw(const QList<TicketNumbers> &tickets, const Draw &draw, const DrawRules &rules,
-                    std::optional<PrizeTier> lowestPrize)
+                    std::optional<PrizeTier> lowestPrize, const QList<TierRule> &tiers)
 {
     DrawCheck out;
+    out.tiers = tiers;
     const QSet<int> mainDrawn(draw.main.begin(), draw.main.end());
     const QSet<int> bonusDrawn(draw.bonus.begin(), draw.bonus.end());
+    const QSet<int> supplementaryDrawn(draw.supplementary.begin(), draw.supplementary.end());
     const bool ticketsCarryBonus =
         std::any_of(tickets.begin(), tickets.end(), [](const TicketNumbers &t) { return !t.bonus.isEmpty(); });
-    out.bonusChecked = !draw.bonus.isEmpty() && (rules.bonusFromMainPool || ticketsCarryBonus);
+    const bool digitTyped = rules.bonusIsDigit && draw.ticketDigit.has_value();
+    out.bonusChecked = !draw.bonus.isEmpty() && (rules.bonusFromMainPool || ticketsCarryBonus || digitTyped);
     if (lowestPrize && (lowestPrize->bonus == 0 || out.bonusChecked))
         out.prize = lowestPrize;
 
+    // What the tiers may need and was not typed: the ticket is then judged both ways.
+    const int supplementaryCount = rules.bonusFromMainPool ? std::max(rules.bonusCount, 0) : rules.supplementaryCount;
+    const bool supplementaryKnown =
+        supplementaryCount == 0 || !(rules.bonusFromMainPool ? draw.bonus : draw.supplementary).isEmpty();
+    const int separateCount = rules.bonusFromMainPool ? 0 : std::max(rules.bonusCount, 0);
+    QStringList notTyped;
+    if (!supplementaryKnown)
+        notTyped << (rules.bonusFromMainPool ? QStringLiteral("the bonus numbers")
+                                             : QStringLiteral("the supplementary numbers"));
+    if (separateCount > 0 && draw.bonus.isEmpty())
+        notTyped << (rules.bonusIsDigit ? QStringLiteral("the digit drawn") : QStringLiteral("the bonus numbers"));
+    if (separateCount > 0 && rules.bonusIsDigit && !draw.ticketDigit)
+        notTyped << QStringLiteral("your digit");
+
+    bool carryNoBonus = false;
     out.tickets.reserve(tickets.size());
     for (const TicketNumbers &t : tickets) {
         TicketCheck c;
@@ -139,17 +198,113 @@ DrawCheck checkDraw(const QList<TicketNumbers> &tickets, const Draw &draw, const
             if (mainDrawn.contains(n))
                 c.mainMatches << n;
         // A supplementary number is matched by a main number of the ticket; a separate
-        // pool's number only by the ticket's own bonus numbers.
+        // pool's number only by the ticket's own bonus numbers, or by its digit.
         for (const int n : rules.bonusFromMainPool ? t.main : t.bonus)
             if (bonusDrawn.contains(n))
                 c.bonusMatches << n;
+        if (digitTyped && bonusDrawn.contains(*draw.ticketDigit) && !c.bonusMatches.contains(*draw.ticketDigit))
+            c.bonusMatches << *draw.ticketDigit;
+        for (const int n : t.main)
+            if (supplementaryDrawn.contains(n))
+                c.supplementaryMatches << n;
         if (out.prize)
             c.reachesPrize = c.mainMatches.size() >= out.prize->main && c.bonusMatches.size() >= out.prize->bonus;
         out.prizeTickets += c.reachesPrize ? 1 : 0;
         ++out.ticketsPerMatches[int(c.mainMatches.size())];
+
+        if (!tiers.isEmpty()) {
+            const int main = int(c.mainMatches.size());
+            const int supplementary =
+                int(rules.bonusFromMainPool ? c.bonusMatches.size() : c.supplementaryMatches.size());
+            const int separate = rules.bonusFromMainPool ? 0 : int(c.bonusMatches.size());
+            const bool separateKnown =
+                separateCount == 0 || (!draw.bonus.isEmpty() && (rules.bonusIsDigit ? digitTyped : !t.bonus.isEmpty()));
+            const int supplementaryAtMost = supplementaryKnown ? supplementary : supplementaryCount;
+            const int separateAtMost = separateKnown ? separate : separateCount;
+            c.tier = tierOf(tiers, main, supplementaryKnown ? supplementary : 0, separateKnown ? separate : 0);
+            c.possibleTier = tierOf(tiers, main, supplementaryAtMost, separateAtMost);
+            if (!c.judged()) {
+                ++out.unjudgedTickets;
+                carryNoBonus = carryNoBonus || (!separateKnown && !draw.bonus.isEmpty() && !rules.bonusIsDigit);
+            } else if (c.tier >= 0) {
+                ++out.ticketsPerTier[c.tier];
+                const TierRule &won = tiers[c.tier];
+                if (won.prize == TierRule::Prize::Fixed)
+                    out.fixedWon[won.currency] += won.cents;
+                out.sharedWon = out.sharedWon || won.prize == TierRule::Prize::Shared;
+                out.unknownPrizeWon = out.unknownPrizeWon || won.prize == TierRule::Prize::Unknown;
+            }
+        }
         out.tickets << c;
     }
+    if (out.unjudgedTickets > 0) {
+        QStringList why;
+        if (!notTyped.isEmpty())
+            why << listed(notTyped) +
+                       (notTyped.size() > 1 || notTyped.first().endsWith(QLatin1Char('s')) ? QStringLiteral(" were")
+                                                                                           : QStringLiteral(" was")) +
+                       QStringLiteral(" not typed");
+        if (carryNoBonus)
+            why << QStringLiteral("the tickets carry no bonus numbers");
+        out.unjudgedWhy = why.join(QStringLiteral(" and "));
+    }
     return out;
+}
+
+QString tierWithPrize(const TierRule &tier)
+{
+    const QString prize = prizeText(tier);
+    return prize.isEmpty() ? tier.name : tier.name + QStringLiteral(": ") + prize;
+}
+
+QString ticketTierText(const DrawCheck &check, const TicketCheck &ticket)
+{
+    const auto won = [&](int tier) {
+        return tier >= 0 && tier < check.tiers.size() ? tierWithPrize(check.tiers[tier]) : QStringLiteral("no prize");
+    };
+    if (ticket.judged())
+        return won(ticket.tier);
+    return won(ticket.possibleTier) + QStringLiteral(" if the bonus matches, else ") + won(ticket.tier);
+}
+
+QString tierSummary(const DrawCheck &check)
+{
+    if (check.tiers.isEmpty())
+        return {};
+    QStringList parts;
+    for (auto it = check.ticketsPerTier.constBegin(); it != check.ticketsPerTier.constEnd(); ++it) {
+        const QString name = check.tiers.value(it.key()).name;
+        if (parts.isEmpty())
+            parts << counted(it.value(), "ticket wins ", "tickets win ") + name;
+        else
+            parts << QString::number(it.value()) + QLatin1String(it.value() == 1 ? " wins " : " win ") + name;
+    }
+    QString text = parts.isEmpty() ? QStringLiteral("No ticket wins a prize") : parts.join(QStringLiteral(", "));
+    if (check.unjudgedTickets > 0)
+        text += QStringLiteral("; %1 not judged: %2")
+                    .arg(counted(check.unjudgedTickets, "ticket is", "tickets are"), check.unjudgedWhy);
+    return text;
+}
+
+QString fixedTotalText(const DrawCheck &check)
+{
+    if (check.tiers.isEmpty())
+        return {};
+    QStringList amounts;
+    for (auto it = check.fixedWon.constBegin(); it != check.fixedWon.constEnd(); ++it)
+        amounts << formatAmount(it.value(), it.key());
+    QString text = QStringLiteral("Fixed prizes won: ") +
+                   (amounts.isEmpty() ? QStringLiteral("none") : amounts.join(QStringLiteral(" and ")));
+    QStringList left;
+    if (check.sharedWon)
+        left << QStringLiteral("shared prizes");
+    if (check.unknownPrizeWon)
+        left << QStringLiteral("prizes not known here");
+    if (check.unjudgedTickets > 0)
+        left << QStringLiteral("the tickets not judged");
+    if (!left.isEmpty())
+        text += QStringLiteral(" (not counting ") + listed(left, " or ") + QLatin1Char(')');
+    return text;
 }
 
 QString matchSummary(const QMap<int, int> &ticketsPerMatches)
@@ -189,5 +344,7 @@ QString describeMatches(const TicketCheck &ticket)
                                                       QStringLiteral(": ") + joined(ticket.mainMatches);
     if (!ticket.bonusMatches.isEmpty())
         text += QStringLiteral(", bonus ") + joined(ticket.bonusMatches);
+    if (!ticket.supplementaryMatches.isEmpty())
+        text += QStringLiteral(", supplementary ") + joined(ticket.supplementaryMatches);
     return text;
 }

@@ -7,13 +7,21 @@
 
 #include <optional>
 
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
 namespace Ui {
 class DrawCheckWindow;
 }
 
 // Takes the numbers of a draw, typed, and checks the tickets on the ticket page against
 // them: a draw the lottery cannot have is refused in the window, a sound one gives the count
-// of tickets per count of matches and those reaching the lowest prize when it is known.
+// of tickets per count of matches and those reaching the lowest prize when it is known, and,
+// where the lottery's prize tiers are known, each winning ticket's tier and prize, the tickets
+// per tier and the fixed prizes won. Supplementary numbers of a lottery that has a separate
+// bonus pool as well, and the player's own digit where the ticket carries one, have fields of
+// their own.
 class DrawCheckWindow : public AuxWindow {
     Q_OBJECT
 public:
@@ -41,11 +49,20 @@ signals:
 
 private:
     void refuse(const QString &why);
+    void showTiers();
+    // Taller when the text no longer fits; never narrower or shorter.
+    void growToFit();
     // The problem line and the drawn numbers' description together; empty for none.
     void showProblem(const QString &problem);
     void forgetResult();
 
     std::unique_ptr<Ui::DrawCheckWindow> ui_;
+    QLabel *supplementaryLabel_ = nullptr;
+    QLineEdit *supplementaryField_ = nullptr;
+    QLabel *digitLabel_ = nullptr;
+    QLineEdit *digitField_ = nullptr;
+    QLabel *tiers_ = nullptr;
+    QListWidget *tierList_ = nullptr;
     std::optional<LotteryFacts> facts_;
     DrawRules rules_;
     QList<TicketNumbers> tickets_;
