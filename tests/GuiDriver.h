@@ -60,8 +60,10 @@ protected:
         app->mainWindow()->show();
     }
 
+    // The later pages are made after the first paint; a test that looks sooner has them made.
     template <class T> T *widget(const char *name) const
     {
+        app->mainWindow()->ticketPage();
         return app->mainWindow()->findChild<T *>(QLatin1String(name));
     }
 

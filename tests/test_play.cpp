@@ -10,9 +10,13 @@
 #include "cli/CommandLine.h"
 #include "core/OwnWheels.h"
 #include "core/TicketFile.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberPage.h"
+#include "ui/TicketPage.h"
 #include "ui/WheelPage.h"
 
 #include <QProcess>
+#include <QTabWidget>
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -205,8 +209,9 @@ void TestPlay::ownWheelsArePlayedAsStored()
     }
 }
 
-// The window paints before it opens the player's library; what the library had wrong is told
-// then, and its wheels are there when the wheel page needs them.
+// The window paints before it opens the player's library or makes the later pages; what the
+// library had wrong is told then, the pages take their places in the steps, and the library's
+// wheels are there when the wheel page needs them.
 void TestPlay::libraryOpensAfterTheFirstPaint()
 {
     const QString damaged = path("damaged-own.sqlite3");
@@ -218,8 +223,17 @@ void TestPlay::libraryOpensAfterTheFirstPaint()
     app->start(Application::Library::AfterFirstPaint);
     QVERIFY(alerts.isEmpty());
     QVERIFY(QFile::exists(damaged)); // not touched before the window shows
-    app->mainWindow()->show();
+    MainWindow *window = app->mainWindow();
+    QVERIFY(!window->findChild<NumberPage *>());
+    QVERIFY(!window->findChild<WheelPage *>());
+    window->show();
     QTRY_COMPARE(alerts.size(), 1);
+    auto *steps = window->findChild<QTabWidget *>(QStringLiteral("mainTabs"));
+    QTRY_VERIFY(qobject_cast<TicketPage *>(steps->widget(MainWindow::TicketStep)));
+    QVERIFY(qobject_cast<NumberPage *>(steps->widget(MainWindow::NumberStep)));
+    QVERIFY(qobject_cast<WheelPage *>(steps->widget(MainWindow::WheelStep)));
+    QCOMPARE(steps->tabText(MainWindow::WheelStep), QStringLiteral("3  Wheel"));
+    QCOMPARE(steps->currentIndex(), int(MainWindow::LotteryStep));
     QVERIFY2(alerts.first().message.contains(QStringLiteral("damaged-own.sqlite3")),
              qPrintable(alerts.first().message));
 

@@ -50,21 +50,7 @@ void Application::connectPages()
     connect(w->lotteryPage(), &LotteryPage::countryChosen, this,
             [this](const QString &country) { guarded([&] { chooseCountry(country); }); });
     connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);
-    connect(w->numberPage(), &NumberPage::keyChosen, w->wheelPage(), &WheelPage::showKey);
-    connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
-    connect(w->wheelPage(), &WheelPage::makeWheelRequested, this, &Application::makeWheel);
-    // The odds of a wheel whose lines cannot be read say so on the page; Generate tells why.
-    w->wheelPage()->setLineSource([this](const WheelOffer &wheel) {
-        try {
-            return linesOf(wheel);
-        } catch (const QueryError &e) {
-            return WheelLines{{}, e.message()};
-        }
-    });
-    connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
-            [this](WheelType type) { guarded([&] { showWheels(type); }); });
-    connect(w->ticketPage(), &TicketPage::saveRequested, this, &Application::save);
-    connect(w->ticketPage(), &TicketPage::textViewRequested, this, &Application::showText);
+    connect(w, &MainWindow::laterPagesMade, this, &Application::connectLaterPages);
     connect(w, &MainWindow::nextClicked, this, [this] { guarded([this] { next(); }); });
     connect(w, &MainWindow::previousClicked, this, &Application::previous);
     connect(w, &MainWindow::generateClicked, this, [this] { guarded([this] { makeTickets(); }); });
@@ -84,12 +70,33 @@ void Application::connectPages()
     });
 }
 
+void Application::connectLaterPages()
+{
+    MainWindow *w = window_.get();
+    connect(w->numberPage(), &NumberPage::keyChosen, w->wheelPage(), &WheelPage::showKey);
+    connect(w->numberPage(), &NumberPage::randomPickRequested, this, &Application::pickAtRandom);
+    connect(w->wheelPage(), &WheelPage::makeWheelRequested, this, &Application::makeWheel);
+    // The odds of a wheel whose lines cannot be read say so on the page; Generate tells why.
+    w->wheelPage()->setLineSource([this](const WheelOffer &wheel) {
+        try {
+            return linesOf(wheel);
+        } catch (const QueryError &e) {
+            return WheelLines{{}, e.message()};
+        }
+    });
+    connect(w->wheelPage(), &WheelPage::wheelTypeChanged, this,
+            [this](WheelType type) { guarded([&] { showWheels(type); }); });
+    connect(w->ticketPage(), &TicketPage::saveRequested, this, &Application::save);
+    connect(w->ticketPage(), &TicketPage::textViewRequested, this, &Application::showText);
+    AfterDraw *after = afterDraw_.get();
+    connect(w->ticketPage(), &TicketPage::checkDrawRequested, after, &AfterDraw::checkDraw);
+    connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::followNewTickets);
+}
+
 void Application::connectAfterDraw()
 {
     MainWindow *w = window_.get();
     AfterDraw *after = afterDraw_.get();
-    connect(w->ticketPage(), &TicketPage::checkDrawRequested, after, &AfterDraw::checkDraw);
-    connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::followNewTickets);
     connect(w, &MainWindow::openRequested, after, &AfterDraw::openTickets);
     connect(w, &MainWindow::printRequested, after, [after] { after->print(false); });
     connect(w, &MainWindow::printPreviewRequested, after, [after] { after->print(true); });

@@ -62,6 +62,8 @@ public:
 
 private:
     void connectPages();
+    // The number, wheel and ticket pages are made after the first paint, or on first use.
+    void connectLaterPages();
     void connectAfterDraw();
     void chooseCountry(const QString &country);
     void chooseLottery(int row);

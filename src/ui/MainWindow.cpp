@@ -14,22 +14,13 @@
 #include <QScreen>
 #include <QTimer>
 
-MainWindow::MainWindow()
-    : ui_(std::make_unique<Ui::MainWindow>()), lotteryPage_(new LotteryPage), numberPage_(new NumberPage),
-      wheelPage_(new WheelPage), ticketPage_(new TicketPage)
+MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), lotteryPage_(new LotteryPage)
 {
     ui_->setupUi(this);
-    ui_->mainTabs->addTab(lotteryPage_, lotteryPage_->windowTitle());
-    // The later pages wait beside the tabs, hidden, with empty stand-ins bearing their titles in
-    // the tabs, until the window has painted or a step moves on: laid out and polished with the
-    // lottery page, they would hold up its first showing. Made children in this order, they keep
-    // the keyboard's order of before.
-    for (QWidget *page : {static_cast<QWidget *>(numberPage_), static_cast<QWidget *>(wheelPage_),
-                          static_cast<QWidget *>(ticketPage_)}) {
-        page->setParent(this);
-        page->hide();
-        ui_->mainTabs->addTab(new QWidget, page->windowTitle());
-    }
+    replaceStandIn(LotteryStep, lotteryPage_);
+    // The later pages are made once the window has painted, or when something asks for them
+    // first: the first showing waits only for the lottery page. Until then their tabs hold
+    // empty stand-ins with their titles.
     connect(this, &MainWindow::firstPainted, this,
             [this] { QTimer::singleShot(0, this, &MainWindow::placeLaterPages); });
     // The pages are steps: only the step buttons move between them.
@@ -43,7 +34,6 @@ MainWindow::MainWindow()
     connect(ui_->aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(ui_->wheelsButton, &QAbstractButton::clicked, this, &MainWindow::wheelsRequested);
     connect(ui_->wheelsAction, &QAction::triggered, this, &MainWindow::wheelsRequested);
-    connect(wheelPage_, &WheelPage::wheelsInfoRequested, this, &MainWindow::wheelsRequested);
     connect(ui_->helpButton, &QAbstractButton::clicked, this, &MainWindow::helpRequested);
     connect(ui_->helpAction, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(ui_->exitAction, &QAction::triggered, this, &MainWindow::exitRequested);
@@ -62,21 +52,64 @@ MainWindow::Page MainWindow::page() const
     return static_cast<Page>(ui_->mainTabs->currentIndex());
 }
 
+NumberPage *MainWindow::numberPage()
+{
+    makeLaterPages();
+    return numberPage_;
+}
+
+WheelPage *MainWindow::wheelPage()
+{
+    makeLaterPages();
+    return wheelPage_;
+}
+
+TicketPage *MainWindow::ticketPage()
+{
+    makeLaterPages();
+    return ticketPage_;
+}
+
+void MainWindow::makeLaterPages()
+{
+    if (numberPage_)
+        return;
+    // Children in this order keep the keyboard's order. They wait beside the tabs, hidden,
+    // until placeLaterPages() puts them in.
+    numberPage_ = new NumberPage(this);
+    wheelPage_ = new WheelPage(this);
+    ticketPage_ = new TicketPage(this);
+    for (QWidget *page :
+         {static_cast<QWidget *>(numberPage_), static_cast<QWidget *>(wheelPage_), static_cast<QWidget *>(ticketPage_)})
+        page->hide();
+    connect(wheelPage_, &WheelPage::wheelsInfoRequested, this, &MainWindow::wheelsRequested);
+    ticketPage_->setActive(page() == TicketStep);
+    emit laterPagesMade();
+}
+
+void MainWindow::replaceStandIn(Page step, QWidget *page)
+{
+    PageTabs *tabs = ui_->mainTabs;
+    QWidget *standIn = tabs->widget(step);
+    const bool shown = tabs->currentIndex() == step;
+    // In before the stand-in goes, so the page shown stays the page of this step.
+    tabs->insertTab(step, page, tabs->tabText(step));
+    if (shown)
+        tabs->moveTo(step);
+    tabs->removeTab(step + 1);
+    delete standIn;
+}
+
 void MainWindow::placeLaterPages()
 {
     if (laterPagesPlaced_)
         return;
     laterPagesPlaced_ = true;
+    makeLaterPages();
     // Only stand-ins after the page shown are replaced, so the tabs' current page never changes.
-    int index = NumberStep;
-    for (QWidget *page : {static_cast<QWidget *>(numberPage_), static_cast<QWidget *>(wheelPage_),
-                          static_cast<QWidget *>(ticketPage_)}) {
-        QWidget *standIn = ui_->mainTabs->widget(index);
-        ui_->mainTabs->removeTab(index);
-        ui_->mainTabs->insertTab(index, page, page->windowTitle());
-        delete standIn;
-        ++index;
-    }
+    replaceStandIn(NumberStep, numberPage_);
+    replaceStandIn(WheelStep, wheelPage_);
+    replaceStandIn(TicketStep, ticketPage_);
 }
 
 void MainWindow::moveTo(Page page)
@@ -95,7 +128,8 @@ void MainWindow::showStepButtons(Page page)
     ui_->startOverButton->setVisible(page == TicketStep);
     ui_->nextButton->setDefault(page == LotteryStep || page == NumberStep);
     ui_->generateButton->setDefault(page == WheelStep);
-    ticketPage_->setActive(page == TicketStep);
+    if (ticketPage_)
+        ticketPage_->setActive(page == TicketStep);
     // Printing and exporting take the tickets shown, so they work while the tickets are.
     for (QAction *a : {ui_->printAction, ui_->printPreviewAction, ui_->exportPdfAction, ui_->exportCsvAction})
         a->setEnabled(page == TicketStep);

@@ -26,9 +26,10 @@ public:
     ~MainWindow() override;
 
     LotteryPage *lotteryPage() const { return lotteryPage_; }
-    NumberPage *numberPage() const { return numberPage_; }
-    WheelPage *wheelPage() const { return wheelPage_; }
-    TicketPage *ticketPage() const { return ticketPage_; }
+    // The later pages, made on first use (see makeLaterPages()).
+    NumberPage *numberPage();
+    WheelPage *wheelPage();
+    TicketPage *ticketPage();
 
     Page page() const;
     // Shows the page and the step buttons that belong to it.
@@ -55,6 +56,8 @@ signals:
     // Once, when the window has been painted for the first time (after the paint is done):
     // start-up work the first page does not need waits for it.
     void firstPainted();
+    // Once, when the number, wheel and ticket pages have been made: their wiring goes here.
+    void laterPagesMade();
 
 protected:
     bool event(QEvent *event) override;
@@ -64,14 +67,17 @@ protected:
 
 private:
     void showStepButtons(Page page);
-    // Puts the number, wheel and ticket pages in place of their stand-ins in the tabs.
+    // Makes the number, wheel and ticket pages, once; placeLaterPages() then puts them in
+    // place of their stand-ins in the tabs.
+    void makeLaterPages();
     void placeLaterPages();
+    void replaceStandIn(Page step, QWidget *page);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     LotteryPage *lotteryPage_;
-    NumberPage *numberPage_;
-    WheelPage *wheelPage_;
-    TicketPage *ticketPage_;
+    NumberPage *numberPage_ = nullptr;
+    WheelPage *wheelPage_ = nullptr;
+    TicketPage *ticketPage_ = nullptr;
     std::function<bool()> closeGuard_;
     bool closeConfirmed_ = false;
     bool painted_ = false;
