@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "core/Settings.h"
 #include "ui/AuxWindows.h"
+#include "ui/DeferredIconStyle.h"
 #include "ui/FormatMatrix.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberButton.h"
@@ -24,9 +25,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -83,6 +86,7 @@ private slots:
     void exitAsksFirst();
     void makingAWheelKeepsItInTheLibrary();
     void gridFrames();
+    void overflowArrowIsTheStylesOwn();
     void screenshots();
 
 private:
@@ -837,6 +841,25 @@ void TestGui::gridFrames()
     const QRect view(QPoint(0, 0), numberGridSize(99));
     for (int n = 1; n <= 99; ++n)
         QVERIFY(view.contains(numberButtonFrame(n)));
+}
+
+// The overflow arrow the program's style hands out late draws exactly what the style itself
+// draws, in every size the menu bar may ask for; other icons come from the style as they are.
+void TestGui::overflowArrowIsTheStylesOwn()
+{
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    DeferredIconStyle deferred(QStyleFactory::create(QStringLiteral("Fusion")));
+    QMenuBar bar;
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+                             QStyle::SP_MessageBoxWarning}) {
+        const QIcon late = deferred.standardIcon(which, nullptr, &bar);
+        const QIcon own = plain->standardIcon(which, nullptr, &bar);
+        QVERIFY(!late.isNull());
+        for (int size : {8, 16, 32}) {
+            QCOMPARE(late.actualSize(QSize(size, size)), own.actualSize(QSize(size, size)));
+            QCOMPARE(late.pixmap(size).toImage(), own.pixmap(size).toImage());
+        }
+    }
 }
 
 // With WHEELWRIGHT_SCREENSHOTS set, pictures of every page and window go to docs/.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 #include "cli/CommandLine.h"
+#include "ui/DeferredIconStyle.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -31,6 +32,9 @@ int main(int argc, char **argv)
     // The desktop groups the windows under the menu entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.wheelwright.Wheelwright"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The style chosen (by the desktop, -style or QT_STYLE_OVERRIDE) stays; it only reads the
+    // menu bar's overflow arrow when that is drawn.
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
     arguments = QApplication::arguments().mid(1); // the toolkit's own options taken out
     if (const auto status = answerCommandLine(arguments, out, err, options))
         return *status;
