@@ -345,8 +345,8 @@ bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::v
         if (t.tier != before + 1 && (own.empty() || t.tier != before))
             return fail("tier " + f[2] + " follows tier " + std::to_string(before) +
                         ": tiers are numbered 1, 2, 3 ... best first");
-        if (t.name.empty() || t.name.size() > 60)
-            return fail("the tier needs a name of 1 to 60 characters");
+        if (t.name.empty() || t.name.size() > 80)
+            return fail("the tier needs a name of 1 to 80 bytes");
         if (std::any_of(t.name.begin(), t.name.end(),
                         [](char c) { return (static_cast<unsigned char>(c) < 0x20) || c == 0x7f || c == ','; }))
             return fail("the tier's name holds a comma or a character that does not print");
