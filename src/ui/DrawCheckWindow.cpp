@@ -151,7 +151,8 @@ void DrawCheckWindow::setTickets(const QString &lotteryTitle, const std::optiona
     supplementaryField_->setVisible(supplementary);
     if (!supplementary)
         supplementaryField_->clear();
-    supplementaryLabel_->setText(rules_.supplementaryCount == 1 ? QStringLiteral("&Supplementary number:")
+    // Beside a separate bonus pool, the one number more from the main pool is the bonus ball.
+    supplementaryLabel_->setText(rules_.supplementaryCount == 1 ? QStringLiteral("&Supplementary (bonus ball):")
                                                                 : QStringLiteral("&Supplementary numbers:"));
     digitLabel_->setVisible(rules_.bonusIsDigit);
     digitField_->setVisible(rules_.bonusIsDigit);
