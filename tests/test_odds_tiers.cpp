@@ -181,6 +181,14 @@ void TestOddsTiers::matchesEveryDraw_data()
         l = (l << 1) | 1; // every ticket holds the key, the first number
     QTest::newRow("many key tickets, a supplementary ball")
         << odds::Lottery{18, 4, 1, 0, 0} << 16 << keyedMany << 0 << 0 << withBall;
+    const Tiers oneSupplementaryEnough{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}};
+    QTest::newRow("many tickets, two supplementary numbers")
+        << odds::Lottery{16, 4, 2, 0, 0} << 15 << randomLines(15, 4, 60, 5) << 0 << 0 << oneSupplementaryEnough;
+    QTest::newRow("many key tickets, three supplementary numbers")
+        << odds::Lottery{16, 4, 3, 0, 0} << 16 << keyedMany << 0 << 0 << oneSupplementaryEnough;
+    QTest::newRow("many tickets, two supplementary numbers, a tier of both")
+        << odds::Lottery{16, 4, 2, 0, 0} << 14 << randomLines(14, 4, 50, 6) << 0 << 0
+        << Tiers{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 2, 0}, {1, 2, 0}};
     QTest::newRow("many tickets, a supplementary ball, bonus numbers spread")
         << odds::Lottery{16, 4, 1, 5, 1} << 14 << randomLines(14, 4, 50, 2) << 3 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {2, 1, 0}, {1, 1, 1}, {0, 0, 1}};

@@ -404,6 +404,8 @@ private:
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
+    void walkSupplementary(int depth, std::size_t from);
+    std::uint64_t *walkLevel(int depth, int h);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
     void linesOf(const std::uint64_t *set, std::vector<int> &out) const;
     void add(const Key &key, long double share);
@@ -454,6 +456,21 @@ private:
     std::vector<Batch> batches_;
     std::uint64_t common_ = ~std::uint64_t{0}; // places on every ticket (a key wheel's key)
     std::vector<std::uint64_t> childClasses_;
+    std::vector<int> places_;
+    // Two or more supplementary numbers, one subset J at a time: per slot by supplementary (a
+    // part) its tickets as bits; per place the tickets holding it; per depth of Q and h the tickets
+    // meeting Q in at least h places.
+    struct Part {
+        std::size_t slot;
+        std::size_t at; // first word
+        int words;
+    };
+    std::vector<Part> parts_;
+    std::size_t walkWords_ = 0;
+    std::vector<std::uint64_t> onPlace_, groupBits_, everyBit_, levels_;
+    int walkRest_ = 0;
+    long double walkDraws_ = 1;
+    Key *walkKey_ = nullptr;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
 };
@@ -663,41 +680,84 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
         for (int t : slotTickets_[i])
             relevant |= q_.tickets[static_cast<std::size_t>(t)].line & free;
     }
-    const long double supplementaryDraws = binomial(n - d, s);
-    const int rest = n - d - std::popcount(relevant);
-    // Q: the supplementary numbers among the relevant ones, every subset of at most s of them.
-    const auto keyOf = [&](std::uint64_t chosen) {
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (!slots_[i].bySupplementary)
-                continue;
-            std::uint64_t mask = 0;
-            for (int t : slotTickets_[i]) {
-                const int hits = std::popcount(q_.tickets[static_cast<std::size_t>(t)].line & chosen);
-                mask |= std::uint64_t{1} << (std::min(hits, s) * groups_ + groupOf_[static_cast<std::size_t>(t)]);
-            }
-            key[i + 1] = mask;
+    // Two or more: every subset Q of at most s relevant places, walked depth first. Per slot, the
+    // tickets meeting Q in at least h places (h = 1..s) are bit sets that grow as places join Q.
+    parts_.clear();
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].bySupplementary) {
+            const int words = std::max<int>(1, static_cast<int>((slotTickets_[i].size() + 63) / 64));
+            parts_.push_back({i, total, words});
+            total += static_cast<std::size_t>(words);
         }
-        add(key, binomial(rest, s - std::popcount(chosen)) / supplementaryDraws);
-    };
-    // Two or more: every subset of the relevant places, walked by increasing bits.
-    std::vector<int> places;
+    walkWords_ = total;
+    onPlace_.assign(static_cast<std::size_t>(z_) * total, 0);
+    groupBits_.assign(static_cast<std::size_t>(groups_) * total, 0);
+    everyBit_.assign(total, 0);
+    for (const Part &part : parts_) {
+        const std::vector<int> &tickets = slotTickets_[part.slot];
+        for (std::size_t k = 0; k < tickets.size(); ++k) {
+            const std::size_t word = part.at + k / 64;
+            const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+            const auto t = static_cast<std::size_t>(tickets[k]);
+            everyBit_[word] |= bit;
+            groupBits_[static_cast<std::size_t>(groupOf_[t]) * total + word] |= bit;
+            for (std::uint64_t r = q_.tickets[t].line & free; r; r &= r - 1)
+                onPlace_[static_cast<std::size_t>(std::countr_zero(r)) * total + word] |= bit;
+        }
+    }
+    levels_.assign(static_cast<std::size_t>(s + 1) * (s + 1) * total, 0);
+    places_.clear();
     for (std::uint64_t r = relevant; r; r &= r - 1)
-        places.push_back(std::countr_zero(r));
-    std::uint64_t chosen = 0;
-    keyOf(0);
-    // Depth-first over index tuples of increasing places.
-    std::vector<std::pair<int, std::uint64_t>> stack;
-    for (int i = static_cast<int>(places.size()) - 1; i >= 0; --i)
-        stack.push_back({i, std::uint64_t{1} << places[static_cast<std::size_t>(i)]});
-    while (!stack.empty()) {
-        const auto [i, set] = stack.back();
-        stack.pop_back();
-        chosen = set;
-        keyOf(chosen);
-        if (std::popcount(chosen) == s)
-            continue;
-        for (int k = static_cast<int>(places.size()) - 1; k > i; --k)
-            stack.push_back({k, chosen | std::uint64_t{1} << places[static_cast<std::size_t>(k)]});
+        places_.push_back(std::countr_zero(r));
+    walkRest_ = n - d - std::popcount(relevant);
+    walkDraws_ = binomial(n - d, s);
+    walkKey_ = &key;
+    walkSupplementary(0, 0);
+}
+
+std::uint64_t *TierCounter::walkLevel(int depth, int h)
+{
+    return levels_.data() + (static_cast<std::size_t>(depth) * (l_.supplementary + 1) + h) * walkWords_;
+}
+
+// Q holds `depth` places so far, all before places_[from]: key it, then add each later place.
+void TierCounter::walkSupplementary(int depth, std::size_t from)
+{
+    const int s = l_.supplementary;
+    Key &key = *walkKey_;
+    for (const Part &part : parts_) {
+        std::uint64_t mask = 0;
+        for (int h = 0; h <= s; ++h) {
+            // The tickets meeting Q in exactly h places (all of them at h = 0 and in at least h at h = s).
+            const std::uint64_t *atLeast = h == 0 ? everyBit_.data() : walkLevel(depth, h);
+            const std::uint64_t *more = h == s ? nullptr : walkLevel(depth, h + 1);
+            for (int g = 0; g < groups_; ++g) {
+                const std::uint64_t *of = groupBits_.data() + static_cast<std::size_t>(g) * walkWords_;
+                for (int w = 0; w < part.words; ++w) {
+                    const std::size_t at = part.at + static_cast<std::size_t>(w);
+                    if (atLeast[at] & (more ? ~more[at] : ~std::uint64_t{0}) & of[at]) {
+                        mask |= std::uint64_t{1} << (h * groups_ + g);
+                        break;
+                    }
+                }
+            }
+        }
+        key[part.slot + 1] = mask;
+    }
+    add(key, binomial(walkRest_, s - depth) / walkDraws_);
+    if (depth == s)
+        return;
+    for (std::size_t k = from; k < places_.size(); ++k) {
+        const std::uint64_t *on = onPlace_.data() + static_cast<std::size_t>(places_[k]) * walkWords_;
+        for (int h = 1; h <= depth + 1; ++h) {
+            std::uint64_t *out = walkLevel(depth + 1, h);
+            const std::uint64_t *same = walkLevel(depth, h);
+            const std::uint64_t *less = h == 1 ? everyBit_.data() : walkLevel(depth, h - 1);
+            for (std::size_t w = 0; w < walkWords_; ++w)
+                out[w] = (h <= depth ? same[w] : 0) | (less[w] & on[w]);
+        }
+        walkSupplementary(depth + 1, k + 1);
     }
 }
 
