@@ -48,7 +48,7 @@ endif()
 # The lottery facts are read strictly too: a count out of range, a price without a currency or a
 # row longer than the header names the line and builds nothing.
 file(WRITE ${WORK}/data/wheels/pick6.txt "")
-set(header "country,lotteryname,ifrom,imatch,drawn,supplementary,bonuspool,bonuspick,lowestprize_main,lowestprize_bonus,price,currency")
+set(header "country,lotteryname,ifrom,imatch,drawn,supplementary,bonuspool,bonuspick,lowestprize_main,lowestprize_bonus,price,currency,factsread")
 set(lottery_cases
     "pool over 99|Australia,Lotto,100,6"
     "pick over the pool|Australia,Lotto,10,11"
@@ -62,7 +62,9 @@ set(lottery_cases
     "price without a currency|Australia,Lotto,45,6,6,0,0,,3,0,2.50,"
     "currency not a code|Australia,Lotto,45,6,6,0,0,,3,0,2.50,euro"
     "negative price|Australia,Lotto,45,6,6,0,0,,3,0,-1,EUR"
-    "more fields than the header|Australia,Lotto,45,6,6,0,0,,3,0,1,EUR,extra")
+    "facts read not a month|Australia,Lotto,45,6,6,0,0,,3,0,1,EUR,2026-13"
+    "facts read not a date|Australia,Lotto,45,6,6,0,0,,3,0,1,EUR,Dec 2026"
+    "more fields than the header|Australia,Lotto,45,6,6,0,0,,3,0,1,EUR,2026-12,extra")
 foreach(case IN LISTS lottery_cases)
     string(REPLACE "|" ";" fields "${case}")
     list(GET fields 0 name)

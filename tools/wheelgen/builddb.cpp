@@ -147,12 +147,26 @@ bool prizeAmount(const std::string &s)
     return s.find_first_not_of("0.") != std::string::npos;
 }
 
+// A month as YYYY-MM, from 2000-01 to 2099-12.
+bool yearMonth(const std::string &s)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (s.size() != 7 || s.compare(0, 2, "20") != 0 || !digit(s[2]) || !digit(s[3]) || s[4] != '-' || !digit(s[5]) ||
+        !digit(s[6]))
+        return false;
+    const int month = (s[5] - '0') * 10 + (s[6] - '0');
+    return month >= 1 && month <= 12;
+}
+
 // The tiers of each lottery, in the order of the file: best first. Only the shipped database has
 // this table; a database without it knows no tiers.
 constexpr const char *kPrizeTierTable =
     "CREATE TABLE prizetier(country TEXT NOT NULL, lotteryname TEXT NOT NULL, tier INTEGER NOT NULL,"
     " name TEXT NOT NULL, main INTEGER NOT NULL, supplementary INTEGER NOT NULL, bonus INTEGER NOT NULL,"
     " prize TEXT, currency TEXT);";
+
+// The month the shipped facts were read, a column only the shipped database has.
+constexpr const char *kFactsReadColumn = "ALTER TABLE lottery ADD COLUMN factsread TEXT;";
 
 using DbPtr = SqliteConnection;
 using StmtPtr = SqliteStatement;
@@ -163,8 +177,9 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
                     std::string &error)
 {
     static const char *const kColumns[] = {
-        "country",          "lotteryname",       "ifrom", "imatch",  "drawn", "supplementary", "bonuspool", "bonuspick",
-        "lowestprize_main", "lowestprize_bonus", "price", "currency"};
+        "country",       "lotteryname", "ifrom",     "imatch",           "drawn",
+        "supplementary", "bonuspool",   "bonuspick", "lowestprize_main", "lowestprize_bonus",
+        "price",         "currency",    "factsread"};
     constexpr int kKnown = static_cast<int>(std::size(kColumns));
     std::istringstream in(csv);
     std::string line;
@@ -208,7 +223,7 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
         auto field = [&](int k) {
             return column[k] >= 0 && column[k] < static_cast<int>(f.size()) ? f[column[k]] : "";
         };
-        LotteryRow r{f[0], f[1], 0, 0, {}, {}, {}, {}, {}, {}, {}, {}};
+        LotteryRow r{f[0], f[1], 0, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
         if (std::find(std::begin(kCountries), std::end(kCountries), r.country) == std::end(kCountries))
             return fail("\"" + r.country + "\" is not a country the program offers");
         if (r.name.empty())
@@ -257,6 +272,9 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
         }
         if (r.price.has_value() != !r.currency.empty() || (!r.currency.empty() && !currencyCode(r.currency)))
             return fail("a price needs a three-letter currency code (ISO 4217) and a currency needs a price");
+        r.factsRead = field(12);
+        if (!r.factsRead.empty() && !yearMonth(r.factsRead))
+            return fail("factsread must be empty or the month the facts were read, like 2026-12");
         for (const auto &o : rows)
             if (o.country == r.country && o.name == r.name)
                 return fail("\"" + r.name + "\" is listed twice for " + r.country);
@@ -453,7 +471,8 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
     };
     if (rc != SQLITE_OK)
         return fail("cannot create the database");
-    const std::string schema = std::string("PRAGMA journal_mode=OFF;BEGIN;") + kWheelTables + kPrizeTierTable;
+    const std::string schema =
+        std::string("PRAGMA journal_mode=OFF;BEGIN;") + kWheelTables + kFactsReadColumn + kPrizeTierTable;
     if (sqlite3_exec(db.get(), schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail("cannot create the tables");
 
@@ -464,7 +483,7 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
         sqlite3_reset(s);
         return ok;
     };
-    lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
+    lottery = prepare("INSERT INTO lottery VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
     survey = prepare("INSERT INTO wheelsurvey VALUES(?,?,?,?,?)");
     line = prepare("INSERT INTO wheels VALUES(?,?,?,?,?)");
     tier = prepare("INSERT INTO prizetier VALUES(?,?,?,?,?,?,?,?,?)");
@@ -491,6 +510,10 @@ bool writeDatabase(const std::string &path, const std::vector<LotteryRow> &lotte
             sqlite3_bind_null(lottery.get(), 12);
         else
             text(lottery.get(), 12, r.currency);
+        if (r.factsRead.empty())
+            sqlite3_bind_null(lottery.get(), 13);
+        else
+            text(lottery.get(), 13, r.factsRead);
         if (!run(lottery.get()))
             return fail("cannot insert a lottery");
         for (const TierRow &t : r.tiers) {

@@ -35,11 +35,12 @@ struct LotteryRow {
     std::optional<double> price;      // one line
     std::string currency;             // ISO 4217, set exactly when price is
     std::vector<TierRow> tiers = {};  // best first; empty when the tiers are not known
+    std::string factsRead = {};       // the month the facts were read from public sources, "2026-12"
 };
 
 // Reads lotteries.csv: UTF-8 (a leading byte order mark is allowed), a header naming the columns
 // country,lotteryname,ifrom,imatch first and then any of drawn, supplementary, bonuspool, bonuspick,
-// lowestprize_main, lowestprize_bonus, price, currency (other columns are notes and are skipped).
+// lowestprize_main, lowestprize_bonus, price, currency, factsread (YYYY-MM) (other columns are notes and are skipped).
 // Fields may be quoted; empty optional fields stay unknown. Every country must be one the program
 // offers. Refuses anything else with file:line. The prize tiers come from prize-tiers.csv in the
 // folder of `fileName` (see parsePrizeTiers); without that file no tiers are known.
