@@ -3,11 +3,13 @@
 #include "cli/MakeCommand.h"
 
 #include "cli/WheelLookup.h"
+#include "core/ShippedFiles.h"
 #include "core/WheelMaker.h"
 #include "core/WheelOffer.h"
 #include "wheelsearch/wheelfile.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <chrono>
 #include <cmath>
@@ -33,8 +35,10 @@ bool readCount(const QString &text, long long lo, long long hi, long long &value
 QString makeCommandUsage()
 {
     return QStringLiteral("Usage: wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
-                          "                        [--threads N] [--most T]\n"
-                          "Makes a wheel, proves it and prints it.\n"
+                          "                        [--threads N] [--most T] [--database path] [--library path]\n"
+                          "Makes a wheel, proves it and prints it. It starts from the wheels the program holds\n"
+                          "(the shipped ones and your own): the wheel for this request, one for more numbers\n"
+                          "with numbers taken out, wheels joined from smaller ones; then it searches for fewer.\n"
                           "\n"
                           "  --pick K         numbers on a ticket\n"
                           "  --numbers Z      how many numbers the wheel is for (K+1 and up)\n"
@@ -43,9 +47,12 @@ QString makeCommandUsage()
                           "  --seconds S      time for the search (default 30)\n"
                           "  --threads N      threads to search on (default: every core)\n"
                           "  --most T         the most tickets the wheel may have (default 2000)\n"
+                          "  --database path  the wheel database to start from (default: the shipped one)\n"
+                          "  --library path   your wheel library to start from (default: the window's)\n"
                           "  -h, --help       show this text\n"
                           "\n"
-                          "Prints the best ticket count so far to the error stream about once a second, then the\n"
+                          "Tells first how many tickets the wheel held for this request has, if there is one;\n"
+                          "prints the best ticket count so far to the error stream about once a second, then the\n"
                           "proven wheel in the wheel file format: a header line, then one ticket per line.\n"
                           "\n"
                           "Exit status: 0 when a proven wheel was printed, 1 when none was found within the\n"
@@ -64,9 +71,11 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     const QCommandLineOption threadsOption(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     const QCommandLineOption mostOption(QStringLiteral("most"), QString(), QStringLiteral("T"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption databaseOption(QStringLiteral("database"), QString(), QStringLiteral("path"));
+    const QCommandLineOption libraryOption(QStringLiteral("library"), QString(), QStringLiteral("path"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({pickOption, numbersOption, wheelOption, keyOption, secondsOption, threadsOption, mostOption,
-                       seedOption, helpOption});
+                       seedOption, databaseOption, libraryOption, helpOption});
     if (!parser.parse(QStringList{QStringLiteral("make")} + arguments))
         return fail(err, MakeBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright make --help)"));
     if (parser.isSet(helpOption)) {
@@ -121,10 +130,18 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     const QString refused = WheelMaker::checkRequest(request);
     if (!refused.isEmpty())
         return fail(err, MakeBadCommand, refused);
+    request.databasePath =
+        parser.isSet(databaseOption) ? parser.value(databaseOption) : shippedFile(QStringLiteral("data.sqlite3"));
+    request.libraryPath = parser.isSet(libraryOption) ? parser.value(libraryOption) : ownWheelsFile();
+    if (parser.isSet(databaseOption) && !QFileInfo(request.databasePath).isFile())
+        return fail(err, MakeNotFound, QStringLiteral("no wheel database at %1").arg(request.databasePath));
 
     // A bound past the limit ends the command with its one line of reason, below.
     if (WheelMaker::lowerBound(request) <= request.mostTickets)
         err << QStringLiteral("lower bound %1 tickets").arg(WheelMaker::lowerBound(request)) << Qt::endl;
+    if (const std::size_t held = WheelMaker::heldTickets(request); held > 0)
+        err << QStringLiteral("the wheel held for this request has %1 tickets; searching for fewer").arg(held)
+            << Qt::endl;
     auto lastLine = std::chrono::steady_clock::now();
     const auto result = WheelMaker::make(request, [&](const MakeProgress &p) {
         const auto now = std::chrono::steady_clock::now();
@@ -143,9 +160,8 @@ int runMakeCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     wheel::Entry entry;
     entry.spec = request.spec();
     entry.lines = result.lines;
-    entry.note = QStringLiteral("made in %1 s from %2 starts and proven; no wheel has fewer than %3 tickets")
-                     .arg(result.seconds, 0, 'f', 1)
-                     .arg(result.starts)
+    entry.note = QStringLiteral("%1; proven; no wheel has fewer than %2 tickets")
+                     .arg(result.note)
                      .arg(result.lowerBound)
                      .toStdString();
     out << QString::fromStdString(wheel::formatEntry(entry));

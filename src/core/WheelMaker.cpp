@@ -2,63 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WheelMaker.h"
 
-#include "wheelsearch/search.h"
+#include "core/Catalogue.h"
+#include "core/Database.h"
+#include "core/OwnWheels.h"
+#include "core/ShippedFiles.h"
+#include "core/WheelShelf.h"
 #include "wheelsearch/verify.h"
 #include "wheelsearch/wheelfile.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <thread>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A start is a chain of runs this long, each from the best of the one before, so that the
-// progress figures see its best and a start that stops improving is noticed. The engine reads
-// the stop flag (deadline, cancel(), lower bound) as often as its clock, setting up included,
-// so neither waits for a run to end.
-constexpr double kSegmentSeconds = 1.0;
-// A start that has not improved for this long is given up for a fresh one.
-constexpr double kStallSeconds = 3.0;
-constexpr auto kProgressEvery = std::chrono::milliseconds(250);
-constexpr auto kPollEvery = std::chrono::milliseconds(25);
-// The search keeps a count for every drawn set; past these it would need more memory
-// than a desktop can spare (per start, and for all starts at once).
+// The search keeps a count for every drawn set; past this many it would need more memory
+// than a desktop can spare.
 constexpr std::uint64_t kMostSetsPerStart = 20'000'000;
-constexpr std::uint64_t kMostSetsInAll = 40'000'000;
+// Wheels held for up to this many numbers more than asked are starts (numbers taken out).
+constexpr int kMostNumbersMore = 3;
 
 double secondsSince(Clock::time_point t)
 {
     return std::chrono::duration<double>(Clock::now() - t).count();
 }
-
-// The best wheel the starts have found, shared between them.
-class Best {
-public:
-    // Keeps `lines` when they are fewer than the best so far; returns the best count.
-    std::size_t offer(const std::vector<wheel::Line> &lines)
-    {
-        std::lock_guard lock(mutex_);
-        if (!lines.empty() && (lines_.empty() || lines.size() < lines_.size()))
-            lines_ = lines;
-        return lines_.size();
-    }
-    std::vector<wheel::Line> lines() const
-    {
-        std::lock_guard lock(mutex_);
-        return lines_;
-    }
-    std::size_t count() const
-    {
-        std::lock_guard lock(mutex_);
-        return lines_.size();
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<wheel::Line> lines_;
-};
 
 // Past this many tickets a wheel made without a search is not made at all, whatever the
 // limit: its lines alone would fill the memory the search may use.
@@ -221,81 +193,95 @@ MakeResult WheelMaker::make(const MakeRequest &request, const std::function<void
     }
     result.outcome = MakeOutcome::Proven;
     if (madeWithoutSearch(spec)) { // checkRequest() has counted them within the limit
+        result.note = spec.isFull() ? QStringLiteral("every combination") : QStringLiteral("the key alone");
         result = finish(spec, std::move(result), linesWithoutSearch(spec), request.mostTickets);
         result.seconds = secondsSince(started);
         return result;
     }
 
-    const wheel::Design design = wheel::designOf(spec);
-    const std::uint64_t sets = std::max<std::uint64_t>(1, wheel::binomial(design.v, design.m));
-    int threads = request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency());
-    threads = std::clamp<int>(threads, 1, static_cast<int>(std::max<std::uint64_t>(1, kMostSetsInAll / sets)));
-
-    const auto deadline =
-        started + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(request.seconds));
-    auto secondsLeft = [&] { return std::max(0.0, std::chrono::duration<double>(deadline - Clock::now()).count()); };
-    Best best;
-    std::atomic<bool> stop{false};
-    std::atomic<int> starts{0};
-    auto shouldStop = [&] { return stop.load() || (cancelled && cancelled->load()) || Clock::now() >= deadline; };
-
-    auto work = [&] {
-        while (!shouldStop()) {
-            const int startNo = starts++;
-            // Seeds far apart, so no two starts (of this run or the next) share a sequence.
-            std::uint64_t seed = request.seed * 1'000'003u + static_cast<std::uint64_t>(startNo) * 10'007u;
-            std::vector<wheel::Line> current;
-            auto lastGain = Clock::now();
-            while (!shouldStop()) {
-                const double left = secondsLeft();
-                wheel::SearchOptions o;
-                o.seed = ++seed;
-                o.secondsCap = std::min(kSegmentSeconds, left);
-                o.start = current;
-                o.stop = &stop; // set at the deadline, on cancel() and at the lower bound
-                if (current.empty()) {
-                    o.giveUpAbove = request.mostTickets + request.mostTickets / 2;
-                    o.greedySecondsCap = std::max(left, 0.001);
-                }
-                const auto found = wheel::searchWheel(spec, o);
-                if (found.blocks.empty())
-                    break; // the greedy start alone needs too many lines or too long
-                if (current.empty() || found.blocks.size() < current.size()) {
-                    current = found.blocks;
-                    lastGain = Clock::now();
-                    if (best.offer(current) <= result.lowerBound)
-                        stop = true;
-                } else if (secondsSince(lastGain) > kStallSeconds) {
-                    break;
-                }
-            }
-        }
-    };
-    std::vector<std::thread> pool;
-    pool.reserve(static_cast<std::size_t>(threads));
-    for (int i = 0; i < threads; ++i)
-        pool.emplace_back(work);
-
-    auto lastReport = Clock::now() - kProgressEvery;
-    while (!shouldStop()) {
-        if (progress && Clock::now() - lastReport >= kProgressEvery) {
-            lastReport = Clock::now();
-            progress({best.count(), secondsLeft(), result.lowerBound, starts.load()});
-        }
-        std::this_thread::sleep_for(kPollEvery);
-    }
-    stop = true;
-    for (auto &t : pool)
-        t.join();
+    wheel::MakeWheelOptions o;
+    o.spec = spec;
+    o.known = knownWheels(request);
+    o.known.insert(o.known.end(), request.known.begin(), request.known.end());
+    o.seconds = std::max(0.0, request.seconds - secondsSince(started));
+    o.threads = request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency());
+    o.seed = request.seed;
+    o.mostLines = request.mostTickets;
+    o.lowerBound = result.lowerBound;
+    o.cancelled = cancelled;
     if (progress)
-        progress({best.count(), 0.0, result.lowerBound, starts.load()});
+        o.progress = [&](std::size_t best, double secondsLeft, int runs) {
+            progress({best, secondsLeft, result.lowerBound, runs});
+        };
+    const wheel::MadeWheel made = wheel::makeWheel(o);
 
-    result.starts = starts.load();
+    result.starts = made.runs;
+    result.heldTickets = made.heldLines;
+    result.startTickets = made.startLines;
+    result.note = QString::fromStdString(made.note);
     if (cancelled && cancelled->load())
         result.outcome = MakeOutcome::Cancelled;
-    result = finish(spec, std::move(result), best.lines(), request.mostTickets);
+    result = finish(spec, std::move(result), made.lines, request.mostTickets);
     result.seconds = secondsSince(started);
     return result;
+}
+
+std::vector<wheel::KnownWheel> WheelMaker::knownWheels(const MakeRequest &request)
+{
+    std::vector<wheel::KnownWheel> known;
+    if (request.databasePath.isEmpty() && request.libraryPath.isEmpty())
+        return known;
+    Database database;
+    if (!request.databasePath.isEmpty() && !database.open(request.databasePath))
+        return known;
+    Catalogue catalogue(database);
+    OwnWheels own;
+    const bool ownOpen =
+        !request.libraryPath.isEmpty() && QFileInfo(request.libraryPath).isFile() && own.open(request.libraryPath);
+    WheelShelf shelf(catalogue, ownOpen ? &own : nullptr);
+    shelf.setProveStoredWheels(!isShippedDatabase(request.databasePath));
+    const WheelType type = request.key ? WheelType::Key : WheelType::TypeA;
+    try {
+        for (int pick = std::max(1, request.pick - 1); pick <= request.pick; ++pick)
+            for (int numbers = pick + 1; numbers <= std::min(request.numbers + kMostNumbersMore, wheel::kMaxPositions);
+                 ++numbers) {
+                // The pick below serves only joins, whose parts have fewer numbers.
+                if (pick < request.pick && numbers >= request.numbers)
+                    break;
+                for (const WheelOffer &offer : shelf.offers(pick, type, numbers)) {
+                    const auto spec = offer.spec();
+                    if (!spec)
+                        continue;
+                    WheelLines lines = shelf.lines(offer);
+                    if (lines.sound())
+                        known.push_back({*spec, std::move(lines.lines), offer.isOwn() ? "own" : "shipped"});
+                }
+            }
+    } catch (const QueryError &) {
+        // A database that cannot be read gives no starts; the search starts from its own.
+    }
+    return known;
+}
+
+std::size_t WheelMaker::heldTickets(const MakeRequest &request)
+{
+    if (!checkRequest(request).isEmpty())
+        return 0;
+    Database database;
+    if (!request.databasePath.isEmpty() && !database.open(request.databasePath))
+        return 0;
+    Catalogue catalogue(database);
+    OwnWheels own;
+    const bool ownOpen =
+        !request.libraryPath.isEmpty() && QFileInfo(request.libraryPath).isFile() && own.open(request.libraryPath);
+    const WheelShelf shelf(catalogue, ownOpen ? &own : nullptr);
+    try {
+        const auto found = shelf.find(request.pick, request.key ? WheelType::Key : WheelType::TypeA, request.numbers,
+                                      Guarantee{request.x, request.y});
+        return found && found->tickets > 0 ? static_cast<std::size_t>(found->tickets) : 0;
+    } catch (const QueryError &) {
+        return 0;
+    }
 }
 
 WheelMaker::~WheelMaker()

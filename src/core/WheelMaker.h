@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wheelsearch/maker.h"
 #include "wheelsearch/wheel.h"
 
 #include <QString>
@@ -25,6 +26,11 @@ struct MakeRequest {
     double seconds = 30.0;
     int threads = 0;        // 0: every core
     std::uint64_t seed = 1; // the first start's seed; the others follow from it
+    // Where the wheels to start from are read (see WheelMaker::knownWheels); empty: not read.
+    QString databasePath;
+    QString libraryPath;
+    // Wheels to start from besides those read there (a caller that holds them already).
+    std::vector<wheel::KnownWheel> known;
 
     wheel::WheelSpec spec() const;
 };
@@ -53,14 +59,18 @@ struct MakeResult {
     bool reachedLowerBound = false; // no wheel can have fewer tickets
     double seconds = 0.0;
     int starts = 0;
+    QString note;                 // how the wheel was found, as the catalogue's notes tell it
+    std::size_t heldTickets = 0;  // the wheel the program held for this request; 0 when none
+    std::size_t startTickets = 0; // the best start before the search; 0 when there was none
 };
 
-// Makes a wheel on demand, off the calling thread: several independent starts of the
-// search on every core, each a chain of short runs from its own best so far and given up
-// for a fresh start once it stops improving (the engine stalls after a few seconds, so
-// restarts find more than one long run). Stops when the time is up, the lower bound is
-// reached or cancel() is called; the best wheel is then proven by the exhaustive verifier,
-// and only a proven wheel is ever handed out.
+// Makes a wheel on demand, off the calling thread, from the best the program knows: the
+// wheel it holds for the request (shipped or the player's own), one held for more numbers
+// with numbers taken out, wheels joined from smaller ones, the designs a group keeps, and
+// then the local search from the best of them on every core (see wheel::makeWheel). It is
+// never worse than the wheel held. Stops when the time is up, the lower bound is reached or
+// cancel() is called; the best wheel is then proven by the exhaustive verifier, and only a
+// proven wheel is ever handed out.
 //
 // The callbacks run on the maker's own thread, never the caller's: a dialog posts them to
 // its thread (QMetaObject::invokeMethod(dialog, [..] {..}, Qt::QueuedConnection)). They
@@ -82,6 +92,14 @@ public:
     // combination for "pick if pick", one line for a key "1 if y"; 0 when a search is needed.
     // Saturates at the largest count rather than overflowing.
     static std::uint64_t ticketsWithoutSearch(const MakeRequest &request);
+
+    // The wheels the maker starts from, read from the request's database and library: those
+    // of its type for its pick and the one below, on up to three numbers more than it. A file
+    // that cannot be read gives none.
+    static std::vector<wheel::KnownWheel> knownWheels(const MakeRequest &request);
+    // The fewest tickets of a wheel the request's database or library holds for this very
+    // request; 0 when neither holds one.
+    static std::size_t heldTickets(const MakeRequest &request);
 
     // About four times a second while searching.
     void setProgressHandler(std::function<void(const MakeProgress &)> handler);

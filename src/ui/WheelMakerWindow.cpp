@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WheelMakerWindow.h"
 
+#include "core/ShippedFiles.h"
 #include "ui/Panels.h"
 
 #include <QCloseEvent>
@@ -24,9 +25,12 @@ WheelMakerWindow::WheelMakerWindow()
       cancelButton_(new QPushButton(QStringLiteral("&Cancel"))), closeButton_(new QPushButton(QStringLiteral("Close")))
 {
     setObjectName(QStringLiteral("WheelMakerWindow"));
+    databasePath_ = shippedFile(QStringLiteral("data.sqlite3"));
+    libraryPath_ = ownWheelsFile();
     setWindowTitle(QStringLiteral("Make a wheel"));
-    auto *intro = new QLabel(QStringLiteral("Wheelwright searches for a wheel with as few tickets as it can find, "
-                                            "then proves its guarantee draw by draw before offering it."));
+    auto *intro = new QLabel(QStringLiteral("Wheelwright starts from the best wheel it knows, searches for one with "
+                                            "fewer tickets, then proves its guarantee draw by draw before offering "
+                                            "it."));
     intro->setWordWrap(true);
     type_->addItems({QStringLiteral("Type-A wheel"), QStringLiteral("Key wheel (your key on every ticket)")});
     x_->setObjectName(QStringLiteral("matchesBox"));
@@ -120,6 +124,13 @@ void WheelMakerWindow::offer(int pick, int numbers, bool key)
     showBound();
 }
 
+void WheelMakerWindow::setWheelFiles(const QString &databasePath, const QString &libraryPath)
+{
+    databasePath_ = databasePath;
+    libraryPath_ = libraryPath;
+    showBound();
+}
+
 bool WheelMakerWindow::isSearching() const
 {
     return searching_;
@@ -135,14 +146,19 @@ MakeRequest WheelMakerWindow::request() const
     r.key = type_->currentIndex() == 1;
     r.mostTickets = static_cast<std::size_t>(mostTickets_->value());
     r.seconds = seconds_->value();
+    r.databasePath = databasePath_;
+    r.libraryPath = libraryPath_;
     return r;
 }
 
 void WheelMakerWindow::showBound()
 {
     const MakeRequest r = request();
-    if (!isSearching() && statusLabel_->text().startsWith(QStringLiteral("Your library")))
+    if (!isSearching() && heldShown_) {
         statusLabel_->clear();
+        heldShown_ = false;
+    }
+    startButton_->setText(QStringLiteral("&Start"));
     const QString refusal = WheelMaker::checkRequest(r);
     if (!refusal.isEmpty()) {
         boundLabel_->setText(refusal);
@@ -155,10 +171,33 @@ void WheelMakerWindow::showBound()
     if (bound > r.mostTickets)
         boundLabel_->setText(
             QStringLiteral("at least %1 tickets: more than the %2 you allow").arg(bound).arg(r.mostTickets));
-    if (const std::size_t held = stored_ ? stored_(r.spec()) : 0; held > 0 && !isSearching())
+    if (isSearching())
+        return;
+    // The library's count comes from the application, which keeps the library open; the
+    // shipped database is asked here (one query).
+    MakeRequest shippedOnly = r;
+    shippedOnly.libraryPath.clear();
+    const std::size_t own = stored_ ? stored_(r.spec()) : 0;
+    const std::size_t shipped = WheelMaker::heldTickets(shippedOnly);
+    if (own == 0 && shipped == 0)
+        return;
+    heldShown_ = true;
+    const std::size_t held = own > 0 && (shipped == 0 || own < shipped) ? own : shipped;
+    const bool fewer = bound < held;
+    if (fewer)
+        startButton_->setText(QStringLiteral("Search for &fewer"));
+    const QString question = fewer ? QStringLiteral(" Search for fewer?") : QStringLiteral(" No wheel can have fewer.");
+    if (own > 0 && (shipped == 0 || own <= shipped))
         statusLabel_->setText(QStringLiteral("Your library already holds this wheel with %1 tickets; it is in the "
-                                             "wheel list. A search keeps a new one only if it has fewer.")
-                                  .arg(held));
+                                             "wheel list. A search starts from it and keeps a new one only if it has "
+                                             "fewer.%2")
+                                  .arg(own)
+                                  .arg(question));
+    else
+        statusLabel_->setText(QStringLiteral("Wheelwright ships this wheel with %1 tickets; it is in the wheel list. "
+                                             "A search starts from it.%2")
+                                  .arg(shipped)
+                                  .arg(question));
 }
 
 void WheelMakerWindow::setSearching(bool searching)
@@ -181,6 +220,7 @@ void WheelMakerWindow::startSearch()
     progress_->setRange(0, static_cast<int>(std::lround(r.seconds * 10)));
     progress_->setValue(0);
     statusLabel_->setText(QStringLiteral("Searching…"));
+    heldShown_ = false;
     // The maker calls back on its own thread; the window takes the news on its own.
     maker_->setProgressHandler([this](const MakeProgress &p) {
         QMetaObject::invokeMethod(
@@ -223,16 +263,18 @@ void WheelMakerWindow::finish(const MakeResult &result)
     searching_ = false;
     setSearching(false);
     progress_->setValue(progress_->maximum());
+    heldShown_ = false; // the outcome stays until a field changes
     const MakeRequest r = request();
     const QString name = QStringLiteral("\"%1 if %2\"").arg(r.x).arg(r.y);
     switch (result.outcome) {
     case MakeOutcome::Proven:
         statusLabel_->setText(
-            QStringLiteral("Proven: %1 on %2 numbers with %3 tickets%4.")
+            QStringLiteral("Proven: %1 on %2 numbers with %3 tickets%4. %5.")
                 .arg(name)
                 .arg(r.numbers)
                 .arg(result.lines.size())
-                .arg(result.reachedLowerBound ? QStringLiteral(", as few as any wheel can have") : QString()));
+                .arg(result.reachedLowerBound ? QStringLiteral(", as few as any wheel can have") : QString())
+                .arg(result.note.isEmpty() ? result.note : result.note.at(0).toUpper() + result.note.mid(1)));
         emit wheelMade(r.spec(), result.lines);
         break;
     case MakeOutcome::Cancelled:

@@ -31,6 +31,9 @@ public:
     // when it holds none; that wheel is shown before a search, which keeps a new one only
     // when it has fewer tickets.
     void setStoredLookup(std::function<std::size_t(const wheel::WheelSpec &)> lookup) { stored_ = std::move(lookup); }
+    // The wheel database and library the maker starts from (by default the shipped database
+    // and the player's library); the wheel the database holds for a request is offered at once.
+    void setWheelFiles(const QString &databasePath, const QString &libraryPath);
 
 signals:
     // A proven wheel the player took.
@@ -66,4 +69,7 @@ private:
     bool cancelledByPlayer_ = false;
     bool searching_ = false; // from Start until the result is shown
     std::function<std::size_t(const wheel::WheelSpec &)> stored_;
+    QString databasePath_;
+    QString libraryPath_;
+    bool heldShown_ = false; // the status tells of a wheel held for the request
 };

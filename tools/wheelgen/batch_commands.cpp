@@ -7,6 +7,7 @@
 #include "batch.h"
 #include "commands.h"
 #include "common.h"
+#include "wheelsearch/maker.h"
 #include "wheelsearch/targets.h"
 #include "wheelsearch/verify.h"
 
@@ -312,6 +313,76 @@ int cmdImprove(const std::vector<std::string> &args)
         o.report = formatted("%s: %zu -> %zu (%.1f s)\n", o.file.filename().string().c_str(), old.lines.size(),
                              e.lines.size(), searched);
         o.reportOnlyWhenWritten = true;
+        return o;
+    });
+    return 0;
+}
+
+// Makes, with the maker's own machinery (see makeWheel), every guarantee of PICKS in the range
+// of numbers that RAW_DIR holds no wheel for, neither its own nor a stronger one, from the
+// wheels RAW_DIR holds then (read again for every guarantee, so that each wheel found serves
+// the next); keeps each one of at most kMostLinesSearched lines that is proven. A guarantee
+// tried leaves a mark in RAW_DIR/holes-tried, so a rerun goes on where the last one stopped.
+int cmdHoles(const std::vector<std::string> &args)
+{
+    if (args.size() < 2 || args.size() > 5)
+        return usage();
+    double seconds = 0;
+    int threads = 1;
+    std::vector<int> picks{5, 6, 7};
+    int fewestNumbers = 31;
+    int mostNumbers = kMaxPositions;
+    try {
+        seconds = std::stod(args[0]);
+        if (args.size() > 2)
+            threads = std::stoi(args[2]);
+        if (args.size() > 3)
+            picks = readPicks(args[3]);
+        if (args.size() > 4 && !readNumberRange(args[4], fewestNumbers, mostNumbers))
+            return usage();
+    } catch (...) {
+        return usage();
+    }
+    if (seconds <= 0 || threads < 1 || mostNumbers > kMaxPositions || fewestNumbers > mostNumbers)
+        return usage();
+    const fs::path raw = args[1];
+    std::vector<Entry> all;
+    if (!readRawWheels(raw, all))
+        return 1;
+    const fs::path tried = raw / "holes-tried";
+    fs::create_directories(tried);
+    const auto jobs = recordTargets(std::move(all), Records{}, 0.0, picks, fewestNumbers, mostNumbers,
+                                    [&tried](const WheelSpec &s) { return fs::exists(tried / rawName(s)); });
+
+    runBatch(jobs.size(), "guarantees without a wheel", 1, [&](std::size_t i) {
+        const WheelSpec spec = jobs[i].wheel.spec;
+        std::vector<Entry> now;
+        JobOutcome o;
+        o.markFile = tried / rawName(spec);
+        if (!readRawWheels(raw, now)) {
+            o.mark = "the folder could not be read\n";
+            return o;
+        }
+        MakeWheelOptions m;
+        m.spec = spec;
+        m.seconds = seconds;
+        m.threads = threads;
+        m.seed = 7919 * (i + 1);
+        m.mostLines = kMostLinesSearched;
+        m.lowerBound = lowerBound(designOf(spec));
+        for (Entry &e : now)
+            if (e.spec.type == spec.type && e.spec.pick >= spec.pick - 1 && e.spec.pick <= spec.pick)
+                m.known.push_back({e.spec, std::move(e.lines), "found"});
+        const MadeWheel made = makeWheel(m);
+        const bool kept =
+            !made.lines.empty() && made.lines.size() <= kMostLinesSearched && verifyWheel(spec, made.lines).holds;
+        if (kept)
+            o = keepWheel(raw / rawName(spec), Entry{spec, made.lines, 0, made.note, {}}, {});
+        o.markFile = tried / rawName(spec);
+        o.mark = kept ? made.note + "\n"
+                      : formatted("none within %zu lines (best %zu)\n", kMostLinesSearched, made.lines.size());
+        o.report = formatted("%s: %s (start %zu, %.0f s)\n", rawName(spec).c_str(),
+                             kept ? std::to_string(made.lines.size()).c_str() : "none", made.startLines, made.seconds);
         return o;
     });
     return 0;

@@ -40,5 +40,6 @@ int cmdAnneal(const std::vector<std::string> &args);
 int cmdWeigh(const std::vector<std::string> &args);
 int cmdExtend(const std::vector<std::string> &args);
 int cmdImprove(const std::vector<std::string> &args);
+int cmdHoles(const std::vector<std::string> &args);
 
 } // namespace wheelgen

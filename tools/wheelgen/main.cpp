@@ -67,6 +67,11 @@ const Command kCommands[] = {
      "                                                  as many new numbers, then weighed as weigh does\n",
      cmdExtend},
     {"improve", "SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n", cmdImprove},
+    {"holes",
+     "SECONDS RAW_DIR [THREADS [PICKS [FEWEST-MOST numbers]]]\n"
+     "                                                  make, as the maker does, every guarantee without\n"
+     "                                                  a wheel (31 to 49 numbers unless told)\n",
+     cmdHoles},
     {"quads",
      "V [SEED [NODES]]                  the key wheel pick 5 \"3 if 3\" on V + 1 numbers with\n"
      "                                                  one pair after the key on four lines, the rest on one\n",
