@@ -118,7 +118,7 @@ void printTiers(QTextStream &out, const OddsQuestion &question, const std::optio
     }
     out << QStringLiteral("\nPrize tiers, counted over every draw");
     if (question.lottery.supplementary > 0)
-        out << QStringLiteral(" with its supplementary numbers");
+        out << QStringLiteral(", the supplementary numbers included");
     if (question.lottery.bonusPool > 0)
         out << (question.bonus.isEmpty() ? QStringLiteral(", no bonus number played")
                                          : QStringLiteral(", bonus numbers played: ") + [&] {
