@@ -374,6 +374,19 @@ void TestEngineWheels::reportComparesWithRecords()
              qPrintable(report));
     QVERIFY2(report.contains(QStringLiteral("7 numbers, pick 3, \"2 if 3\": record 2, ours 7 (3.500)")),
              qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("below the published record:\n  0 designs\n")), qPrintable(report));
+
+    // Against a record of 8 the plane is news, told once with how it was found, though a
+    // second wheel has the same design.
+    Entry again = fano;
+    again.note = "derived from a neighbour";
+    const QString news = QString::fromStdString(
+        printReport({fano, again}, parseRecords("v,k,t,m,record,lower_bound,source\n7,3,2,2,8,7,x\n")));
+    QVERIFY2(
+        news.contains(QStringLiteral("below the published record:\n  pick 3 type-a, 7 numbers, \"2 if 2\": 7 lines, "
+                                     "record 8 (design 7,3,2,2): searched 1.5 s from a greedy start of 9 lines\n"
+                                     "  1 designs\n")),
+        qPrintable(news));
 }
 
 QTEST_GUILESS_MAIN(TestEngineWheels)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 namespace wheel {
@@ -145,6 +146,23 @@ std::string printReport(const std::vector<Entry> &wheels, const Records &records
         }
         out << buf;
     }
+
+    // The designs with fewer lines than the published figure, each once (a key wheel made of
+    // a type-a wheel has its design), and how it was found: news for the keepers of the records.
+    out << "\nbelow the published record:\n";
+    std::set<DesignKey> below;
+    for (const auto &e : wheels) {
+        const Design d = designOf(e.spec);
+        const auto it = records.find({d.v, d.k, d.t, d.m});
+        if (it == records.end() || e.lines.size() >= it->second.best || !below.insert(it->first).second)
+            continue;
+        std::snprintf(buf, sizeof buf,
+                      "  pick %d %s, %d numbers, \"%s\": %zu lines, record %zu (design %d,%d,%d,%d): ", e.spec.pick,
+                      e.spec.type == 'k' ? "key" : "type-a", e.spec.z, e.spec.label().c_str(), e.lines.size(),
+                      it->second.best, d.v, d.k, d.t, d.m);
+        out << buf << e.note << "\n";
+    }
+    out << "  " << below.size() << " designs\n";
 
     // Every published lotto design (fewer hits than drawn numbers) beside our best wheel of it:
     // the fewest lines of a wheel with that guarantee or a stronger one.
