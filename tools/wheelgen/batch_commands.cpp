@@ -321,8 +321,9 @@ int cmdImprove(const std::vector<std::string> &args)
 // Makes, with the maker's own machinery (see makeWheel), every guarantee of PICKS in the range
 // of numbers that RAW_DIR holds no wheel for, neither its own nor a stronger one, from the
 // wheels RAW_DIR holds then (read again for every guarantee, so that each wheel found serves
-// the next); keeps each one of at most kMostLinesSearched lines that is proven. A guarantee
-// tried leaves a mark in RAW_DIR/holes-tried, so a rerun goes on where the last one stopped.
+// the next); keeps each one of at most kMostLinesSearched lines that is proven, and the best
+// one above that in RAW_DIR/holes-above, where a later pass starts from it. A guarantee tried
+// leaves a mark in RAW_DIR/holes-tried, so a rerun goes on where the last one stopped.
 int cmdHoles(const std::vector<std::string> &args)
 {
     if (args.size() < 2 || args.size() > 5)
@@ -350,7 +351,9 @@ int cmdHoles(const std::vector<std::string> &args)
     if (!readRawWheels(raw, all))
         return 1;
     const fs::path tried = raw / "holes-tried";
+    const fs::path above = raw / "holes-above";
     fs::create_directories(tried);
+    fs::create_directories(above);
     const auto jobs = recordTargets(std::move(all), Records{}, 0.0, picks, fewestNumbers, mostNumbers,
                                     [&tried](const WheelSpec &s) { return fs::exists(tried / rawName(s)); });
 
