@@ -376,11 +376,21 @@ int cmdHoles(const std::vector<std::string> &args)
         for (Entry &e : now)
             if (e.spec.type == spec.type && e.spec.pick >= spec.pick - 1 && e.spec.pick <= spec.pick)
                 m.known.push_back({e.spec, std::move(e.lines), "found"});
+        // The best of a pass that stayed above the limit is where the next pass goes on from.
+        const fs::path aboveFile = above / rawName(spec);
+        std::size_t aboveLines = 0;
+        if (std::string text; fs::exists(aboveFile) && readFile(aboveFile, text))
+            for (Entry &e : parseWheels(text, aboveFile.string()).entries) {
+                aboveLines = e.lines.size();
+                m.known.push_back({e.spec, std::move(e.lines), "found"});
+            }
         const MadeWheel made = makeWheel(m);
-        const bool kept =
-            !made.lines.empty() && made.lines.size() <= kMostLinesSearched && verifyWheel(spec, made.lines).holds;
+        const bool proven = !made.lines.empty() && verifyWheel(spec, made.lines).holds;
+        const bool kept = proven && made.lines.size() <= kMostLinesSearched;
         if (kept)
             o = keepWheel(raw / rawName(spec), Entry{spec, made.lines, 0, made.note, {}}, {});
+        else if (proven && (aboveLines == 0 || made.lines.size() < aboveLines))
+            replaceFile(aboveFile, formatEntry(Entry{spec, made.lines, 0, made.note, {}}));
         o.markFile = tried / rawName(spec);
         o.mark = kept ? made.note + "\n"
                       : formatted("none within %zu lines (best %zu)\n", kMostLinesSearched, made.lines.size());
