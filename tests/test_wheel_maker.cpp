@@ -3,9 +3,13 @@
 #include "cli/MakeCommand.h"
 #include "core/OwnWheels.h"
 #include "core/WheelMaker.h"
+#include "ui/WheelMakerWindow.h"
 #include "wheelsearch/verify.h"
 #include "wheelsearch/wheelfile.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,6 +90,7 @@ private slots:
     void neverWorseThanTheShippedWheel();
     void startsFromTheLibrarysWheel();
     void commandTellsOfTheHeldWheel();
+    void windowOffersTheShippedWheelAtOnce();
     void libraryStoresReusesAndReplaces();
     void librarySetsDamagedFileAside_data();
     void librarySetsDamagedFileAside();
@@ -370,6 +375,34 @@ void TestWheelMaker::commandTellsOfTheHeldWheel()
              int(MakeNotFound));
 }
 
+void TestWheelMaker::windowOffersTheShippedWheelAtOnce()
+{
+    WheelMakerWindow window;
+    window.setWheelFiles(QStringLiteral(DATABASE), QString());
+    window.offer(6, 18, false);
+    auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
+    auto *start = window.findChild<QPushButton *>(QStringLiteral("startButton"));
+    window.findChild<QSpinBox *>(QStringLiteral("matchesBox"))->setValue(4);
+    window.findChild<QSpinBox *>(QStringLiteral("drawnBox"))->setValue(4);
+    QVERIFY2(status->text().startsWith(QStringLiteral("Wheelwright ships this wheel with 236 tickets")),
+             qPrintable(status->text()));
+    QVERIFY(status->text().endsWith(QStringLiteral("Search for fewer?")));
+    QCOMPARE(start->text(), QStringLiteral("Search for &fewer"));
+    QVERIFY(start->isEnabled());
+    // A request nothing is held for asks nothing, and the word goes with the request.
+    window.findChild<QSpinBox *>(QStringLiteral("matchesBox"))->setValue(1);
+    window.findChild<QSpinBox *>(QStringLiteral("drawnBox"))->setValue(1);
+    QVERIFY2(status->text().isEmpty(), qPrintable(status->text()));
+    QCOMPARE(start->text(), QStringLiteral("&Start"));
+    // The player's own wheel, told by the application, is named before the shipped one when
+    // it has as few tickets.
+    window.setStoredLookup([](const wheel::WheelSpec &s) { return s.x == 4 && s.y == 4 ? std::size_t(230) : 0; });
+    window.findChild<QSpinBox *>(QStringLiteral("matchesBox"))->setValue(4);
+    window.findChild<QSpinBox *>(QStringLiteral("drawnBox"))->setValue(4);
+    QVERIFY2(status->text().startsWith(QStringLiteral("Your library already holds this wheel with 230 tickets")),
+             qPrintable(status->text()));
+}
+
 void TestWheelMaker::libraryStoresReusesAndReplaces()
 {
     QTemporaryDir dir;
@@ -569,5 +602,5 @@ void TestWheelMaker::commandFailsWhenOutputIsLost()
     QVERIFY(!err.contains(QStringLiteral("proven")));
 }
 
-QTEST_GUILESS_MAIN(TestWheelMaker)
+QTEST_MAIN(TestWheelMaker)
 #include "test_wheel_maker.moc"
