@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CheckCommand.h"
+#include "cli/DrawsCommand.h"
 #include "cli/MakeCommand.h"
 #include "cli/OddsCommand.h"
 #include "cli/TicketsCommand.h"
@@ -27,6 +28,7 @@ QString usage()
                           "                           [--output FILE] [--database PATH] [--library PATH]\n"
                           "       wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
                           "                        [--threads N] [--most T]\n"
+                          "       wheelwright draws import|list|check --country C --lottery L ...\n"
                           "       wheelwright --help | --version\n"
                           "\n"
                           "Without a subcommand Wheelwright opens its window.\n"
@@ -38,7 +40,7 @@ QString usage()
                           "\n"
                           "Subcommands (no display needed):\n") +
            checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage() +
-           QLatin1Char('\n') + makeCommandUsage();
+           QLatin1Char('\n') + makeCommandUsage() + QLatin1Char('\n') + drawsCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -121,6 +123,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
         return runTicketsCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("make"))
         return runMakeCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("draws"))
+        return runDrawsCommand(arguments.mid(1), out, err);
     if (!first.startsWith(QLatin1Char('-'))) {
         err << "wheelwright: unknown subcommand \"" << first << "\"; try wheelwright --help\n";
         return 2;

@@ -148,12 +148,13 @@ OwnWheels::Health OwnWheels::examine(QString *why)
         return health;
     };
     // A file that is not SQLite only shows itself on the first read; a new file gets its tables.
-    if (const int rc =
-            sqlite3_exec(db_, (std::string(kWheelTables) + kWheelIndexes).c_str(), nullptr, nullptr, nullptr);
+    if (const int rc = sqlite3_exec(db_, (std::string(kWheelTables) + kWheelIndexes + kDrawTables).c_str(), nullptr,
+                                    nullptr, nullptr);
         rc != SQLITE_OK)
         return stopped(rc, QStringLiteral("it is not a wheel library"));
     for (const char *sql : {"SELECT pick, wheeltype, zoption, xyoption, ticket FROM wheelsurvey LIMIT 1",
-                            "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1"})
+                            "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1",
+                            "SELECT country, lotteryname, drawdate, main, bonus, supplementary FROM draws LIMIT 1"})
         if (!prepare(db_, sql))
             return stopped(sqlite3_errcode(db_), QStringLiteral("it is not a wheel library"));
     auto check = prepare(db_, "PRAGMA quick_check");
@@ -399,4 +400,148 @@ QList<OwnWheelEntry> OwnWheels::list(int pick, char type, int numbers)
     std::stable_sort(entries.begin(), entries.end(),
                      [](const OwnWheelEntry &a, const OwnWheelEntry &b) { return a.tickets < b.tickets; });
     return entries;
+}
+
+namespace {
+
+std::string numbersColumn(const QList<int> &numbers)
+{
+    std::string text;
+    for (const int n : numbers) {
+        if (!text.empty())
+            text += ' ';
+        text += std::to_string(n);
+    }
+    return text;
+}
+
+// Numbers as numbersColumn() writes them; false for anything else.
+bool readNumbersColumn(const QString &text, QList<int> &numbers)
+{
+    numbers.clear();
+    for (const QString &part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = part.toInt(&ok);
+        if (!ok || part.size() > 3)
+            return false;
+        numbers << n;
+    }
+    return true;
+}
+
+} // namespace
+
+DrawsStored OwnWheels::addDraws(const QString &country, const QString &lottery, const QList<StoredDraw> &draws)
+{
+    DrawsStored out;
+    if (!db_) {
+        out.problem = QStringLiteral("The library is not open; no draw was added.");
+        return out;
+    }
+    const auto cannotWrite = [&] {
+        out.added = out.alreadyStored = 0;
+        out.different.clear();
+        if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
+            out.problem = inUse() + QStringLiteral(" No draw was added.");
+        else
+            out.problem = QStringLiteral("Your library %1 cannot be written (%2); no draw was added.")
+                              .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+        return out;
+    };
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return cannotWrite();
+    const auto rollback = [&] {
+        cannotWrite();
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return out;
+    };
+    auto held = prepare(db_, "SELECT main, bonus, supplementary FROM draws WHERE country = ? AND lotteryname = ? "
+                             "AND drawdate = ?");
+    auto add = prepare(db_, "INSERT INTO draws(country, lotteryname, drawdate, main, bonus, supplementary) "
+                            "VALUES(?,?,?,?,?,?)");
+    if (!held || !add)
+        return rollback();
+    const std::string countryText = country.toStdString(), lotteryText = lottery.toStdString();
+    for (const StoredDraw &d : draws) {
+        const std::string date = d.date.toString(Qt::ISODate).toStdString();
+        const std::string main = numbersColumn(d.main), bonus = numbersColumn(d.bonus),
+                          supplementary = numbersColumn(d.supplementary);
+        sqlite3_reset(held.get());
+        bindText(held.get(), 1, countryText);
+        bindText(held.get(), 2, lotteryText);
+        bindText(held.get(), 3, date);
+        const int rc = sqlite3_step(held.get());
+        if (rc == SQLITE_ROW) {
+            const bool same = columnText(held.get(), 0).toStdString() == main &&
+                              columnText(held.get(), 1).toStdString() == bonus &&
+                              columnText(held.get(), 2).toStdString() == supplementary;
+            if (same)
+                ++out.alreadyStored;
+            else
+                out.different << d.date;
+            continue;
+        }
+        if (rc != SQLITE_DONE)
+            return rollback();
+        sqlite3_reset(add.get());
+        bindText(add.get(), 1, countryText);
+        bindText(add.get(), 2, lotteryText);
+        bindText(add.get(), 3, date);
+        bindText(add.get(), 4, main);
+        bindText(add.get(), 5, bonus);
+        bindText(add.get(), 6, supplementary);
+        if (sqlite3_step(add.get()) != SQLITE_DONE)
+            return rollback();
+        ++out.added;
+    }
+    held.reset();
+    add.reset();
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return rollback();
+    return out;
+}
+
+QList<StoredDraw> OwnWheels::draws(const QString &country, const QString &lottery, const QDate &from, const QDate &to,
+                                   QString *problem, int *unreadable)
+{
+    QList<StoredDraw> out;
+    if (unreadable)
+        *unreadable = 0;
+    if (!db_) {
+        if (problem)
+            *problem = QStringLiteral("The library is not open.");
+        return out;
+    }
+    // ISO dates sort as text; an open end is the widest text either way.
+    auto s = prepare(db_, "SELECT drawdate, main, bonus, supplementary FROM draws WHERE country = ? AND "
+                          "lotteryname = ? AND drawdate >= ? AND drawdate <= ? ORDER BY drawdate");
+    if (!s) {
+        if (problem)
+            *problem = healthOf(sqlite3_errcode(db_)) == Health::Busy
+                           ? inUse()
+                           : QStringLiteral("The draws in your library %1 cannot be read: %2.")
+                                 .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+        return out;
+    }
+    bindText(s.get(), 1, country.toStdString());
+    bindText(s.get(), 2, lottery.toStdString());
+    bindText(s.get(), 3, from.isValid() ? from.toString(Qt::ISODate).toStdString() : std::string());
+    bindText(s.get(), 4, to.isValid() ? to.toString(Qt::ISODate).toStdString() : std::string("~"));
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
+        StoredDraw d;
+        d.date = QDate::fromString(columnText(s.get(), 0), Qt::ISODate);
+        const bool sound = d.date.isValid() && readNumbersColumn(columnText(s.get(), 1), d.main) && !d.main.isEmpty() &&
+                           readNumbersColumn(columnText(s.get(), 2), d.bonus) &&
+                           readNumbersColumn(columnText(s.get(), 3), d.supplementary);
+        if (sound)
+            out << d;
+        else if (unreadable)
+            ++*unreadable;
+    }
+    if (rc != SQLITE_DONE && problem)
+        *problem = healthOf(rc) == Health::Busy ? inUse()
+                                                : QStringLiteral("The draws in your library %1 cannot be read: %2.")
+                                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+    return out;
 }

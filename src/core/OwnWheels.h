@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DrawHistory.h"
 #include "wheelsearch/wheel.h"
 
 #include <QList>
@@ -60,6 +61,15 @@ public:
     std::optional<std::vector<wheel::Line>> find(const wheel::WheelSpec &spec);
     // The stored wheels for a pick, type and count of numbers, fewest tickets first.
     QList<OwnWheelEntry> list(int pick, char type, int numbers);
+
+    // Adds a lottery's draws in one transaction: a date already stored keeps what is stored,
+    // and is counted as the same draw or as one holding other numbers. Nothing is added when
+    // the file cannot be written.
+    DrawsStored addDraws(const QString &country, const QString &lottery, const QList<StoredDraw> &draws);
+    // The lottery's stored draws within [from, to] (a null date leaves that end open), oldest
+    // first. A row that does not read as a draw is left out and counted in `unreadable`.
+    QList<StoredDraw> draws(const QString &country, const QString &lottery, const QDate &from = {},
+                            const QDate &to = {}, QString *problem = nullptr, int *unreadable = nullptr);
 
 private:
     // What a look at the file found.

@@ -31,12 +31,17 @@ const QString kCountryKey = QStringLiteral("LotteryCountry");
 const QString kLotteryKey = QStringLiteral("LotteryName");
 
 // A slash in a name would open a group of its own, so names are percent-encoded in the key.
-QString priceKey(const QString &country, const QString &lottery)
+QString lotteryKey(const QString &group, const QString &country, const QString &lottery)
 {
     const auto part = [](const QString &name) {
         return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArrayLiteral(" ")));
     };
-    return QStringLiteral("Price/") + part(country) + QLatin1Char('/') + part(lottery);
+    return group + QLatin1Char('/') + part(country) + QLatin1Char('/') + part(lottery);
+}
+
+QString priceKey(const QString &country, const QString &lottery)
+{
+    return lotteryKey(QStringLiteral("Price"), country, lottery);
 }
 } // namespace
 
@@ -85,5 +90,21 @@ void Settings::rememberPrice(const QString &country, const QString &lottery, std
         s->setValue(priceKey(country, lottery), QString::number(*price, 'g', 10));
     else
         s->remove(priceKey(country, lottery));
+    s->sync();
+}
+
+QString Settings::resultsLayout(const QString &country, const QString &lottery) const
+{
+    return storedText(lotteryKey(QStringLiteral("ResultsLayout"), country, lottery));
+}
+
+void Settings::rememberResultsLayout(const QString &country, const QString &lottery, const QString &layout)
+{
+    auto s = openSettings();
+    const QString key = lotteryKey(QStringLiteral("ResultsLayout"), country, lottery);
+    if (layout.isEmpty())
+        s->remove(key);
+    else
+        s->setValue(key, layout);
     s->sync();
 }

@@ -24,4 +24,9 @@ public:
     std::optional<double> price(const QString &country, const QString &lottery) const;
     // Nothing forgets the price the player gave.
     void rememberPrice(const QString &country, const QString &lottery, std::optional<double> price);
+
+    // How the player said a lottery's results files are laid out, under
+    // "ResultsLayout/<country>/<lottery>"; null when nothing was said. A null text forgets it.
+    QString resultsLayout(const QString &country, const QString &lottery) const;
+    void rememberResultsLayout(const QString &country, const QString &lottery, const QString &layout);
 };

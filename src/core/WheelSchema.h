@@ -18,3 +18,11 @@ inline constexpr const char *kWheelTables =
 inline constexpr const char *kWheelIndexes =
     "CREATE INDEX IF NOT EXISTS survey_by_choice ON wheelsurvey(pick, wheeltype, zoption);"
     "CREATE INDEX IF NOT EXISTS wheels_by_wheel ON wheels(pick, wheeltype, zoption, xyoption);";
+
+// The draws the player imported, in the player's library only: one row a lottery and date, the
+// numbers as "5 17 3 41 9 12"; bonus and supplementary numbers empty when none were given. A
+// library made before the draws were kept gets the table when it is next opened.
+inline constexpr const char *kDrawTables =
+    "CREATE TABLE IF NOT EXISTS draws(country TEXT NOT NULL, lotteryname TEXT NOT NULL,"
+    " drawdate TEXT NOT NULL, main TEXT NOT NULL, bonus TEXT NOT NULL DEFAULT '',"
+    " supplementary TEXT NOT NULL DEFAULT '', PRIMARY KEY(country, lotteryname, drawdate));";
