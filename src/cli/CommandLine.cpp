@@ -4,6 +4,7 @@
 
 #include "cli/CheckCommand.h"
 #include "cli/DrawsCommand.h"
+#include "cli/LotteryCommand.h"
 #include "cli/MakeCommand.h"
 #include "cli/OddsCommand.h"
 #include "cli/TicketsCommand.h"
@@ -11,6 +12,7 @@
 #include "core/Catalogue.h"
 #include "core/Database.h"
 #include "core/Play.h"
+#include "core/PlayerLotteries.h"
 #include "core/ShippedFiles.h"
 
 #include <memory>
@@ -29,6 +31,7 @@ QString usage()
                           "       wheelwright make --pick K --numbers Z --wheel \"x if y\" [--key] [--seconds S]\n"
                           "                        [--threads N] [--most T]\n"
                           "       wheelwright draws import|list|check --country C --lottery L ...\n"
+                          "       wheelwright lottery list|show|import|export|reset [--country C --lottery L]\n"
                           "       wheelwright --help | --version\n"
                           "\n"
                           "Without a subcommand Wheelwright opens its window.\n"
@@ -40,7 +43,8 @@ QString usage()
                           "\n"
                           "Subcommands (no display needed):\n") +
            checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage() +
-           QLatin1Char('\n') + makeCommandUsage() + QLatin1Char('\n') + drawsCommandUsage();
+           QLatin1Char('\n') + makeCommandUsage() + QLatin1Char('\n') + drawsCommandUsage() + QLatin1Char('\n') +
+           lotteryCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -72,14 +76,17 @@ int runCheck(QStringList arguments, QTextStream &out, QTextStream &err)
         err << "wheelwright check: " << problem << '\n';
         return CheckBadCommand;
     }
+    // The player's lotteries are found as the window finds them; a damaged file is left alone.
+    auto player = std::make_shared<PlayerLotteries>(playerLotteriesFile());
+    player->load(PlayerLotteries::LeaveDamaged);
     CheckContext context;
     if (database->isOpen())
-        context.lotteryFacts = [database](const QString &country,
-                                          const QString &lottery) -> std::optional<LotteryFacts> {
+        context.lotteryFacts = [database, player](const QString &country,
+                                                  const QString &lottery) -> std::optional<LotteryFacts> {
             // The lottery's whole facts, as the window checks with them: its bonus pool or
             // supplementary numbers and its lowest prize too.
             try {
-                const auto details = Catalogue(*database).details(country, lottery);
+                const auto details = Catalogue(*database, player.get()).details(country, lottery);
                 if (!details || !lotteryFault({country, lottery, *details}).isEmpty())
                     return std::nullopt;
                 return details->facts;
@@ -123,6 +130,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
         return runTicketsCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("make"))
         return runMakeCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("lottery"))
+        return runLotteryCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("draws"))
         return runDrawsCommand(arguments.mid(1), out, err);
     if (!first.startsWith(QLatin1Char('-'))) {

@@ -61,6 +61,9 @@ std::optional<CommandFailure> WheelSource::open(const QString &databasePath, con
     const QString ownPath = libraryPath.isEmpty() ? ownWheelsFile() : libraryPath;
     if (QFileInfo(ownPath).isFile() && !own_.open(ownPath, &problem))
         return notFound(QStringLiteral("your wheel library cannot be read: %1").arg(problem));
+    player_ = PlayerLotteries(playerLotteriesFile());
+    player_.load(PlayerLotteries::LeaveDamaged);
+    playerNotice_ = player_.takeNotice();
     return std::nullopt;
 }
 
@@ -78,6 +81,9 @@ std::optional<PlayedLottery> WheelSource::lottery(const QString &country, const 
     const QStringList names = catalogue_.lotteryNames(country);
     if (names.isEmpty())
         failure = notFound(QStringLiteral("no lottery of the country %1 is known").arg(quoted(country)));
+    else if (!playerNotice_.isEmpty())
+        failure = notFound(QStringLiteral("%1 has no lottery %2 (%3)")
+                               .arg(quoted(country), quoted(name), withoutControls(playerNotice_)));
     else
         failure = notFound(QStringLiteral("%1 has no lottery %2; its lotteries are %3")
                                .arg(withoutControls(country), quoted(name),

@@ -6,6 +6,7 @@
 #include "core/Database.h"
 #include "core/OwnWheels.h"
 #include "core/Play.h"
+#include "core/PlayerLotteries.h"
 #include "core/WheelShelf.h"
 
 #include <QCommandLineOption>
@@ -54,7 +55,8 @@ struct WheelOptions {
 class WheelSource {
 public:
     // Opens the database at `databasePath` (empty: the one shipped with the program) and the own
-    // library at `libraryPath` (empty: the window's; a library that does not exist is not made).
+    // library at `libraryPath` (empty: the window's; a library that does not exist is not made),
+    // and reads the player's lotteries as the window keeps them (a damaged file is left alone).
     std::optional<CommandFailure> open(const QString &databasePath, const QString &libraryPath);
 
     const Catalogue &catalogue() const { return catalogue_; }
@@ -72,7 +74,9 @@ public:
 
 private:
     Database database_;
-    Catalogue catalogue_{database_};
+    PlayerLotteries player_;
+    QString playerNotice_; // why the player's lotteries could not be read, if they could not
+    Catalogue catalogue_{database_, &player_};
     OwnWheels own_;
     WheelShelf shelf_{catalogue_, &own_};
 };

@@ -4,6 +4,7 @@
 
 #include "core/BonusSelection.h"
 #include "core/Database.h"
+#include "core/PlayerLotteries.h"
 #include "core/TextSafety.h"
 
 #include <algorithm>
@@ -15,16 +16,134 @@ QString typeColumn(WheelType type)
 }
 } // namespace
 
+LotteryDetails detailsOf(const LotteryRow &row, bool bonusIsTicketDigit)
+{
+    LotteryDetails details;
+    details.pick = row.pick;
+    details.facts.pool = row.pool;
+    details.facts.drawn = row.pick;
+    details.facts.supplementary = row.supplementary.value_or(0);
+    if (row.bonusPool.value_or(0) > 0 && row.bonusPick.value_or(0) > 0) {
+        details.facts.bonusPool = *row.bonusPool;
+        details.facts.bonusDrawn = *row.bonusPick;
+    }
+    if (row.lowestMain && row.lowestBonus)
+        details.facts.lowestPrize = PrizeTier{*row.lowestMain, *row.lowestBonus};
+    if (row.price) {
+        details.price = *row.price;
+        details.currency = QString::fromStdString(row.currency);
+    }
+    details.facts.bonusIsTicketDigit = details.facts.bonusPool > 0 && bonusIsTicketDigit;
+    for (const TierRow &t : row.tiers) {
+        TierRule rule;
+        rule.name = QString::fromStdString(t.name);
+        rule.main = t.main;
+        rule.supplementary = t.supplementary;
+        rule.bonus = t.bonus;
+        if (t.prize == "shared") {
+            rule.prize = TierRule::Prize::Shared;
+        } else if (parseAmount(QString::fromStdString(t.prize), &rule.cents)) {
+            rule.prize = TierRule::Prize::Fixed;
+            rule.currency = QString::fromStdString(t.currency);
+        }
+        details.facts.tiers << rule;
+    }
+    return details;
+}
+
+const PlayerLottery *Catalogue::players(const QString &country, const QString &lottery) const
+{
+    return player_ ? player_->find(country, lottery) : nullptr;
+}
+
 QStringList Catalogue::lotteryNames(const QString &country) const
 {
     QStringList names;
     for (const auto &row : database_.select("SELECT lotteryname FROM lottery WHERE country=?", {country}))
         names << row.value(0);
+    if (player_)
+        for (const QString &name : player_->names(country))
+            if (!names.contains(name))
+                names << name;
     return names;
+}
+
+bool Catalogue::isPlayers(const QString &country, const QString &lottery) const
+{
+    return players(country, lottery) != nullptr;
+}
+
+bool Catalogue::isShipped(const QString &country, const QString &lottery) const
+{
+    return !database_.select("SELECT 1 FROM lottery WHERE country=? AND lotteryname=?", {country, lottery}).empty();
+}
+
+QString Catalogue::factsNote(const QString &country, const QString &lottery) const
+{
+    if (const PlayerLottery *own = players(country, lottery))
+        return own->changed.isValid()
+                   ? QStringLiteral("Your lottery, changed %1").arg(own->changed.toString(Qt::ISODate))
+                   : QStringLiteral("Your lottery");
+    std::vector<QStringList> rows;
+    try {
+        rows = database_.select("SELECT factsread FROM lottery WHERE country=? AND lotteryname=?", {country, lottery});
+    } catch (const QueryError &) {
+        return {}; // a database from before the month was kept
+    }
+    if (rows.empty() || rows.back().value(0).isEmpty())
+        return {};
+    return QStringLiteral("Facts as of %1").arg(withoutControls(rows.back().value(0)).left(7));
+}
+
+std::optional<LotteryRow> Catalogue::row(const QString &country, const QString &lottery, bool shipped) const
+{
+    if (!shipped)
+        if (const PlayerLottery *own = players(country, lottery))
+            return own->facts;
+    const auto details = shippedDetails(country, lottery);
+    if (!details)
+        return std::nullopt;
+    LotteryRow row;
+    row.country = country.toStdString();
+    row.name = lottery.toStdString();
+    row.pool = details->facts.pool;
+    row.pick = details->pick;
+    row.drawn = details->facts.drawn;
+    row.supplementary = details->facts.supplementary;
+    row.bonusPool = details->facts.bonusPool;
+    row.bonusPick = details->facts.bonusDrawn;
+    if (details->facts.lowestPrize) {
+        row.lowestMain = details->facts.lowestPrize->main;
+        row.lowestBonus = details->facts.lowestPrize->bonus;
+    }
+    row.price = details->price;
+    if (details->price)
+        row.currency = details->currency.toStdString();
+    int number = 0;
+    for (const TierRule &t : details->facts.tiers) {
+        TierRow tier;
+        tier.tier = ++number;
+        tier.name = t.name.toStdString();
+        tier.main = t.main;
+        tier.supplementary = t.supplementary;
+        tier.bonus = t.bonus;
+        if (t.prize == TierRule::Prize::Shared) {
+            tier.prize = "shared";
+        } else if (t.prize == TierRule::Prize::Fixed) {
+            tier.prize = QString(QString::number(t.cents / 100) + QLatin1Char('.') +
+                                 QString::number(t.cents % 100).rightJustified(2, QLatin1Char('0')))
+                             .toStdString();
+            tier.currency = t.currency.toStdString();
+        }
+        row.tiers.push_back(tier);
+    }
+    return row;
 }
 
 std::optional<LotteryShape> Catalogue::shape(const QString &country, const QString &lottery) const
 {
+    if (const PlayerLottery *own = players(country, lottery))
+        return LotteryShape{own->facts.pool, own->facts.pick};
     const auto rows =
         database_.select("SELECT ifrom,imatch FROM lottery WHERE country=? AND lotteryname=?", {country, lottery});
     if (rows.empty())
@@ -40,7 +159,24 @@ std::optional<LotteryShape> Catalogue::shape(const QString &country, const QStri
 
 std::optional<LotteryDetails> Catalogue::details(const QString &country, const QString &lottery) const
 {
-    const auto shape = this->shape(country, lottery);
+    if (const PlayerLottery *own = players(country, lottery))
+        return detailsOf(own->facts, bonusIsDigit(country, lottery));
+    return shippedDetails(country, lottery);
+}
+
+std::optional<LotteryDetails> Catalogue::shippedDetails(const QString &country, const QString &lottery) const
+{
+    const auto rowsOfShape =
+        database_.select("SELECT ifrom,imatch FROM lottery WHERE country=? AND lotteryname=?", {country, lottery});
+    if (rowsOfShape.empty())
+        return std::nullopt;
+    const auto whole = [](const QString &text) {
+        bool ok = false;
+        const int value = text.trimmed().toInt(&ok);
+        return ok ? value : 0;
+    };
+    const auto shape = std::optional<LotteryShape>(
+        LotteryShape{whole(rowsOfShape.back().value(0)), whole(rowsOfShape.back().value(1))});
     if (!shape)
         return std::nullopt;
     LotteryDetails details;
@@ -79,11 +215,18 @@ std::optional<LotteryDetails> Catalogue::details(const QString &country, const Q
         details.currency = row.value(7);
     }
     details.facts.bonusIsTicketDigit = details.facts.bonusPool > 0 && bonusIsDigit(country, lottery);
-    details.facts.tiers = tiers(country, lottery, details.facts);
+    details.facts.tiers = shippedTiers(country, lottery, details.facts);
     return details;
 }
 
 QList<TierRule> Catalogue::tiers(const QString &country, const QString &lottery, const LotteryFacts &facts) const
+{
+    if (const PlayerLottery *own = players(country, lottery))
+        return detailsOf(own->facts, false).facts.tiers;
+    return shippedTiers(country, lottery, facts);
+}
+
+QList<TierRule> Catalogue::shippedTiers(const QString &country, const QString &lottery, const LotteryFacts &facts) const
 {
     std::vector<QStringList> rows;
     try {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DrawCheck.h"
+#include "core/LotteryRules.h"
 #include "core/WheelOffer.h"
 
 #include <QString>
@@ -11,6 +12,8 @@
 #include <optional>
 
 class Database;
+class PlayerLotteries;
+struct PlayerLottery;
 
 // What the number page needs of a lottery: the pool to choose from and the numbers a
 // ticket holds.
@@ -32,14 +35,35 @@ struct LotteryDetails {
     QString currency;            // ISO code of the price
 };
 
-// The questions the program asks of the wheel database. Every value is bound, so a name
+// The facts of a lottery as LotteryDetails holds them (the lowest prize, tiers and price
+// included): how a lottery of the player's is played.
+LotteryDetails detailsOf(const LotteryRow &row, bool bonusIsTicketDigit);
+
+// The questions the program asks of the wheel database and of the player's own lotteries,
+// which are listed with the shipped ones: one of the same country and name stands in the
+// shipped one's place and its facts are the ones given. Every value is bound, so a name
 // holding a quote is just a name; rows come in the order they are stored, which is the
 // order the player sees. A failed query throws QueryError.
 class Catalogue {
 public:
-    explicit Catalogue(const Database &database) : database_(database) {}
+    explicit Catalogue(const Database &database, const PlayerLotteries *player = nullptr)
+        : database_(database), player_(player)
+    {
+    }
+    void setPlayerLotteries(const PlayerLotteries *player) { player_ = player; }
+    const PlayerLotteries *playerLotteries() const { return player_; }
 
+    // The shipped lotteries in stored order, then the player's that are not shipped.
     QStringList lotteryNames(const QString &country) const;
+    // Whether the lottery is the player's (his own or his facts for a shipped one), and
+    // whether the shipped database has one of that name.
+    bool isPlayers(const QString &country, const QString &lottery) const;
+    bool isShipped(const QString &country, const QString &lottery) const;
+    // "Facts as of 2026-12", "Your lottery, changed 2026-12-10"; empty when nothing is known.
+    QString factsNote(const QString &country, const QString &lottery) const;
+    // The lottery's facts as the player's file would hold them, for a copy to edit; the
+    // shipped facts when `shipped`, whatever the player has made of them.
+    std::optional<LotteryRow> row(const QString &country, const QString &lottery, bool shipped = false) const;
     // The lottery's pool and pick; nothing when the lottery is not listed. A value that is not
     // a whole number reads as 0.
     std::optional<LotteryShape> shape(const QString &country, const QString &lottery) const;
@@ -55,5 +79,10 @@ public:
     QStringList storedLines(const WheelOffer &wheel) const;
 
 private:
+    std::optional<LotteryDetails> shippedDetails(const QString &country, const QString &lottery) const;
+    QList<TierRule> shippedTiers(const QString &country, const QString &lottery, const LotteryFacts &facts) const;
+    const PlayerLottery *players(const QString &country, const QString &lottery) const;
+
     const Database &database_;
+    const PlayerLotteries *player_ = nullptr;
 };

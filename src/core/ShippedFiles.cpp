@@ -29,3 +29,8 @@ QString ownWheelsFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/own-wheels.sqlite3");
 }
+
+QString playerLotteriesFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/lotteries.txt");
+}

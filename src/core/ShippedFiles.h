@@ -15,3 +15,6 @@ bool isShippedDatabase(const QString &path);
 // The player's own wheel library in the user's data folder; the window and the subcommands
 // keep it in the same place (the application's name must be set first).
 QString ownWheelsFile();
+
+// The player's own lotteries, a text file beside his wheel library.
+QString playerLotteriesFile();

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "builddb.h"
 
-#include "core/Countries.h"
 #include "core/SqliteHandles.h"
 #include "core/WheelSchema.h"
 #include "wheelsearch/shipping.h"
@@ -90,22 +89,6 @@ std::size_t utf8Length(const std::string &text, std::size_t i)
     return n;
 }
 
-// A price as written in the file: digits, optionally a point and up to four decimals.
-bool decimalNumber(const std::string &s, double &value)
-{
-    const auto point = s.find('.');
-    const std::string whole = s.substr(0, point);
-    const std::string frac = point == std::string::npos ? std::string() : s.substr(point + 1);
-    auto digits = [](const std::string &t) {
-        return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (whole.empty() || whole.size() > 7 || !digits(whole) || !digits(frac) || frac.size() > 4 ||
-        (point != std::string::npos && frac.empty()))
-        return false;
-    value = std::stod(whole) + (frac.empty() ? 0.0 : std::stod(frac) / std::pow(10.0, frac.size()));
-    return true;
-}
-
 // Makes one line of a UTF-8 CSV file ready to split: drops a byte order mark on the first line and
 // a trailing CR. False, with the reason, for a NUL byte or bytes that are not UTF-8.
 bool cleanCsvLine(std::string &line, int lineNo, std::string &why)
@@ -127,35 +110,6 @@ bool cleanCsvLine(std::string &line, int lineNo, std::string &why)
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return true;
-}
-
-bool currencyCode(const std::string &code)
-{
-    return code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
-// A tier's fixed prize: digits, a point and exactly two decimals, more than nothing.
-bool prizeAmount(const std::string &s)
-{
-    const auto point = s.find('.');
-    if (point == std::string::npos || point == 0 || point > 12 || s.size() != point + 3)
-        return false;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (!std::all_of(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(point), digit) || !digit(s[point + 1]) ||
-        !digit(s[point + 2]))
-        return false;
-    return s.find_first_not_of("0.") != std::string::npos;
-}
-
-// A month as YYYY-MM, from 2000-01 to 2099-12.
-bool yearMonth(const std::string &s)
-{
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (s.size() != 7 || s.compare(0, 2, "20") != 0 || !digit(s[2]) || !digit(s[3]) || s[4] != '-' || !digit(s[5]) ||
-        !digit(s[6]))
-        return false;
-    const int month = (s[5] - '0') * 10 + (s[6] - '0');
-    return month >= 1 && month <= 12;
 }
 
 // The tiers of each lottery, in the order of the file: best first. Only the shipped database has
@@ -224,57 +178,55 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
             return column[k] >= 0 && column[k] < static_cast<int>(f.size()) ? f[column[k]] : "";
         };
         LotteryRow r{f[0], f[1], 0, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
-        if (std::find(std::begin(kCountries), std::end(kCountries), r.country) == std::end(kCountries))
-            return fail("\"" + r.country + "\" is not a country the program offers");
-        if (r.name.empty())
-            return fail("the lottery has no name");
-        if (!wholeNumber(f[2], r.pool) || r.pool < 2 || r.pool > 99)
+        namespace rules = lotteryrules;
+        if (auto why = rules::countryFault(r.country); !why.empty())
+            return fail(why);
+        if (auto why = rules::nameFault(r.name); !why.empty())
+            return fail(why);
+        if (!wholeNumber(f[2], r.pool))
             return fail("ifrom must be a whole number from 2 to 99");
-        if (!wholeNumber(f[3], r.pick) || r.pick < 1 || r.pick > r.pool)
-            return fail("imatch must be a whole number from 1 to ifrom");
-        // An optional count: empty, or a whole number from lo to hi.
+        if (auto why = rules::poolFault(r.pool); !why.empty())
+            return fail("ifrom: " + why);
+        if (!wholeNumber(f[3], r.pick))
+            return fail("imatch must be a whole number");
+        if (auto why = rules::pickFault(r.pick, r.pool); !why.empty())
+            return fail("imatch: " + why);
+        // An optional count: empty, or a whole number the rule then judges.
         std::string bad;
-        auto count = [&](int k, int lo, int hi, std::optional<int> &out) {
+        auto count = [&](int k, std::optional<int> &out) {
             const std::string v = field(k);
             if (v.empty())
                 return true;
             int n = 0;
-            if (!wholeNumber(v, n) || n < lo || n > hi) {
-                bad = std::string(kColumns[k]) + " must be empty or a whole number from " + std::to_string(lo) +
-                      " to " + std::to_string(hi);
+            if (!wholeNumber(v, n)) {
+                bad = std::string(kColumns[k]) + " must be empty or a whole number";
                 return false;
             }
             out = n;
             return true;
         };
-        if (!count(4, 1, r.pool, r.drawn) || !count(5, 0, r.pool - r.drawn.value_or(1), r.supplementary) ||
-            !count(6, 0, 99, r.bonusPool))
-            return fail(bad);
+        for (auto [k, out] : {std::pair{4, &r.drawn}, std::pair{5, &r.supplementary}, std::pair{6, &r.bonusPool},
+                              std::pair{7, &r.bonusPick}, std::pair{8, &r.lowestMain}, std::pair{9, &r.lowestBonus}})
+            if (!count(k, *out))
+                return fail(bad);
+        const int drawn = r.drawn.value_or(r.pick);
         const int bonusPool = r.bonusPool.value_or(0);
-        if (!count(7, bonusPool > 0 ? 1 : 0, bonusPool, r.bonusPick))
-            return fail(bad + (bonusPool == 0 ? " (there is no bonus pool)" : ""));
         if (bonusPool > 0 && !r.bonusPick)
             return fail("bonuspick is needed when there is a bonus pool");
-        if (!count(8, 0, std::min(r.pick, r.drawn.value_or(r.pick)), r.lowestMain) ||
-            !count(9, 0, r.bonusPick.value_or(0), r.lowestBonus))
-            return fail(bad);
-        if (r.lowestMain.value_or(1) == 0 && r.lowestBonus.value_or(1) == 0)
-            return fail("the lowest prize cannot need no match at all");
-        if (r.lowestMain.has_value() != r.lowestBonus.has_value())
-            return fail("lowestprize_main and lowestprize_bonus are given together or not at all");
-        const std::string price = field(10);
+        const std::pair<const char *, std::string> checks[] = {
+            {"drawn", r.drawn ? rules::drawnFault(drawn, r.pool) : std::string()},
+            {"supplementary", r.supplementary ? rules::supplementaryFault(*r.supplementary, r.pool, drawn) : ""},
+            {"bonuspool", rules::bonusPoolFault(bonusPool)},
+            {"bonuspick", rules::bonusPickFault(r.bonusPick.value_or(0), bonusPool)},
+            {"lowestprize_main",
+             rules::lowestPrizeFault(r.lowestMain, r.lowestBonus, r.pick, drawn, r.bonusPick.value_or(0))},
+            {"price", rules::priceFault(field(10), field(11), r.price)},
+            {"factsread", field(12).empty() ? std::string() : rules::monthFault(field(12))}};
+        for (const auto &[column, why] : checks)
+            if (!why.empty())
+                return fail(std::string(column) + ": " + why);
         r.currency = field(11);
-        if (!price.empty()) {
-            double p = 0;
-            if (!decimalNumber(price, p) || p <= 0)
-                return fail("price must be empty or a positive amount like 2.50");
-            r.price = p;
-        }
-        if (r.price.has_value() != !r.currency.empty() || (!r.currency.empty() && !currencyCode(r.currency)))
-            return fail("a price needs a three-letter currency code (ISO 4217) and a currency needs a price");
         r.factsRead = field(12);
-        if (!r.factsRead.empty() && !yearMonth(r.factsRead))
-            return fail("factsread must be empty or the month the facts were read, like 2026-12");
         for (const auto &o : rows)
             if (o.country == r.country && o.name == r.name)
                 return fail("\"" + r.name + "\" is listed twice for " + r.country);
@@ -363,44 +315,17 @@ bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::v
         if (t.tier != before + 1 && (own.empty() || t.tier != before))
             return fail("tier " + f[2] + " follows tier " + std::to_string(before) +
                         ": tiers are numbered 1, 2, 3 ... best first");
-        if (t.name.empty() || t.name.size() > 80)
-            return fail("the tier needs a name of 1 to 80 bytes");
-        if (std::any_of(t.name.begin(), t.name.end(),
-                        [](char c) { return (static_cast<unsigned char>(c) < 0x20) || c == 0x7f || c == ','; }))
-            return fail("the tier's name holds a comma or a character that does not print");
-        const int drawn = lottery.drawn.value_or(lottery.pick);
-        const int supplementary = lottery.supplementary.value_or(0);
-        const int bonus = lottery.bonusPick.value_or(0);
-        auto count = [&](int column, int hi, int &out) {
-            if (!wholeNumber(f[column], out) || out > hi) {
-                why = kHeader[column] + " must be a whole number from 0 to " + std::to_string(hi) + " for \"" +
-                      lottery.name + "\"";
+        auto count = [&](int column, int &out) {
+            if (!wholeNumber(f[column], out)) {
+                why = kHeader[column] + " must be a whole number";
                 return false;
             }
             return true;
         };
-        if (!count(4, std::min(drawn, lottery.pick), t.main) || !count(5, supplementary, t.supplementary) ||
-            !count(6, bonus, t.bonus))
+        if (!count(4, t.main) || !count(5, t.supplementary) || !count(6, t.bonus))
             return fail(why);
-        if (t.main + t.supplementary > lottery.pick)
-            return fail("a ticket holds " + std::to_string(lottery.pick) + " numbers: it cannot match " +
-                        std::to_string(t.main) + " main and " + std::to_string(t.supplementary) + " supplementary");
-        if (t.main + t.supplementary + t.bonus == 0)
-            return fail("a tier cannot need no match at all");
-        if (t.prize.empty() || t.prize == "shared") {
-            if (!t.currency.empty())
-                return fail("a currency goes only with a fixed amount");
-        } else if (!prizeAmount(t.prize)) {
-            return fail("prize must be empty, shared, or an amount with two decimals like 10.00");
-        } else if (!currencyCode(t.currency)) {
-            return fail("a fixed amount needs a three-letter currency code (ISO 4217)");
-        }
-        // An earlier row with the same main matches that asks no more than this one takes every
-        // ticket this one would: the rows are out of order or repeated.
-        for (const TierRow &o : own)
-            if (o.main == t.main && o.supplementary <= t.supplementary && o.bonus <= t.bonus)
-                return fail("no ticket can reach \"" + t.name + "\": \"" + o.name + "\" (line " +
-                            std::to_string(o.line) + ") comes first and takes every ticket it would");
+        if (why = lotteryrules::tierFault(t, lottery, own); !why.empty())
+            return fail(why);
         own.push_back(t);
     }
     if (!header) {

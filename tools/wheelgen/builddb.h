@@ -2,41 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/LotteryRules.h"
 #include "wheelsearch/wheelfile.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-// One prize tier as data/prize-tiers.csv states it.
-struct TierRow {
-    int tier = 0;          // 1, 2, ... best first; rows may share a number
-    std::string name;      // "5 + bonus"
-    int main = 0;          // main numbers matched, exactly
-    int supplementary = 0; // at least this many supplementary numbers / bonus balls matched
-    int bonus = 0;         // at least this many numbers of the separate bonus pool matched
-    std::string prize;     // "10.00", "shared", or empty where no source states it
-    std::string currency;  // ISO 4217, set exactly when prize is an amount
-    int line = 0;          // where the row stands in the file
-};
-
-struct LotteryRow {
-    std::string country;
-    std::string name;
-    int pool = 0; // ifrom
-    int pick = 0; // imatch
-    // What the lottery really draws; empty where no public source stated it.
-    std::optional<int> drawn;         // main numbers drawn that count for matching
-    std::optional<int> supplementary; // further numbers drawn from the main pool, not picked
-    std::optional<int> bonusPool;     // size of a separate bonus pool, 0 if none
-    std::optional<int> bonusPick;     // bonus numbers the player picks
-    std::optional<int> lowestMain;    // main matches of the lowest prize tier
-    std::optional<int> lowestBonus;   // bonus matches that tier needs
-    std::optional<double> price;      // one line
-    std::string currency;             // ISO 4217, set exactly when price is
-    std::vector<TierRow> tiers = {};  // best first; empty when the tiers are not known
-    std::string factsRead = {};       // the month the facts were read from public sources, "2026-12"
-};
 
 // Reads lotteries.csv: UTF-8 (a leading byte order mark is allowed), a header naming the columns
 // country,lotteryname,ifrom,imatch first and then any of drawn, supplementary, bonuspool, bonuspick,
