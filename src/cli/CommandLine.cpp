@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CheckCommand.h"
+#include "cli/CompareCommand.h"
 #include "cli/DrawsCommand.h"
 #include "cli/LotteryCommand.h"
 #include "cli/MakeCommand.h"
@@ -25,6 +26,7 @@ QString usage()
                           "                         [--database PATH] FILE|-\n"
                           "       wheelwright odds --country C --lottery L --numbers Z --wheel \"x if y\" [--key]\n"
                           "                        [--json] [--database PATH]\n"
+                          "       wheelwright compare --country C --lottery L --numbers Z [--budget B] [--json]\n"
                           "       wheelwright tickets --country C --lottery L --numbers N,N,... [--bonus B[,B]]\n"
                           "                           --wheel \"x if y\" [--key] [--own] [--format EXAMPLE]\n"
                           "                           [--output FILE] [--database PATH] [--library PATH]\n"
@@ -42,9 +44,9 @@ QString usage()
                           "  -v, --version    print the version and exit\n"
                           "\n"
                           "Subcommands (no display needed):\n") +
-           checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + ticketsCommandUsage() +
-           QLatin1Char('\n') + makeCommandUsage() + QLatin1Char('\n') + drawsCommandUsage() + QLatin1Char('\n') +
-           lotteryCommandUsage();
+           checkCommandUsage() + QLatin1Char('\n') + oddsCommandUsage() + QLatin1Char('\n') + compareCommandUsage() +
+           QLatin1Char('\n') + ticketsCommandUsage() + QLatin1Char('\n') + makeCommandUsage() + QLatin1Char('\n') +
+           drawsCommandUsage() + QLatin1Char('\n') + lotteryCommandUsage();
 }
 
 // Takes "--database PATH" out of the arguments; false when PATH is missing.
@@ -126,6 +128,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
         return runCheck(arguments.mid(1), out, err);
     if (first == QLatin1String("odds"))
         return runOddsCommand(arguments.mid(1), out, err);
+    if (first == QLatin1String("compare"))
+        return runCompareCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("tickets"))
         return runTicketsCommand(arguments.mid(1), out, err);
     if (first == QLatin1String("make"))
