@@ -8,6 +8,7 @@
 #include "core/ShippedFiles.h"
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
+#include "ui/LotteriesWindow.h"
 #include "ui/LotteryPage.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberPage.h"
@@ -18,14 +19,26 @@
 #include "ui/WheelPage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
 
+namespace {
+// The player's lotteries stand beside his wheel library.
+QString lotteriesBeside(const QString &ownWheelsPath)
+{
+    return ownWheelsPath.isEmpty() ? playerLotteriesFile()
+                                   : QFileInfo(ownWheelsPath).dir().filePath(QStringLiteral("lotteries.txt"));
+}
+} // namespace
+
 Application::Application(const QString &databasePath, const QString &ownWheelsPath)
-    : wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath), window_(std::make_unique<MainWindow>()),
-      saver_(new TicketSaver(this)), afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_))
+    : playerLotteries_(lotteriesBeside(ownWheelsPath)), wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath),
+      window_(std::make_unique<MainWindow>()), saver_(new TicketSaver(this)),
+      afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_))
 {
     connectPages();
     connectAfterDraw();
@@ -41,6 +54,7 @@ Application::~Application()
     wheelsWindow_.reset();
     helpWindow_.reset();
     wheelMakerWindow_.reset();
+    lotteriesWindow_.reset();
     numberWindow_.reset();
 }
 
@@ -50,6 +64,8 @@ void Application::connectPages()
     connect(w->lotteryPage(), &LotteryPage::countryChosen, this,
             [this](const QString &country) { guarded([&] { chooseCountry(country); }); });
     connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);
+    connect(w->lotteryPage(), &LotteryPage::lotteriesRequested, this,
+            [this] { guarded([this] { showLotteriesWindow(); }); });
     connect(w, &MainWindow::laterPagesMade, this, &Application::connectLaterPages);
     connect(w, &MainWindow::nextClicked, this, [this] { guarded([this] { next(); }); });
     connect(w, &MainWindow::previousClicked, this, &Application::previous);
@@ -115,6 +131,10 @@ void Application::start(Library library)
         alert(problem);
     // The shipped database was proven when it was built; any other is proven wheel by wheel.
     wheels_.setProveStoredWheels(!isShippedDatabase(path));
+    // The player's lotteries: a damaged file is set aside and told once; the program goes on.
+    playerLotteries_.load();
+    if (const QString notice = playerLotteries_.takeNotice(); !notice.isEmpty())
+        alert(notice);
     if (library == Library::AtStart)
         wheels_.open();
     else
@@ -127,6 +147,7 @@ void Application::start(Library library)
     lotteryName_ = restored.lottery;
     lotteryRow_ = restored.row;
     gridIsStale_ = restored.row >= 0;
+    guarded([this] { showFactsNote(); });
     window_->centreOnScreen();
     // Start-up tells at most one failed query, and none when the open already told.
     if (database_.isOpen() && !restored.firstError.isEmpty())
@@ -159,6 +180,40 @@ void Application::chooseLottery(int row)
     lotteryName_ = window_->lotteryPage()->lotteries().value(row);
     gridIsStale_ = true;
     settings_.remember(country_, lotteryName_);
+    guarded([this] { showFactsNote(); });
+}
+
+void Application::showFactsNote()
+{
+    window_->lotteryPage()->showFactsNote(
+        lotteryName_.isEmpty() || !database_.isOpen() ? QString() : catalogue_.factsNote(country_, lotteryName_));
+}
+
+void Application::showLotteriesWindow()
+{
+    if (!database_.isOpen())
+        return;
+    if (!lotteriesWindow_) {
+        lotteriesWindow_ = std::make_unique<LotteriesWindow>(catalogue_, playerLotteries_, window_.get());
+        // The page lists them again; the chosen lottery stays chosen when it is still there,
+        // and its grid is made anew from its facts as they now stand.
+        connect(lotteriesWindow_.get(), &LotteriesWindow::lotteriesChanged, this, [this] {
+            guarded([this] {
+                LotteryPage *page = window_->lotteryPage();
+                const QString chosen = lotteryName_;
+                page->showLotteries(catalogue_.lotteryNames(country_));
+                const int row = static_cast<int>(page->lotteries().indexOf(chosen));
+                page->selectLottery(row);
+                lotteryRow_ = row;
+                lotteryName_ = row >= 0 ? chosen : QString();
+                gridIsStale_ = true;
+                showFactsNote();
+            });
+        });
+    }
+    lotteriesWindow_->showCountry(country_, lotteryName_);
+    lotteriesWindow_->show();
+    lotteriesWindow_->raise();
 }
 
 void Application::next()

@@ -16,6 +16,7 @@
 #include "core/Catalogue.h"
 #include "core/Database.h"
 #include "core/Play.h"
+#include "core/PlayerLotteries.h"
 #include "core/Settings.h"
 
 #include <QObject>
@@ -31,6 +32,7 @@ class HelpWindow;
 class TextWindow;
 class TicketSaver;
 class WheelMakerWindow;
+class LotteriesWindow;
 class DrawCheckWindow;
 class AfterDraw;
 
@@ -67,6 +69,9 @@ private:
     void connectAfterDraw();
     void chooseCountry(const QString &country);
     void chooseLottery(int row);
+    // Tells the chosen lottery's facts note on the lottery page.
+    void showFactsNote();
+    void showLotteriesWindow();
     void next();
     void previous();
     void makeTickets();
@@ -82,7 +87,8 @@ private:
     void quit();
 
     Database database_;
-    Catalogue catalogue_{database_};
+    PlayerLotteries playerLotteries_; // beside the own wheel library
+    Catalogue catalogue_{database_, &playerLotteries_};
     Settings settings_;
     WheelStore wheels_;
     QString databasePath_;
@@ -93,6 +99,7 @@ private:
     std::unique_ptr<WheelsWindow> wheelsWindow_;
     std::unique_ptr<HelpWindow> helpWindow_;
     std::unique_ptr<WheelMakerWindow> wheelMakerWindow_;
+    std::unique_ptr<LotteriesWindow> lotteriesWindow_;
     TicketSaver *saver_;
     std::unique_ptr<AfterDraw> afterDraw_;
 

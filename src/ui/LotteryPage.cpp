@@ -5,13 +5,25 @@
 #include "ui/ListTableModel.h"
 #include "ui_LotteryPage.h"
 
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
 
 LotteryPage::LotteryPage(QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()),
-      model_(new ListTableModel(QStringLiteral("Lottery"), this))
+      model_(new ListTableModel(QStringLiteral("Lottery"), this)), factsNote_(new QLabel(this))
 {
     ui_->setupUi(this);
+    // When the chosen lottery's facts were read, and the way to set up lotteries of one's own.
+    auto *factsRow = new QHBoxLayout;
+    factsNote_->setAccessibleName(QStringLiteral("When the lottery's facts were read"));
+    auto *lotteriesButton = new QPushButton(QStringLiteral("L&otteries..."), this);
+    lotteriesButton->setAccessibleName(QStringLiteral("Lotteries: add, copy or edit your own"));
+    factsRow->addWidget(factsNote_, 1);
+    factsRow->addWidget(lotteriesButton);
+    ui_->lotteryLayout->addLayout(factsRow);
+    connect(lotteriesButton, &QPushButton::clicked, this, &LotteryPage::lotteriesRequested);
     showListIn(ui_->lotteryTable, model_);
     ui_->countryBox->setEditable(false);
 
@@ -73,4 +85,14 @@ void LotteryPage::selectLottery(int row)
     else
         ui_->lotteryTable->selectRow(row);
     programSelects_ = false;
+}
+
+void LotteryPage::showFactsNote(const QString &note)
+{
+    factsNote_->setText(note);
+}
+
+QString LotteryPage::factsNote() const
+{
+    return factsNote_->text();
 }

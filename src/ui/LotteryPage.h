@@ -7,6 +7,7 @@
 #include <memory>
 
 class ListTableModel;
+class QLabel;
 namespace Ui {
 class LotteryPage;
 }
@@ -27,13 +28,19 @@ public:
     const QStringList &lotteries() const;
     // Selects a row without telling it as the player's choice; -1 selects none.
     void selectLottery(int row);
+    // "Facts as of 2026-12", "Your lottery, changed 2026-12-10" for the chosen lottery.
+    void showFactsNote(const QString &note);
+    QString factsNote() const;
 
 signals:
     void countryChosen(const QString &country);
     void lotteryChosen(int row);
+    // "Lotteries...": the player wants to add, copy or edit lotteries.
+    void lotteriesRequested();
 
 private:
     std::unique_ptr<Ui::LotteryPage> ui_;
     ListTableModel *model_;
+    QLabel *factsNote_;
     bool programSelects_ = false;
 };
