@@ -154,6 +154,28 @@ private slots:
         QCOMPARE(catalogue.details(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"))->facts.pool,
                  shipped->facts.pool);
 
+        // Export and import through the panels: a bad file is refused naming its line.
+        SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("shared.txt")); });
+        window.showCountry(QStringLiteral("Canada"), QStringLiteral("Home Game"));
+        click(named<QPushButton>(&window, QStringLiteral("Export the lottery to a file")));
+        QVERIFY(player.remove(QStringLiteral("Canada"), QStringLiteral("Home Game"), nullptr));
+        window.showCountry(QStringLiteral("Canada"));
+        OpenPanel::setResponder([this](const OpenPanel::Done &done) { done(path("shared.txt")); });
+        click(named<QPushButton>(&window, QStringLiteral("Import lotteries from a file")));
+        QCOMPARE(alerts.size(), 2);
+        QCOMPARE(catalogue.details(QStringLiteral("Canada"), QStringLiteral("Home Game"))->facts.pool, 40);
+        QFile bad(path("bad.txt"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("country: Canada\nlottery: Bad\npool: 3\nnumbers a ticket: 3\n");
+        bad.close();
+        OpenPanel::setResponder([this](const OpenPanel::Done &done) { done(path("bad.txt")); });
+        click(named<QPushButton>(&window, QStringLiteral("Import lotteries from a file")));
+        QCOMPARE(alerts.size(), 3);
+        QCOMPARE(alerts.last().message,
+                 QStringLiteral("No lottery was imported: bad.txt:4: a ticket holds 3 numbers, so the pool needs at "
+                                "least 4"));
+        QVERIFY(!catalogue.isPlayers(QStringLiteral("Canada"), QStringLiteral("Bad")));
+
         // Every control of the window has a name a screen reader can read.
         for (QWidget *w : window.findChildren<QWidget *>())
             if ((qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QListWidget *>(w) ||

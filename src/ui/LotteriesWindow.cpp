@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -73,6 +74,10 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
     left->addWidget(copy_);
     left->addWidget(remove_);
     left->addWidget(export_);
+    auto *import = new QPushButton(QStringLiteral("&Import..."), this);
+    import->setAccessibleName(QStringLiteral("Import lotteries from a file"));
+    left->addWidget(import);
+    connect(import, &QPushButton::clicked, this, &LotteriesWindow::importLotteries);
     top->addLayout(left);
 
     auto *right = new QVBoxLayout;
@@ -452,4 +457,41 @@ void LotteriesWindow::exportLottery()
             else
                 status_->setText(QStringLiteral("Exported to %1.").arg(path));
         });
+}
+
+void LotteriesWindow::importLotteries()
+{
+    OpenPanel::ask(this, [this](const QString &path) {
+        if (path.isEmpty())
+            return;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            AlertPanel::run(QStringLiteral("Alert"),
+                            QStringLiteral("%1 could not be read: %2").arg(path, file.errorString()));
+            return;
+        }
+        const LotteryFileRead read = readLotteryFile(file.readAll(), QFileInfo(path).fileName());
+        if (!read.error.isEmpty() || read.lotteries.isEmpty()) {
+            AlertPanel::run(QStringLiteral("Alert"),
+                            QStringLiteral("No lottery was imported: %1")
+                                .arg(read.error.isEmpty() ? QStringLiteral("the file holds none") : read.error));
+            return;
+        }
+        for (const PlayerLottery &l : read.lotteries) {
+            QString problem;
+            if (!player_.put(l, &problem)) {
+                AlertPanel::run(QStringLiteral("Alert"),
+                                QStringLiteral("No more lotteries were imported: %1").arg(problem));
+                break;
+            }
+        }
+        emit lotteriesChanged();
+        const LotteryRow &first = read.lotteries.first().facts;
+        showCountry(text(first.country), text(first.name));
+        status_->setText(QStringLiteral("Imported %1 from %2.")
+                             .arg(read.lotteries.size() == 1
+                                      ? QStringLiteral("1 lottery")
+                                      : QStringLiteral("%1 lotteries").arg(read.lotteries.size()),
+                                  QFileInfo(path).fileName()));
+    });
 }

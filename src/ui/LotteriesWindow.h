@@ -49,6 +49,7 @@ private:
     void copyShipped();
     void newLottery();
     void exportLottery();
+    void importLotteries();
     void addTier(const TierRow &tier);
 
     const Catalogue &catalogue_;
