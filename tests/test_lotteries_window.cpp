@@ -119,6 +119,11 @@ private slots:
         QCOMPARE(why(&window, QStringLiteral("Bonus numbers drawn")), QString());
         type(&window, QStringLiteral("Price of a ticket"), QStringLiteral("2.50"));
         QCOMPARE(why(&window, QStringLiteral("Currency")), QStringLiteral("a price needs its currency"));
+        type(&window, QStringLiteral("Numbers a ticket"), QStringLiteral("45"));
+        if (qEnvironmentVariableIsSet("WHEELWRIGHT_SHOTS"))
+            window.grab().save(qEnvironmentVariable("WHEELWRIGHT_SHOTS") +
+                               QStringLiteral("/lotteries-window-faults.png"));
+        type(&window, QStringLiteral("Numbers a ticket"), QStringLiteral("6"));
         QVERIFY(!save->isEnabled());
         type(&window, QStringLiteral("Currency"), QStringLiteral("CAD"));
         QVERIFY2(save->isEnabled(), qPrintable(window.fault()));

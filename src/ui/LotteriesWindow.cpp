@@ -91,7 +91,7 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
         f.why->setAccessibleName(accessible + QStringLiteral(": problem"));
         f.why->setStyleSheet(QStringLiteral("color: #b00020;"));
         f.why->setWordWrap(true);
-        f.why->setMinimumWidth(260);
+        f.why->setMinimumWidth(360);
         auto *row = new QHBoxLayout;
         row->addWidget(f.edit, 1);
         row->addWidget(f.why, 2);
@@ -163,7 +163,7 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
         check();
     });
     connect(tiers_, &QTableWidget::itemChanged, this, &LotteriesWindow::check);
-    resize(860, 560);
+    resize(1000, 580);
     showCountry(country_->currentText());
 }
 
@@ -428,6 +428,7 @@ void LotteriesWindow::newLottery()
     tiers_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     list_->clearSelection();
     copy_->setEnabled(false);
+    export_->setEnabled(false);
     remove_->setEnabled(false);
     status_->setText(QStringLiteral("A new lottery of %1.").arg(country_->currentText()));
     name_.edit->setFocus();
