@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,7 @@ struct StoredDraw {
     }
     Draw draw() const { return Draw{main, bonus, supplementary}; }
 };
+Q_DECLARE_METATYPE(StoredDraw)
 
 // "5 17 3 41 9 12"; "5 17 3 41 9 12 + 7" with bonus numbers; " + 7 / 8" with supplementary too.
 QString drawNumbersText(const StoredDraw &draw);

@@ -18,6 +18,7 @@ TicketPage::TicketPage(QWidget *parent)
     connect(ui_->saveButton, &QAbstractButton::clicked, this, &TicketPage::saveRequested);
     connect(ui_->textViewButton, &QAbstractButton::clicked, this, &TicketPage::textViewRequested);
     connect(ui_->checkButton, &QAbstractButton::clicked, this, &TicketPage::checkDrawRequested);
+    connect(ui_->checkDrawsButton, &QAbstractButton::clicked, this, &TicketPage::checkDrawsRequested);
 }
 
 TicketPage::~TicketPage() = default;
@@ -35,7 +36,8 @@ void TicketPage::showSheet(const TicketSheet &sheet)
 void TicketPage::setActive(bool active)
 {
     for (QWidget *w : {static_cast<QWidget *>(ui_->saveButton), static_cast<QWidget *>(ui_->textViewButton),
-                       static_cast<QWidget *>(ui_->checkButton), static_cast<QWidget *>(ui_->saveHint)})
+                       static_cast<QWidget *>(ui_->checkButton), static_cast<QWidget *>(ui_->checkDrawsButton),
+                       static_cast<QWidget *>(ui_->saveHint)})
         w->setEnabled(active);
 }
 

@@ -36,6 +36,8 @@ signals:
     void saveRequested();
     void textViewRequested();
     void checkDrawRequested();
+    // "Check draws...": the tickets shown against the lottery's stored draws.
+    void checkDrawsRequested();
     // Other tickets replaced the ones shown.
     void ticketsShown();
 

@@ -28,6 +28,7 @@ WheelPage::WheelPage(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui
             [this](int index) { emit wheelTypeChanged(index == kKeyTab ? WheelType::Key : WheelType::TypeA); });
     connect(ui_->wheelsInfoButton, &QAbstractButton::clicked, this, &WheelPage::wheelsInfoRequested);
     connect(ui_->makeWheelButton, &QAbstractButton::clicked, this, &WheelPage::makeWheelRequested);
+    connect(ui_->pastDrawsButton, &QAbstractButton::clicked, this, &WheelPage::pastDrawsRequested);
     for (QComboBox *list : {ui_->wheelBox0, ui_->wheelBox1})
         connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             if (list == listOf(wheelType()))

@@ -56,6 +56,8 @@ signals:
     void wheelTypeChanged(WheelType type);
     void wheelsInfoRequested();
     void makeWheelRequested();
+    // "Past draws...": the wheel chosen over the numbers chosen, against the stored draws.
+    void pastDrawsRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
