@@ -11,6 +11,7 @@
 #include "ui/LotteriesWindow.h"
 #include "ui/LotteryPage.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,12 +76,31 @@ private slots:
         for (const QString &t : made)
             QCOMPARE(t.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 6);
         QVERIFY(alerts.isEmpty());
+        // Saved, the tickets open again while the lottery is there, and name it when it is gone.
+        SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("ninety.txt")); });
+        click("saveButton");
+        app->finishSaves();
+        const auto open = [this] {
+            OpenPanel::setResponder([this](const OpenPanel::Done &done) { done(path("ninety.txt")); });
+            widget<QAction>("openAction")->trigger();
+        };
+        open();
+        QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().message));
+        QCOMPARE(tickets(), made);
 
         click("startOverButton");
         chooseLottery(QStringLiteral("Canada"), QStringLiteral("Two"));
         click("nextButton");
         grid = widget<NumberGridView>("numberGrid");
         QVERIFY(grid->button(1) && grid->button(2) && !grid->button(3));
+
+        // Started anew without the 99-number lottery, its saved tickets say which lottery is missing.
+        writeLotteries("country: Canada\nlottery: Two\npool: 2\nnumbers a ticket: 1\n");
+        startProgram(QStringLiteral(DATABASE));
+        open();
+        QCOMPARE(alerts.size(), 1);
+        QVERIFY2(alerts[0].message.contains(QStringLiteral("\"Ninety Nine\" of Canada")),
+                 qPrintable(alerts[0].message));
     }
 
     // The window shows why each field cannot be, keeps Save off until all are sound, and stores
