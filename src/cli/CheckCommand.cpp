@@ -77,6 +77,8 @@ QString checkCommandUsage()
 {
     return QStringLiteral("Usage: wheelwright check --draw \"5 17 3 41 9 12\" [--bonus 7] [--supplementary 8]\n"
                           "                         [--digit 4] [--country C --lottery L] FILE | -\n"
+                          "       wheelwright check --draws RESULTS [--from DATE] [--to DATE]\n"
+                          "                         [--country C --lottery L] FILE\n"
                           "Checks tickets against a draw: a saved ticket file, the lines that wheelwright tickets\n"
                           "prints (from FILE, or from standard input for -) or the CSV export.\n"
                           "\n"
@@ -88,6 +90,9 @@ QString checkCommandUsage()
                           "  --supplementary NUMBERS  the supplementary numbers or bonus ball of a lottery that\n"
                           "                   has a separate bonus pool as well\n"
                           "  --digit D        the digit of your tickets (Superzahl, reintegro), 0 to 9\n"
+                          "  --draws RESULTS  check against every draw of a results file (CSV or text, a date\n"
+                          "                   and the numbers drawn a line), between --from and --to when given;\n"
+                          "                   prints a row a draw and the totals, as wheelwright draws check\n"
                           "  --country, --lottery  the lottery of tickets that do not name it (printed lines, CSV);\n"
                           "                   a saved ticket file names its own\n"
                           "  --database PATH  use this wheel database\n"

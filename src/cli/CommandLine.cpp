@@ -16,6 +16,7 @@
 #include "core/PlayerLotteries.h"
 #include "core/ShippedFiles.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -64,6 +65,11 @@ bool takeDatabaseOption(QStringList &arguments, QString &path)
 
 int runCheck(QStringList arguments, QTextStream &out, QTextStream &err)
 {
+    // Against a results file of many draws rather than one typed draw.
+    if (std::any_of(arguments.begin(), arguments.end(), [](const QString &a) {
+            return a == QLatin1String("--draws") || a.startsWith(QLatin1String("--draws="));
+        }))
+        return runCheckDrawsCommand(arguments, out, err);
     QString databasePath;
     if (!takeDatabaseOption(arguments, databasePath)) {
         err << "wheelwright check: --database needs a path\n";

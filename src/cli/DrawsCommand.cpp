@@ -133,6 +133,55 @@ int checkTicketsAgainstResults(const PlayedLottery &lottery, const QString &resu
     return finishOutput(out, err, name, QStringLiteral("the result"));
 }
 
+int runCheckDrawsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString name = QStringLiteral("check");
+    QCommandLineParser parser;
+    const QCommandLineOption draws(QStringLiteral("draws"), QString(), QStringLiteral("results"));
+    const QCommandLineOption country(QStringLiteral("country"), QString(), QStringLiteral("country"));
+    const QCommandLineOption lotteryOption(QStringLiteral("lottery"), QString(), QStringLiteral("lottery"));
+    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("date"));
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("path"));
+    parser.addOptions({draws, country, lotteryOption, from, to, database});
+    if (!parser.parse(QStringList{name} + arguments))
+        return fail(err, DrawsBadCommand, parser.errorText() + QStringLiteral(" (see wheelwright check --help)"), name);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return fail(err, DrawsBadCommand, QStringLiteral("name one ticket file after the results file"), name);
+    bool fromOk = true, toOk = true;
+    const QDate first = optionDate(parser.value(from), fromOk), last = optionDate(parser.value(to), toOk);
+    if (!fromOk || !toOk)
+        return fail(err, DrawsBadCommand,
+                    QStringLiteral("--%1: give a date as 2026-12-05")
+                        .arg(fromOk ? QStringLiteral("to") : QStringLiteral("from")),
+                    name);
+    // The lottery the ticket file names comes first; the options serve files that name none.
+    QString countryName = parser.value(country).trimmed();
+    QString lotteryName = parser.value(lotteryOption).trimmed();
+    if (const TicketFileRead named = loadTickets(files.first(), true);
+        named.ok() && !named.contents.country.isEmpty()) {
+        countryName = named.contents.country;
+        lotteryName = named.contents.lottery;
+    }
+    if (countryName.isEmpty() || lotteryName.isEmpty())
+        return fail(err, DrawsBadCommand, QStringLiteral("the file names no lottery: give --country and --lottery"),
+                    name);
+    WheelSource source;
+    if (const auto failure = source.open(parser.value(database), QString()))
+        return reportFailure(err, name, *failure);
+    CommandFailure failure;
+    std::optional<PlayedLottery> lottery;
+    try {
+        lottery = source.lottery(countryName, lotteryName, failure);
+    } catch (const QueryError &error) {
+        return reportFailure(err, name, queryFailure(error));
+    }
+    if (!lottery)
+        return reportFailure(err, name, failure);
+    return checkTicketsAgainstResults(*lottery, parser.value(draws), first, last, files.first(), out, err, name);
+}
+
 int runDrawsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;

@@ -24,6 +24,11 @@ void printHistoryCheck(QTextStream &out, const HistoryCheck &check);
 // what `check --draws RESULTS FILE` prints. The results file is read with the layout remembered
 // for the lottery, else the one its first lines suggest; its bad lines are told on `err` and
 // left out. Returns the exit status.
+// wheelwright check --draws RESULTS [--from DATE] [--to DATE] [--country C --lottery L] FILE:
+// `arguments` are those after "check". The lottery is the one the ticket file names, or the one
+// given where the file names none (printed lines, CSV).
+int runCheckDrawsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
 int checkTicketsAgainstResults(const PlayedLottery &lottery, const QString &resultsPath, const QDate &from,
                                const QDate &to, const QString &ticketPath, QTextStream &out, QTextStream &err,
                                const QString &command = QStringLiteral("check"));
