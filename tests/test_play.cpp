@@ -7,12 +7,17 @@
 #include "GuiDriver.h"
 
 #include "CommandRun.h"
+#include "app/PlayReview.h"
 #include "cli/CommandLine.h"
+#include "core/DrawHistory.h"
 #include "core/OwnWheels.h"
 #include "core/TicketFile.h"
+#include "ui/DrawCheckWindow.h"
+#include "ui/DrawHistoryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberPage.h"
 #include "ui/TicketPage.h"
+#include "ui/WheelCompareWindow.h"
 #include "ui/WheelPage.h"
 
 #include <QProcess>
@@ -67,6 +72,7 @@ private slots:
     void ownWheelsArePlayedAsStored();
     void libraryOpensAfterTheFirstPaint();
     void subcommandsCompose();
+    void reviewWindowsFollowThePlay();
     void checkKnowsTheWholeLottery();
     void damageIsNamedAndOutputChecked();
     void hostileInputIsRefused_data();
@@ -249,6 +255,69 @@ void TestPlay::libraryOpensAfterTheFirstPaint()
     click("nextButton");
     QVERIFY(widget<QComboBox>("wheelBox0")->findText(QStringLiteral("1 if 2"), Qt::MatchStartsWith) >= 0);
     QVERIFY(alerts.isEmpty());
+}
+
+// The comparison and the draw histories work on what the pages hold: a wheel chosen in the
+// comparison is the one the wheel page plays, the tickets shown are checked against the stored
+// draws, a draw of that history opens in the single-draw check, and `check --draws` gives the
+// same rows from a results file.
+void TestPlay::reviewWindowsFollowThePlay()
+{
+    {
+        OwnWheels own;
+        QVERIFY(own.open(path("own-wheels.sqlite3")));
+        const QList<StoredDraw> draws{{QDate(2026, 11, 7), {1, 3, 5, 7}, {}, {}},
+                                      {QDate(2026, 11, 14), {2, 4, 6, 8}, {}, {}}};
+        QVERIFY(own.addDraws(QStringLiteral("Canada"), QStringLiteral("Four of 12"), draws).ok());
+    }
+    startProgram(database_);
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Four of 12"));
+    click("nextButton");
+    for (int n : {7, 3, 11, 9, 1, 5})
+        tap(n);
+    click("nextButton");
+
+    click("compareButton");
+    WheelCompareWindow *compare = app->review()->compareWindow();
+    QVERIFY(compare->isVisible());
+    QTRY_VERIFY(compare->tableCounted());
+    const auto key = std::find_if(compare->wheels().begin(), compare->wheels().end(),
+                                  [](const ComparedWheel &w) { return w.offer.type == WheelType::Key; });
+    QVERIFY(key != compare->wheels().end());
+    emit compare->wheelChosen(key->offer);
+    auto *page = app->mainWindow()->wheelPage();
+    QCOMPARE(page->wheelType(), WheelType::Key);
+    QCOMPARE(page->chosenWheel(), std::optional<WheelOffer>(key->offer));
+
+    click("generateButton");
+    const QList<TicketNumbers> shown = app->mainWindow()->ticketPage()->sheet().tickets;
+    QVERIFY(!shown.isEmpty());
+    click("checkDrawsButton");
+    DrawHistoryWindow *history = app->review()->ticketHistoryWindow();
+    QTRY_COMPARE(history->result().draws.size(), 2);
+    QCOMPARE(history->result().tickets, shown.size());
+    const StoredDraw first{QDate(2026, 11, 7), {1, 3, 5, 7}, {}, {}};
+    emit history->drawChosen(first);
+    const auto &single = app->drawCheckWindow()->result();
+    QVERIFY(single.has_value());
+    QCOMPARE(single->tickets.size(), shown.size());
+    QCOMPARE(single->ticketsPerMatches, history->result().draws.first().ticketsPerMatches);
+
+    // The same tickets saved, against a results file of the same two draws.
+    const QString saved = path("review.txt");
+    SavePanel::setResponder([saved](const SavePanel::Done &done) { done(saved); });
+    click("saveButton");
+    app->finishSaves();
+    const QString results = path("results.csv");
+    QFile f(results);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("date,n1,n2,n3,n4\n2026-11-07,1,3,5,7\n2026-11-14,2,4,6,8\n");
+    f.close();
+    const Run r = run(
+        {QStringLiteral("check"), QStringLiteral("--database"), database_, QStringLiteral("--draws"), results, saved});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY2(r.out.contains(QStringLiteral("2026-11-07")) && r.out.contains(QStringLiteral("2026-11-14")),
+             qPrintable(r.out));
 }
 
 // What `tickets` writes, `check` reads: the saved file's bytes, the printed lines and the CSV.

@@ -5,6 +5,7 @@
 #include "app/AfterDraw.h"
 #include "app/Alert.h"
 #include "app/LotteryRestore.h"
+#include "app/PlayReview.h"
 #include "core/ShippedFiles.h"
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
@@ -38,7 +39,8 @@ QString lotteriesBeside(const QString &ownWheelsPath)
 Application::Application(const QString &databasePath, const QString &ownWheelsPath)
     : playerLotteries_(lotteriesBeside(ownWheelsPath)), wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath),
       window_(std::make_unique<MainWindow>()), saver_(new TicketSaver(this)),
-      afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_))
+      afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_)),
+      review_(std::make_unique<PlayReview>(window_.get(), catalogue_, wheels_, afterDraw_.get()))
 {
     connectPages();
     connectAfterDraw();
@@ -48,6 +50,7 @@ Application::~Application()
 {
     saver_->finishAll();
     // The small windows go before the main window.
+    review_.reset();
     afterDraw_.reset();
     textWindow_.reset();
     aboutWindow_.reset();
@@ -107,6 +110,20 @@ void Application::connectLaterPages()
     AfterDraw *after = afterDraw_.get();
     connect(w->ticketPage(), &TicketPage::checkDrawRequested, after, &AfterDraw::checkDraw);
     connect(w->ticketPage(), &TicketPage::ticketsShown, after, &AfterDraw::followNewTickets);
+    PlayReview *review = review_.get();
+    connect(w->ticketPage(), &TicketPage::checkDrawsRequested, review,
+            [review] { guarded([&] { review->pastDrawsOfTickets(); }); });
+    connect(w->wheelPage(), &WheelPage::pastDrawsRequested, review,
+            [this, review] { guarded([&] { review->pastDrawsOfWheel(lottery_); }); });
+    connect(w->wheelPage(), &WheelPage::compareRequested, review,
+            [this, review] { guarded([&] { review->compareWheels(lottery_); }); });
+    // A wheel chosen in the comparison is chosen on the page, in the list of its type.
+    connect(review, &PlayReview::wheelChosen, this, [this](const WheelOffer &wheel) {
+        guarded([&] {
+            window_->wheelPage()->showType(wheel.type);
+            showWheels(wheel.type, wheel);
+        });
+    });
 }
 
 void Application::connectAfterDraw()
@@ -261,8 +278,8 @@ void Application::next()
                                 .arg(lottery_.details.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
             return;
         }
-        window_->wheelPage()->setPlay(
-            {lottery_.country, lottery_.name, lottery_.details, numbers->selection().count()});
+        window_->wheelPage()->setPlay({lottery_.country, lottery_.name, lottery_.details, numbers->selection().count(),
+                                       numbers->bonus().chosen()});
         showWheels(window_->wheelPage()->wheelType());
         window_->moveTo(MainWindow::WheelStep);
         break;

@@ -33,6 +33,7 @@ class TextWindow;
 class TicketSaver;
 class WheelMakerWindow;
 class LotteriesWindow;
+class PlayReview;
 class DrawCheckWindow;
 class AfterDraw;
 
@@ -59,6 +60,8 @@ public:
     HelpWindow *helpWindow();
     WheelMakerWindow *wheelMakerWindow();
     DrawCheckWindow *drawCheckWindow();
+    // The comparison of wheels and the draw histories.
+    PlayReview *review() const { return review_.get(); }
     // Waits for the saves still running and tells their failures.
     void finishSaves();
 
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<LotteriesWindow> lotteriesWindow_;
     TicketSaver *saver_;
     std::unique_ptr<AfterDraw> afterDraw_;
+    std::unique_ptr<PlayReview> review_;
 
     QString country_;          // the country shown
     QString lotteryName_;      // the lottery chosen or remembered; null until there is one

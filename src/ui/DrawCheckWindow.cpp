@@ -162,6 +162,22 @@ void DrawCheckWindow::setTickets(const QString &lotteryTitle, const std::optiona
     growToFit();
 }
 
+void DrawCheckWindow::checkKnownDraw(const Draw &draw)
+{
+    const auto spaced = [](const QList<int> &numbers) {
+        QStringList texts;
+        for (int n : numbers)
+            texts << QString::number(n);
+        return texts.join(QStringLiteral("  "));
+    };
+    ui_->drawnField->setText(spaced(draw.main));
+    ui_->bonusField->setText(spaced(draw.bonus));
+    supplementaryField_->setText(spaced(draw.supplementary));
+    if (draw.ticketDigit)
+        digitField_->setText(QString::number(*draw.ticketDigit));
+    check();
+}
+
 void DrawCheckWindow::check()
 {
     const DrawnNumbers main = parseDrawnNumbers(ui_->drawnField->text());

@@ -35,6 +35,8 @@ public:
                     const QList<TicketNumbers> &tickets);
     // Checks the typed draw, as the Check button does.
     void check();
+    // Types a known draw (one of the stored history, say) into the fields and checks it.
+    void checkKnownDraw(const Draw &draw);
     const std::optional<DrawCheck> &result() const { return result_; }
 
 protected:

@@ -29,6 +29,7 @@ WheelPage::WheelPage(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui
     connect(ui_->wheelsInfoButton, &QAbstractButton::clicked, this, &WheelPage::wheelsInfoRequested);
     connect(ui_->makeWheelButton, &QAbstractButton::clicked, this, &WheelPage::makeWheelRequested);
     connect(ui_->pastDrawsButton, &QAbstractButton::clicked, this, &WheelPage::pastDrawsRequested);
+    connect(ui_->compareButton, &QAbstractButton::clicked, this, &WheelPage::compareRequested);
     for (QComboBox *list : {ui_->wheelBox0, ui_->wheelBox1})
         connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             if (list == listOf(wheelType()))
@@ -145,7 +146,12 @@ void WheelPage::showValue()
                                .arg(wheel->printableLabel(), read.problem));
         return;
     }
-    odds_->showOdds(oddsQuestion(play_.details, *wheel, read.lines));
+    // The odds count the player's bonus numbers and the price he gave, as Generate and the cost
+    // row use them.
+    OddsQuestion question =
+        oddsQuestion(PlayedLottery{play_.country, play_.lottery, play_.details}, *wheel, read.lines, play_.bonus);
+    question.price = price_;
+    odds_->showOdds(question);
 }
 
 WheelPage::~WheelPage() = default;
@@ -153,6 +159,11 @@ WheelPage::~WheelPage() = default;
 WheelType WheelPage::wheelType() const
 {
     return ui_->wheelTypeTabs->currentIndex() == kKeyTab ? WheelType::Key : WheelType::TypeA;
+}
+
+void WheelPage::showType(WheelType type)
+{
+    ui_->wheelTypeTabs->setCurrentIndex(type == WheelType::Key ? kKeyTab : 0);
 }
 
 QComboBox *WheelPage::listOf(WheelType type) const

@@ -28,6 +28,8 @@ public:
     ~WheelPage() override;
 
     WheelType wheelType() const;
+    // Turns to the list of that type (as a click on its tab does).
+    void showType(WheelType type);
     // Fills the list of that type, first wheel chosen (or `choose` when it is listed); an empty
     // list shows the notice. Each entry carries its wheel as item data.
     void showWheels(WheelType type, const QList<WheelOffer> &wheels,
@@ -44,6 +46,7 @@ public:
         QString lottery;
         LotteryDetails details;
         int numbers = 0;
+        QList<int> bonus; // the bonus numbers chosen, dealt over the tickets as Generate deals them
     };
     void setPlay(const Play &play);
     // Where the lines of a listed wheel come from, checked.
@@ -58,6 +61,8 @@ signals:
     void makeWheelRequested();
     // "Past draws...": the wheel chosen over the numbers chosen, against the stored draws.
     void pastDrawsRequested();
+    // "Compare wheels...": every wheel for the numbers chosen, side by side.
+    void compareRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
