@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CompareCommand.h"
 
+#include "cli/JsonText.h"
 #include "cli/WheelLookup.h"
 #include "core/DrawCheck.h"
 #include "core/TextSafety.h"
@@ -18,23 +19,6 @@
 namespace {
 
 const QString command = QStringLiteral("compare");
-
-QByteArray jsonText(const QJsonValue &value)
-{
-    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return wrapped.mid(1, wrapped.size() - 2);
-}
-
-QByteArray jsonObject(const QList<std::pair<QString, QByteArray>> &fields)
-{
-    QByteArray text = "{";
-    for (const auto &[name, value] : fields) {
-        if (text.size() > 1)
-            text += ',';
-        text += jsonText(name) + ':' + value;
-    }
-    return text + '}';
-}
 
 QByteArray orNull(double value)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/OddsCommand.h"
 
+#include "cli/JsonText.h"
 #include "cli/WheelLookup.h"
 #include "core/DrawCheck.h"
 #include "core/PrizeTiers.h"
@@ -22,33 +23,12 @@ namespace {
 
 const QString command = QStringLiteral("odds");
 
-// One value as compact JSON text: QJsonDocument writes every double so that it reads back
-// the same, and escapes every text.
-QByteArray jsonText(const QJsonValue &value)
-{
-    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return wrapped.mid(1, wrapped.size() - 2);
-}
-
 QByteArray jsonArray(const std::vector<double> &values)
 {
     QJsonArray array;
     for (const double v : values)
         array.append(v);
     return jsonText(array);
-}
-
-// QJsonObject sorts its keys; the fields are written by hand so that they keep the order
-// the command's help documents.
-QByteArray jsonObject(const QList<std::pair<QString, QByteArray>> &fields)
-{
-    QByteArray text = "{";
-    for (const auto &[name, value] : fields) {
-        if (text.size() > 1)
-            text += ',';
-        text += jsonText(name) + ':' + value;
-    }
-    return text + '}';
 }
 
 QString prizeText(const PrizeTier &tier)
