@@ -290,11 +290,6 @@ QString fixedTotalText(const DrawCheck &check)
 {
     if (check.tiers.isEmpty())
         return {};
-    QStringList amounts;
-    for (auto it = check.fixedWon.constBegin(); it != check.fixedWon.constEnd(); ++it)
-        amounts << formatAmount(it.value(), it.key());
-    QString text = QStringLiteral("Fixed prizes won: ") +
-                   (amounts.isEmpty() ? QStringLiteral("none") : amounts.join(QStringLiteral(" and ")));
     QStringList left;
     if (check.sharedWon)
         left << QStringLiteral("shared prizes");
@@ -302,9 +297,7 @@ QString fixedTotalText(const DrawCheck &check)
         left << QStringLiteral("prizes not known here");
     if (check.unjudgedTickets > 0)
         left << QStringLiteral("the tickets not judged");
-    if (!left.isEmpty())
-        text += QStringLiteral(" (not counting ") + listed(left, " or ") + QLatin1Char(')');
-    return text;
+    return fixedPrizesWonText(check.fixedWon, left);
 }
 
 QString matchSummary(const QMap<int, int> &ticketsPerMatches)

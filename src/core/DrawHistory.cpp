@@ -645,11 +645,6 @@ QStringList historyTotalsText(const HistoryCheck &check)
     else
         lines << QStringLiteral("Cost: not known (no ticket price)");
     if (!check.tiers.isEmpty()) {
-        QStringList amounts;
-        for (auto it = check.fixedWon.cbegin(); it != check.fixedWon.cend(); ++it)
-            amounts << formatAmount(it.value(), it.key());
-        QString won = QStringLiteral("Fixed prizes won: ") +
-                      (amounts.isEmpty() ? QStringLiteral("none") : amounts.join(QStringLiteral(" and ")));
         QStringList left;
         if (check.sharedWon)
             left << QStringLiteral("shared prizes");
@@ -657,8 +652,7 @@ QStringList historyTotalsText(const HistoryCheck &check)
             left << QStringLiteral("prizes not known here");
         if (check.unjudged > 0)
             left << QStringLiteral("%1 not judged").arg(counted(check.unjudged, "ticket", "tickets"));
-        if (!left.isEmpty())
-            won += QStringLiteral(" (not counting ") + left.join(QStringLiteral(" or ")) + QLatin1Char(')');
+        const QString won = fixedPrizesWonText(check.fixedWon, left);
         lines << won;
         for (auto it = check.ticketsPerTier.cbegin(); it != check.ticketsPerTier.cend(); ++it)
             lines << QStringLiteral("  %1: %2").arg(tierWithPrize(check.tiers.value(it.key())), grouped(it.value()));

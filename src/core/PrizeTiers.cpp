@@ -60,3 +60,19 @@ bool parseAmount(const QString &text, qint64 *cents)
     *cents = value;
     return true;
 }
+
+QString fixedPrizesWonText(const QMap<QString, qint64> &won, const QStringList &leftOut)
+{
+    QStringList amounts;
+    for (auto it = won.constBegin(); it != won.constEnd(); ++it)
+        amounts << formatAmount(it.value(), it.key());
+    QString text = QStringLiteral("Fixed prizes won: ") +
+                   (amounts.isEmpty() ? QStringLiteral("none") : amounts.join(QStringLiteral(" and ")));
+    if (leftOut.isEmpty())
+        return text;
+    // "a", "a or b", "a, b or c".
+    const QString left = leftOut.size() < 2 ? leftOut.first()
+                                            : leftOut.mid(0, leftOut.size() - 1).join(QStringLiteral(", ")) +
+                                                  QStringLiteral(" or ") + leftOut.last();
+    return text + QStringLiteral(" (not counting ") + left + QLatin1Char(')');
+}

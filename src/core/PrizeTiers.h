@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 // One prize tier of a lottery as the data file states it: the matches a ticket needs and what
 // the tier pays.
@@ -24,6 +26,9 @@ int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatch
 
 // "10.00 CAD", "1,000,000.00 USD": an amount in hundredths with its currency.
 QString formatAmount(qint64 cents, const QString &currency);
+// "Fixed prizes won: 118.00 CAD and 3.00 EUR (not counting shared prizes or ...)": the fixed
+// amounts won, in hundredths per currency, and what the figure leaves out.
+QString fixedPrizesWonText(const QMap<QString, qint64> &won, const QStringList &leftOut);
 
 // "10.00 CAD", "shared", "" for a tier whose prize is not known.
 QString prizeText(const TierRule &tier);
