@@ -7,10 +7,10 @@
 // bonus pool, with one more bonus number than a ticket carries, dealt over the tickets. Prints the
 // slowest ten of each and the totals.
 //
-//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--part I/N]
+//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N]
 //
-// --table or --tiers times only that part; a count running past --limit (default 30 s) is
-// stopped and listed as over it. --part I/N times only every N-th lottery of the tier tables
+// --table or --tiers times only that table; a count running past --limit (default 30 s) is
+// stopped and listed as over it. --share I/N times only every N-th lottery of the tier tables
 // from the I-th (0-based), so that N runs share the work. Each lottery's figures go to standard
 // error as soon as they are counted.
 #include "core/Odds.h"
@@ -175,8 +175,8 @@ int main(int argc, char **argv)
     bool table = true;
     bool tiers = true;
     double limit = 30;
-    int part = 0;
-    int parts = 1;
+    int share = 0;
+    int shares = 1;
     const char *path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -186,8 +186,8 @@ int main(int argc, char **argv)
             table = false;
         else if (a == "--limit" && i + 1 < argc)
             limit = std::atof(argv[++i]);
-        else if (a == "--part" && i + 1 < argc)
-            std::sscanf(argv[++i], "%d/%d", &part, &parts);
+        else if (a == "--share" && i + 1 < argc)
+            std::sscanf(argv[++i], "%d/%d", &share, &shares);
         else if (!path)
             path = argv[i];
         else {
@@ -195,8 +195,8 @@ int main(int argc, char **argv)
             break;
         }
     }
-    if (!path || limit <= 0 || parts < 1 || part < 0 || part >= parts) {
-        std::fprintf(stderr, "usage: bench_odds DATABASE.sqlite3 [--table] [--tiers] [--limit SECONDS] [--part I/N]\n"
+    if (!path || limit <= 0 || shares < 1 || share < 0 || share >= shares) {
+        std::fprintf(stderr, "usage: bench_odds DATABASE.sqlite3 [--table] [--tiers] [--limit SECONDS] [--share I/N]\n"
                              "(wheelgen build-db data OUT.sqlite3 builds one)\n");
         return 2;
     }
@@ -315,7 +315,7 @@ int main(int argc, char **argv)
         int skipped = 0;
         int index = -1;
         for (const auto &[shape, sharing] : shapes) {
-            if (++index % parts != part)
+            if (++index % shares != share)
                 continue;
             const odds::Lottery &l = shape.lottery;
             std::vector<odds::Tier> rules;
