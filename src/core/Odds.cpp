@@ -304,6 +304,21 @@ int tierOf(const std::vector<Tier> &tiers, int main, int supplementary, int bonu
 
 namespace {
 
+// Splits every class that the mask cuts into its part inside the mask and its part outside:
+// the classes stay disjoint and cover what they covered, and none is empty.
+void refineClasses(std::vector<std::uint64_t> &classes, std::uint64_t mask)
+{
+    const std::size_t before = classes.size();
+    for (std::size_t c = 0; c < before; ++c) {
+        const std::uint64_t in = classes[c] & mask;
+        const std::uint64_t out = classes[c] & ~mask;
+        if (in && out) {
+            classes[c] = in;
+            classes.push_back(out);
+        }
+    }
+}
+
 // What a draw class is keyed by: the count j of drawn numbers among the player's, then per tier
 // main count ("slot") the pairs (supplementary matches, bonus set) that some ticket with exactly
 // that many main matches shows, one bit each. The tiers it wins follow from the key and the bonus
@@ -821,17 +836,8 @@ void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times
     for (const Sides &x : sides_) {
         if (!x.seen || (x.full && x.all == 0))
             continue;
-        for (const std::uint64_t mask : {x.any, x.all}) {
-            const std::size_t before = classes_.size();
-            for (std::size_t c = 0; c < before; ++c) {
-                const std::uint64_t in = classes_[c] & mask;
-                const std::uint64_t out = classes_[c] & ~mask;
-                if (in && out) {
-                    classes_[c] = in;
-                    classes_.push_back(out);
-                }
-            }
-        }
+        for (const std::uint64_t mask : {x.any, x.all})
+            refineClasses(classes_, mask);
     }
     for (const std::uint64_t c : classes_)
         if (c)
@@ -950,17 +956,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     }
 
     childClasses_.assign(1, children);
-    const auto split = [this](std::uint64_t mask) {
-        const std::size_t before = childClasses_.size();
-        for (std::size_t c = 0; c < before; ++c) {
-            const std::uint64_t in = childClasses_[c] & mask;
-            const std::uint64_t out = childClasses_[c] & ~mask;
-            if (in && out) {
-                childClasses_[c] = in;
-                childClasses_.push_back(out);
-            }
-        }
-    };
+    const auto split = [this](std::uint64_t mask) { refineClasses(childClasses_, mask); };
     bool bySupplementary = false;
     for (const Batch &b : batches_) {
         if (!b.bySupplementary) {
