@@ -307,6 +307,80 @@ private slots:
         }
     }
 
+    // A wheel's history beside its exact odds: the past figures add up from the rows; without
+    // tiers a row is "b or more matches", counted here by hand, and its expectation is one
+    // ticket's chance times the tickets.
+    void historyStandsBesideTheExactOdds()
+    {
+        QRandomGenerator random(7013);
+        LotteryFacts facts = sixFromFortyNine();
+        facts.pool = 12; // small, so that the draws reach the tiers
+        std::vector<wheel::Line> lines(9);
+        for (wheel::Line &line : lines)
+            for (const int place : randomNumbers(random, 6, 10))
+                line |= wheel::Line{1} << (place - 1);
+        const WheelOffer offer{6, WheelType::TypeA, 10, QStringLiteral("2 if 3"), 9, WheelOrigin::Shipped};
+        const QList<TicketNumbers> tickets = ticketsOfWheel(lines, {4, 9, 1, 12, 7, 3, 10, 6, 2, 11}, {}, 0);
+        QList<StoredDraw> draws;
+        for (int i = 0; i < 150; ++i) {
+            const QList<int> main = randomNumbers(random, 6, 12);
+            draws << StoredDraw{
+                QDate(2022, 1, 1).addDays(i), main, i % 10 ? randomNumbers(random, 1, 12, main) : QList<int>{}, {}};
+        }
+
+        HistoryCheck check = checkHistory(tickets, draws, facts);
+        OddsQuestion question = oddsQuestion(LotteryDetails{facts, 6, 2.5, QStringLiteral("CAD")}, offer, lines);
+        HistoryBesideOdds beside = historyBesideOdds(check, question, countExactOdds(question));
+        QCOMPARE(beside.rows.size(), facts.tiers.size());
+        qint64 inTiers = 0;
+        for (qsizetype i = 0; i < facts.tiers.size(); ++i) {
+            const auto won = std::count_if(check.draws.cbegin(), check.draws.cend(),
+                                           [i](const DrawOutcome &d) { return d.ticketsPerTier.contains(int(i)); });
+            QCOMPARE(beside.rows[i].drawsWon, int(won));
+            QCOMPARE(beside.rows[i].tickets, qint64(check.ticketsPerTier.value(int(i))));
+            inTiers += beside.rows[i].tickets;
+        }
+        QCOMPARE(beside.anyPrize->tickets, inTiers);
+        QCOMPARE(beside.anyPrize->drawsWon,
+                 int(std::count_if(check.draws.cbegin(), check.draws.cend(),
+                                   [](const DrawOutcome &d) { return !d.ticketsPerTier.isEmpty(); })));
+        QVERIFY(beside.fixedWon > 0 && beside.unjudged > 0);
+        QCOMPARE(beside.fixedWon, check.fixedWon.value(QStringLiteral("CAD")));
+        QCOMPARE(beside.unjudged, check.unjudged);
+
+        facts.tiers.clear();
+        facts.lowestPrize = PrizeTier{3, 0};
+        check = checkHistory(tickets, draws, facts);
+        question = oddsQuestion(LotteryDetails{facts, 6, std::nullopt, QString()}, offer, lines);
+        beside = historyBesideOdds(check, question, countExactOdds(question));
+        QVERIFY(beside.byMatches);
+        QCOMPARE(beside.rows.size(), qsizetype(6));
+        QCOMPARE(beside.rows[3].name, QStringLiteral("3 or more matches"));
+        const auto choose = [](int n, int r) { return double(odds::binomial(n, r)); };
+        for (int b = 6; b >= 1; --b) {
+            const OddsBesideRow &row = beside.rows[6 - b];
+            double single = 0;
+            for (int m = b; m <= 6; ++m)
+                single += choose(6, m) * choose(6, 6 - m) / choose(12, 6);
+            QVERIFY2(qAbs(row.expected - 9 * single) < 1e-9, qPrintable(row.name));
+            int won = 0;
+            qint64 inRow = 0;
+            for (const StoredDraw &d : draws) {
+                int best = 0;
+                for (const TicketNumbers &t : tickets) {
+                    const auto m =
+                        std::count_if(t.main.cbegin(), t.main.cend(), [&](int n) { return d.main.contains(n); });
+                    inRow += m >= b ? 1 : 0;
+                    best = std::max(best, int(m));
+                }
+                won += best >= b ? 1 : 0;
+            }
+            QCOMPARE(row.drawsWon, won);
+            QCOMPARE(row.tickets, inRow);
+        }
+        QCOMPARE(beside.anyPrize->tickets, beside.rows[3].tickets);
+    }
+
     // import, list and check from the command line: bad lines stop the import unless told.
     void commandLine()
     {

@@ -2,17 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/OwnWheels.h"
 #include "core/Settings.h"
+#include "core/WheelValue.h"
 #include "ui/DrawHistoryWindow.h"
 #include "ui/ResultsImportDialog.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
 
 namespace {
 PlayedLottery lotto()
@@ -61,8 +68,12 @@ private slots:
         }
         ResultsImportDialog::setFileChooser([&](QWidget *) { return results; });
         DrawHistoryWindow window;
-        window.setTickets(lotto(), {TicketNumbers{{1, 2, 3, 4, 5, 6}, {}}, TicketNumbers{{20, 21, 30, 31, 32, 33}, {}}},
-                          library, true);
+        // Two tickets as the lines of a wheel over twelve numbers.
+        const std::vector<wheel::Line> lines{0x3f, 0xfc0};
+        const QList<TicketNumbers> tickets = ticketsOfWheel(lines, {1, 2, 3, 4, 5, 6, 20, 21, 30, 31, 32, 33}, {}, 0);
+        QCOMPARE(tickets[1].main, (QList<int>{20, 21, 30, 31, 32, 33}));
+        const WheelOffer offer{6, WheelType::TypeA, 12, QStringLiteral("1 if 1"), 2, WheelOrigin::Shipped};
+        window.setTickets(lotto(), tickets, library, oddsQuestion(lotto().details, offer, lines));
         window.show();
         auto *table = window.findChild<QTableWidget *>(QStringLiteral("drawTable"));
         QVERIFY(table);
@@ -123,6 +134,104 @@ private slots:
         QCOMPARE(imported.size(), 1);
         QCOMPARE(again->stored().added, 0);
         QCOMPARE(again->stored().alreadyStored, 2);
+    }
+
+    // A wheel's window shows beside the draws the exact odds of its tickets, as the tier count
+    // gives them (or the match table, where the tiers are not known); tickets of no wheel get
+    // none, and closing the window stops the count.
+    void exactOddsBesideAWheel()
+    {
+        const QString library = dir_.filePath(QStringLiteral("beside.sqlite3"));
+        PlayedLottery lottery = lotto();
+        auto &tiers = lottery.details.facts.tiers;
+        tiers.prepend(TierRule{QStringLiteral("4 matches"), 4, 0, 0, TierRule::Prize::Shared, 0, {}});
+        tiers << TierRule{QStringLiteral("2 + bonus"), 2, 1, 0, TierRule::Prize::Fixed, 500, QStringLiteral("CAD")};
+        const QList<int> numbers{3, 8, 15, 21, 27, 34, 40, 46};
+        std::vector<wheel::Line> lines; // every six of the eight numbers
+        for (wheel::Line line = 0; line < 256; ++line)
+            if (std::popcount(line) == 6)
+                lines.push_back(line);
+        const WheelOffer offer{6, WheelType::TypeA, 8, QStringLiteral("6 if 6"), 28, WheelOrigin::Shipped};
+        const QList<TicketNumbers> tickets = ticketsOfWheel(lines, numbers, {}, 0);
+        {
+            OwnWheels own;
+            QVERIFY(own.open(library));
+            QList<StoredDraw> draws; // 0 to 4 of the player's numbers, so that tiers are won
+            QRandomGenerator random(4049);
+            for (int i = 0; i < 40; ++i) {
+                QList<int> main = numbers.mid(i % 3, int(random.bounded(5)));
+                while (main.size() < 6)
+                    if (const int n = int(random.bounded(49)) + 1; !numbers.contains(n) && !main.contains(n))
+                        main << n;
+                std::sort(main.begin(), main.end());
+                int bonus = 1;
+                while (main.contains(bonus))
+                    ++bonus;
+                draws << StoredDraw{QDate(2026, 1, 3).addDays(7 * i), main, {bonus}, {}};
+            }
+            QVERIFY(own.addDraws(lottery.country, lottery.name, draws).ok());
+        }
+        DrawHistoryWindow window;
+        auto *table = window.findChild<QTableWidget *>(QStringLiteral("oddsBesideTable"));
+        const auto near = [](const QString &text, double value) { // three figures shown
+            return std::abs(text.toDouble() - value) <= 0.005 * value;
+        };
+        const auto chanceText = [](double p) {
+            const QString odds = oneInText(p);
+            return odds.isEmpty() ? percentText(p) : percentText(p) + QStringLiteral(" (") + odds + u')';
+        };
+        const OddsQuestion question = oddsQuestion(lottery.details, offer, lines);
+        QSignalSpy shown(&window, &DrawHistoryWindow::oddsShown);
+        window.setTickets(lottery, tickets, library, question);
+        window.show();
+        QVERIFY(shown.wait());
+        odds::TierOdds direct;
+        std::string error;
+        QCOMPARE(odds::computeTiers(question.tierQuestion(), direct, error), odds::Status::Done);
+        QCOMPARE(table->rowCount(), int(tiers.size()) + 1);
+        for (int r = 0; r < tiers.size(); ++r) {
+            QCOMPARE(table->item(r, 2)->text(), chanceText(direct.anyTicket[std::size_t(r)]));
+            QVERIFY(near(table->item(r, 4)->text(), direct.expectedTickets[std::size_t(r)]));
+            QVERIFY(near(table->item(r, 3)->text(), window.besideOdds()->rows[r].tickets / 40.0));
+        }
+        QVERIFY(window.besideOdds()->rows[1].drawsWon > 0);
+        QCOMPARE(table->item(int(tiers.size()), 2)->text(), chanceText(direct.anyPrize));
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("oddsBesideNote"))
+                    ->text()
+                    .contains(formatAmount(std::llround(expectedFixedReturn(tiers, direct)->amount * 100),
+                                           QStringLiteral("CAD")) +
+                              QStringLiteral(" expected")));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // the totals set just before
+        if (qEnvironmentVariableIsSet("DRAWS_PNG_DIR"))
+            window.grab().save(qEnvironmentVariable("DRAWS_PNG_DIR") + QStringLiteral("/beside.png"));
+
+        // Other dates: the history again, beside the same odds.
+        shown.clear();
+        window.findChild<QLineEdit *>()->setText(QStringLiteral("2026-06-01"));
+        window.findChild<QPushButton *>(QStringLiteral("countButton"))->click();
+        QVERIFY(shown.wait());
+        QVERIFY(window.result().draws.size() < 40);
+        QCOMPARE(window.besideOdds()->draws, window.result().draws.size());
+
+        tiers.clear();
+        const OddsQuestion byMatches = oddsQuestion(lottery.details, offer, lines);
+        shown.clear();
+        window.setTickets(lottery, tickets, library, byMatches);
+        QVERIFY(shown.wait());
+        odds::Table matchTable;
+        QCOMPARE(odds::compute(byMatches.lottery, byMatches.wheel, {2, nullptr}, matchTable, error),
+                 odds::Status::Done);
+        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("3 or more matches"));
+        QCOMPARE(table->item(3, 2)->text(), chanceText(matchTable.atLeast[3]));
+        QVERIFY(near(table->item(3, 4)->text(), matchTable.expected[3] + matchTable.expected[4] +
+                                                    matchTable.expected[5] + matchTable.expected[6]));
+
+        window.setTickets(lottery, tickets, library);
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("oddsBeside"))->isVisible());
+        window.setTickets(lottery, tickets, library, question);
+        window.close();
+        QVERIFY(!window.counting());
     }
 
 private:

@@ -289,6 +289,14 @@ void TestPlay::reviewWindowsFollowThePlay()
     QCOMPARE(page->wheelType(), WheelType::Key);
     QCOMPARE(page->chosenWheel(), std::optional<WheelOffer>(key->offer));
 
+    // The wheel's past draws, beside its exact odds, before a ticket is made.
+    click("pastDrawsButton");
+    DrawHistoryWindow *wheelHistory = app->review()->wheelHistoryWindow();
+    QVERIFY(wheelHistory->isVisible());
+    QTRY_VERIFY(wheelHistory->besideOdds().has_value());
+    QCOMPARE(wheelHistory->besideOdds()->draws, qsizetype(2));
+    QVERIFY(!wheelHistory->besideOdds()->rows.isEmpty());
+
     click("generateButton");
     const QList<TicketNumbers> shown = app->mainWindow()->ticketPage()->sheet().tickets;
     QVERIFY(!shown.isEmpty());
@@ -296,6 +304,11 @@ void TestPlay::reviewWindowsFollowThePlay()
     DrawHistoryWindow *history = app->review()->ticketHistoryWindow();
     QTRY_COMPARE(history->result().draws.size(), 2);
     QCOMPARE(history->result().tickets, shown.size());
+    // The wheel's window counted the very tickets Generate made.
+    QCOMPARE(wheelHistory->result().tickets, shown.size());
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(wheelHistory->result().draws[i].ticketsPerMatches, history->result().draws[i].ticketsPerMatches);
+    QVERIFY(!history->besideOdds().has_value());
     const StoredDraw first{QDate(2026, 11, 7), {1, 3, 5, 7}, {}, {}};
     emit history->drawChosen(first);
     const auto &single = app->drawCheckWindow()->result();

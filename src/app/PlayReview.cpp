@@ -7,6 +7,7 @@
 #include "app/WheelStore.h"
 #include "core/Catalogue.h"
 #include "core/DrawHistory.h"
+#include "core/WheelShelf.h"
 #include "ui/DrawCheckWindow.h"
 #include "ui/DrawHistoryWindow.h"
 #include "ui/MainWindow.h"
@@ -70,20 +71,22 @@ void PlayReview::pastDrawsOfWheel(const PlayedLottery &lottery)
         return;
     NumberPage *numbers = window_->numberPage();
     WheelShelf &shelf = wheels_.shelf();
-    const PlayOutcome made = play({lottery, numbers->selection().chosenInOrder(), numbers->bonus().chosen(), *wheel,
-                                   window_->wheelPage()->ticketFormat()},
-                                  shelf);
+    // The lines are read (and proven, where they need it) once, for the tickets Generate would make
+    // and for the question the wheel page counts their odds from.
+    const WheelLines read = shelf.lines(*wheel);
     if (const QString notice = shelf.takeNotice(); !notice.isEmpty())
         alert(notice);
-    if (!made.ok()) {
+    if (!read.sound()) {
         alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: %3.")
                   .arg(wheel->printableLabel())
                   .arg(wheel->numbers)
-                  .arg(made.problem));
+                  .arg(read.problem));
         return;
     }
+    const QList<int> chosen = numbers->selection().chosenInOrder(), bonus = numbers->bonus().chosen();
+    const QList<TicketNumbers> tickets = ticketsOfWheel(read.lines, chosen, bonus, lottery.details.facts.bonusDrawn);
     DrawHistoryWindow *w = wheelHistoryWindow();
-    w->setTickets(lottery, made.sheet.tickets, wheels_.own().path(), true);
+    w->setTickets(lottery, tickets, wheels_.own().path(), oddsQuestion(lottery, *wheel, read.lines, bonus));
     w->show();
     w->raise();
 }
@@ -100,7 +103,7 @@ void PlayReview::pastDrawsOfTickets()
         return;
     }
     DrawHistoryWindow *w = ticketHistoryWindow();
-    w->setTickets({sheet.country, sheet.lottery, *details}, sheet.tickets, wheels_.own().path(), false);
+    w->setTickets({sheet.country, sheet.lottery, *details}, sheet.tickets, wheels_.own().path());
     w->show();
     w->raise();
 }

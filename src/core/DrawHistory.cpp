@@ -672,3 +672,85 @@ QString pastDrawsSentence()
                           "exact odds are what to expect; these figures only show how the tickets would have "
                           "done.");
 }
+
+ExactOdds countExactOdds(const OddsQuestion &question, const std::atomic_bool *cancelled)
+{
+    ExactOdds out;
+    std::string error;
+    odds::Status status;
+    if (!question.tiers.isEmpty()) {
+        odds::TierQuestion tq = question.tierQuestion();
+        tq.cancel = cancelled;
+        odds::TierOdds tiers;
+        status = odds::computeTiers(tq, tiers, error);
+        if (status == odds::Status::Done)
+            out.tiers = std::move(tiers);
+    } else {
+        odds::Options options;
+        options.lowestPrizeMain = question.lowestPrizeMain();
+        options.cancel = cancelled;
+        out.lowestPrizeMain = options.lowestPrizeMain;
+        odds::Table table;
+        status = odds::compute(question.lottery, question.wheel, options, table, error);
+        if (status == odds::Status::Done)
+            out.matches = std::move(table);
+    }
+    out.cancelled = status == odds::Status::Cancelled;
+    if (status == odds::Status::Invalid)
+        out.problem = QString::fromStdString(error);
+    return out;
+}
+
+HistoryBesideOdds historyBesideOdds(const HistoryCheck &check, const OddsQuestion &question, const ExactOdds &exact)
+{
+    HistoryBesideOdds out;
+    out.draws = check.draws.size();
+    out.unjudged = check.unjudged;
+    if (exact.tiers) {
+        const odds::TierOdds &t = *exact.tiers;
+        OddsBesideRow any{QStringLiteral("Any prize"), 0, 0, t.anyPrize, 0};
+        for (qsizetype i = 0; i < question.tiers.size() && i < qsizetype(t.anyTicket.size()); ++i) {
+            OddsBesideRow row{question.tiers[i].name, 0, check.ticketsPerTier.value(int(i)),
+                              t.anyTicket[std::size_t(i)], t.expectedTickets[std::size_t(i)]};
+            for (const DrawOutcome &d : check.draws)
+                row.drawsWon += d.ticketsPerTier.contains(int(i)) ? 1 : 0;
+            any.tickets += row.tickets;
+            any.expected += row.expected;
+            out.rows << row;
+        }
+        for (const DrawOutcome &d : check.draws)
+            any.drawsWon += d.ticketsPerTier.isEmpty() ? 0 : 1;
+        out.anyPrize = any;
+        out.fixedExpected = expectedFixedReturn(question.tiers, t);
+        if (out.fixedExpected)
+            out.fixedWon = check.fixedWon.value(out.fixedExpected->currency);
+        return out;
+    }
+    if (!exact.matches)
+        return out;
+    const odds::Table &table = *exact.matches;
+    out.byMatches = true;
+    // Tickets matching at least b, so that the chance (the best ticket matches at least b) and
+    // the tickets speak of the same row.
+    double expected = 0;
+    qint64 tickets = 0;
+    for (int b = int(table.expected.size()) - 1; b >= 1; --b) {
+        expected += table.expected[std::size_t(b)];
+        tickets += check.ticketsPerMatches.value(b);
+        const double chance = b < int(table.atLeast.size()) ? table.atLeast[std::size_t(b)] : 0;
+        if (chance <= 0 && tickets == 0)
+            continue;
+        OddsBesideRow row{b == table.drawn ? counted(b, "match", "matches")
+                                           : QStringLiteral("%1 or more matches").arg(b),
+                          0, tickets, chance, expected};
+        for (const DrawOutcome &d : check.draws)
+            row.drawsWon += d.bestMain >= b ? 1 : 0;
+        out.rows << row;
+        if (b == exact.lowestPrizeMain) {
+            row.name = QStringLiteral("Any prize");
+            row.chance = table.prize >= 0 ? table.prize : chance;
+            out.anyPrize = row;
+        }
+    }
+    return out;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DrawCheck.h"
+#include "core/Play.h"
 #include "core/TicketFileReader.h"
 
 #include <QDate>
@@ -171,3 +172,38 @@ QString outcomeWinsText(const HistoryCheck &check, const DrawOutcome &row);
 QStringList historyTotalsText(const HistoryCheck &check);
 // The plain sentence shown beside a wheel's history.
 QString pastDrawsSentence();
+
+// The exact odds of a wheel's tickets, the true expectation a history is set beside: per prize
+// tier where the lottery's tiers are known, else the match table.
+struct ExactOdds {
+    std::optional<odds::TierOdds> tiers;
+    std::optional<odds::Table> matches;
+    int lowestPrizeMain = 0; // main matches of the lowest prize, for the match table's any prize
+    QString problem;         // why they could not be counted; empty when they were
+    bool cancelled = false;
+    bool ok() const { return problem.isEmpty() && !cancelled && (tiers || matches); }
+};
+// Counts the question's odds as the wheel page does; `cancelled`, when given, stops the count.
+ExactOdds countExactOdds(const OddsQuestion &question, const std::atomic_bool *cancelled = nullptr);
+
+// One row of the history beside the odds: a prize tier, or where the tiers are not known "b or
+// more matches" (tickets matching at least b main numbers).
+struct OddsBesideRow {
+    QString name;
+    int drawsWon = 0;    // past: draws in which at least one ticket was in the row
+    qint64 tickets = 0;  // past: tickets in the row over every draw
+    double chance = 0;   // exact: P(at least one ticket is in the row) in a draw
+    double expected = 0; // exact: tickets in the row per draw, on average
+};
+
+struct HistoryBesideOdds {
+    qsizetype draws = 0;
+    bool byMatches = false;    // rows count matches: the tiers are not known
+    QList<OddsBesideRow> rows; // best first
+    std::optional<OddsBesideRow> anyPrize;
+    std::optional<FixedReturn> fixedExpected; // per draw, from the tiers with a fixed amount
+    qint64 fixedWon = 0;                      // hundredths won over every draw, in its currency
+    qint64 unjudged = 0;                      // tickets of the history in no row: not judged
+};
+// The history's figures and the exact odds of the same tickets, row by row.
+HistoryBesideOdds historyBesideOdds(const HistoryCheck &check, const OddsQuestion &question, const ExactOdds &exact);

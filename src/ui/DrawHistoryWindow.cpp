@@ -3,9 +3,12 @@
 #include "ui/DrawHistoryWindow.h"
 
 #include "core/OwnWheels.h"
+#include "core/WheelValue.h"
 #include "ui/ResultsImportDialog.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 // The best match of each draw as a bar, oldest on the left; many draws share a pixel column,
 // which then shows the best of them.
@@ -77,6 +81,22 @@ private:
     const HistoryCheck *check_ = nullptr;
 };
 
+namespace {
+// Tickets per draw to three figures, in plain decimals however small: "0.494", "0.000012".
+QString perDrawText(double tickets)
+{
+    if (tickets <= 0)
+        return QStringLiteral("0");
+    const int decimals = std::clamp(2 - int(std::floor(std::log10(tickets))), 3, 15);
+    QString text = QString::number(tickets, 'f', decimals);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
+} // namespace
+
 DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Past Draws"));
@@ -135,20 +155,63 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(table_, 1);
     chart_ = new BestMatchChart(this);
     layout->addWidget(chart_);
+    // The totals on the left; for a wheel, the same tickets' exact odds beside them.
+    auto *bottom = new QHBoxLayout;
     totals_ = new QLabel(this);
     totals_->setObjectName(QStringLiteral("drawTotals"));
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(totals_);
+    totals_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred); // never cut short by the odds
+    bottom->addWidget(totals_, 0, Qt::AlignTop);
+    auto *oddsBox = new QGroupBox(QStringLiteral("What the draws gave, beside the exact odds"), this);
+    oddsBox->setObjectName(QStringLiteral("oddsBeside"));
+    oddsBox_ = oddsBox;
+    auto *oddsLayout = new QVBoxLayout(oddsBox);
+    oddsStatus_ = new QLabel(oddsBox);
+    oddsStatus_->setObjectName(QStringLiteral("oddsBesideStatus"));
+    oddsStatus_->setWordWrap(true);
+    oddsLayout->addWidget(oddsStatus_);
+    oddsTable_ = new QTableWidget(0, 5, oddsBox);
+    oddsTable_->setObjectName(QStringLiteral("oddsBesideTable"));
+    oddsTable_->setAccessibleName(QStringLiteral("Past draws beside the exact odds"));
+    oddsTable_->setAccessibleDescription(
+        QStringLiteral("Each row: a prize tier, the share of past draws in which a ticket won it, the exact chance "
+                       "per draw, and the tickets in it per draw, in the past draws and on average"));
+    oddsTable_->setHorizontalHeaderLabels(
+        {QStringLiteral("Tier"), QStringLiteral("Past draws\nwon"), QStringLiteral("Exact chance\nper draw"),
+         QStringLiteral("Past tickets\nper draw"), QStringLiteral("Expected tickets\nper draw")});
+    oddsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    oddsTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    oddsTable_->verticalHeader()->hide();
+    oddsTable_->verticalHeader()->setDefaultSectionSize(22);
+    oddsTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oddsTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oddsTable_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    oddsLayout->addWidget(oddsTable_);
+    oddsNote_ = new QLabel(oddsBox);
+    oddsNote_->setObjectName(QStringLiteral("oddsBesideNote"));
+    oddsNote_->setWordWrap(true);
+    oddsNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    oddsLayout->addWidget(oddsNote_);
+    bottom->addWidget(oddsBox, 1);
+    oddsBox->hide();
+    layout->addLayout(bottom);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("drawStatus"));
     status_->setWordWrap(true);
     layout->addWidget(status_);
-    resize(760, 600);
+    resize(1000, 880);
 }
 
 DrawHistoryWindow::~DrawHistoryWindow()
 {
     stopWorker();
+}
+
+void DrawHistoryWindow::closeEvent(QCloseEvent *event)
+{
+    // Nothing counts for a window no one sees; the next setTickets() counts again.
+    stopWorker();
+    QWidget::closeEvent(event);
 }
 
 void DrawHistoryWindow::stopWorker()
@@ -160,11 +223,21 @@ void DrawHistoryWindow::stopWorker()
 }
 
 void DrawHistoryWindow::setTickets(const PlayedLottery &lottery, const QList<TicketNumbers> &tickets,
-                                   const QString &libraryPath, bool forWheel)
+                                   const QString &libraryPath, const std::optional<OddsQuestion> &wheelOdds)
 {
+    const bool forWheel = wheelOdds.has_value();
+    // Nothing counted for the tickets before may be shown for these.
+    stopWorker();
+    ++generation_;
     lottery_ = lottery;
     tickets_ = tickets;
     libraryPath_ = libraryPath;
+    question_ = wheelOdds;
+    exact_.reset();
+    beside_.reset();
+    oddsTable_->setRowCount(0);
+    oddsNote_->clear();
+    oddsBox_->setVisible(forWheel);
     title_->setText(QStringLiteral("%1 tickets of %2, %3 against the stored draws")
                         .arg(tickets.size())
                         .arg(lottery.country, lottery.name));
@@ -213,16 +286,31 @@ void DrawHistoryWindow::recount()
     const LotteryFacts facts = lottery_.details.facts;
     const auto price = lottery_.details.price;
     const QString currency = lottery_.details.currency;
-    worker_ =
-        std::thread([this, draws, facts, price, currency, generation, tickets = tickets_, cancelled = cancelled_] {
-            HistoryCheck check = checkHistory(tickets, draws, facts, price, currency, cancelled.get());
+    // The odds do not hang on the dates: they are counted once for the tickets, after the history
+    // is shown.
+    std::optional<OddsQuestion> question = exact_ ? std::nullopt : question_;
+    if (question) {
+        oddsStatus_->setText(QStringLiteral("Counting the exact odds of these tickets…"));
+        oddsStatus_->show();
+    }
+    worker_ = std::thread([this, draws, facts, price, currency, generation, tickets = tickets_,
+                           question = std::move(question), cancelled = cancelled_] {
+        HistoryCheck check = checkHistory(tickets, draws, facts, price, currency, cancelled.get());
+        if (cancelled->load())
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, check = std::move(check), generation] { showResult(check, generation); },
+            Qt::QueuedConnection);
+        if (question) {
+            ExactOdds exact = countExactOdds(*question, cancelled.get());
             if (cancelled->load())
                 return;
-            done_ = true;
             QMetaObject::invokeMethod(
-                this, [this, check = std::move(check), generation] { showResult(check, generation); },
+                this, [this, exact = std::move(exact), generation] { showOdds(exact, generation); },
                 Qt::QueuedConnection);
-        });
+        }
+        done_ = true;
+    });
 }
 
 void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation)
@@ -251,6 +339,96 @@ void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation
     if (!check.draws.isEmpty())
         status_->setText(QStringLiteral("Double-click a draw to see each ticket in the check of one draw."));
     emit counted();
+    if (exact_)
+        showBeside();
+}
+
+void DrawHistoryWindow::showOdds(const ExactOdds &exact, quint64 generation)
+{
+    if (generation != generation_)
+        return;
+    exact_ = exact;
+    showBeside();
+}
+
+void DrawHistoryWindow::showBeside()
+{
+    if (!question_ || !exact_)
+        return;
+    if (!exact_->ok()) {
+        beside_.reset();
+        oddsStatus_->setText(
+            QStringLiteral("The exact odds of these tickets cannot be counted: %1.").arg(exact_->problem));
+        oddsStatus_->show();
+        oddsTable_->setRowCount(0);
+        oddsNote_->clear();
+        emit oddsShown();
+        return;
+    }
+    const HistoryBesideOdds beside = historyBesideOdds(result_, *question_, *exact_);
+    beside_ = beside;
+    oddsStatus_->hide();
+    oddsTable_->horizontalHeaderItem(0)->setText(beside.byMatches ? QStringLiteral("Matches") : QStringLiteral("Tier"));
+    QList<OddsBesideRow> rows = beside.rows;
+    if (beside.anyPrize)
+        rows << *beside.anyPrize;
+    oddsTable_->setRowCount(int(rows.size()));
+    // Every row shows: the draws above take what room is left.
+    oddsTable_->setFixedHeight(oddsTable_->horizontalHeader()->sizeHint().height() + 22 * oddsTable_->rowCount() +
+                               2 * oddsTable_->frameWidth() + 2);
+    const double draws = double(beside.draws);
+    for (int r = 0; r < rows.size(); ++r) {
+        const OddsBesideRow &row = rows[r];
+        const QString odds = oneInText(row.chance);
+        const QStringList cells{row.name,
+                                beside.draws == 0   ? QStringLiteral("no draws")
+                                : row.drawsWon == 0 ? QStringLiteral("0 of %1").arg(beside.draws)
+                                                    : QStringLiteral("%1 of %2 (%3)")
+                                                          .arg(row.drawsWon)
+                                                          .arg(beside.draws)
+                                                          .arg(percentText(row.drawsWon / draws)),
+                                odds.isEmpty() ? percentText(row.chance)
+                                               : percentText(row.chance) + QStringLiteral(" (") + odds + u')',
+                                beside.draws == 0 ? QStringLiteral("-") : perDrawText(double(row.tickets) / draws),
+                                perDrawText(row.expected)};
+        const bool any = beside.anyPrize && r == rows.size() - 1;
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (any) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            oddsTable_->setItem(r, c, item);
+        }
+    }
+    // Every column shows too, however narrow the window is made.
+    oddsTable_->resizeColumnsToContents();
+    int width = 2 * oddsTable_->frameWidth() + 2;
+    for (int c = 0; c < oddsTable_->columnCount(); ++c) {
+        oddsTable_->setColumnWidth(c, oddsTable_->columnWidth(c) + 12);
+        width += oddsTable_->columnWidth(c);
+    }
+    oddsTable_->setMinimumWidth(width);
+    QStringList notes;
+    if (beside.fixedExpected) {
+        const QString currency = beside.fixedExpected->currency;
+        const QString expected = formatAmount(std::llround(beside.fixedExpected->amount * 100), currency);
+        notes << (beside.draws == 0
+                      ? QStringLiteral("Fixed prizes: %1 per draw expected.").arg(expected)
+                      : QStringLiteral("Fixed prizes per draw: %1 won in these draws, %2 expected.")
+                            .arg(formatAmount(std::llround(double(beside.fixedWon) / draws), currency), expected));
+    }
+    if (beside.byMatches)
+        notes << QStringLiteral("The prize tiers of this lottery are not known: a row counts the tickets matching at "
+                                "least so many main numbers, and its chance is that the best ticket does.");
+    if (beside.unjudged > 0)
+        notes << QStringLiteral("%1 tickets whose tier hangs on numbers the results did not give are in no row.")
+                     .arg(beside.unjudged);
+    oddsNote_->setText(notes.join(QLatin1Char(' ')));
+    oddsNote_->setVisible(!notes.isEmpty());
+    emit oddsShown();
 }
 
 void DrawHistoryWindow::importResults()

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class QLabel;
@@ -20,19 +21,23 @@ class BestMatchChart;
 // Tickets against a lottery's stored draws: one row a draw, the totals, and a chart of the
 // best match per draw. The count runs on a thread of its own and is posted back, so a long
 // history never stops the window. For a wheel's tickets the window says in plain words that
-// past draws do not change the odds of any draw to come.
+// past draws do not change the odds of any draw to come, and sets the exact odds of the same
+// tickets beside what the draws gave: counted once on the same thread, after the history.
 class DrawHistoryWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DrawHistoryWindow(QWidget *parent = nullptr);
     ~DrawHistoryWindow() override;
 
-    // The lottery, its tickets, and the library the draws are kept in; `forWheel` shows the
-    // sentence on past draws. Counts at once over every stored draw.
+    // The lottery, its tickets, and the library the draws are kept in; `wheelOdds`, the question
+    // a wheel's tickets were made from, shows the sentence on past draws and the exact odds.
+    // Counts at once over every stored draw.
     void setTickets(const PlayedLottery &lottery, const QList<TicketNumbers> &tickets, const QString &libraryPath,
-                    bool forWheel = false);
+                    const std::optional<OddsQuestion> &wheelOdds = std::nullopt);
     // The last count shown; empty until one is done.
     const HistoryCheck &result() const { return result_; }
+    // The history beside the exact odds, once both are counted; nothing for tickets of no wheel.
+    const std::optional<HistoryBesideOdds> &besideOdds() const { return beside_; }
     bool counting() const { return worker_.joinable() && !done_; }
 
 public slots:
@@ -46,10 +51,17 @@ signals:
     void drawChosen(const StoredDraw &draw);
     // A count was shown.
     void counted();
+    // The exact odds were shown beside it (or why they could not be counted).
+    void oddsShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void stopWorker();
     void showResult(const HistoryCheck &check, quint64 generation);
+    void showOdds(const ExactOdds &exact, quint64 generation);
+    void showBeside();
 
     PlayedLottery lottery_;
     QList<TicketNumbers> tickets_;
@@ -65,6 +77,13 @@ private:
     BestMatchChart *chart_;
     QLabel *totals_;
     QLabel *status_;
+    QWidget *oddsBox_;
+    QLabel *oddsStatus_;
+    QTableWidget *oddsTable_;
+    QLabel *oddsNote_;
+    std::optional<OddsQuestion> question_;
+    std::optional<ExactOdds> exact_; // of the tickets shown, kept over counts of other dates
+    std::optional<HistoryBesideOdds> beside_;
     std::thread worker_;
     std::shared_ptr<std::atomic_bool> cancelled_;
     std::atomic_bool done_{true};
