@@ -7,15 +7,21 @@
 #include "GuiDriver.h"
 #include "core/Catalogue.h"
 #include "core/Database.h"
+#include "core/Odds.h"
 #include "core/PlayerLotteries.h"
+#include "ui/BonusPicker.h"
 #include "ui/LotteriesWindow.h"
 #include "ui/LotteryPage.h"
+#include "ui/WheelMakerWindow.h"
+#include "ui/WheelOddsPanel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 
 class TestLotteriesWindow : public QObject, private GuiDriver {
     Q_OBJECT
@@ -80,11 +86,17 @@ private slots:
         SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("ninety.txt")); });
         click("saveButton");
         app->finishSaves();
-        const auto open = [this] {
-            OpenPanel::setResponder([this](const OpenPanel::Done &done) { done(path("ninety.txt")); });
+        OpenRequest asked;
+        const auto open = [this, &asked] {
+            OpenPanel::setRequestResponder([this, &asked](const OpenRequest &request, const OpenPanel::Done &done) {
+                asked = request;
+                done(path("ninety.txt"));
+            });
             widget<QAction>("openAction")->trigger();
         };
         open();
+        QCOMPARE(asked.title, QStringLiteral("Open tickets"));
+        QCOMPARE(asked.filters.value(0), QStringLiteral("Ticket files (*.txt)"));
         QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().message));
         QCOMPARE(tickets(), made);
 
@@ -179,14 +191,33 @@ private slots:
         QCOMPARE(catalogue.details(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"))->facts.pool,
                  shipped->facts.pool);
 
+        // A shipped lottery is exported too; the name proposed for its file holds no folder (the
+        // slash of "6/49") and no suffix, which the panel adds.
+        SaveRequest proposed;
+        SavePanel::setRequestResponder([this, &proposed](const SaveRequest &request, const SavePanel::Done &done) {
+            proposed = request;
+            done(path("649.txt"));
+        });
+        click(named<QPushButton>(&window, QStringLiteral("Export the lottery to a file")));
+        QCOMPARE(proposed.title, QStringLiteral("Export the lottery"));
+        QCOMPARE(proposed.proposedName, QStringLiteral("Lotto 6-49"));
+        QCOMPARE(proposed.suffix, QStringLiteral("txt"));
+        QVERIFY(QFile::exists(path("649.txt")));
+
         // Export and import through the panels: a bad file is refused naming its line.
         SavePanel::setResponder([this](const SavePanel::Done &done) { done(path("shared.txt")); });
         window.showCountry(QStringLiteral("Canada"), QStringLiteral("Home Game"));
         click(named<QPushButton>(&window, QStringLiteral("Export the lottery to a file")));
         QVERIFY(player.remove(QStringLiteral("Canada"), QStringLiteral("Home Game"), nullptr));
         window.showCountry(QStringLiteral("Canada"));
-        OpenPanel::setResponder([this](const OpenPanel::Done &done) { done(path("shared.txt")); });
+        OpenRequest asked;
+        OpenPanel::setRequestResponder([this, &asked](const OpenRequest &request, const OpenPanel::Done &done) {
+            asked = request;
+            done(path("shared.txt"));
+        });
         click(named<QPushButton>(&window, QStringLiteral("Import lotteries from a file")));
+        QCOMPARE(asked.title, QStringLiteral("Import a lottery"));
+        QCOMPARE(asked.filters.value(0), QStringLiteral("Lottery files (*.txt)"));
         QCOMPARE(alerts.size(), 2);
         QCOMPARE(catalogue.details(QStringLiteral("Canada"), QStringLiteral("Home Game"))->facts.pool, 40);
         QFile bad(path("bad.txt"));
@@ -209,6 +240,122 @@ private slots:
                 QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
         if (qEnvironmentVariableIsSet("WHEELWRIGHT_SHOTS"))
             window.grab().save(qEnvironmentVariable("WHEELWRIGHT_SHOTS") + QStringLiteral("/lotteries-window.png"));
+    }
+
+    // A player's game with a bonus pool of its own, set up in the Lotteries window of the program:
+    // its grid and bonus grid, a wheel the maker makes for it, its tickets each carrying two bonus
+    // numbers, and the odds panel counting its own tiers and its main numbers for those tickets.
+    void bonusPoolGameIsWheeledAndCounted()
+    {
+        QFile::remove(path("lotteries.txt"));
+        QFile::remove(path("own-wheels.sqlite3"));
+        startProgram(QStringLiteral(DATABASE));
+        chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+        click(named<QPushButton>(app->mainWindow(), QStringLiteral("Lotteries: add, copy or edit your own")));
+        auto *window = app->mainWindow()->findChild<LotteriesWindow *>();
+        QVERIFY(window && window->isVisible());
+        click(named<QPushButton>(window, QStringLiteral("New lottery")));
+        type(window, QStringLiteral("Name"), QStringLiteral("Twelve Stars"));
+        type(window, QStringLiteral("Pool"), QStringLiteral("40"));
+        type(window, QStringLiteral("Numbers a ticket"), QStringLiteral("6"));
+        type(window, QStringLiteral("Numbers drawn"), QStringLiteral("6"));
+        type(window, QStringLiteral("Bonus pool"), QStringLiteral("12"));
+        type(window, QStringLiteral("Bonus numbers drawn"), QStringLiteral("2"));
+        type(window, QStringLiteral("Price of a ticket"), QStringLiteral("2.00"));
+        type(window, QStringLiteral("Currency"), QStringLiteral("CAD"));
+        auto *tiers = named<QTableWidget>(window, QStringLiteral("Prize tiers"));
+        // Name, main, supplementary, bonus, prize, currency.
+        const QStringList rows{QStringLiteral("6 + 2 stars;6;0;2;shared;"), QStringLiteral("6 numbers;6;0;0;shared;"),
+                               QStringLiteral("5 + 1 star;5;0;1;100.00;CAD"),
+                               QStringLiteral("4 numbers;4;0;0;10.00;CAD"), QStringLiteral("3 numbers;3;0;0;2.00;CAD")};
+        for (const QString &row : rows) {
+            click(named<QPushButton>(window, QStringLiteral("Add a prize tier")));
+            const QStringList cells = row.split(QLatin1Char(';'));
+            for (int c = 0; c < cells.size(); ++c)
+                tiers->item(tiers->rowCount() - 1, c)->setText(cells[c]);
+        }
+        QVERIFY2(window->fault().isEmpty(), qPrintable(window->fault()));
+        click(named<QPushButton>(window, QStringLiteral("Save the lottery")));
+        QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().message));
+        window->close();
+
+        chooseLottery(QStringLiteral("Canada"), QStringLiteral("Twelve Stars"));
+        click("nextButton");
+        QVERIFY(widget<NumberGridView>("numberGrid")->button(40) && !widget<NumberGridView>("numberGrid")->button(41));
+        auto *picker = widget<BonusPicker>("bonusGroup");
+        QVERIFY(picker->isVisible() && picker->button(12) && !picker->button(13));
+        const QList<int> numbers{2, 5, 11, 17, 23, 29, 34, 40};
+        const QList<int> bonus{3, 7, 11};
+        for (int n : numbers)
+            tap(n);
+        for (int b : bonus)
+            QTest::mouseClick(picker->button(b), Qt::LeftButton);
+        click("nextButton");
+        QCOMPARE(page(), 2);
+
+        click("makeWheelButton");
+        WheelMakerWindow *maker = app->wheelMakerWindow();
+        maker->findChild<QSpinBox *>(QStringLiteral("drawnBox"))->setValue(3);
+        maker->findChild<QSpinBox *>(QStringLiteral("matchesBox"))->setValue(3);
+        maker->findChild<QSpinBox *>(QStringLiteral("secondsBox"))->setValue(1);
+        QTest::mouseClick(maker->findChild<QAbstractButton *>(QStringLiteral("startButton")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!maker->isSearching(), 60000);
+        const QString status = maker->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
+        QVERIFY2(status.startsWith(QStringLiteral("Proven")), qPrintable(status));
+        maker->close();
+        const QString chosen = widget<QComboBox>("wheelBox0")->currentText();
+        QVERIFY2(chosen.startsWith(QStringLiteral("3 if 3")) && chosen.endsWith(QStringLiteral("(your own wheel)")),
+                 qPrintable(chosen));
+        click("generateButton");
+        QVERIFY(alerts.isEmpty());
+        const QStringList made = tickets();
+        QVERIFY(!made.isEmpty());
+
+        // The same tickets, counted here with the player's numbers and bonus numbers in the order
+        // chosen: the odds do not hang on which number stands where.
+        odds::TierQuestion question;
+        question.lottery = {40, 6, 0, 12, 2};
+        question.numbers = static_cast<int>(numbers.size());
+        question.bonusNumbers = static_cast<int>(bonus.size());
+        question.tiers = {{6, 0, 2}, {6, 0, 0}, {5, 0, 1}, {4, 0, 0}, {3, 0, 0}};
+        odds::Wheel wheel{question.numbers, {}};
+        for (const QString &line : made) {
+            const QStringList parts = line.split(QStringLiteral(" + "));
+            QCOMPARE(parts.size(), 2);
+            odds::Ticket t;
+            for (const QString &n : parts[0].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                t.line |= std::uint64_t(1) << numbers.indexOf(n.toInt());
+            for (const QString &n : parts[1].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                t.bonus |= std::uint64_t(1) << bonus.indexOf(n.toInt());
+            QCOMPARE(qPopulationCount(t.line), 6);
+            QCOMPARE(qPopulationCount(t.bonus), 2);
+            question.tickets.push_back(t);
+            wheel.lines.push_back(t.line);
+        }
+        odds::TierOdds expected;
+        odds::Table table;
+        std::string error;
+        QCOMPARE(odds::computeTiers(question, expected, error), odds::Status::Done);
+        QCOMPARE(odds::compute(question.lottery, wheel, {}, table, error), odds::Status::Done);
+        QVERIFY(expected.anyTicket[0] > 0); // counted with the bonus numbers chosen
+
+        const auto near = [](double a, double b) { return qAbs(a - b) <= 1e-12 * qMax(qAbs(b), 1e-300); };
+        const auto same = [&](const std::vector<double> &a, const std::vector<double> &b) {
+            if (a.size() != b.size())
+                return false;
+            for (std::size_t i = 0; i < a.size(); ++i)
+                if (!near(a[i], b[i]))
+                    return false;
+            return true;
+        };
+        auto *panel = widget<WheelOddsPanel>("oddsGroup");
+        QTRY_VERIFY(panel->shownTiers() && same(panel->shownTiers()->anyTicket, expected.anyTicket));
+        QVERIFY(same(panel->shownTiers()->expectedTickets, expected.expectedTickets));
+        QTRY_VERIFY(panel->shownTable() && same(panel->shownTable()->atLeast, table.atLeast));
+        auto *shown = widget<QTableWidget>("tiersTable");
+        QCOMPARE(shown->rowCount(), 5);
+        QCOMPARE(shown->item(2, 0)->text(), QStringLiteral("5 + 1 star"));
+        QCOMPARE(shown->item(2, 1)->text(), QStringLiteral("100.00 CAD"));
     }
 
     // A damaged lotteries file is set aside and told once at start; the program goes on.

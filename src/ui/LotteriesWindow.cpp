@@ -446,23 +446,28 @@ void LotteriesWindow::exportLottery()
     if (const PlayerLottery *own = player_.find(country, name))
         one = *own;
     const QByteArray bytes = writeLotteryFile({one});
-    SavePanel::askFor(
-        this, QStringLiteral("Export the lottery"), name + QStringLiteral(".txt"),
-        QStringLiteral("Lottery files (*.txt)"), QStringLiteral("txt"), [this, bytes](const QString &path) {
-            if (path.isEmpty())
-                return;
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                AlertPanel::run(QStringLiteral("Alert"),
-                                QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
-            else
-                status_->setText(QStringLiteral("Exported to %1.").arg(path));
-        });
+    // The panel adds the suffix; a slash in the name ("Lotto 6/49") would name a folder.
+    QString proposed = name;
+    proposed.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    SavePanel::askFor(this, QStringLiteral("Export the lottery"), proposed, QStringLiteral("Lottery files (*.txt)"),
+                      QStringLiteral("txt"), [this, bytes](const QString &path) {
+                          if (path.isEmpty())
+                              return;
+                          QSaveFile file(path);
+                          if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+                              AlertPanel::run(
+                                  QStringLiteral("Alert"),
+                                  QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+                          else
+                              status_->setText(QStringLiteral("Exported to %1.").arg(path));
+                      });
 }
 
 void LotteriesWindow::importLotteries()
 {
-    OpenPanel::ask(this, [this](const QString &path) {
+    const OpenRequest request{QStringLiteral("Import a lottery"),
+                              {QStringLiteral("Lottery files (*.txt)"), QStringLiteral("All files (*)")}};
+    OpenPanel::ask(this, request, [this](const QString &path) {
         if (path.isEmpty())
             return;
         QFile file(path);

@@ -13,15 +13,15 @@ AlertPanel::Responder &alertResponder()
     return r;
 }
 
-SavePanel::Responder &saveResponder()
+SavePanel::RequestResponder &saveResponder()
 {
-    static SavePanel::Responder r;
+    static SavePanel::RequestResponder r;
     return r;
 }
 
-OpenPanel::Responder &openResponder()
+OpenPanel::RequestResponder &openResponder()
 {
-    static OpenPanel::Responder r;
+    static OpenPanel::RequestResponder r;
     return r;
 }
 } // namespace
@@ -55,34 +55,28 @@ int AlertPanel::run(const QString &title, const QString &message, const QString 
 
 void SavePanel::setResponder(Responder r)
 {
+    if (r)
+        saveResponder() = [r = std::move(r)](const SaveRequest &, const Done &done) { r(done); };
+    else
+        saveResponder() = nullptr;
+}
+
+void SavePanel::setRequestResponder(RequestResponder r)
+{
     saveResponder() = std::move(r);
 }
 
 void SavePanel::ask(QWidget *window, const QString &proposedName, const Done &done)
 {
-    if (saveResponder()) {
-        saveResponder()(done);
-        return;
-    }
-    auto *dialog = new QFileDialog(window, QStringLiteral("Save tickets"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilter(QStringLiteral("Text files (*.txt)"));
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->selectFile(proposedName + QStringLiteral(".txt"));
-    dialog->setWindowModality(Qt::WindowModal);
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
-        const QStringList files = dialog->selectedFiles();
-        done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
-    });
-    dialog->open();
+    askFor(window, QStringLiteral("Save tickets"), proposedName, QStringLiteral("Text files (*.txt)"),
+           QStringLiteral("txt"), done);
 }
 
 void SavePanel::askFor(QWidget *window, const QString &title, const QString &proposedName, const QString &filter,
                        const QString &suffix, const Done &done)
 {
     if (saveResponder()) {
-        saveResponder()(done);
+        saveResponder()({title, proposedName, filter, suffix}, done);
         return;
     }
     auto *dialog = new QFileDialog(window, title);
@@ -101,20 +95,35 @@ void SavePanel::askFor(QWidget *window, const QString &title, const QString &pro
 
 void OpenPanel::setResponder(Responder r)
 {
+    if (r)
+        openResponder() = [r = std::move(r)](const OpenRequest &, const Done &done) { r(done); };
+    else
+        openResponder() = nullptr;
+}
+
+void OpenPanel::setRequestResponder(RequestResponder r)
+{
     openResponder() = std::move(r);
 }
 
 void OpenPanel::ask(QWidget *window, const Done &done)
 {
+    ask(window,
+        {QStringLiteral("Open tickets"), {QStringLiteral("Ticket files (*.txt)"), QStringLiteral("All files (*)")}},
+        done);
+}
+
+void OpenPanel::ask(QWidget *window, const OpenRequest &request, const Done &done)
+{
     if (openResponder()) {
-        openResponder()(done);
+        openResponder()(request, done);
         return;
     }
-    auto *dialog = new QFileDialog(window, QStringLiteral("Open tickets"));
+    auto *dialog = new QFileDialog(window, request.title);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({QStringLiteral("Ticket files (*.txt)"), QStringLiteral("All files (*)")});
+    dialog->setNameFilters(request.filters);
     dialog->setWindowModality(Qt::WindowModal);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         const QStringList files = dialog->selectedFiles();
