@@ -7,11 +7,17 @@
 #include "core/Catalogue.h"
 #include "core/Database.h"
 #include "core/LotteryFile.h"
+#include "core/Odds.h"
+#include "core/OwnWheels.h"
 #include "core/PlayerLotteries.h"
 #include "core/ShippedFiles.h"
+#include "wheelsearch/wheelfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,6 +51,49 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A game of the player's with a bonus pool of its own: two of twelve drawn, two on a ticket.
+const QByteArray kTwelveStars = "country: Canada\n"
+                                "lottery: Twelve Stars\n"
+                                "pool: 40\n"
+                                "numbers a ticket: 6\n"
+                                "drawn: 6\n"
+                                "bonus pool: 12\n"
+                                "bonus drawn: 2\n"
+                                "price: 2.00\n"
+                                "currency: CAD\n"
+                                "tier: 6 + 2 stars, 6, 0, 2, shared\n"
+                                "tier: 6 numbers, 6, 0, 0, shared\n"
+                                "tier: 5 + 1 star, 5, 0, 1, 100.00, CAD\n"
+                                "tier: 4 numbers, 4, 0, 0, 10.00, CAD\n"
+                                "tier: 3 numbers, 3, 0, 0, 2.00, CAD\n";
+
+// The tier question of printed tickets ("2 5 11 17 23 29 + 3 7"), the player's numbers and bonus
+// numbers placed in the order given: the odds do not hang on which number stands where.
+odds::TierQuestion questionOf(const QStringList &tickets, const QList<int> &numbers, const QList<int> &bonus)
+{
+    odds::TierQuestion q;
+    q.lottery = {40, 6, 0, 12, 2};
+    q.numbers = static_cast<int>(numbers.size());
+    q.bonusNumbers = static_cast<int>(bonus.size());
+    q.tiers = {{6, 0, 2}, {6, 0, 0}, {5, 0, 1}, {4, 0, 0}, {3, 0, 0}};
+    for (const QString &line : tickets) {
+        const QStringList parts = line.split(QStringLiteral(" + "));
+        odds::Ticket t;
+        for (const QString &n : parts.value(0).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            t.line |= std::uint64_t(1) << numbers.indexOf(n.toInt());
+        for (const QString &n : parts.value(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            t.bonus |= std::uint64_t(1) << bonus.indexOf(n.toInt());
+        q.tickets.push_back(t);
+    }
+    return q;
 }
 
 } // namespace
@@ -224,6 +273,12 @@ private slots:
         QVERIFY(!readOnly.load(PlayerLotteries::LeaveDamaged));
         QVERIFY(QFile::exists(playerLotteriesFile()));
         QVERIFY(readOnly.takeNotice().contains(QStringLiteral("lotteries.txt:4")));
+        // A file left in place is never written over: the player may mend it by hand.
+        QString refused;
+        QVERIFY(!readOnly.put({LotteryRow{"Canada", "Fresh", 10, 3}, {}}, &refused));
+        QVERIFY2(refused.contains(QStringLiteral("could not be read")), qPrintable(refused));
+        QCOMPARE(readFile(playerLotteriesFile()),
+                 QByteArray("country: Canada\nlottery: X\npool: 3\nnumbers a ticket: 9\n"));
 
         PlayerLotteries player(playerLotteriesFile());
         QVERIFY(player.load());
@@ -312,6 +367,102 @@ private slots:
         QCOMPARE(r.status, 1);
         r = runCommand({QStringLiteral("lottery"), QStringLiteral("show"), QStringLiteral("--database"), db});
         QCOMPARE(r.status, 2);
+    }
+
+    // A player's game with a bonus pool of its own through make, tickets and odds: the wheel made
+    // for its ticket, every ticket carrying two of the player's bonus numbers, and the odds of its
+    // own tiers and of the main numbers as the counts give them for those tickets.
+    void bonusPoolGameThroughTheCommands()
+    {
+        writeFile(playerLotteriesFile(), kTwelveStars);
+        QTemporaryDir dir;
+        const QString db = QStringLiteral(DATABASE);
+        const QString library = dir.filePath(QStringLiteral("own-wheels.sqlite3"));
+        CommandRun r = runCommand({QStringLiteral("make"), QStringLiteral("--pick"), QStringLiteral("6"),
+                                   QStringLiteral("--numbers"), QStringLiteral("8"), QStringLiteral("--wheel"),
+                                   QStringLiteral("3 if 3"), QStringLiteral("--seconds"), QStringLiteral("1"),
+                                   QStringLiteral("--threads"), QStringLiteral("1"), QStringLiteral("--database"), db,
+                                   QStringLiteral("--library"), library});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const auto made = wheel::parseWheels(r.out.toStdString(), "made");
+        QVERIFY2(made.error.empty() && made.entries.size() == 1, made.error.c_str());
+        {
+            OwnWheels own;
+            QVERIFY(own.open(library));
+            QCOMPARE(own.store(made.entries[0].spec, made.entries[0].lines), OwnWheels::Stored::Added);
+        }
+
+        const QList<int> numbers{2, 5, 11, 17, 23, 29, 34, 40};
+        const QList<int> bonus{3, 7, 11};
+        const QStringList lottery{QStringLiteral("--country"), QStringLiteral("Canada"), QStringLiteral("--lottery"),
+                                  QStringLiteral("Twelve Stars")};
+        // tickets takes the numbers themselves, odds how many are played; both the bonus numbers.
+        const QStringList wheel{QStringLiteral("--bonus"),
+                                QStringLiteral("3,7,11"),
+                                QStringLiteral("--wheel"),
+                                QStringLiteral("3 if 3"),
+                                QStringLiteral("--own"),
+                                QStringLiteral("--database"),
+                                db,
+                                QStringLiteral("--library"),
+                                library};
+        r = runCommand(QStringList{QStringLiteral("tickets"), QStringLiteral("--numbers"),
+                                   QStringLiteral("2,5,11,17,23,29,34,40")} +
+                       lottery + wheel);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QStringList tickets = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(tickets.size(), qsizetype(made.entries[0].lines.size()));
+        for (const QString &t : tickets) {
+            const QStringList parts = t.split(QStringLiteral(" + "));
+            QCOMPARE(parts.size(), 2);
+            const QStringList main = parts[0].split(QLatin1Char(' '));
+            const QStringList carried = parts[1].split(QLatin1Char(' '));
+            QCOMPARE(main.size(), 6);
+            QCOMPARE(carried.size(), 2);
+            QVERIFY2(carried[0] != carried[1], qPrintable(t));
+            for (const QString &n : main)
+                QVERIFY2(numbers.contains(n.toInt()), qPrintable(t));
+            for (const QString &n : carried)
+                QVERIFY2(bonus.contains(n.toInt()), qPrintable(t));
+        }
+
+        r = runCommand(QStringList{QStringLiteral("odds"), QStringLiteral("--json"), QStringLiteral("--numbers"),
+                                   QStringLiteral("8")} +
+                       lottery + wheel);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QCOMPARE(o.value(QStringLiteral("pool")).toInt(), 40);
+        QCOMPARE(o.value(QStringLiteral("bonusPool")).toInt(), 12);
+        QCOMPARE(o.value(QStringLiteral("bonusDrawn")).toInt(), 2);
+        QCOMPARE(o.value(QStringLiteral("tickets")).toInt(), tickets.size());
+
+        const odds::TierQuestion question = questionOf(tickets, numbers, bonus);
+        odds::TierOdds expected;
+        std::string error;
+        QCOMPARE(odds::computeTiers(question, expected, error), odds::Status::Done);
+        const QJsonArray tiers = o.value(QStringLiteral("tiers")).toArray();
+        QCOMPARE(tiers.size(), 5);
+        QCOMPARE(tiers[2].toObject().value(QStringLiteral("name")).toString(), QStringLiteral("5 + 1 star"));
+        const auto near = [](double a, double b) { return qAbs(a - b) <= 1e-12 * qMax(qAbs(b), 1e-300); };
+        for (qsizetype i = 0; i < tiers.size(); ++i) {
+            const QJsonObject t = tiers[i].toObject();
+            QVERIFY2(near(t.value(QStringLiteral("anyTicket")).toDouble(), expected.anyTicket[std::size_t(i)]),
+                     qPrintable(QString::number(i)));
+            QVERIFY(
+                near(t.value(QStringLiteral("expectedTickets")).toDouble(), expected.expectedTickets[std::size_t(i)]));
+        }
+        QVERIFY(expected.anyTicket[0] > 0); // the bonus numbers were counted
+        QVERIFY(near(o.value(QStringLiteral("anyPrize")).toDouble(), expected.anyPrize));
+
+        odds::Table table;
+        odds::Wheel played{8, {}};
+        for (const odds::Ticket &t : question.tickets)
+            played.lines.push_back(t.line);
+        QCOMPARE(odds::compute(question.lottery, played, {}, table, error), odds::Status::Done);
+        const QJsonArray atLeast = o.value(QStringLiteral("atLeast")).toArray();
+        QCOMPARE(atLeast.size(), qsizetype(table.atLeast.size()));
+        for (qsizetype b = 0; b < atLeast.size(); ++b)
+            QVERIFY(near(atLeast[b].toDouble(), table.atLeast[std::size_t(b)]));
     }
 };
 

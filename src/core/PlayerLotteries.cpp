@@ -18,6 +18,7 @@ bool sameLottery(const PlayerLottery &l, const QString &country, const QString &
 bool PlayerLotteries::load(Damaged damaged)
 {
     lotteries_.clear();
+    damagedInPlace_ = false;
     if (path_.isEmpty() || !QFileInfo::exists(path_))
         return true;
     QFile file(path_);
@@ -34,6 +35,7 @@ bool PlayerLotteries::load(Damaged damaged)
         why = read.error;
     }
     if (damaged == LeaveDamaged) {
+        damagedInPlace_ = true;
         notice_ += QStringLiteral("your lotteries %1 could not be read: %2\n").arg(path_, why);
         return false;
     }
@@ -43,6 +45,7 @@ bool PlayerLotteries::load(Damaged damaged)
         aside = path_ + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(path_, aside)) {
         // Never removed instead: the file is the player's, and may yet be mended by hand.
+        damagedInPlace_ = true;
         notice_ += QStringLiteral("Your lotteries %1 could not be read (%2) nor set aside; they are not used. Move "
                                   "the file away to start again.\n")
                        .arg(path_, why);
@@ -125,6 +128,13 @@ bool PlayerLotteries::save(const QList<PlayerLottery> &lotteries, QString *probl
     if (path_.isEmpty()) {
         if (problem)
             *problem = QStringLiteral("there is no place to keep your lotteries");
+        return false;
+    }
+    if (damagedInPlace_ && QFileInfo::exists(path_)) {
+        if (problem)
+            *problem = QStringLiteral("your lotteries %1 could not be read and are kept as they are; move the file "
+                                      "away to store others")
+                           .arg(path_);
         return false;
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());

@@ -19,7 +19,8 @@ public:
 
     // Reads the file; a missing file is no lotteries. A damaged file is set aside, or with
     // LeaveDamaged left where it is (for a command that only reads); either way takeNotice()
-    // tells it and the lotteries stay empty. False when a damaged file stays in place.
+    // tells it and the lotteries stay empty. False when a damaged file stays in place; put() and
+    // remove() then refuse, so the file is never written over and may be mended by hand.
     enum Damaged { SetDamagedAside, LeaveDamaged };
     bool load(Damaged damaged = SetDamagedAside);
     const QString &path() const { return path_; }
@@ -45,6 +46,7 @@ private:
     bool save(const QList<PlayerLottery> &lotteries, QString *problem);
 
     QString path_;
+    bool damagedInPlace_ = false; // the file could not be read and stays: nothing is written over it
     QList<PlayerLottery> lotteries_;
     QString notice_;
 };
