@@ -7,12 +7,13 @@
 // bonus pool, with one more bonus number than a ticket carries, dealt over the tickets. Prints the
 // slowest ten of each and the totals.
 //
-//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N]
+//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N] [--only TEXT]
 //
 // --table or --tiers times only that table; a count running past --limit (default 30 s) is
 // stopped and listed as over it. --share I/N times only every N-th lottery of the tier tables
 // from the I-th (0-based), so that N runs share the work. Each lottery's figures go to standard
-// error as soon as they are counted.
+// error as soon as they are counted. --only TEXT times only the tables whose line in the listing
+// holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'.
 #include "core/Odds.h"
 #include "wheelsearch/wheel.h"
 
@@ -177,6 +178,7 @@ int main(int argc, char **argv)
     double limit = 30;
     int share = 0;
     int shares = 1;
+    std::string only;
     const char *path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -188,6 +190,8 @@ int main(int argc, char **argv)
             limit = std::atof(argv[++i]);
         else if (a == "--share" && i + 1 < argc)
             std::sscanf(argv[++i], "%d/%d", &share, &shares);
+        else if (a == "--only" && i + 1 < argc)
+            only = argv[++i];
         else if (!path)
             path = argv[i];
         else {
@@ -196,7 +200,8 @@ int main(int argc, char **argv)
         }
     }
     if (!path || limit <= 0 || shares < 1 || share < 0 || share >= shares) {
-        std::fprintf(stderr, "usage: bench_odds DATABASE.sqlite3 [--table] [--tiers] [--limit SECONDS] [--share I/N]\n"
+        std::fprintf(stderr, "usage: bench_odds DATABASE.sqlite3 [--table] [--tiers] [--limit SECONDS] [--share I/N] "
+                             "[--only TEXT]\n"
                              "(wheelgen build-db data OUT.sqlite3 builds one)\n");
         return 2;
     }
@@ -273,6 +278,7 @@ int main(int argc, char **argv)
                 wheels.size(), lotteries.size(), shapes.size(), limit);
 
     Watchdog watchdog(limit);
+    const auto wanted = [&](const std::string &what) { return what.find(only) != std::string::npos; };
     const auto timed = [&](const std::string &what, int tickets, auto count) {
         Run run{what, tickets};
         const auto start = std::chrono::steady_clock::now();
@@ -294,12 +300,14 @@ int main(int argc, char **argv)
                     ++skipped;
                     continue;
                 }
+                const std::string what = k.name() + ", " + std::to_string(drawn) + " of " + std::to_string(pool);
+                if (!wanted(what))
+                    continue;
                 std::string error;
-                auto [run, status] = timed(k.name() + ", " + std::to_string(drawn) + " of " + std::to_string(pool),
-                                           static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
-                                               odds::Table t;
-                                               return odds::compute({pool, drawn}, {k.z, lines}, {0, stop}, t, error);
-                                           });
+                auto [run, status] = timed(what, static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
+                    odds::Table t;
+                    return odds::compute({pool, drawn}, {k.z, lines}, {0, stop}, t, error);
+                });
                 if (status == odds::Status::Invalid) {
                     std::fprintf(stderr, "%s: %s\n", run.what.c_str(), error.c_str());
                     return 1;
@@ -349,16 +357,18 @@ int main(int argc, char **argv)
                         }
                         q.tickets.push_back({lines[i], carried});
                     }
+                    const std::string what = k.name() + ", " + shape.name +
+                                             (sharing > 1 ? " and " + std::to_string(sharing - 1) + " alike" : "") +
+                                             (bonus ? ", with bonus numbers" : "");
+                    if (!wanted(what))
+                        continue;
                     std::string error;
                     auto [run, status] =
-                        timed(k.name() + ", " + shape.name +
-                                  (sharing > 1 ? " and " + std::to_string(sharing - 1) + " alike" : "") +
-                                  (bonus ? ", with bonus numbers" : ""),
-                              static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
-                                  q.cancel = stop;
-                                  odds::TierOdds o;
-                                  return odds::computeTiers(q, o, error);
-                              });
+                        timed(what, static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
+                            q.cancel = stop;
+                            odds::TierOdds o;
+                            return odds::computeTiers(q, o, error);
+                        });
                     if (status == odds::Status::Invalid) {
                         std::fprintf(stderr, "%s: %s\n", run.what.c_str(), error.c_str());
                         return 1;

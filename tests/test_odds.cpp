@@ -17,6 +17,8 @@ class TestOdds : public QObject {
 private slots:
     void matchesEveryDraw_data();
     void matchesEveryDraw();
+    void subsetsOfLargerWheels_data();
+    void subsetsOfLargerWheels();
     void sumsAndOrder();
     void shippedGuaranteesShow();
     void edgeCases();
@@ -137,6 +139,54 @@ void TestOdds::matchesEveryDraw()
         QVERIFY(qAbs(t.expected[b] - static_cast<double>(exactly[b] / draws)) < 1e-12);
     }
     QCOMPARE(t.prize, t.atLeast[lowest]);
+}
+
+void TestOdds::subsetsOfLargerWheels_data()
+{
+    QTest::addColumn<int>("drawn");
+    QTest::addColumn<int>("numbers");
+    QTest::addColumn<Lines>("lines");
+    // From lines that meet a subset in one place at most (few, short) to many long lines, so the
+    // count takes each of its ways of doing two levels at once, and the way one at a time.
+    QTest::newRow("few short lines") << 6 << 22 << randomLines(22, 3, 12, 21, false);
+    QTest::newRow("sparse pick 6") << 6 << 20 << randomLines(20, 6, 25, 22, false);
+    QTest::newRow("dense pick 6") << 6 << 18 << randomLines(18, 6, 300, 23, false);
+    QTest::newRow("key pick 7") << 7 << 19 << randomLines(19, 7, 80, 24, true);
+    QTest::newRow("more than 64 lines, pick 5") << 5 << 24 << randomLines(24, 5, 140, 25, false);
+    // {0, 1, 5, 6}: its best line meets {0, 1} in one place only, yet holds both 5 and 6.
+    QTest::newRow("a line one short holds both") << 4 << 12 << Lines{0x303, 0x461, 0x0c4, 0x812, 0x128};
+    QTest::newRow("seven drawn of few numbers") << 7 << 12 << randomLines(12, 4, 9, 26, false);
+}
+
+// The best match of every subset of the player's numbers, counted one by one, against the walk.
+void TestOdds::subsetsOfLargerWheels()
+{
+    QFETCH(int, drawn);
+    QFETCH(int, numbers);
+    QFETCH(Lines, lines);
+    odds::Table t;
+    std::string error;
+    QCOMPARE(odds::compute({60, drawn}, {numbers, lines}, {}, t, error), odds::Status::Done);
+    const int depth = std::min(drawn, numbers);
+    for (int j = 0; j <= depth; ++j) {
+        std::vector<std::uint64_t> all(drawn + 1, 0);
+        std::vector<std::uint64_t> keyed(drawn + 1, 0);
+        for (std::uint64_t s : j == 0 ? Lines{0} : allLines(numbers, j)) {
+            int best = 0;
+            for (auto l : lines)
+                best = std::max(best, std::popcount(s & l));
+            for (int b = 0; b <= best; ++b) {
+                ++all[b];
+                keyed[b] += s & 1;
+            }
+        }
+        for (int b = 0; b <= drawn; ++b) {
+            QVERIFY2(t.have[j].atLeastSets[b] == all[b], qPrintable(QStringLiteral("j %1 b %2").arg(j).arg(b)));
+            if (j > 0)
+                QVERIFY2(t.keyedHave[j].atLeastSets[b] == keyed[b],
+                         qPrintable(QStringLiteral("keyed j %1 b %2").arg(j).arg(b)));
+        }
+    }
 }
 
 void TestOdds::sumsAndOrder()

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <span>
 
 namespace odds {
 
@@ -52,6 +53,8 @@ public:
         for (auto l : lines) {
             top_ = std::max(top_, std::popcount(l));
             everyLine_ |= l;
+            for (auto bits = l; bits; bits &= bits - 1)
+                sharing_[static_cast<std::size_t>(std::countr_zero(bits))] |= l;
         }
         levels_ = std::min(top_, depth_);
         on_.assign(static_cast<std::size_t>(z_) * words_, 0);
@@ -132,6 +135,69 @@ private:
         return true;
     }
 
+    // A node two short of the depth: its children and theirs at once. A child (the node plus e)
+    // matches one more than the node when e lies on a line meeting the node in `best`; a
+    // grandchild (plus e and f) two more when such a line holds both, else one more when either
+    // lies on such a line or a line meeting the node in best - 1 holds both. When few lines meet
+    // the node in `best`, their unions answer for every child on them, and only the children off
+    // them look at the lines one short. False when too many lines meet it: each child is then
+    // visited.
+    bool twoLevelsAtOnce(int node, int last, int best, bool keyed)
+    {
+        const int free = z_ - 1 - last;
+        if (best < 1 || free < 2)
+            return false;
+        const std::uint64_t *g = level(node, best);
+        const std::size_t most = static_cast<std::size_t>(free) * 16;
+        meeting_.clear();
+        for (int w = 0; w < words_; ++w)
+            for (std::uint64_t bits = g[w]; bits; bits &= bits - 1) {
+                if (meeting_.size() == most)
+                    return false;
+                meeting_.push_back(lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)]);
+            }
+        const std::uint64_t later = last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1);
+        std::uint64_t reach = 0;
+        for (int e = last + 1; e < z_; ++e)
+            pairs_[static_cast<std::size_t>(e)] = 0;
+        for (const std::uint64_t l : meeting_) {
+            reach |= l;
+            for (std::uint64_t bits = l & later; bits; bits &= bits - 1)
+                pairs_[static_cast<std::size_t>(std::countr_zero(bits))] |= l;
+        }
+        const std::uint64_t *short1 = best > 1 ? level(node, best - 1) : nullptr;
+        for (int e = last + 1; e < z_; ++e) {
+            const bool childKeyed = keyed || e == 0;
+            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
+            const int after = z_ - 1 - e;
+            if ((reach >> e) & 1) {
+                add(childKeyed, node + 1, best + 1, 1);
+                const int two = std::popcount(pairs_[static_cast<std::size_t>(e)] & above);
+                if (two > 0)
+                    add(childKeyed, node + 2, best + 2, static_cast<std::uint64_t>(two));
+                add(childKeyed, node + 2, best + 1, static_cast<std::uint64_t>(after - two));
+                continue;
+            }
+            add(childKeyed, node + 1, best, 1);
+            std::uint64_t partners = 0; // positions sharing a line with e that meets the node in best - 1
+            if (short1) {
+                // Done once every later position is reached.
+                const std::uint64_t open =
+                    above & ~reach & (z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1);
+                const std::uint64_t *onE = on(e);
+                for (int w = 0; w < words_ && (partners & open) != open; ++w)
+                    for (std::uint64_t bits = short1[w] & onE[w]; bits; bits &= bits - 1)
+                        partners |= lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)];
+            } else {
+                partners = sharing_[static_cast<std::size_t>(e)];
+            }
+            const int one = std::popcount((reach | partners) & above);
+            add(childKeyed, node + 2, best + 1, static_cast<std::uint64_t>(one));
+            add(childKeyed, node + 2, best, static_cast<std::uint64_t>(after - one));
+        }
+        return true;
+    }
+
     // `node` is a subset of `node` members, the largest `last`, whose best match is `best`.
     void visit(int node, int last, int best, bool keyed)
     {
@@ -150,6 +216,8 @@ private:
         }
         const int child = node + 1;
         if (child == depth_ && node > 0 && leavesAtOnce(node, last, best, keyed))
+            return;
+        if (child + 1 == depth_ && node > 0 && twoLevelsAtOnce(node, last, best, keyed))
             return;
         for (int e = last + 1; e < z_; ++e) {
             const bool childKeyed = keyed || e == 0;
@@ -185,9 +253,12 @@ private:
     int top_ = 0;
     int levels_ = 0;
     const std::vector<std::uint64_t> &lines_;
-    std::uint64_t everyLine_ = 0;      // positions on some line
-    std::vector<std::uint64_t> on_;    // per position: the lines holding it
-    std::vector<std::uint64_t> meets_; // per depth and match count c: lines meeting the subset in >= c
+    std::uint64_t everyLine_ = 0;             // positions on some line
+    std::array<std::uint64_t, 64> sharing_{}; // per position: the positions on a line with it
+    std::array<std::uint64_t, 64> pairs_{};   // scratch of twoLevelsAtOnce
+    std::vector<std::uint64_t> meeting_;      // scratch of twoLevelsAtOnce
+    std::vector<std::uint64_t> on_;           // per position: the lines holding it
+    std::vector<std::uint64_t> meets_;        // per depth and match count c: lines meeting the subset in >= c
     std::array<std::vector<std::uint64_t>, 2> counts_;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
@@ -468,7 +539,19 @@ private:
         bool saturated = false;                 // by supplementary: every child alike
         std::vector<std::uint64_t> stay, moved; // else: the node's tickets with m, and with m - 1
     };
-    std::vector<Batch> batches_;
+    std::vector<Batch> batches_; // the first batchCount_ are this node's; the rest keep their storage
+    std::size_t batchCount_ = 0;
+    Batch &nextBatch()
+    {
+        if (batchCount_ == batches_.size())
+            batches_.emplace_back();
+        Batch &b = batches_[batchCount_++];
+        b.stay.clear();
+        b.moved.clear();
+        b.present = 0;
+        b.saturated = false;
+        return b;
+    }
     std::uint64_t common_ = ~std::uint64_t{0}; // places on every ticket (a key wheel's key)
     std::vector<std::uint64_t> childClasses_;
     std::vector<int> places_;
@@ -874,7 +957,8 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                 if (!f(w * 64 + std::countr_zero(bits)))
                     return;
     };
-    batches_.clear();
+    batchCount_ = 0;
+    const auto batches = [this] { return std::span<const Batch>(batches_.data(), batchCount_); };
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const int m = slots_[i].main;
         const bool bySupplementary = s > 0 && slots_[i].bySupplementary;
@@ -883,7 +967,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         const std::uint64_t *stay = bucket(depth, m);
         const std::uint64_t *moved = m > 0 ? bucket(depth, m - 1) : nullptr;
         for (int g = 0; g < groups_; ++g) {
-            Batch b;
+            Batch &b = nextBatch();
             b.slot = i;
             b.group = g;
             b.bySupplementary = bySupplementary;
@@ -903,7 +987,6 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                         return (reach & need) != need;
                     });
                 b.present = (anyStay ? children & ~common : 0) | (reach & children);
-                batches_.push_back(std::move(b));
                 continue;
             }
             std::array<std::uint64_t, 64> others; // per place q: the places on every ticket holding q
@@ -951,14 +1034,13 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                 if (tooMany)
                     return false;
             }
-            batches_.push_back(std::move(b));
         }
     }
 
     childClasses_.assign(1, children);
     const auto split = [this](std::uint64_t mask) { refineClasses(childClasses_, mask); };
     bool bySupplementary = false;
-    for (const Batch &b : batches_) {
+    for (const Batch &b : batches()) {
         if (!b.bySupplementary) {
             split(b.present);
             continue;
@@ -976,7 +1058,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         const long double times = std::popcount(c);
         Key key{};
         key[0] = static_cast<std::uint64_t>(j);
-        for (const Batch &b : batches_)
+        for (const Batch &b : batches())
             if (!b.bySupplementary && (b.present & bit))
                 key[b.slot + 1] |= std::uint64_t{1} << b.group;
         if (!bySupplementary) {
@@ -985,7 +1067,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         }
         const std::uint64_t free = freeHere & ~bit;
         sides_.clear();
-        for (const Batch &b : batches_) {
+        for (const Batch &b : batches()) {
             if (!b.bySupplementary)
                 continue;
             Sides x{b.slot, b.group, 0, free, false};
