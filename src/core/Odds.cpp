@@ -68,6 +68,10 @@ public:
 
     bool run()
     {
+        // A small walk may end before its first look at the flag: a count dropped before it began is
+        // never done.
+        if (cancel_ && cancel_->load(std::memory_order_relaxed))
+            return false;
         counts_[0][0] = 1; // the empty subset
         visit(0, -1, 0, false);
         return !stopped_;
@@ -1165,6 +1169,8 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
 
 bool TierCounter::run()
 {
+    if (q_.cancel && q_.cancel->load(std::memory_order_relaxed))
+        return false;
     visit(0, -1, 0);
     if (lastShare_ > 0)
         tally_.add(last_, lastShare_);
