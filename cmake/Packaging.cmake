@@ -135,7 +135,7 @@ else()
     # Debian 12's names, for a build without dpkg-dev.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6concurrent6 (>= 6.4), \
-libsqlite3-0 (>= 3.7), libstdc++6 (>= 12), libc6 (>= 2.34), ${WHEELWRIGHT_RUNTIME_DEPENDS}")
+libqt6printsupport6 (>= 6.4), libsqlite3-0 (>= 3.7), libstdc++6 (>= 12), libc6 (>= 2.34), ${WHEELWRIGHT_RUNTIME_DEPENDS}")
 endif()
 include(CPack)
 
@@ -166,11 +166,13 @@ if(BUILD_TESTING)
              COMMAND ${CMAKE_COMMAND} -DCHECK=install -DBUILD_DIR=${CMAKE_BINARY_DIR}
                      -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/packaging-check/install
                      -DAPP_ID=${WHEELWRIGHT_APP_ID} -DICON_SIZES=${icon_sizes}
+                     -DPRINT_MODULE=bin/${WHEELWRIGHT_PRINT_MODULE_DIR}/$<TARGET_FILE_NAME:wheelwright_print>
                      -DMAN_SUFFIX=$<$<BOOL:${GZIP}>:.gz> -P ${check})
     # The Debian package builds and carries the same files under /usr with its dependencies.
     add_test(NAME packaging_deb_builds
              COMMAND ${CMAKE_COMMAND} -DCHECK=deb -DBUILD_DIR=${CMAKE_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
                      -DWORK=${CMAKE_CURRENT_BINARY_DIR}/packaging-check/deb -DAPP_ID=${WHEELWRIGHT_APP_ID}
+                     -DPRINT_MODULE=bin/${WHEELWRIGHT_PRINT_MODULE_DIR}/$<TARGET_FILE_NAME:wheelwright_print>
                      -P ${check})
     set_tests_properties(packaging_desktop_file_valid packaging_metainfo_valid packaging_man_pages_clean
                          packaging_help_headless packaging_install_tree packaging_deb_builds

@@ -150,6 +150,8 @@ elseif(CHECK STREQUAL "install")
                  share/doc/wheelwright/changelog${MAN_SUFFIX}
                  share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man1/wheelwright.1${MAN_SUFFIX}
                  share/man/man1/wheelgen.1${MAN_SUFFIX})
+    # The print module, where the program looks for it from its own folder.
+    expect_files(${PREFIX} ${PRINT_MODULE})
     string(REPLACE "," ";" sizes "${ICON_SIZES}")
     foreach(size IN LISTS sizes)
         set(png share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -193,8 +195,8 @@ elseif(CHECK STREQUAL "deb")
     execute_process(COMMAND ${found_dpkg-deb} --field ${debs} Package Depends Maintainer Section Homepage
                     OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
     message("${fields}")
-    foreach(needed "Package: wheelwright" "libqt6widgets6" "libqt6gui6" "libqt6core6" "libsqlite3-0"
-                   "qt6-qpa-plugins" "fonts-dejavu-core" "Maintainer: " "Section: " "Homepage: https://")
+    foreach(needed "Package: wheelwright" "libqt6widgets6" "libqt6gui6" "libqt6core6" "libqt6printsupport6"
+                   "libsqlite3-0" "qt6-qpa-plugins" "fonts-dejavu-core" "Maintainer: " "Section: " "Homepage: https://")
         string(FIND "${fields}" "${needed}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "the package's control fields lack ${needed}")
@@ -213,6 +215,12 @@ elseif(CHECK STREQUAL "deb")
             message(FATAL_ERROR "the package lacks ${needed}:\n${listing}")
         endif()
     endforeach()
+    # The print module, where the installed program looks for it.
+    get_filename_component(module /usr/${PRINT_MODULE} ABSOLUTE)
+    string(FIND "${listing}" " .${module}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the package lacks the print module .${module}:\n${listing}")
+    endif()
     # Only the two programs go to /usr/bin, and nothing lands outside /usr.
     string(REGEX MATCHALL " \\./usr/bin/[^\n]+" programs "${listing}")
     list(SORT programs)

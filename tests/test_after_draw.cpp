@@ -21,7 +21,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <set>
@@ -103,6 +106,7 @@ private slots:
     void pagesHoldEveryTicketOnce();
     void longWheelPrintsWhole();
     void printingGoesThroughThePrintPanel();
+    void printModuleShowsTheDialogs();
     void csvHoldsTheTickets();
     void screenshots();
 
@@ -482,6 +486,40 @@ void TestAfterDraw::printingGoesThroughThePrintPanel()
     trigger("printAction");
     QCOMPARE(alerts.size(), 1);
     QVERIFY(alerts.first().message.contains(QStringLiteral("could not be printed")));
+}
+
+// The dialogs themselves come from the print module, loaded on the first print: a module
+// that is not found is told, one that is found shows the dialog asked for, and the preview
+// asks for the pages. Each dialog is closed by a timer as soon as it is up.
+void TestAfterDraw::printModuleShowsTheDialogs()
+{
+    QString shown;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+        }
+    });
+    int painted = 0;
+    const PrintPanel::Paint paint = [&](QPagedPaintDevice *device) { painted += device != nullptr; };
+
+    PrintPanel::setModuleFolder(path("nothing-here"));
+    const QString missing = PrintPanel::ask(nullptr, PrintPanel::Print, QStringLiteral("Tickets"), paint);
+    QVERIFY2(missing.contains(QStringLiteral("print module")), qPrintable(missing));
+
+    PrintPanel::setModuleFolder(QStringLiteral(PRINT_MODULE_DIR));
+    closer.start();
+    QCOMPARE(PrintPanel::ask(nullptr, PrintPanel::Print, QStringLiteral("Tickets"), paint), QString());
+    QCOMPARE(shown, QStringLiteral("QPrintDialog"));
+    QCOMPARE(painted, 0); // dismissed: nothing printed
+    shown.clear();
+    QCOMPARE(PrintPanel::ask(nullptr, PrintPanel::Preview, QStringLiteral("Tickets"), paint), QString());
+    QCOMPARE(shown, QStringLiteral("QPrintPreviewDialog"));
+    QVERIFY(painted > 0);
+    closer.stop();
+    PrintPanel::setModuleFolder({});
 }
 
 void TestAfterDraw::csvHoldsTheTickets()

@@ -10,6 +10,7 @@
 #include "ui/AuxWindows.h"
 #include "ui/DeferredIconStyle.h"
 #include "ui/FormatMatrix.h"
+#include "ui/LotteryPage.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberButton.h"
 #include "ui/NumberGridLayout.h"
@@ -81,6 +82,7 @@ private slots:
     void largePoolIsReachable();
     void fromStartUpToTickets();
     void countryChoiceTakesItsFirstLottery();
+    void playersLotteriesAreMarkedInTheList();
     void savingWritesUtf16AndTellsFailures();
     void randomPick();
     void exitAsksFirst();
@@ -646,6 +648,48 @@ void TestGui::countryChoiceTakesItsFirstLottery()
     click("nextButton");
     QCOMPARE(text("lotteryNameLabel"), first);
     QVERIFY(widget<NumberGridView>("numberGrid")->button(60) && !widget<NumberGridView>("numberGrid")->button(61));
+}
+
+// The player's lotteries (his own, and his facts for a shipped one) say "(yours)" beside the
+// name, to the eye and to a screen reader; a country with none of his shows the list as it was.
+void TestGui::playersLotteriesAreMarkedInTheList()
+{
+    {
+        QFile file(path("lotteries.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("country: Canada\nlottery: Ninety Nine\npool: 99\nnumbers a ticket: 6\n\n"
+                   "country: Canada\nlottery: Lotto 6/49\npool: 49\nnumbers a ticket: 6\n");
+    }
+    start();
+    QVERIFY(alerts.isEmpty());
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Ninety Nine")); // found by its name alone
+    auto *table = widget<QTableView>("lotteryTable");
+    QAbstractItemModel *model = table->model();
+    QVERIFY(!table->isColumnHidden(1));
+    const LotteryPage *page = app->mainWindow()->lotteryPage();
+    QStringList marked;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex mark = model->index(row, 1);
+        QCOMPARE(page->isMarkedPlayers(row), !mark.data().isNull());
+        if (mark.data().isNull())
+            continue;
+        QCOMPARE(mark.data().toString(), QStringLiteral("(yours)"));
+        QCOMPARE(mark.data(Qt::AccessibleTextRole).toString(), QStringLiteral("your lottery"));
+        marked << model->index(row, 0).data().toString();
+    }
+    marked.sort();
+    QCOMPARE(marked, (QStringList{QStringLiteral("Lotto 6/49"), QStringLiteral("Ninety Nine")}));
+    // The names keep the room; the mark takes only its own.
+    QVERIFY(table->columnWidth(0) > table->columnWidth(1));
+
+    auto *box = widget<QComboBox>("countryBox");
+    box->setCurrentText(QStringLiteral("Brazil"));
+    emit box->activated(box->currentIndex());
+    QVERIFY(table->isColumnHidden(1));
+    QVERIFY(!page->isMarkedPlayers(0));
+    box->setCurrentText(QStringLiteral("Canada"));
+    emit box->activated(box->currentIndex());
+    QVERIFY(!table->isColumnHidden(1));
 }
 
 void TestGui::savingWritesUtf16AndTellsFailures()

@@ -17,7 +17,6 @@
 #include <QDate>
 #include <QDir>
 #include <QPointer>
-#include <QPrinter>
 
 namespace {
 PrintedSheet printed(const TicketSheet &tickets)
@@ -115,12 +114,16 @@ void AfterDraw::print(bool preview)
 {
     if (sheet().isEmpty())
         return;
-    PrintPanel::ask(window_, preview ? PrintPanel::Preview : PrintPanel::Print,
-                    [sheet = printed(sheet())](QPrinter *printer) {
-                        printer->setDocName(sheet.lottery + QStringLiteral(" tickets"));
-                        if (paintSheet(printer, sheet) == 0)
-                            alert(QStringLiteral("The tickets could not be printed: the printer cannot be used."));
-                    });
+    const PrintedSheet printedSheet = printed(sheet());
+    const QString problem =
+        PrintPanel::ask(window_, preview ? PrintPanel::Preview : PrintPanel::Print,
+                        printedSheet.lottery + QStringLiteral(" tickets"), [printedSheet](QPagedPaintDevice *printer) {
+                            if (paintSheet(printer, printedSheet) == 0)
+                                alert(QStringLiteral("The tickets could not be printed: "
+                                                     "the printer cannot be used."));
+                        });
+    if (!problem.isEmpty())
+        alert(problem);
 }
 
 void AfterDraw::exportPdf()

@@ -64,6 +64,9 @@ Application::~Application()
 void Application::connectPages()
 {
     MainWindow *w = window_.get();
+    // The player's own lotteries are marked in the list; they are in memory, no query is asked.
+    w->lotteryPage()->setPlayersLotteries(
+        [this](const QString &country, const QString &lottery) { return catalogue_.isPlayers(country, lottery); });
     connect(w->lotteryPage(), &LotteryPage::countryChosen, this,
             [this](const QString &country) { guarded([&] { chooseCountry(country); }); });
     connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);

@@ -6,13 +6,52 @@
 #include "ui_LotteryPage.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 
+// The lottery names, and beside each of the player's own a second column that says so. The
+// mark is text, so a screen reader reads it with the row.
+class LotteryListModel : public ListTableModel {
+public:
+    using ListTableModel::ListTableModel;
+
+    void setRows(const QStringList &names, QList<bool> players)
+    {
+        players_ = std::move(players);
+        ListTableModel::setRows(names);
+    }
+    bool isPlayers(int row) const { return players_.value(row); }
+    bool anyPlayers() const { return players_.contains(true); }
+
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 2; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (index.column() != 1)
+            return ListTableModel::data(index, role);
+        if (!isPlayers(index.row()))
+            return {};
+        if (role == Qt::DisplayRole)
+            return QStringLiteral("(yours)");
+        if (role == Qt::AccessibleTextRole)
+            return QStringLiteral("your lottery");
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && section == 1)
+            return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+        return ListTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    QList<bool> players_;
+};
+
 LotteryPage::LotteryPage(QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()),
-      model_(new ListTableModel(QStringLiteral("Lottery"), this)), factsNote_(new QLabel(this))
+      model_(new LotteryListModel(QStringLiteral("Lottery"), this)), factsNote_(new QLabel(this))
 {
     ui_->setupUi(this);
     // When the chosen lottery's facts were read, and the way to set up lotteries of one's own.
@@ -25,6 +64,12 @@ LotteryPage::LotteryPage(QWidget *parent)
     ui_->lotteryLayout->addLayout(factsRow);
     connect(lotteriesButton, &QPushButton::clicked, this, &LotteryPage::lotteriesRequested);
     showListIn(ui_->lotteryTable, model_);
+    // The names take the room; the mark column, when shown, only what "(yours)" needs.
+    QHeaderView *columns = ui_->lotteryTable->horizontalHeader();
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(0, QHeaderView::Stretch);
+    columns->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    ui_->lotteryTable->setColumnHidden(1, true);
     ui_->countryBox->setEditable(false);
 
     connect(ui_->countryBox, &QComboBox::activated, this, [this] {
@@ -67,9 +112,27 @@ bool LotteryPage::showCountry(const QString &country)
     return true;
 }
 
+void LotteryPage::setPlayersLotteries(std::function<bool(const QString &, const QString &)> isPlayers)
+{
+    isPlayers_ = std::move(isPlayers);
+}
+
 void LotteryPage::showLotteries(const QStringList &names)
 {
-    model_->setRows(names);
+    QList<bool> players;
+    if (isPlayers_) {
+        const QString shown = country();
+        players.reserve(names.size());
+        for (const QString &name : names)
+            players << isPlayers_(shown, name);
+    }
+    model_->setRows(names, players);
+    ui_->lotteryTable->setColumnHidden(1, !model_->anyPlayers());
+}
+
+bool LotteryPage::isMarkedPlayers(int row) const
+{
+    return model_->isPlayers(row) && !ui_->lotteryTable->isColumnHidden(1);
 }
 
 const QStringList &LotteryPage::lotteries() const

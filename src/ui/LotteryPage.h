@@ -4,9 +4,10 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
-class ListTableModel;
+class LotteryListModel;
 class QLabel;
 namespace Ui {
 class LotteryPage;
@@ -24,8 +25,12 @@ public:
     QString country() const;
     // False when the country is not in the box; the box then keeps what it shows.
     bool showCountry(const QString &country);
+    // The lotteries of the country shown; those `isPlayers` answers for (country, name) are
+    // marked "(yours)" in a column of their own, shown only when the list holds one.
+    void setPlayersLotteries(std::function<bool(const QString &country, const QString &lottery)> isPlayers);
     void showLotteries(const QStringList &names);
     const QStringList &lotteries() const;
+    bool isMarkedPlayers(int row) const;
     // Selects a row without telling it as the player's choice; -1 selects none.
     void selectLottery(int row);
     // "Facts as of 2026-12", "Your lottery, changed 2026-12-10" for the chosen lottery.
@@ -40,7 +45,8 @@ signals:
 
 private:
     std::unique_ptr<Ui::LotteryPage> ui_;
-    ListTableModel *model_;
+    LotteryListModel *model_;
+    std::function<bool(const QString &, const QString &)> isPlayers_;
     QLabel *factsNote_;
     bool programSelects_ = false;
 };

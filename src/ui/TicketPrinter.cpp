@@ -3,14 +3,15 @@
 #include "ui/TicketPrinter.h"
 
 #include "core/TicketFileReader.h"
+#include "ui/PrintModule.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include <algorithm>
 #include <set>
@@ -237,6 +238,40 @@ PrintPanel::Responder &printResponder()
     static PrintPanel::Responder r;
     return r;
 }
+
+QString &moduleFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// The module's function, loaded once; nothing, with the reason, when it cannot be.
+ShowPrintDialog loadPrintModule(QString *problem)
+{
+    static ShowPrintDialog show = nullptr;
+    if (show)
+        return show;
+    // Beside the program in the build tree; where the installation puts it, relative to the
+    // program, once installed.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QStringList folders{appDir, QDir::cleanPath(appDir + u'/' + QLatin1StringView(WHEELWRIGHT_PRINT_MODULE_DIR))};
+    if (!moduleFolder().isEmpty())
+        folders.prepend(moduleFolder());
+    QStringList tried;
+    for (const QString &folder : folders) {
+        QLibrary module(QDir(folder).filePath(QLatin1StringView(kPrintModuleName)));
+        if (module.load()) {
+            show = reinterpret_cast<ShowPrintDialog>(module.resolve(kPrintModuleFunction));
+            if (show)
+                return show;
+            module.unload();
+        }
+        tried << module.errorString();
+    }
+    *problem = QStringLiteral("Printing is not available: the print module could not be loaded (%1).")
+                   .arg(tried.join(QStringLiteral("; ")));
+    return nullptr;
+}
 } // namespace
 
 void PrintPanel::setResponder(Responder responder)
@@ -244,23 +279,19 @@ void PrintPanel::setResponder(Responder responder)
     printResponder() = std::move(responder);
 }
 
-void PrintPanel::ask(QWidget *window, Kind kind, const Paint &paint)
+void PrintPanel::setModuleFolder(const QString &folder)
+{
+    moduleFolder() = folder;
+}
+
+QString PrintPanel::ask(QWidget *window, Kind kind, const QString &documentName, const Paint &paint)
 {
     if (printResponder()) {
         printResponder()(kind, paint);
-        return;
+        return {};
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    if (kind == Preview) {
-        QPrintPreviewDialog preview(&printer, window);
-        preview.setWindowTitle(QStringLiteral("Print preview"));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
-        preview.exec();
-        return;
-    }
-    QPrintDialog dialog(&printer, window);
-    dialog.setWindowTitle(QStringLiteral("Print tickets"));
-    if (dialog.exec() == QDialog::Accepted)
-        paint(&printer);
+    QString problem;
+    if (const ShowPrintDialog show = loadPrintModule(&problem))
+        show(window, kind, documentName, paint);
+    return problem;
 }

@@ -14,7 +14,6 @@
 #include <functional>
 
 class QPagedPaintDevice;
-class QPrinter;
 class QWidget;
 
 struct PrintedSheet {
@@ -40,13 +39,18 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet);
 // The sheet as a PDF on A4, for Export PDF; `pages` gets the count of pages.
 QByteArray sheetPdf(const PrintedSheet &sheet, int *pages = nullptr);
 
-// The print dialog and the print preview. Tests answer with a printer of their own, so no
-// test waits on a dialog.
+// The print dialog and the print preview. They live in the print module (ui/PrintModule.h),
+// which is loaded the first time the player prints, so Qt Print Support is not loaded at
+// every start. Tests answer with a printer of their own, so no test waits on a dialog.
 class PrintPanel {
 public:
-    enum Kind { Print, Preview };
-    using Paint = std::function<void(QPrinter *)>;
+    enum Kind { Print = 0, Preview = 1 };
+    using Paint = std::function<void(QPagedPaintDevice *)>;
     using Responder = std::function<void(Kind, const Paint &)>;
-    static void ask(QWidget *window, Kind kind, const Paint &paint);
+    // Shows the dialog; `documentName` is the print job's name. Returns why it could not be
+    // shown (the print module missing or damaged), empty when it was.
+    static QString ask(QWidget *window, Kind kind, const QString &documentName, const Paint &paint);
     static void setResponder(Responder responder);
+    // The folder the print module is looked for in before the program's own places.
+    static void setModuleFolder(const QString &folder);
 };
