@@ -5,6 +5,7 @@
 #include "core/OwnWheels.h"
 #include "ui/ResultsImportDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,14 +25,15 @@ public:
     explicit BestMatchChart(QWidget *parent) : QWidget(parent)
     {
         setMinimumHeight(110);
-        setAccessibleName(QStringLiteral("Best match per draw"));
+        setAccessibleName(QCoreApplication::translate("DrawHistoryWindow", "Best match per draw"));
     }
     void setCheck(const HistoryCheck *check)
     {
         check_ = check;
         if (check_ && !check_->draws.isEmpty())
-            setAccessibleDescription(QStringLiteral("%1 draws; the best match of any draw is %2")
-                                         .arg(check_->draws.size())
+            setAccessibleDescription(QCoreApplication::translate("DrawHistoryWindow",
+                                                                 "%n draws; the best match of any draw is %1", nullptr,
+                                                                 int(check_->draws.size()))
                                          .arg(check_->mostMain));
         update();
     }
@@ -79,8 +81,8 @@ private:
 
 DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Past Draws"));
-    setAccessibleName(QStringLiteral("Past draws"));
+    setWindowTitle(tr("Past Draws"));
+    setAccessibleName(tr("Past draws"));
     auto *layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
     title_->setWordWrap(true);
@@ -91,22 +93,22 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(sentence_);
 
     auto *range = new QHBoxLayout;
-    auto *fromLabel = new QLabel(QStringLiteral("&From:"), this);
+    auto *fromLabel = new QLabel(tr("&From:"), this);
     from_ = new QLineEdit(this);
-    from_->setPlaceholderText(QStringLiteral("first draw"));
-    from_->setAccessibleName(QStringLiteral("From date"));
+    from_->setPlaceholderText(tr("first draw"));
+    from_->setAccessibleName(tr("From date"));
     fromLabel->setBuddy(from_);
-    auto *toLabel = new QLabel(QStringLiteral("&To:"), this);
+    auto *toLabel = new QLabel(tr("&To:"), this);
     to_ = new QLineEdit(this);
-    to_->setPlaceholderText(QStringLiteral("last draw"));
-    to_->setAccessibleName(QStringLiteral("To date"));
+    to_->setPlaceholderText(tr("last draw"));
+    to_->setAccessibleName(tr("To date"));
     toLabel->setBuddy(to_);
-    countButton_ = new QPushButton(QStringLiteral("&Check"), this);
+    countButton_ = new QPushButton(tr("&Check"), this);
     countButton_->setObjectName(QStringLiteral("countButton"));
-    countButton_->setAccessibleName(QStringLiteral("Check the draws between the dates"));
-    importButton_ = new QPushButton(QStringLiteral("&Import results…"), this);
+    countButton_->setAccessibleName(tr("Check the draws between the dates"));
+    importButton_ = new QPushButton(tr("&Import results…"), this);
     importButton_->setObjectName(QStringLiteral("importResultsButton"));
-    importButton_->setAccessibleName(QStringLiteral("Import results"));
+    importButton_->setAccessibleName(tr("Import results"));
     for (QWidget *w :
          {static_cast<QWidget *>(fromLabel), static_cast<QWidget *>(from_), static_cast<QWidget *>(toLabel),
           static_cast<QWidget *>(to_), static_cast<QWidget *>(countButton_)})
@@ -121,9 +123,9 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
 
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("drawTable"));
-    table_->setAccessibleName(QStringLiteral("Draws"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Numbers"), QStringLiteral("Best match"),
-                                       QStringLiteral("Tickets winning"), QStringLiteral("Fixed prizes")});
+    table_->setAccessibleName(tr("Draws"));
+    table_->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Numbers"), tr("Best match"), tr("Tickets winning"), tr("Fixed prizes")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -165,9 +167,8 @@ void DrawHistoryWindow::setTickets(const PlayedLottery &lottery, const QList<Tic
     lottery_ = lottery;
     tickets_ = tickets;
     libraryPath_ = libraryPath;
-    title_->setText(QStringLiteral("%1 tickets of %2, %3 against the stored draws")
-                        .arg(tickets.size())
-                        .arg(lottery.country, lottery.name));
+    title_->setText(
+        tr("%1 tickets of %2, %3 against the stored draws").arg(tickets.size()).arg(lottery.country, lottery.name));
     sentence_->setVisible(forWheel);
     recount();
 }
@@ -186,7 +187,7 @@ void DrawHistoryWindow::recount()
     bool fromOk = true, toOk = true;
     const QDate from = date(from_, fromOk), to = date(to_, toOk);
     if (!fromOk || !toOk) {
-        status_->setText(QStringLiteral("Give the dates as 2026-12-05, or leave them empty for every draw."));
+        status_->setText(tr("Give the dates as 2026-12-05, or leave them empty for every draw."));
         return;
     }
     QList<StoredDraw> draws;
@@ -204,9 +205,9 @@ void DrawHistoryWindow::recount()
         }
     }
     stopWorker();
-    status_->setText(draws.isEmpty() ? QStringLiteral("No draws of this lottery are stored between these dates: "
-                                                      "import a results file.")
-                                     : QStringLiteral("Checking %1 draws…").arg(draws.size()));
+    status_->setText(draws.isEmpty() ? tr("No draws of this lottery are stored between these dates: "
+                                          "import a results file.")
+                                     : tr("Checking %1 draws…").arg(draws.size()));
     cancelled_ = std::make_shared<std::atomic_bool>(false);
     done_ = false;
     const quint64 generation = ++generation_;
@@ -249,7 +250,7 @@ void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation
     totals_->setText(historyTotalsText(check).join(QLatin1Char('\n')));
     chart_->setCheck(&result_);
     if (!check.draws.isEmpty())
-        status_->setText(QStringLiteral("Double-click a draw to see each ticket in the check of one draw."));
+        status_->setText(tr("Double-click a draw to see each ticket in the check of one draw."));
     emit counted();
 }
 

@@ -11,15 +11,15 @@
 #include <QPushButton>
 
 LotteryPage::LotteryPage(QWidget *parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()),
-      model_(new ListTableModel(QStringLiteral("Lottery"), this)), factsNote_(new QLabel(this))
+    : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()), model_(new ListTableModel(tr("Lottery"), this)),
+      factsNote_(new QLabel(this))
 {
     ui_->setupUi(this);
     // When the chosen lottery's facts were read, and the way to set up lotteries of one's own.
     auto *factsRow = new QHBoxLayout;
-    factsNote_->setAccessibleName(QStringLiteral("When the lottery's facts were read"));
-    auto *lotteriesButton = new QPushButton(QStringLiteral("L&otteries..."), this);
-    lotteriesButton->setAccessibleName(QStringLiteral("Lotteries: add, copy or edit your own"));
+    factsNote_->setAccessibleName(tr("When the lottery's facts were read"));
+    auto *lotteriesButton = new QPushButton(tr("L&otteries..."), this);
+    lotteriesButton->setAccessibleName(tr("Lotteries: add, copy or edit your own"));
     factsRow->addWidget(factsNote_, 1);
     factsRow->addWidget(lotteriesButton);
     ui_->lotteryLayout->addLayout(factsRow);

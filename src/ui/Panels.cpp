@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Panels.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,9 +39,13 @@ int AlertPanel::run(const QString &title, const QString &message, const QString 
     if (alertResponder())
         return alertResponder()(request);
     QMessageBox box(QMessageBox::NoIcon, title, message);
-    box.setIcon(title == QLatin1String("Alert") ? QMessageBox::Warning : QMessageBox::Information);
-    QAbstractButton *def =
-        box.addButton(defaultButton.isEmpty() ? QStringLiteral("Ok") : defaultButton, QMessageBox::AcceptRole);
+    // Every window titles its warnings "Alert", in the player's language once translated.
+    const bool warning = title == QLatin1String("Alert") ||
+                         //: The title of a warning; every window's warnings carry the same word.
+                         title == QCoreApplication::translate("Panels", "Alert");
+    box.setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    QAbstractButton *def = box.addButton(
+        defaultButton.isEmpty() ? QCoreApplication::translate("Panels", "Ok") : defaultButton, QMessageBox::AcceptRole);
     QAbstractButton *alt =
         alternateButton.isEmpty() ? nullptr : box.addButton(alternateButton, QMessageBox::RejectRole);
     QAbstractButton *other = otherButton.isEmpty() ? nullptr : box.addButton(otherButton, QMessageBox::DestructiveRole);
@@ -64,10 +69,10 @@ void SavePanel::ask(QWidget *window, const QString &proposedName, const Done &do
         saveResponder()(done);
         return;
     }
-    auto *dialog = new QFileDialog(window, QStringLiteral("Save tickets"));
+    auto *dialog = new QFileDialog(window, QCoreApplication::translate("Panels", "Save tickets"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilter(QStringLiteral("Text files (*.txt)"));
+    dialog->setNameFilter(QCoreApplication::translate("Panels", "Text files (*.txt)"));
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     dialog->selectFile(proposedName + QStringLiteral(".txt"));
     dialog->setWindowModality(Qt::WindowModal);
@@ -110,11 +115,12 @@ void OpenPanel::ask(QWidget *window, const Done &done)
         openResponder()(done);
         return;
     }
-    auto *dialog = new QFileDialog(window, QStringLiteral("Open tickets"));
+    auto *dialog = new QFileDialog(window, QCoreApplication::translate("Panels", "Open tickets"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({QStringLiteral("Ticket files (*.txt)"), QStringLiteral("All files (*)")});
+    dialog->setNameFilters({QCoreApplication::translate("Panels", "Ticket files (*.txt)"),
+                            QCoreApplication::translate("Panels", "All files (*)")});
     dialog->setWindowModality(Qt::WindowModal);
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         const QStringList files = dialog->selectedFiles();

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TicketPrinter.h"
 
+#include "core/CountedText.h"
 #include "core/TicketFileReader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -48,17 +50,19 @@ QStringList headerLines(const PrintedSheet &sheet)
         bonus.insert(parsed.ticket.bonus.begin(), parsed.ticket.bonus.end());
     }
     QStringList lines;
-    lines << QStringLiteral("Printed %1").arg(QLocale::c().toString(sheet.date, QStringLiteral("d MMMM yyyy")));
+    lines << QCoreApplication::translate("TicketPrinter", "Printed %1")
+                 .arg(QLocale::c().toString(sheet.date, QStringLiteral("d MMMM yyyy")));
     if (!sheet.wheel.isEmpty())
-        lines << QStringLiteral("Wheel: %1").arg(sheet.wheel);
-    QString played = QStringLiteral("Numbers played (%1): %2").arg(main.size()).arg(numbersText(main));
+        lines << QCoreApplication::translate("TicketPrinter", "Wheel: %1").arg(sheet.wheel);
+    QString played =
+        QCoreApplication::translate("TicketPrinter", "Numbers played (%1): %2").arg(main.size()).arg(numbersText(main));
     if (sheet.key > 0)
-        played += QStringLiteral("   Key number: %1").arg(sheet.key);
+        played += QCoreApplication::translate("TicketPrinter", "   Key number: %1").arg(sheet.key);
     lines << played;
     if (!bonus.empty())
-        lines << QStringLiteral("Bonus numbers played: %1").arg(numbersText(bonus));
-    lines << (sheet.tickets.size() == 1 ? QStringLiteral("1 ticket")
-                                        : QStringLiteral("%1 tickets").arg(sheet.tickets.size()));
+        lines << QCoreApplication::translate("TicketPrinter", "Bonus numbers played: %1").arg(numbersText(bonus));
+    lines << countedText("TicketPrinter", "1 ticket", QT_TRANSLATE_N_NOOP("TicketPrinter", "%n tickets"),
+                         sheet.tickets.size());
     return lines;
 }
 
@@ -168,7 +172,7 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
             painter.setFont(smallFont);
             const PageSpan span = pages[p];
             painter.drawText(QRectF(0, y, body.width(), lineHeight(smallFont)), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("%1 - tickets %2 to %3")
+                             QCoreApplication::translate("TicketPrinter", "%1 - tickets %2 to %3")
                                  .arg(title(sheet))
                                  .arg(span.first + 1)
                                  .arg(span.first + span.count));
@@ -205,7 +209,7 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
         painter.setFont(smallFont);
         painter.drawText(QRectF(0, body.height() - lineHeight(smallFont), body.width(), lineHeight(smallFont)),
                          Qt::AlignHCenter | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()));
+                         QCoreApplication::translate("TicketPrinter", "Page %1 of %2").arg(p + 1).arg(pages.size()));
     }
     painter.end();
     return int(pages.size());
@@ -222,7 +226,7 @@ QByteArray sheetPdf(const PrintedSheet &sheet, int *pages)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(title(sheet) + QStringLiteral(" tickets"));
+        writer.setTitle(QCoreApplication::translate("TicketPrinter", "%1 tickets").arg(title(sheet)));
         writer.setCreator(QStringLiteral("Wheelwright"));
         painted = paintSheet(&writer, sheet);
     }
@@ -254,13 +258,13 @@ void PrintPanel::ask(QWidget *window, Kind kind, const Paint &paint)
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     if (kind == Preview) {
         QPrintPreviewDialog preview(&printer, window);
-        preview.setWindowTitle(QStringLiteral("Print preview"));
+        preview.setWindowTitle(QCoreApplication::translate("TicketPrinter", "Print preview"));
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
         preview.exec();
         return;
     }
     QPrintDialog dialog(&printer, window);
-    dialog.setWindowTitle(QStringLiteral("Print tickets"));
+    dialog.setWindowTitle(QCoreApplication::translate("TicketPrinter", "Print tickets"));
     if (dialog.exec() == QDialog::Accepted)
         paint(&printer);
 }
