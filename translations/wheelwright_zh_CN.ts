@@ -1330,6 +1330,167 @@
     </message>
 </context>
 <context>
+    <name>LotteryRules</name>
+    <message>
+        <source>&quot;%1&quot; is not a country the program offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lottery needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than 80 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds a character that does not print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name begins or ends with a space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pool holds 2 to 99 numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a ticket holds at least 1 number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a ticket holds 1 number, so the pool needs at least %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a ticket holds %1 numbers, so the pool needs at least %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the draw takes 1 to %1 numbers from a pool of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after 1 number are drawn the pool has %1 left for supplementary numbers</source>
+        <extracomment>Said when one number is drawn: the English reads &quot;1 number are drawn&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 numbers are drawn the pool has %2 left for supplementary numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bonus pool holds 0 (none) to 99 numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no bonus pool, so no bonus numbers are drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bonus pool of %1 gives 1 to %2 bonus numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest prize&apos;s main and bonus matches are given together or not at all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest prize needs 0 to %1 main matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest prize needs 0 to %1 bonus matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lowest prize cannot need no match at all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a price is an amount like 2.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a price is more than nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a price needs its currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a currency needs a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the currency is a three-letter code like EUR (ISO 4217)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the month is written like 2026-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tier needs a name of 1 to 80 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tier&apos;s name holds a comma or a character that does not print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>main must be a whole number from 0 to %1 for &quot;%2&quot;</source>
+        <extracomment>%2 is the lottery&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>supplementary must be a whole number from 0 to %1 for &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bonus must be a whole number from 0 to %1 for &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a ticket holds %1 numbers: it cannot match %2 main and %3 supplementary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tier cannot need no match at all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a currency goes only with a fixed amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>prize must be empty, shared, or an amount with two decimals like 10.00</source>
+        <extracomment>&quot;empty&quot; and &quot;shared&quot; are what the prize column may hold, kept as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fixed amount needs a three-letter currency code (ISO 4217)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no ticket can reach &quot;%1&quot;: &quot;%2&quot; comes first and takes every ticket it would</source>
+        <extracomment>%1 and %2 are names of prize tiers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no ticket can reach &quot;%1&quot;: &quot;%2&quot; (line %3) comes first and takes every ticket it would</source>
+        <extracomment>%1 and %2 are names of prize tiers, %3 a line of the lottery file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tier &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the name of a prize tier, %2 what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Steps</source>
