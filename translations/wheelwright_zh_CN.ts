@@ -1058,7 +1058,7 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>名称(&amp;N)：</translation>
+        <translation>名称(&amp;M)：</translation>
     </message>
     <message>
         <source>&amp;Pool:</source>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>&amp;Drawn:</source>
-        <translation>开出数(&amp;D)：</translation>
+        <translation>开出数(&amp;O)：</translation>
     </message>
     <message>
         <source>Numbers drawn</source>
@@ -1122,7 +1122,7 @@
     </message>
     <message>
         <source>Prize t&amp;iers, best first:</source>
-        <translation>奖级，从高到低(&amp;I)：</translation>
+        <translation>奖级，从高到低(&amp;E)：</translation>
     </message>
     <message>
         <source>Prize tiers</source>
@@ -1162,7 +1162,7 @@
     </message>
     <message>
         <source>&amp;Reset to shipped</source>
-        <translation>恢复为内置(&amp;R)</translation>
+        <translation>恢复为内置(&amp;H)</translation>
     </message>
     <message>
         <source>%1, in place of the shipped facts</source>
@@ -1444,15 +1444,15 @@
     <message>
         <source>main must be a whole number from 0 to %1 for &quot;%2&quot;</source>
         <extracomment>%2 is the lottery&apos;s name.</extracomment>
-        <translation>对于“%2”，main 必须是 0 到 %1 的整数</translation>
+        <translation>对于“%2”，主号码数必须是 0 到 %1 的整数</translation>
     </message>
     <message>
         <source>supplementary must be a whole number from 0 to %1 for &quot;%2&quot;</source>
-        <translation>对于“%2”，supplementary 必须是 0 到 %1 的整数</translation>
+        <translation>对于“%2”，补充号数必须是 0 到 %1 的整数</translation>
     </message>
     <message>
         <source>bonus must be a whole number from 0 to %1 for &quot;%2&quot;</source>
-        <translation>对于“%2”，bonus 必须是 0 到 %1 的整数</translation>
+        <translation>对于“%2”，特别号数必须是 0 到 %1 的整数</translation>
     </message>
     <message>
         <source>a ticket holds %1 numbers: it cannot match %2 main and %3 supplementary</source>
@@ -1469,7 +1469,7 @@
     <message>
         <source>prize must be empty, shared, or an amount with two decimals like 10.00</source>
         <extracomment>&quot;empty&quot; and &quot;shared&quot; are what the prize column may hold, kept as they are.</extracomment>
-        <translation>prize 必须为空、shared 或带两位小数的金额，如 10.00</translation>
+        <translation>奖金必须为 empty、shared 或带两位小数的金额，如 10.00</translation>
     </message>
     <message>
         <source>a fixed amount needs a three-letter currency code (ISO 4217)</source>
@@ -2695,7 +2695,7 @@
     </message>
     <message>
         <source>Search for &amp;fewer</source>
-        <translation>搜索更少注数(&amp;F)</translation>
+        <translation>搜索更少注数(&amp;R)</translation>
     </message>
     <message>
         <source> Search for fewer?</source>
