@@ -1698,11 +1698,11 @@
     </message>
     <message>
         <source>Random pick…</source>
-        <translation>Tirage au hasard…</translation>
+        <translation>Choix au hasard…</translation>
     </message>
     <message>
         <source>Let the program draw numbers for you</source>
-        <translation>Laisser le programme tirer des numéros pour vous</translation>
+        <translation>Laisser le programme choisir des numéros pour vous</translation>
     </message>
     <message>
         <source>Number grid</source>
@@ -1737,11 +1737,11 @@
     <name>NumberWindow</name>
     <message>
         <source>Random pick</source>
-        <translation>Tirage au hasard</translation>
+        <translation>Choix au hasard</translation>
     </message>
     <message>
         <source>How many numbers shall the program draw for you?</source>
-        <translation>Combien de numéros le programme doit-il tirer pour vous ?</translation>
+        <translation>Combien de numéros le programme doit-il choisir pour vous ?</translation>
     </message>
     <message>
         <source>&amp;Count:</source>
@@ -1757,7 +1757,7 @@
     </message>
     <message>
         <source>Drawn numbers join those you already chose; the first number of an empty selection becomes the key.</source>
-        <translation>Les numéros tirés s&apos;ajoutent à ceux déjà choisis ; si la sélection est vide, le premier numéro devient le numéro clé.</translation>
+        <translation>Les numéros choisis au hasard s&apos;ajoutent à ceux déjà choisis ; si la sélection est vide, le premier devient le numéro clé.</translation>
     </message>
     <message>
         <source>Cancel</source>
