@@ -858,11 +858,11 @@
     <name>DrawHistoryWindow</name>
     <message>
         <source>Past Draws</source>
-        <translation>Προηγούμενες κληρώσεις</translation>
+        <translation>Ιστορικό κληρώσεων</translation>
     </message>
     <message>
         <source>Past draws</source>
-        <translation>Προηγούμενες κληρώσεις</translation>
+        <translation>Ιστορικό κληρώσεων</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -2409,7 +2409,7 @@
     </message>
     <message>
         <source>any prize</source>
-        <translation>οποιοδήποτε κέρδος</translation>
+        <translation>κάποιο κέρδος</translation>
     </message>
     <message>
         <source>the tier %1</source>
@@ -2455,7 +2455,7 @@
     </message>
     <message>
         <source>Any prize</source>
-        <translation>Οποιοδήποτε κέρδος</translation>
+        <translation>Κάποιο κέρδος</translation>
     </message>
     <message>
         <source>Return a draw</source>
@@ -2838,7 +2838,7 @@
     </message>
     <message>
         <source>Any prize and the fixed return</source>
-        <translation>Οποιοδήποτε κέρδος και σταθερή απόδοση</translation>
+        <translation>Κάποιο κέρδος και σταθερή απόδοση</translation>
     </message>
     <message>
         <source>Counting the odds of “%1”…</source>
@@ -2891,7 +2891,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Any prize:&lt;/b&gt; at least one ticket wins a tier in %1 of draws%2.</source>
-        <translation>&lt;b&gt;Οποιοδήποτε κέρδος:&lt;/b&gt; τουλάχιστον ένα δελτίο κερδίζει μια κατηγορία στο %1 των κληρώσεων%2.</translation>
+        <translation>&lt;b&gt;Κάποιο κέρδος:&lt;/b&gt; τουλάχιστον ένα δελτίο κερδίζει μια κατηγορία στο %1 των κληρώσεων%2.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Fixed prizes:&lt;/b&gt; they return %1 per draw on average</source>
@@ -2919,7 +2919,7 @@
     </message>
     <message>
         <source>Yours drawn</source>
-        <translation>Δικοί σας στην κλήρωση</translation>
+        <translation>Δικοί σας</translation>
     </message>
     <message>
         <source>Chance</source>
@@ -3037,7 +3037,7 @@
     </message>
     <message>
         <source>Past draws…</source>
-        <translation>Προηγούμενες κληρώσεις…</translation>
+        <translation>Ιστορικό κληρώσεων…</translation>
     </message>
     <message>
         <source>How the chosen wheel over your numbers would have done in the stored draws</source>
@@ -3045,7 +3045,7 @@
     </message>
     <message>
         <source>Past draws</source>
-        <translation>Προηγούμενες κληρώσεις</translation>
+        <translation>Ιστορικό κληρώσεων</translation>
     </message>
     <message>
         <source>How to read a wheel…</source>
