@@ -127,11 +127,11 @@
     <name>BonusPicker</name>
     <message>
         <source>Random bonus</source>
-        <translation>Zufällige Bonuszahl</translation>
+        <translation>Zufallsbonus</translation>
     </message>
     <message>
         <source>Clear bonus</source>
-        <translation>Bonuszahlen löschen</translation>
+        <translation>Bonus löschen</translation>
     </message>
     <message>
         <source>Bonus number grid</source>

@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>Prize tiers won</source>
-        <translation>Kazanılan ikramiye kademeleri</translation>
+        <translation>Kazanılan kademeler</translation>
     </message>
     <message>
         <source>Prize of each ticket</source>
