@@ -5,6 +5,7 @@
 #include "core/Catalogue.h"
 #include "core/CountedText.h"
 #include "core/Countries.h"
+#include "core/LotteryFaultText.h"
 #include "core/PlayerLotteries.h"
 #include "ui/Panels.h"
 
@@ -324,7 +325,7 @@ void LotteriesWindow::check()
         return ok ? QString() : tr("a whole number");
     };
     const auto show = [](Field &f, const QString &number, const std::string &rule) {
-        f.why->setText(!number.isEmpty() ? number : QString::fromStdString(rule));
+        f.why->setText(!number.isEmpty() ? number : translatedLotteryFault(rule));
     };
     const int drawn = r.drawn.value_or(r.pick);
     const int bonusPool = r.bonusPool.value_or(0);
@@ -357,7 +358,7 @@ void LotteriesWindow::check()
         if (tierWhy.isEmpty())
             if (const std::string why = rules::tierFault(r.tiers[static_cast<std::size_t>(row)], r, earlier);
                 !why.empty())
-                tierWhy = tr("Tier %1: %2").arg(row + 1).arg(QString::fromStdString(why));
+                tierWhy = tr("Tier %1: %2").arg(row + 1).arg(translatedLotteryFault(why));
         earlier.push_back(r.tiers[static_cast<std::size_t>(row)]);
     }
     tiersWhy_->setText(tierWhy);
