@@ -3,6 +3,7 @@
 #include "core/WheelValue.h"
 
 #include "core/CountedText.h"
+#include "core/PrizeTiers.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -30,6 +31,18 @@ QString currencySign(const QString &code)
     return signs.value(code, code);
 }
 } // namespace
+
+QLocale figureLocale(const QLocale &locale)
+{
+    return writesMoneyAsBefore(locale) ? QLocale::c() : locale;
+}
+
+QString amountText(qint64 cents, const QString &currency, const QLocale &locale)
+{
+    if (writesMoneyAsBefore(locale))
+        return formatAmount(cents, currency);
+    return moneyText(static_cast<double>(cents) / 100, currency, locale);
+}
 
 QString moneyText(double amount, const QString &currency, const QLocale &locale)
 {
@@ -85,7 +98,7 @@ std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table)
 
 QString percentText(double p, const QLocale &asked)
 {
-    const QLocale locale = writesMoneyAsBefore(asked) ? QLocale::c() : asked;
+    const QLocale locale = figureLocale(asked);
     if (p <= 0)
         return QStringLiteral("0");
     //: A percentage: German writes "%1 %", Turkish "%%1".
@@ -100,7 +113,7 @@ QString percentText(double p, const QLocale &asked)
 
 QString oneInText(double p, const QLocale &asked)
 {
-    const QLocale locale = writesMoneyAsBefore(asked) ? QLocale::c() : asked;
+    const QLocale locale = figureLocale(asked);
     if (p <= 0 || p >= 0.5)
         return QString();
     const double n = 1 / p;

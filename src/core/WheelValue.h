@@ -32,3 +32,8 @@ QString oneInText(double p, const QLocale &locale = QLocale::c());
 // An amount of money in `locale`'s way: the C and English locales write "117.00 CAD" as before,
 // others "117,00 €" with the currency's sign where it has a well-known one.
 QString moneyText(double amount, const QString &currency, const QLocale &locale);
+// Whole cents as formatAmount() writes them ("1,250.00 EUR") in C and English, else as moneyText().
+QString amountText(qint64 cents, const QString &currency, const QLocale &locale);
+// The locale figures are written in: C, as the program always wrote them, for C and English
+// (whatever an English locale's own habits); the window's language's otherwise.
+QLocale figureLocale(const QLocale &locale = QLocale());

@@ -75,7 +75,8 @@ struct Scale {
 
 QString costTick(double v)
 {
-    return v >= 100 || v == std::floor(v) ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
+    const QLocale figures = figureLocale();
+    return v >= 100 || v == std::floor(v) ? figures.toString(v, 'f', 0) : figures.toString(v, 'g', 3);
 }
 
 } // namespace

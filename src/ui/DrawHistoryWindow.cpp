@@ -3,6 +3,7 @@
 #include "ui/DrawHistoryWindow.h"
 
 #include "core/OwnWheels.h"
+#include "core/WheelValue.h"
 #include "ui/ResultsImportDialog.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -239,7 +241,7 @@ void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation
             best += QStringLiteral(" + ") + QString::number(row.bestBonus);
         QStringList won;
         for (auto it = row.fixedWon.cbegin(); it != row.fixedWon.cend(); ++it)
-            won << formatAmount(it.value(), it.key());
+            won << amountText(it.value(), it.key(), QLocale());
         const QStringList cells{row.draw.date.toString(Qt::ISODate), drawNumbersText(row.draw), best,
                                 outcomeWinsText(check, row), won.join(QStringLiteral(", "))};
         for (int c = 0; c < cells.size(); ++c)

@@ -38,6 +38,16 @@ void unload(QPointer<QTranslator> &translator)
     QCoreApplication::removeTranslator(translator);
     delete translator;
 }
+
+// English in the window's figures too, where the system speaks another language; an English or
+// C system keeps its locale, and nothing is done at all.
+QLocale englishLocale()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::English || system.language() == QLocale::C)
+        return system;
+    return QLocale(QLocale::English, system.territory());
+}
 } // namespace
 
 const QList<WindowLanguage> &windowLanguages()
@@ -91,15 +101,16 @@ QString startLanguage(const QString &chosen)
 bool useWindowLanguage(const QString &code)
 {
     Loaded &state = loaded();
-    if (code == state.code)
-        return true;
     if (code == kEnglish) {
         unload(state.ours);
         unload(state.qt);
         state.code = kEnglish;
-        QLocale::setDefault(QLocale::system());
+        if (QLocale() != englishLocale())
+            QLocale::setDefault(englishLocale());
         return true;
     }
+    if (code == state.code)
+        return true;
     auto ours = std::make_unique<QTranslator>(QCoreApplication::instance());
     if (!loadOurs(*ours, code))
         return false;

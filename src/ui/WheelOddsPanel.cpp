@@ -319,7 +319,7 @@ void WheelOddsPanel::presentTiers(const Request &request, const odds::TierOdds &
         const QStringList cells{t.name, t.prize == TierRule::Prize::Unknown ? tr("not known") : prizeText(t),
                                 odds.isEmpty() ? percentText(chance, QLocale())
                                                : percentText(chance, QLocale()) + QStringLiteral("  (") + odds + u')',
-                                QString::number(tiers.expectedTickets[static_cast<std::size_t>(r)], 'g', 3)};
+                                figureLocale().toString(tiers.expectedTickets[static_cast<std::size_t>(r)], 'g', 3)};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
@@ -342,8 +342,9 @@ void WheelOddsPanel::presentTiers(const Request &request, const odds::TierOdds &
                         anyOdds.isEmpty() ? QString() : QStringLiteral(", ") + anyOdds);
     const int tickets = static_cast<int>(request.wheel.lines.size());
     if (const auto fixed = expectedFixedReturn(request.tiers, tiers)) {
-        QString text = tr("<b>Fixed prizes:</b> they return %1 per draw on average")
-                           .arg(formatAmount(std::llround(fixed->amount * 100), fixed->currency).toHtmlEscaped());
+        QString text =
+            tr("<b>Fixed prizes:</b> they return %1 per draw on average")
+                .arg(amountText(std::llround(fixed->amount * 100), fixed->currency, QLocale()).toHtmlEscaped());
         if (request.price)
             text += tr(", against a cost of %1")
                         .arg(costLine(tickets, *request.price, request.currency, QLocale()).toHtmlEscaped());
@@ -494,7 +495,7 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     for (int b = 1; b < static_cast<int>(table.expected.size()); ++b)
         if (table.expected[static_cast<std::size_t>(b)] > 0)
             expected << QStringLiteral("%1: %2").arg(b).arg(
-                QString::number(table.expected[static_cast<std::size_t>(b)], 'g', 3));
+                figureLocale().toString(table.expected[static_cast<std::size_t>(b)], 'g', 3));
     //: %1 lists "match count: tickets", such as "3: 0.0188;  4: 0.000969".
     expected_->setText(
         tr("Tickets per draw, on average, matching exactly  %1").arg(expected.join(QStringLiteral(";  "))));
