@@ -260,7 +260,8 @@ QString describe(const ComparedWheel &w)
 
 } // namespace
 
-BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName)
+BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName,
+                          const QLocale &locale)
 {
     BudgetChoice choice;
     int bestOverall = -1;
@@ -311,9 +312,9 @@ BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int
         sentence =
             QCoreApplication::translate("WheelComparison", "%1: over budget; ").arg(describe(wheels[bestOverall]));
     //: %1 is a wheel, %2 what is compared ("any prize"), %3 the budget, %4 the chance.
-    sentence +=
-        QCoreApplication::translate("WheelComparison", "%1: best chance of %2 within %3: %4")
-            .arg(describe(wheels[choice.best]), columnName, limit, percentText(wheels[choice.best].chanceOf(column)));
+    sentence += QCoreApplication::translate("WheelComparison", "%1: best chance of %2 within %3: %4")
+                    .arg(describe(wheels[choice.best]), columnName, limit,
+                         percentText(wheels[choice.best].chanceOf(column), locale));
     if (ties > 0)
         sentence +=
             countedText("WheelComparison", " (another wheel as good costs as much)",

@@ -4,6 +4,7 @@
 
 #include "core/CountedText.h"
 #include "core/TicketFileReader.h"
+#include "core/WheelValue.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -50,8 +51,11 @@ QStringList headerLines(const PrintedSheet &sheet)
         bonus.insert(parsed.ticket.bonus.begin(), parsed.ticket.bonus.end());
     }
     QStringList lines;
+    // English keeps its own way of writing the date; another language writes it in its long form.
+    const QLocale figures = figureLocale();
     lines << QCoreApplication::translate("TicketPrinter", "Printed %1")
-                 .arg(QLocale::c().toString(sheet.date, QStringLiteral("d MMMM yyyy")));
+                 .arg(figures == QLocale::c() ? figures.toString(sheet.date, QStringLiteral("d MMMM yyyy"))
+                                              : figures.toString(sheet.date, QLocale::LongFormat));
     if (!sheet.wheel.isEmpty())
         lines << QCoreApplication::translate("TicketPrinter", "Wheel: %1").arg(sheet.wheel);
     QString played =

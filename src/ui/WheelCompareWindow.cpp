@@ -378,7 +378,7 @@ void WheelCompareWindow::fillRow(int row)
 void WheelCompareWindow::refreshChoice()
 {
     const int c = column();
-    choice_ = chooseWithin(wheels_, budget_->value(), c, chanceName());
+    choice_ = chooseWithin(wheels_, budget_->value(), c, chanceName(), QLocale());
     sentence_->setText(choice_.sentence);
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
     const QColor normal = palette().color(QPalette::Text);
@@ -531,7 +531,7 @@ void WheelCompareWindow::refreshCounts()
                 }
             }
         }
-        const BudgetChoice best = chooseWithin(within, budget, c, chanceName());
+        const BudgetChoice best = chooseWithin(within, budget, c, chanceName(), QLocale());
         QStringList cells{z == numbers_ ? tr("%1 (yours)").arg(z) : QString::number(z)};
         if (best.best >= 0) {
             const ComparedWheel &w = within[best.best];
