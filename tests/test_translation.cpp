@@ -137,6 +137,7 @@ private slots:
     void lotteryFaultsAreTranslated();
     void germanFiguresFollowTheLocale();
     void englishFiguresStayAsBefore();
+    void commandLineStaysEnglish();
     void languageMenuKeepsTheChoice();
     void windowSpeaksTheLanguage_data();
     void windowSpeaksTheLanguage();
@@ -417,6 +418,37 @@ void TestTranslation::englishFiguresStayAsBefore()
         QCOMPARE(amountText(125000, QStringLiteral("EUR"), locale), QStringLiteral("1,250.00 EUR"));
         QCOMPARE(figureLocale(locale).toString(1234.0, 'f', 0), QStringLiteral("1234"));
     }
+}
+
+void TestTranslation::commandLineStaysEnglish()
+{
+    // Scripts read the command line: a German system, even with German chosen for the window,
+    // gets the same English text and C figures as any other.
+    {
+        QSettings chosen(dir.filePath(QStringLiteral("Wheelwright/Wheelwright.conf")), QSettings::IniFormat);
+        chosen.setValue(QStringLiteral("Language"), QStringLiteral("de"));
+    }
+    const auto run = [this](const QByteArray &language) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANG", "LC_ALL", "LC_NUMERIC", "LANGUAGE"})
+            environment.insert(QString::fromLatin1(name), QString::fromLatin1(language));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(WHEELWRIGHT),
+                      {QStringLiteral("odds"), QStringLiteral("--country"), QStringLiteral("Germany"),
+                       QStringLiteral("--lottery"), QStringLiteral("Lotto 6aus49"), QStringLiteral("--numbers"),
+                       QStringLiteral("10"), QStringLiteral("--wheel"), QStringLiteral("3 if 4"),
+                       QStringLiteral("--database"), QStringLiteral(DATABASE)});
+        program.waitForFinished(120000);
+        return std::make_pair(program.exitCode(),
+                              QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError()));
+    };
+    const auto english = run("C");
+    const auto german = run("de_DE.UTF-8");
+    QCOMPARE(german.first, english.first);
+    QCOMPARE(german.second, english.second);
+    QVERIFY2(english.second.contains(QLatin1String("%")), qPrintable(english.second));
 }
 
 void TestTranslation::languageMenuKeepsTheChoice()
