@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -143,6 +144,7 @@ private slots:
     void windowSpeaksTheLanguage();
     void textsFitTheirPlace_data();
     void textsFitTheirPlace();
+    void screenshots();
 };
 
 void TestTranslation::systemLanguagePicksACatalogue_data()
@@ -552,6 +554,29 @@ void TestTranslation::textsFitTheirPlace()
     click("generateButton");
     look(QStringLiteral("ticket page"));
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
+}
+
+// With WHEELWRIGHT_SCREENSHOTS set, the number and wheel pages in German and Chinese go to docs/.
+void TestTranslation::screenshots()
+{
+    if (qEnvironmentVariableIsEmpty("WHEELWRIGHT_SCREENSHOTS"))
+        QSKIP("set WHEELWRIGHT_SCREENSHOTS to render the pictures");
+    for (const QString &code : {QStringLiteral("de"), QStringLiteral("zh_CN")}) {
+        QVERIFY(useWindowLanguage(code));
+        startProgram(QStringLiteral(DATABASE));
+        QVERIFY(QTest::qWaitForWindowExposed(app->mainWindow()));
+        chooseLottery(QStringLiteral("Germany"), QStringLiteral("Lotto 6aus49"));
+        click("nextButton");
+        for (int n : {17, 3, 40, 8, 25, 31, 44, 12, 9, 21})
+            tap(n);
+        app->mainWindow()->grab().save(QStringLiteral(DOCS_DIR "/page-numbers-%1.png").arg(code));
+        click("nextButton");
+        auto *odds = widget<QTableWidget>("oddsTable");
+        QVERIFY(odds);
+        QTRY_VERIFY_WITH_TIMEOUT(odds->isVisible() && odds->rowCount() > 0, 30000);
+        app->mainWindow()->grab().save(QStringLiteral(DOCS_DIR "/page-wheel-%1.png").arg(code));
+        app.reset();
+    }
 }
 
 int main(int argc, char **argv)
