@@ -126,6 +126,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(WHEELWRIGHT_RUNTIME_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# The window's own catalogues are compiled in; Qt's (the buttons of its dialogs) and a font with
+# the Chinese characters come from Debian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(FILE_EXECUTABLE file)
 if(DPKG_SHLIBDEPS AND FILE_EXECUTABLE)

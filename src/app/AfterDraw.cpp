@@ -89,7 +89,7 @@ void AfterDraw::openFile(const QString &path)
     // Every refusal names the file and the line, and leaves the screen as it was.
     const QString name = QDir::toNativeSeparators(path);
     const auto refuse = [&](const TicketFileError &error) {
-        alert(QStringLiteral("These tickets cannot be opened.\n%1").arg(error.describe(name)));
+        alert(tr("These tickets cannot be opened.\n%1").arg(error.describe(name)));
     };
     const TicketFileRead read = loadTicketFile(path);
     if (!read.ok())
@@ -98,10 +98,8 @@ void AfterDraw::openFile(const QString &path)
     const auto details = catalogue_.details(file.country, file.lottery);
     if (!details) {
         if (catalogue_.lotteryNames(file.country).isEmpty())
-            return refuse(
-                {1, QStringLiteral("Wheelwright knows no lotteries of the country \"%1\"").arg(file.country)});
-        return refuse(
-            {2, QStringLiteral("Wheelwright does not know the lottery \"%1\" of %2").arg(file.lottery, file.country)});
+            return refuse({1, tr("Wheelwright knows no lotteries of the country \"%1\"").arg(file.country)});
+        return refuse({2, tr("Wheelwright does not know the lottery \"%1\" of %2").arg(file.lottery, file.country)});
     }
     const TicketFileError fit = ticketsFitLottery(file, {file.country, file.lottery, *details});
     if (!fit.isEmpty())
@@ -117,10 +115,9 @@ void AfterDraw::print(bool preview)
     const PrintedSheet printedSheet = printed(sheet());
     const QString problem =
         PrintPanel::ask(window_, preview ? PrintPanel::Preview : PrintPanel::Print,
-                        printedSheet.lottery + QStringLiteral(" tickets"), [printedSheet](QPagedPaintDevice *printer) {
+                        tr("%1 tickets").arg(printedSheet.lottery), [printedSheet](QPagedPaintDevice *printer) {
                             if (paintSheet(printer, printedSheet) == 0)
-                                alert(QStringLiteral("The tickets could not be printed: "
-                                                     "the printer cannot be used."));
+                                alert(tr("The tickets could not be printed: the printer cannot be used."));
                         });
     if (!problem.isEmpty())
         alert(problem);
@@ -131,17 +128,16 @@ void AfterDraw::exportPdf()
     if (sheet().isEmpty())
         return;
     QPointer<TicketSaver> saver(saver_);
-    SavePanel::askFor(
-        window_, QStringLiteral("Export PDF"), QStringLiteral("tickets"), QStringLiteral("PDF files (*.pdf)"),
-        QStringLiteral("pdf"), [saver, sheet = printed(sheet())](const QString &path) {
-            if (!saver || path.isEmpty())
-                return;
-            const QByteArray pdf = sheetPdf(sheet);
-            if (pdf.isEmpty())
-                alert(QStringLiteral("%1: the PDF could not be made.").arg(QDir::toNativeSeparators(path)));
-            else
-                saver->save(path, pdf);
-        });
+    SavePanel::askFor(window_, tr("Export PDF"), QStringLiteral("tickets"), tr("PDF files (*.pdf)"),
+                      QStringLiteral("pdf"), [saver, sheet = printed(sheet())](const QString &path) {
+                          if (!saver || path.isEmpty())
+                              return;
+                          const QByteArray pdf = sheetPdf(sheet);
+                          if (pdf.isEmpty())
+                              alert(tr("%1: the PDF could not be made.").arg(QDir::toNativeSeparators(path)));
+                          else
+                              saver->save(path, pdf);
+                      });
 }
 
 void AfterDraw::exportCsv()
@@ -149,9 +145,8 @@ void AfterDraw::exportCsv()
     if (sheet().isEmpty())
         return;
     QPointer<TicketSaver> saver(saver_);
-    SavePanel::askFor(window_, QStringLiteral("Export CSV"), QStringLiteral("tickets"),
-                      QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
-                      [saver, csv = ticketsCsv(sheet().tickets)](const QString &path) {
+    SavePanel::askFor(window_, tr("Export CSV"), QStringLiteral("tickets"), tr("CSV files (*.csv)"),
+                      QStringLiteral("csv"), [saver, csv = ticketsCsv(sheet().tickets)](const QString &path) {
                           if (saver && !path.isEmpty())
                               saver->save(path, csv);
                       });

@@ -6,9 +6,11 @@
 #include "app/Alert.h"
 #include "app/LotteryRestore.h"
 #include "app/PlayReview.h"
+#include "core/CountedText.h"
 #include "core/ShippedFiles.h"
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
+#include "ui/Language.h"
 #include "ui/LotteriesWindow.h"
 #include "ui/LotteryPage.h"
 #include "ui/MainWindow.h"
@@ -80,6 +82,7 @@ void Application::connectPages()
     connect(w, &MainWindow::aboutRequested, this, [this] { aboutWindow()->showWindow(); });
     connect(w, &MainWindow::wheelsRequested, this, [this] { wheelsWindow()->showWindow(); });
     connect(w, &MainWindow::helpRequested, this, [this] { helpWindow()->showWindow(); });
+    connect(w, &MainWindow::languageChosen, this, &Application::chooseLanguage);
     connect(w, &MainWindow::exitRequested, this, [this] {
         if (confirmExit())
             quit();
@@ -192,6 +195,19 @@ void Application::chooseCountry(const QString &country)
     settings_.remember(country_, lotteryName_);
 }
 
+void Application::chooseLanguage(const QString &code)
+{
+    settings_.rememberLanguage(code);
+    window_->showLanguage(code);
+    if (code == currentWindowLanguage())
+        return;
+    // Told in the language chosen, which the player reads best: it takes over at the next start.
+    AlertPanel::run(textInLanguage(code, "Application", QT_TRANSLATE_NOOP("Application", "Language")),
+                    textInLanguage(code, "Application",
+                                   QT_TRANSLATE_NOOP("Application", "Wheelwright speaks this language from its next "
+                                                                    "start.")));
+}
+
 void Application::chooseLottery(int row)
 {
     if (row == lotteryRow_)
@@ -242,7 +258,7 @@ void Application::next()
     switch (window_->page()) {
     case MainWindow::LotteryStep:
         if (lotteryRow_ < 0) {
-            AlertPanel::run(QStringLiteral("Reminder"), QStringLiteral("Please select a lottery"));
+            AlertPanel::run(tr("Reminder"), tr("Please select a lottery"));
             return;
         }
         if (gridIsStale_) {
@@ -250,8 +266,7 @@ void Application::next()
             // ask for more numbers than its pool holds.
             const auto details = catalogue_.details(country_, lotteryName_);
             if (!details) {
-                alert(QStringLiteral("The lottery \"%1\" of %2 is not in the wheel database.")
-                          .arg(lotteryName_, country_));
+                alert(tr("The lottery \"%1\" of %2 is not in the wheel database.").arg(lotteryName_, country_));
                 return;
             }
             const PlayedLottery chosen{country_, lotteryName_, *details};
@@ -269,16 +284,15 @@ void Application::next()
         break;
     case MainWindow::NumberStep:
         if (numbers->selection().count() < lottery_.details.pick + 1) {
-            AlertPanel::run(QStringLiteral("Reminder"),
-                            QStringLiteral("You should select at least %1 numbers").arg(lottery_.details.pick + 1));
+            AlertPanel::run(tr("Reminder"), tr("You should select at least %1 numbers").arg(lottery_.details.pick + 1));
             return;
         }
         // A playslip of a bonus game is not complete without its bonus numbers.
         if (numbers->bonus().poolSize() > 0 && numbers->bonus().count() < lottery_.details.facts.bonusDrawn) {
-            AlertPanel::run(QStringLiteral("Reminder"),
-                            QStringLiteral("Please choose at least %1 bonus number%2")
-                                .arg(lottery_.details.facts.bonusDrawn)
-                                .arg(lottery_.details.facts.bonusDrawn == 1 ? QString() : QStringLiteral("s")));
+            AlertPanel::run(tr("Reminder"),
+                            countedText("Application", "Please choose at least 1 bonus number",
+                                        QT_TRANSLATE_N_NOOP("Application", "Please choose at least %n bonus numbers"),
+                                        lottery_.details.facts.bonusDrawn));
             return;
         }
         window_->wheelPage()->setPlay({lottery_.country, lottery_.name, lottery_.details, numbers->selection().count(),
@@ -325,7 +339,7 @@ void Application::keepOwnWheel(const wheel::WheelSpec &spec, const std::vector<w
 {
     QString problem;
     if (wheels_.own().store(spec, lines, &problem) == OwnWheels::Stored::Refused) {
-        alert(QStringLiteral("The wheel could not be kept in your library: %1").arg(problem));
+        alert(tr("The wheel could not be kept in your library: %1").arg(problem));
         return;
     }
     const auto type = spec.type == 'k' ? WheelType::Key : WheelType::TypeA;
@@ -343,7 +357,7 @@ void Application::makeTickets()
     WheelPage *wheels = window_->wheelPage();
     const auto wheel = wheels->chosenWheel();
     if (!wheel) {
-        AlertPanel::run(QStringLiteral("Notice"), QStringLiteral("You must select a xy option!!"));
+        AlertPanel::run(tr("Notice"), tr("You must select a xy option!!"));
         return;
     }
     NumberPage *numbers = window_->numberPage();
@@ -355,7 +369,7 @@ void Application::makeTickets()
         alert(notice);
     // Damage in the database never becomes tickets: the wheel is named and nothing is made.
     if (!made.ok()) {
-        alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: %3. No tickets were made from it.")
+        alert(tr("The wheel \"%1\" for %2 numbers is damaged: %3. No tickets were made from it.")
                   .arg(wheel->printableLabel())
                   .arg(wheel->numbers)
                   .arg(made.problem));
@@ -391,7 +405,7 @@ void Application::showText()
 
 bool Application::confirmExit()
 {
-    return AlertPanel::confirm(QStringLiteral("Reminder"), QStringLiteral("Are you sure to exit?"));
+    return AlertPanel::confirm(tr("Reminder"), tr("Are you sure to exit?"));
 }
 
 void Application::quit()

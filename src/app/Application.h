@@ -72,6 +72,8 @@ private:
     void connectAfterDraw();
     void chooseCountry(const QString &country);
     void chooseLottery(int row);
+    // Keeps the language chosen in the Language menu; the window speaks it from the next start.
+    void chooseLanguage(const QString &code);
     // Tells the chosen lottery's facts note on the lottery page.
     void showFactsNote();
     void showLotteriesWindow();

@@ -77,7 +77,7 @@ void PlayReview::pastDrawsOfWheel(const PlayedLottery &lottery)
     if (const QString notice = shelf.takeNotice(); !notice.isEmpty())
         alert(notice);
     if (!read.sound()) {
-        alert(QStringLiteral("The wheel \"%1\" for %2 numbers is damaged: %3.")
+        alert(tr("The wheel \"%1\" for %2 numbers is damaged: %3.")
                   .arg(wheel->printableLabel())
                   .arg(wheel->numbers)
                   .arg(read.problem));
@@ -98,7 +98,7 @@ void PlayReview::pastDrawsOfTickets()
         return;
     const auto details = catalogue_.details(sheet.country, sheet.lottery);
     if (!details) {
-        alert(QStringLiteral("The draws of \"%1\" of %2 cannot be checked: the lottery is not known here.")
+        alert(tr("The draws of \"%1\" of %2 cannot be checked: the lottery is not known here.")
                   .arg(sheet.lottery, sheet.country));
         return;
     }

@@ -5,6 +5,8 @@
 #include "app/Alert.h"
 #include "core/ShippedFiles.h"
 
+#include <QCoreApplication>
+
 WheelStore::WheelStore(const Catalogue &catalogue, const QString &ownPath) : ownPath_(ownPath), shelf_(catalogue, &own_)
 {
 }
@@ -18,7 +20,7 @@ void WheelStore::open()
     opened_ = true;
     QString problem;
     if (!own_.open(ownPath_.isEmpty() ? ownWheelsFile() : ownPath_, &problem))
-        alert(QStringLiteral("Your own wheels cannot be kept: %1").arg(problem));
+        alert(QCoreApplication::translate("WheelStore", "Your own wheels cannot be kept: %1").arg(problem));
     else if (const QString notice = own_.takeNotice(); !notice.isEmpty())
         alert(notice);
 }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 #include "cli/CommandLine.h"
+#include "core/Settings.h"
 #include "ui/DeferredIconStyle.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -38,6 +40,8 @@ int main(int argc, char **argv)
     arguments = QApplication::arguments().mid(1); // the toolkit's own options taken out
     if (const auto status = answerCommandLine(arguments, out, err, options))
         return *status;
+    // The window speaks the language chosen, else the system's; English, the texts' own, loads nothing.
+    useWindowLanguage(startLanguage(Settings().language()));
     Application wheelwright(options.databasePath);
     // Nothing the first page does not need holds up the window's first showing.
     wheelwright.start(Application::Library::AfterFirstPaint);

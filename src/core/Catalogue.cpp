@@ -7,6 +7,8 @@
 #include "core/PlayerLotteries.h"
 #include "core/TextSafety.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -81,9 +83,9 @@ bool Catalogue::isShipped(const QString &country, const QString &lottery) const
 QString Catalogue::factsNote(const QString &country, const QString &lottery) const
 {
     if (const PlayerLottery *own = players(country, lottery))
-        return own->changed.isValid()
-                   ? QStringLiteral("Your lottery, changed %1").arg(own->changed.toString(Qt::ISODate))
-                   : QStringLiteral("Your lottery");
+        return own->changed.isValid() ? QCoreApplication::translate("Catalogue", "Your lottery, changed %1")
+                                            .arg(own->changed.toString(Qt::ISODate))
+                                      : QCoreApplication::translate("Catalogue", "Your lottery");
     std::vector<QStringList> rows;
     try {
         rows = database_.select("SELECT factsread FROM lottery WHERE country=? AND lotteryname=?", {country, lottery});
@@ -92,7 +94,9 @@ QString Catalogue::factsNote(const QString &country, const QString &lottery) con
     }
     if (rows.empty() || rows.back().value(0).isEmpty())
         return {};
-    return QStringLiteral("Facts as of %1").arg(withoutControls(rows.back().value(0)).left(7));
+    //: %1 is the month the lottery's facts were read, such as 2026-11.
+    return QCoreApplication::translate("Catalogue", "Facts as of %1")
+        .arg(withoutControls(rows.back().value(0)).left(7));
 }
 
 std::optional<LotteryRow> Catalogue::row(const QString &country, const QString &lottery, bool shipped) const

@@ -16,7 +16,8 @@
 namespace {
 QString prepareFailure(const char *why)
 {
-    return QStringLiteral("Error: failed to prepare statement with message '%1'.").arg(QString::fromUtf8(why));
+    return QCoreApplication::translate("Database", "Error: failed to prepare statement with message '%1'.")
+        .arg(QString::fromUtf8(why));
 }
 } // namespace
 
@@ -41,22 +42,23 @@ bool Database::open(const QString &path, QString *problem)
     };
     if (path.isEmpty())
         return fail(
-            QStringLiteral("The wheel database data.sqlite3 is missing: it is neither in %1 nor in %2.")
+            QCoreApplication::translate("Database",
+                                        "The wheel database data.sqlite3 is missing: it is neither in %1 nor in %2.")
                 .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/resources")),
                      QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                                               QStringLiteral("/../share/wheelwright")))));
     if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("The wheel database %1 is missing.").arg(path));
+        return fail(QCoreApplication::translate("Database", "The wheel database %1 is missing.").arg(path));
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     db_ = db;
     path_ = path;
     if (rc != SQLITE_OK)
-        return fail(QStringLiteral("The wheel database %1 cannot be opened.").arg(path));
+        return fail(QCoreApplication::translate("Database", "The wheel database %1 cannot be opened.").arg(path));
     // A file that is not SQLite only shows itself on the first read.
     const SqliteStatement probe = prepareStatement(db_, "SELECT count(*) FROM sqlite_master");
     if (!probe || sqlite3_step(probe.get()) != SQLITE_ROW)
-        return fail(QStringLiteral("The wheel database %1 cannot be read: %2")
+        return fail(QCoreApplication::translate("Database", "The wheel database %1 cannot be read: %2")
                         .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
     // A readable file without the wheel tables is told now, once, not on every query.
     const SqliteStatement tables = prepareStatement(db_, "SELECT count(*) FROM sqlite_master WHERE type='table' AND "
@@ -104,9 +106,10 @@ std::vector<QStringList> Database::select(const char *sql, const QStringList &va
     }
     // A read that stops on an error (a damaged page, say) is an error, not the end of the rows.
     if (rc != SQLITE_DONE)
-        throw QueryError(QStringLiteral("Error: the wheel database could not be read to the end: %1")
-                             .arg(QString::fromUtf8(sqlite3_errmsg(db_))),
-                         path_);
+        throw QueryError(
+            QCoreApplication::translate("Database", "Error: the wheel database could not be read to the end: %1")
+                .arg(QString::fromUtf8(sqlite3_errmsg(db_))),
+            path_);
     return rows;
 }
 

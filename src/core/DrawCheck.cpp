@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DrawCheck.h"
 
+#include "core/CountedText.h"
+
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -9,17 +12,17 @@
 
 namespace {
 
-QString counted(qsizetype n, const char *one, const char *many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
+// The texts below reach the window, which translates them (context "DrawCheck"); the command
+// line loads no catalogue and prints them as written.
 
 // "a", "a and b", "a, b and c".
-QString listed(const QStringList &parts, const char *last = " and ")
+QString listed(const QStringList &parts)
 {
     if (parts.size() < 2)
         return parts.value(0);
-    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QLatin1String(last) + parts.last();
+    //: The last two items of a list: "the bonus numbers and your digit".
+    return QCoreApplication::translate("DrawCheck", "%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")), parts.last());
 }
 
 QString joined(const QList<int> &numbers)
@@ -32,12 +35,14 @@ QString joined(const QList<int> &numbers)
 
 QString tierText(const PrizeTier &tier)
 {
+    const QString main = countedText("DrawCheck", "1 match", QT_TRANSLATE_N_NOOP("DrawCheck", "%n matches"), tier.main);
     if (tier.bonus == 0)
-        return counted(tier.main, "match", "matches");
+        return main;
     if (tier.main == 0)
-        return counted(tier.bonus, "bonus match", "bonus matches");
-    return counted(tier.main, "match", "matches") + QStringLiteral(" + ") + QString::number(tier.bonus) +
-           QStringLiteral(" bonus");
+        return countedText("DrawCheck", "1 bonus match", QT_TRANSLATE_N_NOOP("DrawCheck", "%n bonus matches"),
+                           tier.bonus);
+    //: A prize tier: "3 matches + 1 bonus".
+    return QCoreApplication::translate("DrawCheck", "%1 + %2 bonus").arg(main, QString::number(tier.bonus));
 }
 
 } // namespace
@@ -81,7 +86,7 @@ DrawnNumbers parseDrawnNumbers(const QString &text)
         for (const QChar c : part)
             digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         if (!digits) {
-            out.error = QStringLiteral("\"%1\" is not a lottery number").arg(part.left(20));
+            out.error = QCoreApplication::translate("DrawCheck", "\"%1\" is not a lottery number").arg(part.left(20));
             out.numbers.clear();
             return out;
         }
@@ -93,43 +98,52 @@ DrawnNumbers parseDrawnNumbers(const QString &text)
 QString validateDraw(const Draw &draw, const DrawRules &rules)
 {
     if (draw.main.isEmpty())
-        return QStringLiteral("no drawn numbers were given");
+        return QCoreApplication::translate("DrawCheck", "no drawn numbers were given");
     QSet<int> seen;
     for (const int n : draw.main) {
         if (n < 1 || n > rules.pool)
-            return QStringLiteral("%1 is outside the numbers 1 to %2").arg(n).arg(rules.pool);
+            return QCoreApplication::translate("DrawCheck", "%1 is outside the numbers 1 to %2").arg(n).arg(rules.pool);
         if (seen.contains(n))
-            return QStringLiteral("%1 is drawn twice").arg(n);
+            return QCoreApplication::translate("DrawCheck", "%1 is drawn twice").arg(n);
         seen.insert(n);
     }
     if (rules.mainCount > 0 && draw.main.size() != rules.mainCount)
-        return QStringLiteral("%1 drawn in this lottery, %2 given")
-            .arg(counted(rules.mainCount, "number is", "numbers are"))
+        return countedText("DrawCheck", "1 number is drawn in this lottery, %1 given",
+                           QT_TRANSLATE_N_NOOP("DrawCheck", "%n numbers are drawn in this lottery, %1 given"),
+                           rules.mainCount)
             .arg(draw.main.size());
 
     if (!draw.supplementary.isEmpty()) {
         if (rules.supplementaryCount == 0)
-            return QStringLiteral("this lottery draws no supplementary numbers besides its bonus numbers");
+            return QCoreApplication::translate("DrawCheck",
+                                               "this lottery draws no supplementary numbers besides its bonus numbers");
         QSet<int> seenSupplementary;
         for (const int n : draw.supplementary) {
             if (n < 1 || n > rules.pool)
-                return QStringLiteral("supplementary number %1 is outside the numbers 1 to %2").arg(n).arg(rules.pool);
+                return QCoreApplication::translate("DrawCheck",
+                                                   "supplementary number %1 is outside the numbers 1 to %2")
+                    .arg(n)
+                    .arg(rules.pool);
             if (seen.contains(n))
-                return QStringLiteral("supplementary number %1 is also one of the main numbers drawn").arg(n);
+                return QCoreApplication::translate("DrawCheck",
+                                                   "supplementary number %1 is also one of the main numbers drawn")
+                    .arg(n);
             if (seenSupplementary.contains(n))
-                return QStringLiteral("supplementary number %1 is drawn twice").arg(n);
+                return QCoreApplication::translate("DrawCheck", "supplementary number %1 is drawn twice").arg(n);
             seenSupplementary.insert(n);
         }
         if (draw.supplementary.size() != rules.supplementaryCount)
-            return QStringLiteral("%1 drawn in this lottery, %2 given")
-                .arg(counted(rules.supplementaryCount, "supplementary number is", "supplementary numbers are"))
+            return countedText(
+                       "DrawCheck", "1 supplementary number is drawn in this lottery, %1 given",
+                       QT_TRANSLATE_N_NOOP("DrawCheck", "%n supplementary numbers are drawn in this lottery, %1 given"),
+                       rules.supplementaryCount)
                 .arg(draw.supplementary.size());
     }
     if (draw.ticketDigit) {
         if (!rules.bonusIsDigit)
-            return QStringLiteral("the tickets of this lottery carry no digit of their own");
+            return QCoreApplication::translate("DrawCheck", "the tickets of this lottery carry no digit of their own");
         if (*draw.ticketDigit < 0 || *draw.ticketDigit >= rules.bonusPool)
-            return QStringLiteral("your digit %1 is not one of 0 to %2")
+            return QCoreApplication::translate("DrawCheck", "your digit %1 is not one of 0 to %2")
                 .arg(*draw.ticketDigit)
                 .arg(rules.bonusPool - 1);
     }
@@ -137,26 +151,28 @@ QString validateDraw(const Draw &draw, const DrawRules &rules)
     if (draw.bonus.isEmpty())
         return {};
     if (rules.bonusCount == 0)
-        return QStringLiteral("this lottery draws no bonus numbers");
+        return QCoreApplication::translate("DrawCheck", "this lottery draws no bonus numbers");
     const int lowestBonus = rules.bonusIsDigit ? 0 : 1;
     const int bonusPool = rules.bonusFromMainPool ? rules.pool : rules.bonusPool - 1 + lowestBonus;
     QSet<int> seenBonus;
     for (const int n : draw.bonus) {
         if (n < lowestBonus || n > bonusPool)
-            return QStringLiteral("bonus number %1 is outside the numbers %2 to %3")
+            return QCoreApplication::translate("DrawCheck", "bonus number %1 is outside the numbers %2 to %3")
                 .arg(n)
                 .arg(lowestBonus)
                 .arg(bonusPool);
         // Supplementary numbers come out of the same drum as the main ones.
         if (rules.bonusFromMainPool && seen.contains(n))
-            return QStringLiteral("bonus number %1 is also one of the main numbers drawn").arg(n);
+            return QCoreApplication::translate("DrawCheck", "bonus number %1 is also one of the main numbers drawn")
+                .arg(n);
         if (seenBonus.contains(n))
-            return QStringLiteral("bonus number %1 is drawn twice").arg(n);
+            return QCoreApplication::translate("DrawCheck", "bonus number %1 is drawn twice").arg(n);
         seenBonus.insert(n);
     }
     if (rules.bonusCount > 0 && draw.bonus.size() != rules.bonusCount)
-        return QStringLiteral("%1 drawn in this lottery, %2 given")
-            .arg(counted(rules.bonusCount, "bonus number is", "bonus numbers are"))
+        return countedText("DrawCheck", "1 bonus number is drawn in this lottery, %1 given",
+                           QT_TRANSLATE_N_NOOP("DrawCheck", "%n bonus numbers are drawn in this lottery, %1 given"),
+                           rules.bonusCount)
             .arg(draw.bonus.size());
     return {};
 }
@@ -182,13 +198,20 @@ DrawCheck checkDraw(const QList<TicketNumbers> &tickets, const Draw &draw, const
         supplementaryCount == 0 || !(rules.bonusFromMainPool ? draw.bonus : draw.supplementary).isEmpty();
     const int separateCount = rules.bonusFromMainPool ? 0 : std::max(rules.bonusCount, 0);
     QStringList notTyped;
-    if (!supplementaryKnown)
-        notTyped << (rules.bonusFromMainPool ? QStringLiteral("the bonus numbers")
-                                             : QStringLiteral("the supplementary numbers"));
-    if (separateCount > 0 && draw.bonus.isEmpty())
-        notTyped << (rules.bonusIsDigit ? QStringLiteral("the digit drawn") : QStringLiteral("the bonus numbers"));
+    bool manyNotTyped = false; // "were" or "was" not typed
+    if (!supplementaryKnown) {
+        notTyped << (rules.bonusFromMainPool ? QCoreApplication::translate("DrawCheck", "the bonus numbers")
+                                             : QCoreApplication::translate("DrawCheck", "the supplementary numbers"));
+        manyNotTyped = true;
+    }
+    if (separateCount > 0 && draw.bonus.isEmpty()) {
+        notTyped << (rules.bonusIsDigit ? QCoreApplication::translate("DrawCheck", "the digit drawn")
+                                        : QCoreApplication::translate("DrawCheck", "the bonus numbers"));
+        manyNotTyped = manyNotTyped || !rules.bonusIsDigit;
+    }
     if (separateCount > 0 && rules.bonusIsDigit && !draw.ticketDigit)
-        notTyped << QStringLiteral("your digit");
+        notTyped << QCoreApplication::translate("DrawCheck", "your digit");
+    manyNotTyped = manyNotTyped || notTyped.size() > 1;
 
     bool carryNoBonus = false;
     out.tickets.reserve(tickets.size());
@@ -240,13 +263,12 @@ DrawCheck checkDraw(const QList<TicketNumbers> &tickets, const Draw &draw, const
     if (out.unjudgedTickets > 0) {
         QStringList why;
         if (!notTyped.isEmpty())
-            why << listed(notTyped) +
-                       (notTyped.size() > 1 || notTyped.first().endsWith(QLatin1Char('s')) ? QStringLiteral(" were")
-                                                                                           : QStringLiteral(" was")) +
-                       QStringLiteral(" not typed");
+            why << (manyNotTyped ? QCoreApplication::translate("DrawCheck", "%1 were not typed")
+                                 : QCoreApplication::translate("DrawCheck", "%1 was not typed"))
+                       .arg(listed(notTyped));
         if (carryNoBonus)
-            why << QStringLiteral("the tickets carry no bonus numbers");
-        out.unjudgedWhy = why.join(QStringLiteral(" and "));
+            why << QCoreApplication::translate("DrawCheck", "the tickets carry no bonus numbers");
+        out.unjudgedWhy = listed(why);
     }
     return out;
 }
@@ -260,11 +282,14 @@ QString tierWithPrize(const TierRule &tier)
 QString ticketTierText(const DrawCheck &check, const TicketCheck &ticket)
 {
     const auto won = [&](int tier) {
-        return tier >= 0 && tier < check.tiers.size() ? tierWithPrize(check.tiers[tier]) : QStringLiteral("no prize");
+        return tier >= 0 && tier < check.tiers.size() ? tierWithPrize(check.tiers[tier])
+                                                      : QCoreApplication::translate("DrawCheck", "no prize");
     };
     if (ticket.judged())
         return won(ticket.tier);
-    return won(ticket.possibleTier) + QStringLiteral(" if the bonus matches, else ") + won(ticket.tier);
+    //: %1 is the prize tier won if the bonus matches, %2 the one won otherwise.
+    return QCoreApplication::translate("DrawCheck", "%1 if the bonus matches, else %2")
+        .arg(won(ticket.possibleTier), won(ticket.tier));
 }
 
 QString tierSummary(const DrawCheck &check)
@@ -274,15 +299,23 @@ QString tierSummary(const DrawCheck &check)
     QStringList parts;
     for (auto it = check.ticketsPerTier.constBegin(); it != check.ticketsPerTier.constEnd(); ++it) {
         const QString name = check.tiers.value(it.key()).name;
+        //: %1 is the name of a prize tier.
         if (parts.isEmpty())
-            parts << counted(it.value(), "ticket wins ", "tickets win ") + name;
+            parts << countedText("DrawCheck", "1 ticket wins %1", QT_TRANSLATE_N_NOOP("DrawCheck", "%n tickets win %1"),
+                                 it.value())
+                         .arg(name);
         else
-            parts << QString::number(it.value()) + QLatin1String(it.value() == 1 ? " wins " : " win ") + name;
+            //: After "2 tickets win Tier 1": ", 1 wins Tier 2".
+            parts << countedText("DrawCheck", "1 wins %1", QT_TRANSLATE_N_NOOP("DrawCheck", "%n win %1"), it.value())
+                         .arg(name);
     }
-    QString text = parts.isEmpty() ? QStringLiteral("No ticket wins a prize") : parts.join(QStringLiteral(", "));
+    QString text = parts.isEmpty() ? QCoreApplication::translate("DrawCheck", "No ticket wins a prize")
+                                   : parts.join(QStringLiteral(", "));
     if (check.unjudgedTickets > 0)
-        text += QStringLiteral("; %1 not judged: %2")
-                    .arg(counted(check.unjudgedTickets, "ticket is", "tickets are"), check.unjudgedWhy);
+        //: %1 says what was missing, such as "the bonus numbers were not typed".
+        text += countedText("DrawCheck", "; 1 ticket is not judged: %1",
+                            QT_TRANSLATE_N_NOOP("DrawCheck", "; %n tickets are not judged: %1"), check.unjudgedTickets)
+                    .arg(check.unjudgedWhy);
     return text;
 }
 
@@ -292,11 +325,11 @@ QString fixedTotalText(const DrawCheck &check)
         return {};
     QStringList left;
     if (check.sharedWon)
-        left << QStringLiteral("shared prizes");
+        left << QCoreApplication::translate("DrawCheck", "shared prizes");
     if (check.unknownPrizeWon)
-        left << QStringLiteral("prizes not known here");
+        left << QCoreApplication::translate("DrawCheck", "prizes not known here");
     if (check.unjudgedTickets > 0)
-        left << QStringLiteral("the tickets not judged");
+        left << QCoreApplication::translate("DrawCheck", "the tickets not judged");
     return fixedPrizesWonText(check.fixedWon, left);
 }
 
@@ -309,14 +342,22 @@ QString matchSummary(const QMap<int, int> &ticketsPerMatches)
             continue;
         if (parts.isEmpty()) {
             const QString matches =
-                it.key() == 0 ? QStringLiteral("no matches") : counted(it.key(), "match", "matches");
-            parts << counted(it.value(), "ticket", "tickets") + QStringLiteral(" with ") + matches;
+                it.key() == 0
+                    ? QCoreApplication::translate("DrawCheck", "no matches")
+                    : countedText("DrawCheck", "1 match", QT_TRANSLATE_N_NOOP("DrawCheck", "%n matches"), it.key());
+            //: "3 tickets with 2 matches".
+            parts << QCoreApplication::translate("DrawCheck", "%1 with %2")
+                         .arg(countedText("DrawCheck", "1 ticket", QT_TRANSLATE_N_NOOP("DrawCheck", "%n tickets"),
+                                          it.value()),
+                              matches);
         } else {
-            const QString matches = it.key() == 0 ? QStringLiteral("none") : QString::number(it.key());
-            parts << QString::number(it.value()) + QStringLiteral(" with ") + matches;
+            //: After "3 tickets with 2 matches": "5 with none".
+            const QString matches =
+                it.key() == 0 ? QCoreApplication::translate("DrawCheck", "none") : QString::number(it.key());
+            parts << QCoreApplication::translate("DrawCheck", "%1 with %2").arg(QString::number(it.value()), matches);
         }
     }
-    return parts.isEmpty() ? QStringLiteral("no tickets") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QCoreApplication::translate("DrawCheck", "no tickets") : parts.join(QStringLiteral(", "));
 }
 
 QString prizeSummary(const DrawCheck &check)
@@ -325,19 +366,24 @@ QString prizeSummary(const DrawCheck &check)
         return {};
     const QString tier = tierText(*check.prize);
     if (check.prizeTickets == 0)
-        return QStringLiteral("No ticket reaches the lowest prize (%1)").arg(tier);
-    return QStringLiteral("%1 the lowest prize (%2)")
-        .arg(counted(check.prizeTickets, "ticket reaches", "tickets reach"), tier);
+        return QCoreApplication::translate("DrawCheck", "No ticket reaches the lowest prize (%1)").arg(tier);
+    //: %1 is a prize tier, such as "3 matches".
+    return countedText("DrawCheck", "1 ticket reaches the lowest prize (%1)",
+                       QT_TRANSLATE_N_NOOP("DrawCheck", "%n tickets reach the lowest prize (%1)"), check.prizeTickets)
+        .arg(tier);
 }
 
 QString describeMatches(const TicketCheck &ticket)
 {
-    QString text = ticket.mainMatches.isEmpty() ? QStringLiteral("no matches")
-                                                : counted(ticket.mainMatches.size(), "match", "matches") +
-                                                      QStringLiteral(": ") + joined(ticket.mainMatches);
+    //: %1 lists the numbers matched: "2 matches: 7 31".
+    QString text = ticket.mainMatches.isEmpty()
+                       ? QCoreApplication::translate("DrawCheck", "no matches")
+                       : countedText("DrawCheck", "1 match: %1", QT_TRANSLATE_N_NOOP("DrawCheck", "%n matches: %1"),
+                                     ticket.mainMatches.size())
+                             .arg(joined(ticket.mainMatches));
     if (!ticket.bonusMatches.isEmpty())
-        text += QStringLiteral(", bonus ") + joined(ticket.bonusMatches);
+        text += QCoreApplication::translate("DrawCheck", ", bonus %1").arg(joined(ticket.bonusMatches));
     if (!ticket.supplementaryMatches.isEmpty())
-        text += QStringLiteral(", supplementary ") + joined(ticket.supplementaryMatches);
+        text += QCoreApplication::translate("DrawCheck", ", supplementary %1").arg(joined(ticket.supplementaryMatches));
     return text;
 }

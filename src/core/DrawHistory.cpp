@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DrawHistory.h"
 
+#include "core/CountedText.h"
 #include "core/Settings.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -26,11 +28,6 @@ QString joined(const QList<int> &numbers)
     for (const int n : numbers)
         parts << QString::number(n);
     return parts.join(QLatin1Char(' '));
-}
-
-QString counted(qint64 n, const char *one, const char *many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
 // 12,345
@@ -90,15 +87,15 @@ QString columnRoleName(ColumnRole role)
 {
     switch (role) {
     case ColumnRole::Ignore:
-        return QStringLiteral("Not used");
+        return QCoreApplication::translate("DrawHistory", "Not used");
     case ColumnRole::Date:
-        return QStringLiteral("Date");
+        return QCoreApplication::translate("DrawHistory", "Date");
     case ColumnRole::Main:
-        return QStringLiteral("Main number");
+        return QCoreApplication::translate("DrawHistory", "Main number");
     case ColumnRole::Bonus:
-        return QStringLiteral("Bonus number");
+        return QCoreApplication::translate("DrawHistory", "Bonus number");
     case ColumnRole::Supplementary:
-        return QStringLiteral("Supplementary");
+        return QCoreApplication::translate("DrawHistory", "Supplementary");
     }
     return {};
 }
@@ -272,7 +269,8 @@ QString refusedText(QIODevice &device)
     // Binary data shows itself in its first bytes: a text file holds no NUL.
     const QByteArray start = device.peek(64 * 1024);
     if (start.contains('\0'))
-        return QStringLiteral("it holds binary data, not lines of text: it is not a results file");
+        return QCoreApplication::translate("DrawHistory",
+                                           "it holds binary data, not lines of text: it is not a results file");
     return {};
 }
 
@@ -281,7 +279,7 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
 {
     ResultsRead out;
     if (const QString why = refusedText(device); !why.isEmpty()) {
-        out.error = QStringLiteral("%1 was not read: %2.").arg(name, why);
+        out.error = QCoreApplication::translate("DrawHistory", "%1 was not read: %2.").arg(name, why);
         return out;
     }
     // The preview lines, and the guess from them, come off the first lines as they are read.
@@ -295,13 +293,15 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
                 out.sample << splitResultsLine(line);
     }
     if (!device.seek(start)) {
-        out.error = QStringLiteral("%1 could not be read again from its start.").arg(name);
+        out.error = QCoreApplication::translate("DrawHistory", "%1 could not be read again from its start.").arg(name);
         return out;
     }
     out.layout = given && given->isValid() ? *given : guessLayout(out.sample, rules);
     if (!out.layout.isValid()) {
-        out.error = QStringLiteral("No line of %1 reads as a date and the numbers drawn: say which column holds what.")
-                        .arg(name);
+        out.error =
+            QCoreApplication::translate(
+                "DrawHistory", "No line of %1 reads as a date and the numbers drawn: say which column holds what.")
+                .arg(name);
         return out;
     }
     const ResultsLayout &layout = out.layout;
@@ -325,11 +325,12 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
     };
     while (lines.next(line, tooLong, notText)) {
         if (tooLong) {
-            bad(QStringLiteral("the line is longer than %1 characters").arg(maxResultsLineChars));
+            bad(QCoreApplication::translate("DrawHistory", "the line is longer than %1 characters")
+                    .arg(maxResultsLineChars));
             continue;
         }
         if (notText) {
-            bad(QStringLiteral("the line is not text"));
+            bad(QCoreApplication::translate("DrawHistory", "the line is not text"));
             continue;
         }
         if (line.trimmed().isEmpty())
@@ -340,7 +341,9 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
         }
         const QStringList cells = splitResultsLine(line);
         if (cells.size() < needed) {
-            bad(QStringLiteral("%1 found, %2 expected").arg(counted(cells.size(), "column", "columns")).arg(needed));
+            bad(countedText("DrawHistory", "1 column found, %1 expected",
+                            QT_TRANSLATE_N_NOOP("DrawHistory", "%n columns found, %1 expected"), cells.size())
+                    .arg(needed));
             continue;
         }
         StoredDraw draw;
@@ -353,15 +356,16 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
             if (role == ColumnRole::Date) {
                 draw.date = parseDrawDate(cell);
                 if (!draw.date.isValid())
-                    fault = QStringLiteral("\"%1\" is not a date").arg(cell.left(20));
+                    fault = QCoreApplication::translate("DrawHistory", "\"%1\" is not a date").arg(cell.left(20));
                 continue;
             }
             if (cell.isEmpty() && role != ColumnRole::Main)
                 continue; // bonus numbers may be left out
             const auto n = cellNumber(cell);
             if (!n) {
-                fault = cell.isEmpty() ? QStringLiteral("column %1 is empty").arg(i + 1)
-                                       : QStringLiteral("\"%1\" is not a lottery number").arg(cell.left(20));
+                fault = cell.isEmpty() ? QCoreApplication::translate("DrawHistory", "column %1 is empty").arg(i + 1)
+                                       : QCoreApplication::translate("DrawHistory", "\"%1\" is not a lottery number")
+                                             .arg(cell.left(20));
                 continue;
             }
             (role == ColumnRole::Main ? draw.main : role == ColumnRole::Bonus ? draw.bonus : draw.supplementary) << *n;
@@ -369,7 +373,7 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
         if (fault.isEmpty())
             fault = validateDraw(draw.draw(), rules);
         if (fault.isEmpty() && seen.contains(draw.date))
-            fault = QStringLiteral("the draw of %1 is already on line %2")
+            fault = QCoreApplication::translate("DrawHistory", "the draw of %1 is already on line %2")
                         .arg(draw.date.toString(Qt::ISODate))
                         .arg(seen.value(draw.date));
         if (!fault.isEmpty()) {
@@ -380,8 +384,9 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
         out.draws << draw;
     }
     if (out.draws.isEmpty() && out.badCount > 0)
-        out.error = QStringLiteral("No line of %1 is a draw of this lottery (%2).")
-                        .arg(name, counted(out.badCount, "bad line", "bad lines"));
+        out.error = QCoreApplication::translate("DrawHistory", "No line of %1 is a draw of this lottery (%2).")
+                        .arg(name, countedText("DrawHistory", "1 bad line",
+                                               QT_TRANSLATE_N_NOOP("DrawHistory", "%n bad lines"), out.badCount));
     return out;
 }
 
@@ -397,11 +402,12 @@ QList<QStringList> previewResultsFile(const QString &path, int lines, QString *e
         return QList<QStringList>();
     };
     if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("%1 is not a file.").arg(path));
+        return fail(QCoreApplication::translate("DrawHistory", "%1 is not a file.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1 cannot be opened: %2.").arg(path, file.errorString()));
+        return fail(
+            QCoreApplication::translate("DrawHistory", "%1 cannot be opened: %2.").arg(path, file.errorString()));
     if (const QString why = refusedText(file); !why.isEmpty())
-        return fail(QStringLiteral("%1 was not read: %2.").arg(path, why));
+        return fail(QCoreApplication::translate("DrawHistory", "%1 was not read: %2.").arg(path, why));
     LineSource source(file);
     QString line;
     bool tooLong = false, notText = false;
@@ -416,23 +422,26 @@ ResultsRead readResultsFile(const QString &path, const DrawRules &rules, const s
     ResultsRead out;
     const QFileInfo info(path);
     if (!info.exists()) {
-        out.error = QStringLiteral("%1 does not exist.").arg(path);
+        out.error = QCoreApplication::translate("DrawHistory", "%1 does not exist.").arg(path);
         return out;
     }
     if (!info.isFile()) {
-        out.error = QStringLiteral("%1 is not a file.").arg(path);
+        out.error = QCoreApplication::translate("DrawHistory", "%1 is not a file.").arg(path);
         return out;
     }
     if (info.size() > maxResultsFileBytes) {
-        out.error = QStringLiteral("%1 was not read: it is %2 MB, and a results file of more than %3 MB is not one.")
-                        .arg(path)
-                        .arg(info.size() / (1024 * 1024))
-                        .arg(maxResultsFileBytes / (1024 * 1024));
+        out.error =
+            QCoreApplication::translate(
+                "DrawHistory", "%1 was not read: it is %2 MB, and a results file of more than %3 MB is not one.")
+                .arg(path)
+                .arg(info.size() / (1024 * 1024))
+                .arg(maxResultsFileBytes / (1024 * 1024));
         return out;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        out.error = QStringLiteral("%1 cannot be opened: %2.").arg(path, file.errorString());
+        out.error =
+            QCoreApplication::translate("DrawHistory", "%1 cannot be opened: %2.").arg(path, file.errorString());
         return out;
     }
     return readResults(file, path, rules, layout);
@@ -446,11 +455,12 @@ ResultsRead readResultsBytes(const QByteArray &bytes, const DrawRules &rules,
     buffer.open(QIODevice::ReadOnly);
     if (bytes.size() > maxResultsFileBytes) {
         ResultsRead out;
-        out.error = QStringLiteral("The results were not read: more than %1 MB is not a results file.")
+        out.error = QCoreApplication::translate("DrawHistory",
+                                                "The results were not read: more than %1 MB is not a results file.")
                         .arg(maxResultsFileBytes / (1024 * 1024));
         return out;
     }
-    return readResults(buffer, QStringLiteral("The results"), rules, layout);
+    return readResults(buffer, QCoreApplication::translate("DrawHistory", "The results"), rules, layout);
 }
 
 QString badLinesText(const ResultsRead &read, int most)
@@ -459,10 +469,10 @@ QString badLinesText(const ResultsRead &read, int most)
     for (const BadLine &bad : read.bad) {
         if (lines.size() >= most)
             break;
-        lines << QStringLiteral("Line %1: %2").arg(bad.line).arg(bad.reason);
+        lines << QCoreApplication::translate("DrawHistory", "Line %1: %2").arg(bad.line).arg(bad.reason);
     }
     if (read.badCount > lines.size())
-        lines << QStringLiteral("... and %1 more").arg(read.badCount - lines.size());
+        lines << QCoreApplication::translate("DrawHistory", "... and %1 more").arg(read.badCount - lines.size());
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -483,17 +493,21 @@ QString drawsStoredText(const DrawsStored &stored)
 {
     if (!stored.ok())
         return stored.problem;
-    QString text =
-        stored.added == 0 ? QStringLiteral("No draw added") : counted(stored.added, "draw added", "draws added");
+    QString text = stored.added == 0 ? QCoreApplication::translate("DrawHistory", "No draw added")
+                                     : countedText("DrawHistory", "1 draw added",
+                                                   QT_TRANSLATE_N_NOOP("DrawHistory", "%n draws added"), stored.added);
     if (stored.alreadyStored > 0)
-        text += QStringLiteral(", %1 already stored").arg(stored.alreadyStored);
+        text += QCoreApplication::translate("DrawHistory", ", %1 already stored").arg(stored.alreadyStored);
     if (!stored.different.isEmpty()) {
         QStringList dates;
         for (const QDate &d : stored.different)
             dates << d.toString(Qt::ISODate);
-        text += QStringLiteral("; %1 other numbers, kept as stored: %2")
-                    .arg(counted(stored.different.size(), "date already holds", "dates already hold"),
-                         dates.join(QStringLiteral(", ")));
+        //: %1 lists the dates, such as "2026-11-28, 2026-12-02".
+        text +=
+            countedText("DrawHistory", "; 1 date already holds other numbers, kept as stored: %1",
+                        QT_TRANSLATE_N_NOOP("DrawHistory", "; %n dates already hold other numbers, kept as stored: %1"),
+                        stored.different.size())
+                .arg(dates.join(QStringLiteral(", ")));
     }
     return text;
 }
@@ -623,44 +637,53 @@ QString outcomeWinsText(const HistoryCheck &check, const DrawOutcome &row)
         for (auto it = row.ticketsPerTier.cbegin(); it != row.ticketsPerTier.cend(); ++it)
             parts << QStringLiteral("%1 x %2").arg(it.value()).arg(check.tiers.value(it.key()).name);
         if (row.unjudged > 0)
-            parts << QStringLiteral("%1 not judged").arg(row.unjudged);
+            parts << QCoreApplication::translate("DrawHistory", "%1 not judged").arg(row.unjudged);
     } else {
         for (auto it = row.ticketsPerMatches.cend(); it != row.ticketsPerMatches.cbegin();) {
             --it;
             if (it.key() >= 2)
-                parts << QStringLiteral("%1 x %2").arg(it.value()).arg(counted(it.key(), "match", "matches"));
+                parts << QStringLiteral("%1 x %2")
+                             .arg(it.value())
+                             .arg(countedText("DrawHistory", "1 match",
+                                              QT_TRANSLATE_N_NOOP("DrawHistory", "%n matches"), it.key()));
         }
     }
-    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QCoreApplication::translate("DrawHistory", "none") : parts.join(QStringLiteral(", "));
 }
 
 QStringList historyTotalsText(const HistoryCheck &check)
 {
     QStringList lines;
-    lines << QStringLiteral("Draws: %1").arg(grouped(check.draws.size()));
-    lines << QStringLiteral("Tickets bought: %1 (%2 x %3)")
+    lines << QCoreApplication::translate("DrawHistory", "Draws: %1").arg(grouped(check.draws.size()));
+    lines << QCoreApplication::translate("DrawHistory", "Tickets bought: %1 (%2 x %3)")
                  .arg(grouped(check.ticketsBought), grouped(check.tickets), grouped(check.draws.size()));
     if (check.cost)
-        lines << QStringLiteral("Cost: ") + formatAmount(qint64(std::llround(*check.cost * 100)), check.currency);
+        lines << QCoreApplication::translate("DrawHistory", "Cost: %1")
+                     .arg(formatAmount(qint64(std::llround(*check.cost * 100)), check.currency));
     else
-        lines << QStringLiteral("Cost: not known (no ticket price)");
+        lines << QCoreApplication::translate("DrawHistory", "Cost: not known (no ticket price)");
     if (!check.tiers.isEmpty()) {
         QStringList left;
         if (check.sharedWon)
-            left << QStringLiteral("shared prizes");
+            left << QCoreApplication::translate("DrawHistory", "shared prizes");
         if (check.unknownPrizeWon)
-            left << QStringLiteral("prizes not known here");
+            left << QCoreApplication::translate("DrawHistory", "prizes not known here");
         if (check.unjudged > 0)
-            left << QStringLiteral("%1 not judged").arg(counted(check.unjudged, "ticket", "tickets"));
+            left << countedText("DrawHistory", "1 ticket not judged",
+                                QT_TRANSLATE_N_NOOP("DrawHistory", "%n tickets not judged"), check.unjudged);
         const QString won = fixedPrizesWonText(check.fixedWon, left);
         lines << won;
         for (auto it = check.ticketsPerTier.cbegin(); it != check.ticketsPerTier.cend(); ++it)
             lines << QStringLiteral("  %1: %2").arg(tierWithPrize(check.tiers.value(it.key())), grouped(it.value()));
     } else {
-        lines << QStringLiteral("Prize tiers: not known here; tickets per count of matches:");
+        lines << QCoreApplication::translate("DrawHistory",
+                                             "Prize tiers: not known here; tickets per count of matches:");
         for (auto it = check.ticketsPerMatches.cend(); it != check.ticketsPerMatches.cbegin();) {
             --it;
-            lines << QStringLiteral("  %1: %2").arg(counted(it.key(), "match", "matches"), grouped(it.value()));
+            lines << QStringLiteral("  %1: %2")
+                         .arg(countedText("DrawHistory", "1 match", QT_TRANSLATE_N_NOOP("DrawHistory", "%n matches"),
+                                          it.key()),
+                              grouped(it.value()));
         }
     }
     return lines;
@@ -708,7 +731,7 @@ HistoryBesideOdds historyBesideOdds(const HistoryCheck &check, const OddsQuestio
     out.unjudged = check.unjudged;
     if (exact.tiers) {
         const odds::TierOdds &t = *exact.tiers;
-        OddsBesideRow any{QStringLiteral("Any prize"), 0, 0, t.anyPrize, 0};
+        OddsBesideRow any{QCoreApplication::translate("DrawHistory", "Any prize"), 0, 0, t.anyPrize, 0};
         for (qsizetype i = 0; i < question.tiers.size() && i < qsizetype(t.anyTicket.size()); ++i) {
             OddsBesideRow row{question.tiers[i].name, 0, check.ticketsPerTier.value(int(i)),
                               t.anyTicket[std::size_t(i)], t.expectedTickets[std::size_t(i)]};
@@ -741,13 +764,13 @@ HistoryBesideOdds historyBesideOdds(const HistoryCheck &check, const OddsQuestio
         if (chance <= 0 && tickets == 0)
             continue;
         OddsBesideRow row{b == table.drawn ? counted(b, "match", "matches")
-                                           : QStringLiteral("%1 or more matches").arg(b),
+                                           : QCoreApplication::translate("DrawHistory", "%1 or more matches").arg(b),
                           0, tickets, chance, expected};
         for (const DrawOutcome &d : check.draws)
             row.drawsWon += d.bestMain >= b ? 1 : 0;
         out.rows << row;
         if (b == exact.lowestPrizeMain) {
-            row.name = QStringLiteral("Any prize");
+            row.name = QCoreApplication::translate("DrawHistory", "Any prize");
             row.chance = table.prize >= 0 ? table.prize : chance;
             out.anyPrize = row;
         }

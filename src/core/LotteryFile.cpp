@@ -4,6 +4,7 @@
 
 #include "wheelsearch/wheel.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QStringList>
 
@@ -64,7 +65,7 @@ bool readBlock(const Block &b, PlayerLottery &out, int &line, QString &why)
         int n = 0;
         if (!wheel::wholeNumber(value(key), n)) {
             line = at(key);
-            why = QStringLiteral("%1 must be a whole number").arg(QLatin1String(key));
+            why = QCoreApplication::translate("LotteryFile", "%1 must be a whole number").arg(QLatin1String(key));
             return false;
         }
         into = n;
@@ -113,7 +114,8 @@ bool readBlock(const Block &b, PlayerLottery &out, int &line, QString &why)
         for (QString &p : parts)
             p = p.trimmed();
         if (parts.size() < 4 || parts.size() > 6) {
-            why = QStringLiteral("a tier is name, main, supplementary, bonus, prize, currency");
+            why = QCoreApplication::translate("LotteryFile",
+                                              "a tier is name, main, supplementary, bonus, prize, currency");
             return false;
         }
         TierRow t;
@@ -124,7 +126,8 @@ bool readBlock(const Block &b, PlayerLottery &out, int &line, QString &why)
         int *const into[] = {&t.main, &t.supplementary, &t.bonus};
         for (int i = 0; i < 3; ++i)
             if (!wheel::wholeNumber(parts[i + 1].toStdString(), *into[i])) {
-                why = QStringLiteral("the tier's %1 matches must be a whole number").arg(QLatin1String(counts[i]));
+                why = QCoreApplication::translate("LotteryFile", "the tier's %1 matches must be a whole number")
+                          .arg(QLatin1String(counts[i]));
                 return false;
             }
         t.prize = parts.value(4).toStdString();
@@ -151,7 +154,7 @@ LotteryFileRead readLotteryFile(const QByteArray &bytes, const QString &fileName
     };
     if (bytes.contains('\0'))
         return fail(static_cast<int>(bytes.left(bytes.indexOf('\0')).count('\n')) + 1,
-                    QStringLiteral("holds a NUL byte"));
+                    QCoreApplication::translate("LotteryFile", "holds a NUL byte"));
     Block block;
     const auto finish = [&](QString &why, int &line) {
         if (block.fields.isEmpty() && block.tiers.empty())
@@ -182,7 +185,7 @@ LotteryFileRead readLotteryFile(const QByteArray &bytes, const QString &fileName
             raw.chop(1);
         const QString text = QString::fromUtf8(raw);
         if (text.toUtf8() != raw)
-            return fail(lineNo, QStringLiteral("is not UTF-8 text"));
+            return fail(lineNo, QCoreApplication::translate("LotteryFile", "is not UTF-8 text"));
         const std::string line = trimmed(raw.toStdString());
         QString why;
         int at = lineNo;

@@ -7,6 +7,7 @@
 
 #include "wheelsearch/verify.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -85,11 +86,12 @@ bool OwnWheels::open(const QString &path, QString *problem)
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("No file was named for the wheel library."));
+        return fail(QCoreApplication::translate("OwnWheels", "No file was named for the wheel library."));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(
-            QStringLiteral("Your wheel library %1 cannot be made: its folder %2 cannot be created.").arg(path, folder));
+        return fail(QCoreApplication::translate(
+                        "OwnWheels", "Your wheel library %1 cannot be made: its folder %2 cannot be created.")
+                        .arg(path, folder));
     QString why;
     if (!openFile(&why))
         return fail(why);
@@ -102,7 +104,8 @@ bool OwnWheels::open(const QString &path, QString *problem)
         return fail(inUse() + QStringLiteral(" It was left as it is; close the other Wheelwright and start this one "
                                              "again to use your own wheels."));
     case Health::Unusable:
-        return fail(QStringLiteral("Your wheel library %1 cannot be used: %2.").arg(path_, why));
+        return fail(
+            QCoreApplication::translate("OwnWheels", "Your wheel library %1 cannot be used: %2.").arg(path_, why));
     case Health::Damaged:
         break;
     }
@@ -111,7 +114,8 @@ bool OwnWheels::open(const QString &path, QString *problem)
     if (!openFile(&why))
         return fail(why);
     if (examine(&why) != Health::Sound)
-        return fail(QStringLiteral("A new wheel library %1 could not be started: %2.").arg(path_, why));
+        return fail(QCoreApplication::translate("OwnWheels", "A new wheel library %1 could not be started: %2.")
+                        .arg(path_, why));
     return true;
 }
 
@@ -122,7 +126,7 @@ bool OwnWheels::openFile(QString *problem)
         sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
         if (problem)
-            *problem = QStringLiteral("Your wheel library %1 cannot be opened: %2.")
+            *problem = QCoreApplication::translate("OwnWheels", "Your wheel library %1 cannot be opened: %2.")
                            .arg(path_, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close(db);
         return false;
@@ -140,7 +144,7 @@ OwnWheels::Health OwnWheels::examine(QString *why)
     auto stopped = [&](int code, const QString &fault) {
         const Health health = healthOf(code);
         if ((code & 0xff) == SQLITE_CORRUPT)
-            *why = QStringLiteral("it is damaged inside");
+            *why = QCoreApplication::translate("OwnWheels", "it is damaged inside");
         else if (health == Health::Damaged)
             *why = fault;
         else
@@ -151,20 +155,20 @@ OwnWheels::Health OwnWheels::examine(QString *why)
     if (const int rc = sqlite3_exec(db_, (std::string(kWheelTables) + kWheelIndexes + kDrawTables).c_str(), nullptr,
                                     nullptr, nullptr);
         rc != SQLITE_OK)
-        return stopped(rc, QStringLiteral("it is not a wheel library"));
+        return stopped(rc, QCoreApplication::translate("OwnWheels", "it is not a wheel library"));
     for (const char *sql : {"SELECT pick, wheeltype, zoption, xyoption, ticket FROM wheelsurvey LIMIT 1",
                             "SELECT pick, wheeltype, zoption, xyoption, digitalstring FROM wheels LIMIT 1",
                             "SELECT country, lotteryname, drawdate, main, bonus, supplementary FROM draws LIMIT 1"})
         if (!prepare(db_, sql))
-            return stopped(sqlite3_errcode(db_), QStringLiteral("it is not a wheel library"));
+            return stopped(sqlite3_errcode(db_), QCoreApplication::translate("OwnWheels", "it is not a wheel library"));
     auto check = prepare(db_, "PRAGMA quick_check");
     if (!check)
-        return stopped(sqlite3_errcode(db_), QStringLiteral("it is damaged inside"));
+        return stopped(sqlite3_errcode(db_), QCoreApplication::translate("OwnWheels", "it is damaged inside"));
     const int rc = sqlite3_step(check.get());
     if (rc != SQLITE_ROW)
-        return stopped(rc, QStringLiteral("it is damaged inside"));
+        return stopped(rc, QCoreApplication::translate("OwnWheels", "it is damaged inside"));
     if (columnText(check.get(), 0) != QLatin1String("ok")) {
-        *why = QStringLiteral("it is damaged inside");
+        *why = QCoreApplication::translate("OwnWheels", "it is damaged inside");
         return Health::Damaged;
     }
     return Health::Sound;
@@ -223,14 +227,15 @@ OwnWheels::Stored OwnWheels::store(const wheel::WheelSpec &spec, const std::vect
         return Stored::Refused;
     };
     if (!db_)
-        return fail(QStringLiteral("The wheel library is not open."));
+        return fail(QCoreApplication::translate("OwnWheels", "The wheel library is not open."));
     const auto verdict = wheel::verifyWheel(spec, lines);
     if (!verdict.holds)
-        return fail(QStringLiteral("The wheel does not keep its guarantee (%1); it was not stored.")
-                        .arg(QString::fromStdString(verdict.reason)));
+        return fail(
+            QCoreApplication::translate("OwnWheels", "The wheel does not keep its guarantee (%1); it was not stored.")
+                .arg(QString::fromStdString(verdict.reason)));
     const auto held = find(spec);
     if (!db_)
-        return fail(QStringLiteral("The wheel library is not open."));
+        return fail(QCoreApplication::translate("OwnWheels", "The wheel library is not open."));
     if (held && held->size() <= lines.size())
         return Stored::KeptStored;
 
@@ -238,9 +243,9 @@ OwnWheels::Stored OwnWheels::store(const wheel::WheelSpec &spec, const std::vect
     std::sort(sorted.begin(), sorted.end(), wheel::lineLess);
     const auto cannotWrite = [&] {
         if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
-            return fail(inUse() + QStringLiteral(" The wheel was not stored."));
-        return fail(
-            QStringLiteral("The wheel library cannot be written: %1").arg(QString::fromUtf8(sqlite3_errmsg(db_))));
+            return fail(inUse() + QCoreApplication::translate("OwnWheels", " The wheel was not stored."));
+        return fail(QCoreApplication::translate("OwnWheels", "The wheel library cannot be written: %1")
+                        .arg(QString::fromUtf8(sqlite3_errmsg(db_))));
     };
     if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
         return cannotWrite();
@@ -291,14 +296,14 @@ std::optional<std::vector<wheel::Line>> OwnWheels::find(const wheel::WheelSpec &
                                       "zoption = ? AND xyoption = ?")
                        : Statement();
     const auto busy = [this] {
-        notice_ += inUse() + QStringLiteral(" Its wheels could not be read just now.\n");
+        notice_ += inUse() + QCoreApplication::translate("OwnWheels", " Its wheels could not be read just now.\n");
         return std::nullopt;
     };
     if (!survey || !rows) {
         if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
             return busy();
         QString problem;
-        if (!setAside(QStringLiteral("its tables cannot be read"), &problem))
+        if (!setAside(QCoreApplication::translate("OwnWheels", "its tables cannot be read"), &problem))
             notice_ += problem + QLatin1Char('\n');
         else if (QString why; openFile(nullptr) && examine(&why) != Health::Sound)
             close();
@@ -435,17 +440,18 @@ DrawsStored OwnWheels::addDraws(const QString &country, const QString &lottery, 
 {
     DrawsStored out;
     if (!db_) {
-        out.problem = QStringLiteral("The library is not open; no draw was added.");
+        out.problem = QCoreApplication::translate("OwnWheels", "The library is not open; no draw was added.");
         return out;
     }
     const auto cannotWrite = [&] {
         out.added = out.alreadyStored = 0;
         out.different.clear();
         if (healthOf(sqlite3_errcode(db_)) == Health::Busy)
-            out.problem = inUse() + QStringLiteral(" No draw was added.");
+            out.problem = inUse() + QCoreApplication::translate("OwnWheels", " No draw was added.");
         else
-            out.problem = QStringLiteral("Your library %1 cannot be written (%2); no draw was added.")
-                              .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+            out.problem =
+                QCoreApplication::translate("OwnWheels", "Your library %1 cannot be written (%2); no draw was added.")
+                    .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
         return out;
     };
     if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -509,7 +515,7 @@ QList<StoredDraw> OwnWheels::draws(const QString &country, const QString &lotter
         *unreadable = 0;
     if (!db_) {
         if (problem)
-            *problem = QStringLiteral("The library is not open.");
+            *problem = QCoreApplication::translate("OwnWheels", "The library is not open.");
         return out;
     }
     // ISO dates sort as text; an open end is the widest text either way.
@@ -517,10 +523,11 @@ QList<StoredDraw> OwnWheels::draws(const QString &country, const QString &lotter
                           "lotteryname = ? AND drawdate >= ? AND drawdate <= ? ORDER BY drawdate");
     if (!s) {
         if (problem)
-            *problem = healthOf(sqlite3_errcode(db_)) == Health::Busy
-                           ? inUse()
-                           : QStringLiteral("The draws in your library %1 cannot be read: %2.")
-                                 .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+            *problem =
+                healthOf(sqlite3_errcode(db_)) == Health::Busy
+                    ? inUse()
+                    : QCoreApplication::translate("OwnWheels", "The draws in your library %1 cannot be read: %2.")
+                          .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
         return out;
     }
     bindText(s.get(), 1, country.toStdString());
@@ -540,8 +547,9 @@ QList<StoredDraw> OwnWheels::draws(const QString &country, const QString &lotter
             ++*unreadable;
     }
     if (rc != SQLITE_DONE && problem)
-        *problem = healthOf(rc) == Health::Busy ? inUse()
-                                                : QStringLiteral("The draws in your library %1 cannot be read: %2.")
-                                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+        *problem = healthOf(rc) == Health::Busy
+                       ? inUse()
+                       : QCoreApplication::translate("OwnWheels", "The draws in your library %1 cannot be read: %2.")
+                             .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_)));
     return out;
 }

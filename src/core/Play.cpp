@@ -8,18 +8,25 @@
 #include "core/TicketFile.h"
 #include "core/WheelShelf.h"
 
+#include <QCoreApplication>
+
 QString lotteryFault(const PlayedLottery &lottery)
 {
     const LotteryDetails &d = lottery.details;
     const LotteryFacts &f = d.facts;
-    const QString name = QStringLiteral("The lottery %1 of %2 cannot be played: the wheel database")
-                             .arg(quotedForMessage(lottery.name), withoutControls(lottery.country));
+    const QString name = quotedForMessage(lottery.name);
+    const QString country = withoutControls(lottery.country);
     if (!LotteryShape{f.pool, d.pick}.playable())
-        return name + QStringLiteral(" holds no usable size for it (a pool of 2 to 99 numbers, and fewer on a "
-                                     "ticket).");
+        return QCoreApplication::translate("Play", "The lottery %1 of %2 cannot be played: the wheel database holds "
+                                                   "no usable size for it (a pool of 2 to 99 numbers, and fewer on a "
+                                                   "ticket).")
+            .arg(name, country);
     if (f.bonusDrawn > 0 && (f.bonusPool < 1 || f.bonusPool > 99 || f.bonusDrawn > f.bonusPool))
-        return name +
-               QStringLiteral(" asks for %1 bonus numbers from a bonus pool of %2.").arg(f.bonusDrawn).arg(f.bonusPool);
+        return QCoreApplication::translate("Play", "The lottery %1 of %2 cannot be played: the wheel database asks "
+                                                   "for %3 bonus numbers from a bonus pool of %4.")
+            .arg(name, country)
+            .arg(f.bonusDrawn)
+            .arg(f.bonusPool);
     return QString();
 }
 
@@ -116,7 +123,7 @@ TicketFileError ticketsFitLottery(const TicketFileContents &file, const PlayedLo
     for (const TicketNumbers &t : file.tickets)
         // A ticket of another size was not made for this lottery.
         if (d.pick > 0 && t.main.size() != d.pick)
-            return {t.line, QStringLiteral("a ticket of %1 holds %2 numbers, this one holds %3")
+            return {t.line, QCoreApplication::translate("Play", "a ticket of %1 holds %2 numbers, this one holds %3")
                                 .arg(withoutControls(lottery.name))
                                 .arg(d.pick)
                                 .arg(t.main.size())};

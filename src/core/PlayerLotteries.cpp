@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PlayerLotteries.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,8 @@ bool PlayerLotteries::load(Damaged damaged)
     }
     if (damaged == LeaveDamaged) {
         damagedInPlace_ = true;
-        notice_ += QStringLiteral("your lotteries %1 could not be read: %2\n").arg(path_, why);
+        notice_ +=
+            QCoreApplication::translate("PlayerLotteries", "your lotteries %1 could not be read: %2\n").arg(path_, why);
         return false;
     }
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -127,7 +129,7 @@ bool PlayerLotteries::save(const QList<PlayerLottery> &lotteries, QString *probl
 {
     if (path_.isEmpty()) {
         if (problem)
-            *problem = QStringLiteral("there is no place to keep your lotteries");
+            *problem = QCoreApplication::translate("PlayerLotteries", "there is no place to keep your lotteries");
         return false;
     }
     if (damagedInPlace_ && QFileInfo::exists(path_)) {
@@ -141,7 +143,8 @@ bool PlayerLotteries::save(const QList<PlayerLottery> &lotteries, QString *probl
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(writeLotteryFile(lotteries)) < 0 || !file.commit()) {
         if (problem)
-            *problem = QStringLiteral("%1 could not be written: %2").arg(path_, file.errorString());
+            *problem = QCoreApplication::translate("PlayerLotteries", "%1 could not be written: %2")
+                           .arg(path_, file.errorString());
         return false;
     }
     return true;

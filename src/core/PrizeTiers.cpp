@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PrizeTiers.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches)
@@ -66,13 +68,18 @@ QString fixedPrizesWonText(const QMap<QString, qint64> &won, const QStringList &
     QStringList amounts;
     for (auto it = won.constBegin(); it != won.constEnd(); ++it)
         amounts << formatAmount(it.value(), it.key());
-    QString text = QStringLiteral("Fixed prizes won: ") +
-                   (amounts.isEmpty() ? QStringLiteral("none") : amounts.join(QStringLiteral(" and ")));
+    // Amounts of several currencies: "12.00 EUR and 3.00 GBP".
+    QString all = amounts.value(0, QCoreApplication::translate("PrizeTiers", "none"));
+    for (qsizetype i = 1; i < amounts.size(); ++i)
+        all = QCoreApplication::translate("PrizeTiers", "%1 and %2").arg(all, amounts[i]);
+    const QString text = QCoreApplication::translate("PrizeTiers", "Fixed prizes won: %1").arg(all);
     if (leftOut.isEmpty())
         return text;
     // "a", "a or b", "a, b or c".
-    const QString left = leftOut.size() < 2 ? leftOut.first()
-                                            : leftOut.mid(0, leftOut.size() - 1).join(QStringLiteral(", ")) +
-                                                  QStringLiteral(" or ") + leftOut.last();
-    return text + QStringLiteral(" (not counting ") + left + QLatin1Char(')');
+    const QString left = leftOut.size() < 2
+                             ? leftOut.first()
+                             : QCoreApplication::translate("PrizeTiers", "%1 or %2")
+                                   .arg(leftOut.mid(0, leftOut.size() - 1).join(QStringLiteral(", ")), leftOut.last());
+    //: %1 lists what the total leaves out, such as "shared prizes or prizes not known here".
+    return QCoreApplication::translate("PrizeTiers", "%1 (not counting %2)").arg(text, left);
 }

@@ -108,3 +108,15 @@ void Settings::rememberResultsLayout(const QString &country, const QString &lott
         s->setValue(key, layout);
     s->sync();
 }
+
+QString Settings::language() const
+{
+    return storedText(QStringLiteral("Language"));
+}
+
+void Settings::rememberLanguage(const QString &code)
+{
+    auto s = openSettings();
+    s->setValue(QStringLiteral("Language"), code);
+    s->sync();
+}

@@ -29,4 +29,9 @@ public:
     // "ResultsLayout/<country>/<lottery>"; null when nothing was said. A null text forgets it.
     QString resultsLayout(const QString &country, const QString &lottery) const;
     void rememberResultsLayout(const QString &country, const QString &lottery, const QString &layout);
+
+    // The window's language the player chose ("de", "pt_BR", "en"), under "Language"; null when he
+    // chose none, and the system's language is taken.
+    QString language() const;
+    void rememberLanguage(const QString &code);
 };

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/TicketFileReader.h"
 
+#include "core/CountedText.h"
 #include "core/TextSafety.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -19,11 +21,6 @@ const QString plusSeparator = QStringLiteral(" + ");
 QString quoted(const QString &text)
 {
     return quotedForMessage(text);
-}
-
-QString plural(qsizetype n, const char *one, const char *many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
 // The separator of one run of numbers: ", " is tried before "," and " " last, because the
@@ -46,21 +43,25 @@ QString parseNumbers(const QString &text, const char *what, QList<int> &out)
     QSet<int> seen;
     for (const QString &part : parts) {
         if (part.isEmpty())
-            return QStringLiteral("a %1 is missing (two separators in a row, or one at an end)")
-                .arg(QLatin1String(what));
+            //: %1 is "number" or "bonus number".
+            return QCoreApplication::translate("TicketFileReader",
+                                               "a %1 is missing (two separators in a row, or one at an end)")
+                .arg(QCoreApplication::translate("TicketFileReader", what));
         bool digits = true;
         for (const QChar c : part)
             digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         if (!digits)
-            return QStringLiteral("%1 is not a number").arg(quoted(part));
+            return QCoreApplication::translate("TicketFileReader", "%1 is not a number").arg(quoted(part));
         // Lottery pools stay far below 1000; longer runs of digits are damage, not numbers.
         if (part.size() > 3)
-            return QStringLiteral("%1 is too long for a lottery number").arg(quoted(part));
+            return QCoreApplication::translate("TicketFileReader", "%1 is too long for a lottery number")
+                .arg(quoted(part));
         const int n = part.toInt();
         if (n == 0)
-            return QStringLiteral("%1 is not a lottery number (they start at 1)").arg(quoted(part));
+            return QCoreApplication::translate("TicketFileReader", "%1 is not a lottery number (they start at 1)")
+                .arg(quoted(part));
         if (seen.contains(n))
-            return QStringLiteral("%1 appears twice in this ticket").arg(n);
+            return QCoreApplication::translate("TicketFileReader", "%1 appears twice in this ticket").arg(n);
         seen.insert(n);
         out << n;
     }
@@ -87,7 +88,7 @@ DecodedLines decodeLines(const QByteArray &bytes)
 {
     DecodedLines out;
     if (bytes.isEmpty()) {
-        out.error = {1, QStringLiteral("the file is empty")};
+        out.error = {1, QCoreApplication::translate("TicketFileReader", "the file is empty")};
         return out;
     }
     const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
@@ -97,10 +98,12 @@ DecodedLines decodeLines(const QByteArray &bytes)
     else if (bytes.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF)
         encoding = QStringConverter::Utf16BE;
     else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        out.error = {1, QStringLiteral("the file is UTF-8, but ticket files are written in UTF-16")};
+        out.error = {1, QCoreApplication::translate("TicketFileReader",
+                                                    "the file is UTF-8, but ticket files are written in UTF-16")};
         return out;
     } else {
-        out.error = {1, QStringLiteral("not a ticket file: it does not start with a UTF-16 byte-order mark")};
+        out.error = {1, QCoreApplication::translate(
+                            "TicketFileReader", "not a ticket file: it does not start with a UTF-16 byte-order mark")};
         return out;
     }
 
@@ -125,10 +128,11 @@ DecodedLines decodeLines(const QByteArray &bytes)
         int last = int(out.lines.size());
         if (last > 1 && out.lines.last().isEmpty())
             --last;
-        out.error = {last, QStringLiteral("the file is cut off in the middle of a character")};
+        out.error = {
+            last, QCoreApplication::translate("TicketFileReader", "the file is cut off in the middle of a character")};
     } else if (broken >= 0) {
         const int line = int(QStringView(text).first(broken).count(QLatin1Char('\n'))) + 1;
-        out.error = {line, QStringLiteral("this line is not valid UTF-16 text")};
+        out.error = {line, QCoreApplication::translate("TicketFileReader", "this line is not valid UTF-16 text")};
     }
     return out;
 }
@@ -170,20 +174,21 @@ ParsedTicketLine parseTicketLine(const QString &line)
     ParsedTicketLine out;
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty()) {
-        out.error = QStringLiteral("the line is empty");
+        out.error = QCoreApplication::translate("TicketFileReader", "the line is empty");
         return out;
     }
     const QStringList halves = trimmed.split(plusSeparator);
     if (halves.size() > 2) {
-        out.error = QStringLiteral("\" + \" appears more than once in this ticket");
+        out.error = QCoreApplication::translate("TicketFileReader", "\" + \" appears more than once in this ticket");
         return out;
     }
-    out.error = parseNumbers(halves[0], "number", out.ticket.main);
+    out.error = parseNumbers(halves[0], QT_TRANSLATE_NOOP("TicketFileReader", "number"), out.ticket.main);
     if (out.error.isEmpty() && halves.size() == 2) {
         if (halves[1].trimmed().isEmpty())
-            out.error = QStringLiteral("no bonus numbers follow \" + \"");
+            out.error = QCoreApplication::translate("TicketFileReader", "no bonus numbers follow \" + \"");
         else
-            out.error = parseNumbers(halves[1], "bonus number", out.ticket.bonus);
+            out.error =
+                parseNumbers(halves[1], QT_TRANSLATE_NOOP("TicketFileReader", "bonus number"), out.ticket.bonus);
     }
     if (!out.error.isEmpty())
         out.ticket = {};
@@ -222,13 +227,13 @@ TicketFileError readTicketLines(const QStringList &lines, qsizetype first, Ticke
         --end;
     if (end == first)
         return {int(lines.size() > first ? first + 1 : std::max<qsizetype>(first, 1)),
-                QStringLiteral("the file holds no tickets")};
+                QCoreApplication::translate("TicketFileReader", "the file holds no tickets")};
     bool padded = false;
     bool unpadded = false;
     for (qsizetype i = first; i < end; ++i) {
         const int lineNo = int(i + 1);
         if (lines[i].trimmed().isEmpty()) {
-            return {lineNo, QStringLiteral("an empty line stands among the tickets")};
+            return {lineNo, QCoreApplication::translate("TicketFileReader", "an empty line stands among the tickets")};
         }
         ParsedTicketLine p = parseTicketLine(lines[i]);
         if (!p.error.isEmpty()) {
@@ -238,14 +243,19 @@ TicketFileError readTicketLines(const QStringList &lines, qsizetype first, Ticke
         if (!c.tickets.isEmpty()) {
             const TicketNumbers &first = c.tickets.first();
             if (p.ticket.main.size() != first.main.size()) {
-                return {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
-                                    .arg(plural(p.ticket.main.size(), "number", "numbers"),
-                                         QString::number(first.main.size()))};
+                return {lineNo, countedText("TicketFileReader", "this ticket has 1 number, the first one has %1",
+                                            QT_TRANSLATE_N_NOOP("TicketFileReader",
+                                                                "this ticket has %n numbers, the first one has %1"),
+                                            p.ticket.main.size())
+                                    .arg(first.main.size())};
             }
             if (p.ticket.bonus.size() != first.bonus.size()) {
-                return {lineNo, QStringLiteral("this ticket has %1, the first one has %2")
-                                    .arg(plural(p.ticket.bonus.size(), "bonus number", "bonus numbers"),
-                                         QString::number(first.bonus.size()))};
+                return {lineNo,
+                        countedText("TicketFileReader", "this ticket has 1 bonus number, the first one has %1",
+                                    QT_TRANSLATE_N_NOOP("TicketFileReader",
+                                                        "this ticket has %n bonus numbers, the first one has %1"),
+                                    p.ticket.bonus.size())
+                            .arg(first.bonus.size())};
             }
         }
         if (c.tickets.isEmpty())
@@ -268,7 +278,7 @@ TicketFileRead readTicketFile(const QByteArray &bytes)
 {
     TicketFileRead out;
     if (bytes.size() > maxTicketFileBytes) {
-        out.error = {0, QStringLiteral("the file is too large to be a ticket file")};
+        out.error = {0, QCoreApplication::translate("TicketFileReader", "the file is too large to be a ticket file")};
         return out;
     }
     DecodedLines decoded = decodeLines(bytes);
@@ -285,11 +295,14 @@ TicketFileRead readTicketFile(const QByteArray &bytes)
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(names[i]);
         if (i >= lines.size() || (i == lines.size() - 1 && lines[i].isEmpty())) {
-            out.error = {i + 1, QStringLiteral("the file ends before the \"%1\" line").arg(name)};
+            out.error = {
+                i + 1,
+                QCoreApplication::translate("TicketFileReader", "the file ends before the \"%1\" line").arg(name)};
             return out;
         }
         if (!lines[i].startsWith(name)) {
-            out.error = {i + 1, QStringLiteral("expected \"%1\" here, found %2").arg(name, quoted(lines[i]))};
+            out.error = {i + 1, QCoreApplication::translate("TicketFileReader", "expected \"%1\" here, found %2")
+                                    .arg(name, quoted(lines[i]))};
             return out;
         }
         values[i] = lines[i].mid(name.size());
@@ -299,19 +312,23 @@ TicketFileRead readTicketFile(const QByteArray &bytes)
     bool keyOk = false;
     c.key = values[2].toInt(&keyOk);
     if (!keyOk || c.key < 0) {
-        out.error = {3, QStringLiteral("the key number %1 is not a whole number").arg(quoted(values[2]))};
+        out.error = {3, QCoreApplication::translate("TicketFileReader", "the key number %1 is not a whole number")
+                            .arg(quoted(values[2]))};
         return out;
     }
     if (lines.size() < 4 || !lines[3].isEmpty()) {
-        out.error = {4, lines.size() < 4
-                            ? QStringLiteral("the file ends before the empty line after the key")
-                            : QStringLiteral("expected an empty line after the key, found %1").arg(quoted(lines[3]))};
+        out.error = {4, lines.size() < 4 ? QCoreApplication::translate(
+                                               "TicketFileReader", "the file ends before the empty line after the key")
+                                         : QCoreApplication::translate("TicketFileReader",
+                                                                       "expected an empty line after the key, found %1")
+                                               .arg(quoted(lines[3]))};
         return out;
     }
 
     // The program ends every line with CR LF: a last line without its end was cut short.
     if (!lines.last().isEmpty()) {
-        out.error = {int(lines.size()), QStringLiteral("the file ends inside this line: it was cut short")};
+        out.error = {int(lines.size()), QCoreApplication::translate(
+                                            "TicketFileReader", "the file ends inside this line: it was cut short")};
         return out;
     }
     out.error = readTicketLines(lines, 4, c);
@@ -326,17 +343,24 @@ TicketFileRead loadTicketFile(const QString &path)
 TicketFileError checkTicketRanges(const TicketFileContents &contents, int pool, int bonusPool)
 {
     if (contents.key > pool)
-        return {3, QStringLiteral("the key number %1 lies outside the numbers 1 to %2").arg(contents.key).arg(pool)};
+        return {3, QCoreApplication::translate("TicketFileReader", "the key number %1 lies outside the numbers 1 to %2")
+                       .arg(contents.key)
+                       .arg(pool)};
     for (const TicketNumbers &t : contents.tickets) {
         for (const int n : t.main)
             if (n > pool)
-                return {t.line, QStringLiteral("%1 lies outside the numbers 1 to %2").arg(n).arg(pool)};
+                return {t.line, QCoreApplication::translate("TicketFileReader", "%1 lies outside the numbers 1 to %2")
+                                    .arg(n)
+                                    .arg(pool)};
         if (!t.bonus.isEmpty() && bonusPool <= 0)
-            return {t.line, QStringLiteral("this lottery has no bonus numbers, but the ticket carries some")};
+            return {t.line, QCoreApplication::translate(
+                                "TicketFileReader", "this lottery has no bonus numbers, but the ticket carries some")};
         for (const int n : t.bonus)
             if (n > bonusPool)
-                return {t.line,
-                        QStringLiteral("bonus number %1 lies outside the bonus numbers 1 to %2").arg(n).arg(bonusPool)};
+                return {t.line, QCoreApplication::translate("TicketFileReader",
+                                                            "bonus number %1 lies outside the bonus numbers 1 to %2")
+                                    .arg(n)
+                                    .arg(bonusPool)};
     }
     return {};
 }
@@ -345,7 +369,8 @@ TicketFileRead readTicketList(const QByteArray &bytes)
 {
     TicketFileRead out;
     if (bytes.size() > maxTicketFileBytes) {
-        out.error = {0, QStringLiteral("the file is too large to be a list of tickets")};
+        out.error = {0,
+                     QCoreApplication::translate("TicketFileReader", "the file is too large to be a list of tickets")};
         return out;
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
@@ -353,7 +378,8 @@ TicketFileRead readTicketList(const QByteArray &bytes)
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        out.error = {0, QStringLiteral("the text is neither a UTF-16 ticket file nor UTF-8 lines")};
+        out.error = {0, QCoreApplication::translate("TicketFileReader",
+                                                    "the text is neither a UTF-16 ticket file nor UTF-8 lines")};
         return out;
     }
     QStringList lines = splitLines(text);
@@ -386,18 +412,20 @@ TicketFileRead loadTickets(const QString &path, bool anyList)
     // Only a regular file is read: a named pipe or a device would block or never end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        out.error = {0, QStringLiteral("is not a regular file, so it is not read as tickets")};
+        out.error = {
+            0, QCoreApplication::translate("TicketFileReader", "is not a regular file, so it is not read as tickets")};
         return out;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        out.error = {0, QStringLiteral("cannot be opened: %1").arg(file.errorString())};
+        out.error = {0,
+                     QCoreApplication::translate("TicketFileReader", "cannot be opened: %1").arg(file.errorString())};
         return out;
     }
     // Read one byte past the limit so that an oversized file is seen without reading all of it.
     const QByteArray bytes = file.read(maxTicketFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        out.error = {0, QStringLiteral("cannot be read: %1").arg(file.errorString())};
+        out.error = {0, QCoreApplication::translate("TicketFileReader", "cannot be read: %1").arg(file.errorString())};
         return out;
     }
     return anyList ? readTicketList(bytes) : readTicketFile(bytes);

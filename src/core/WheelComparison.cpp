@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WheelComparison.h"
 
+#include "core/CountedText.h"
 #include "core/PrizeTiers.h"
 #include "core/WheelShelf.h"
 #include "core/WheelValue.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -150,7 +152,7 @@ ChanceColumns chanceColumns(const LotteryDetails &lottery)
         first = lottery.facts.lowestPrize->main;
     first = std::clamp(first, 1, std::max(1, drawn));
     for (int b = first; b <= drawn; ++b) {
-        c.names << QStringLiteral("%1 or more matches").arg(b);
+        c.names << QCoreApplication::translate("WheelComparison", "%1 or more matches").arg(b);
         c.matches << b;
     }
     return c;
@@ -165,12 +167,14 @@ double ComparedWheel::chanceOf(int column) const
 
 QString ComparedWheel::name() const
 {
-    QString text =
-        offer.type == WheelType::Key ? QStringLiteral("key ") + offer.printableLabel() : offer.printableLabel();
+    //: A key wheel in the list of wheels compared; %1 is its guarantee, such as "3 if 4".
+    const QString text = offer.type == WheelType::Key
+                             ? QCoreApplication::translate("WheelComparison", "key %1").arg(offer.printableLabel())
+                             : offer.printableLabel();
     if (everyCombination)
-        text += QStringLiteral(" (every combination)");
-    else if (offer.isOwn())
-        text += QStringLiteral(" (yours)");
+        return QCoreApplication::translate("WheelComparison", "%1 (every combination)").arg(text);
+    if (offer.isOwn())
+        return QCoreApplication::translate("WheelComparison", "%1 (yours)").arg(text);
     return text;
 }
 
@@ -236,9 +240,8 @@ double budgetCost(const ComparedWheel &wheel)
 QString budgetText(double amount, const QString &currency, bool priced)
 {
     if (!priced)
-        return QStringLiteral("%1 %2")
-            .arg(std::llround(amount))
-            .arg(std::llround(amount) == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"));
+        return countedText("WheelComparison", "1 ticket", QT_TRANSLATE_N_NOOP("WheelComparison", "%n tickets"),
+                           std::llround(amount));
     return currency.isEmpty() ? amountText(amount) : amountText(amount) + u' ' + currency;
 }
 
@@ -246,10 +249,10 @@ namespace {
 
 QString describe(const ComparedWheel &w)
 {
-    QString text = QStringLiteral("%1, %2 %3")
-                       .arg(w.name())
-                       .arg(w.offer.tickets)
-                       .arg(w.offer.tickets == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"));
+    //: A wheel and its size: "3 if 4, 12 tickets".
+    QString text = countedText("WheelComparison", "%1, 1 ticket",
+                               QT_TRANSLATE_N_NOOP("WheelComparison", "%1, %n tickets"), w.offer.tickets)
+                       .arg(w.name());
     if (w.cost)
         text += QStringLiteral(", ") + budgetText(*w.cost, w.currency, true);
     return text;
@@ -257,7 +260,8 @@ QString describe(const ComparedWheel &w)
 
 } // namespace
 
-BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName)
+BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName,
+                          const QLocale &locale)
 {
     BudgetChoice choice;
     int bestOverall = -1;
@@ -296,21 +300,25 @@ BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int
             if (cheapest < 0 || budgetCost(wheels[i]) < budgetCost(wheels[cheapest]))
                 cheapest = i;
         choice.sentence =
-            cheapest < 0 ? QStringLiteral("No wheel is stored for these numbers.")
+            cheapest < 0 ? QCoreApplication::translate("WheelComparison", "No wheel is stored for these numbers.")
             : choice.overBudget.size() == wheels.size()
-                ? QStringLiteral("No wheel fits within %1: the cheapest is %2.").arg(limit, describe(wheels[cheapest]))
-                : QStringLiteral("No wheel within %1 could be counted yet.").arg(limit);
+                ? QCoreApplication::translate("WheelComparison", "No wheel fits within %1: the cheapest is %2.")
+                      .arg(limit, describe(wheels[cheapest]))
+                : QCoreApplication::translate("WheelComparison", "No wheel within %1 could be counted yet.").arg(limit);
         return choice;
     }
     QString sentence;
     if (bestOverall >= 0 && bestOverall != choice.best && choice.overBudget.contains(bestOverall))
-        sentence = describe(wheels[bestOverall]) + QStringLiteral(": over budget; ");
-    sentence +=
-        QStringLiteral("%1: best chance of %2 within %3: %4")
-            .arg(describe(wheels[choice.best]), columnName, limit, percentText(wheels[choice.best].chanceOf(column)));
+        sentence =
+            QCoreApplication::translate("WheelComparison", "%1: over budget; ").arg(describe(wheels[bestOverall]));
+    //: %1 is a wheel, %2 what is compared ("any prize"), %3 the budget, %4 the chance.
+    sentence += QCoreApplication::translate("WheelComparison", "%1: best chance of %2 within %3: %4")
+                    .arg(describe(wheels[choice.best]), columnName, limit,
+                         percentText(wheels[choice.best].chanceOf(column), locale));
     if (ties > 0)
-        sentence += ties == 1 ? QStringLiteral(" (another wheel as good costs as much)")
-                              : QStringLiteral(" (%1 other wheels as good cost as much)").arg(ties);
+        sentence +=
+            countedText("WheelComparison", " (another wheel as good costs as much)",
+                        QT_TRANSLATE_N_NOOP("WheelComparison", " (%n other wheels as good cost as much)"), ties);
     choice.sentence = sentence + u'.';
     return choice;
 }

@@ -6,6 +6,7 @@
 #include "core/WheelOffer.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -87,7 +88,9 @@ double budgetCost(const ComparedWheel &wheel);
 // "20.00 CAD", or "20 tickets" where the price is not known.
 QString budgetText(double amount, const QString &currency, bool priced);
 // `column`: -1 for any prize, else the column of chanceColumns(); `columnName` names it in the sentence.
-BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName);
+// The chance in the sentence is written in `locale`'s way (the window's; the command line keeps C).
+BudgetChoice chooseWithin(const QList<ComparedWheel> &wheels, double budget, int column, const QString &columnName,
+                          const QLocale &locale = QLocale::c());
 
 // The wheels that no cheaper wheel beats: sorted by cost, each has a better chance than every
 // wheel that costs less or the same and comes before it. Uncounted wheels are left out.

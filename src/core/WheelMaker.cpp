@@ -10,6 +10,7 @@
 #include "wheelsearch/verify.h"
 #include "wheelsearch/wheelfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -78,11 +79,12 @@ MakeResult finish(const wheel::WheelSpec &spec, MakeResult result, std::vector<w
     if (lines.empty() || lines.size() > mostTickets) {
         if (result.outcome != MakeOutcome::Cancelled) {
             result.outcome = MakeOutcome::NothingFound;
-            result.message = lines.empty() ? QStringLiteral("No wheel was found in the time given.")
-                                           : QStringLiteral("No wheel of at most %1 tickets was found in the time "
-                                                            "given (the best had %2).")
-                                                 .arg(mostTickets)
-                                                 .arg(lines.size());
+            result.message = lines.empty()
+                                 ? QCoreApplication::translate("WheelMaker", "No wheel was found in the time given.")
+                                 : QStringLiteral("No wheel of at most %1 tickets was found in the time "
+                                                  "given (the best had %2).")
+                                       .arg(mostTickets)
+                                       .arg(lines.size());
         }
         return result;
     }
@@ -109,35 +111,48 @@ wheel::WheelSpec MakeRequest::spec() const
 QString WheelMaker::checkRequest(const MakeRequest &r)
 {
     if (r.pick < 1)
-        return QStringLiteral("A ticket must hold at least one number.");
+        return QCoreApplication::translate("WheelMaker", "A ticket must hold at least one number.");
     if (r.numbers < r.pick + 1 || r.numbers > 99)
-        return QStringLiteral("Choose from %1 to 99 numbers for tickets of %2.").arg(r.pick + 1).arg(r.pick);
+        return QCoreApplication::translate("WheelMaker", "Choose from %1 to 99 numbers for tickets of %2.")
+            .arg(r.pick + 1)
+            .arg(r.pick);
     if (r.numbers > wheel::kMaxPositions)
-        return QStringLiteral("Wheels can be made for up to %1 numbers.").arg(wheel::kMaxPositions);
+        return QCoreApplication::translate("WheelMaker", "Wheels can be made for up to %1 numbers.")
+            .arg(wheel::kMaxPositions);
     if (r.x < 1 || r.x > r.y)
-        return QStringLiteral("In a guarantee \"x if y\" x must be at least 1 and at most y.");
+        return QCoreApplication::translate("WheelMaker",
+                                           "In a guarantee \"x if y\" x must be at least 1 and at most y.");
     if (r.y > r.pick)
-        return QStringLiteral("A guarantee \"x if y\" for tickets of %1 numbers needs y of at most %1.").arg(r.pick);
+        return QCoreApplication::translate("WheelMaker",
+                                           "A guarantee \"x if y\" for tickets of %1 numbers needs y of at most %1.")
+            .arg(r.pick);
     if (r.mostTickets < 1)
-        return QStringLiteral("The wheel must be allowed at least one ticket.");
+        return QCoreApplication::translate("WheelMaker", "The wheel must be allowed at least one ticket.");
     if (!(r.seconds > 0.0 && r.seconds <= 86400.0))
-        return QStringLiteral("The time for the search must be more than 0 seconds and at most a day.");
+        return QCoreApplication::translate("WheelMaker",
+                                           "The time for the search must be more than 0 seconds and at most a day.");
     if (r.threads < 0 || r.threads > 1024)
-        return QStringLiteral("The number of threads must be from 1 to 1024 (or 0 for every core).");
+        return QCoreApplication::translate("WheelMaker",
+                                           "The number of threads must be from 1 to 1024 (or 0 for every core).");
     // Counted, never listed: every combination of 7 of 49 numbers is 86 million lines.
     if (const std::uint64_t tickets = ticketsWithoutSearch(r);
         tickets > r.mostTickets || tickets > kMostLinesWithoutSearch) {
         const QString what =
-            r.key ? QStringLiteral("A key wheel of every combination of %1 of %2 numbers").arg(r.pick).arg(r.numbers)
-                  : QStringLiteral("Every combination of %1 of %2 numbers").arg(r.pick).arg(r.numbers);
-        return tickets > r.mostTickets ? QStringLiteral("%1 is %2 tickets, more than the %3 allowed.")
-                                             .arg(what)
-                                             .arg(tickets)
-                                             .arg(r.mostTickets)
-                                       : QStringLiteral("%1 is %2 tickets, more than Wheelwright can make (%3).")
-                                             .arg(what)
-                                             .arg(tickets)
-                                             .arg(kMostLinesWithoutSearch);
+            r.key ? QCoreApplication::translate("WheelMaker", "A key wheel of every combination of %1 of %2 numbers")
+                        .arg(r.pick)
+                        .arg(r.numbers)
+                  : QCoreApplication::translate("WheelMaker", "Every combination of %1 of %2 numbers")
+                        .arg(r.pick)
+                        .arg(r.numbers);
+        return tickets > r.mostTickets
+                   ? QCoreApplication::translate("WheelMaker", "%1 is %2 tickets, more than the %3 allowed.")
+                         .arg(what)
+                         .arg(tickets)
+                         .arg(r.mostTickets)
+                   : QCoreApplication::translate("WheelMaker", "%1 is %2 tickets, more than Wheelwright can make (%3).")
+                         .arg(what)
+                         .arg(tickets)
+                         .arg(kMostLinesWithoutSearch);
     }
     const wheel::Design d = wheel::designOf(r.spec());
     if (!madeWithoutSearch(r.spec()) && wheel::binomial(d.v, d.m) > kMostSetsPerStart)

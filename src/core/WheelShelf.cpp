@@ -7,18 +7,23 @@
 #include "core/TextSafety.h"
 #include "wheelsearch/verify.h"
 
+#include <QCoreApplication>
+
 #include <bit>
 
 namespace {
 
 QString lineFault(const QString &line, const QString &fault)
 {
-    return QStringLiteral("its line %1 %2").arg(quotedForMessage(line), fault);
+    //: %1 is a wheel line; %2 says what is wrong with it, such as "is empty".
+    return QCoreApplication::translate("WheelShelf", "its line %1 %2").arg(quotedForMessage(line), fault);
 }
 
 QString countFault(qsizetype lines, int promised)
 {
-    return QStringLiteral("it has %1 lines where the wheel list promises %2").arg(lines).arg(promised);
+    return QCoreApplication::translate("WheelShelf", "it has %1 lines where the wheel list promises %2")
+        .arg(lines)
+        .arg(promised);
 }
 
 } // namespace
@@ -32,25 +37,30 @@ WheelLines readWheelLines(const WheelOffer &wheel, const QStringList &stored)
         return out;
     };
     if (wheel.printableLabel() != wheel.label)
-        return refuse(QStringLiteral("its name holds characters that are no text"));
+        return refuse(QCoreApplication::translate("WheelShelf", "its name holds characters that are no text"));
     if (stored.size() != wheel.tickets)
         return refuse(countFault(stored.size(), wheel.tickets));
     out.lines.reserve(static_cast<std::size_t>(stored.size()));
     for (const QString &text : stored) {
         if (text.isEmpty())
-            return refuse(lineFault(text, QStringLiteral("is empty")));
+            return refuse(lineFault(text, QCoreApplication::translate("WheelShelf", "is empty")));
         wheel::Line line = 0;
         std::string error;
         int repeated = 0;
         if (!wheel::parseLine(text.toStdString(), wheel.numbers, line, error, &repeated))
-            return refuse(lineFault(text, repeated > 0 ? QStringLiteral("names place %1 twice").arg(repeated)
-                                                       : QStringLiteral("names a place outside your selection")));
+            return refuse(lineFault(
+                text, repeated > 0
+                          ? QCoreApplication::translate("WheelShelf", "names place %1 twice").arg(repeated)
+                          : QCoreApplication::translate("WheelShelf", "names a place outside your selection")));
         const int places = std::popcount(line);
         if (places != wheel.pick)
             return refuse(
-                lineFault(text, QStringLiteral("has %1 places where a ticket holds %2").arg(places).arg(wheel.pick)));
+                lineFault(text, QCoreApplication::translate("WheelShelf", "has %1 places where a ticket holds %2")
+                                    .arg(places)
+                                    .arg(wheel.pick)));
         if (wheel.type == WheelType::Key && !(line & 1))
-            return refuse(lineFault(text, QStringLiteral("does not hold the key number's place 01")));
+            return refuse(
+                lineFault(text, QCoreApplication::translate("WheelShelf", "does not hold the key number's place 01")));
         out.lines.push_back(line);
     }
     return out;
@@ -84,10 +94,10 @@ WheelLines WheelShelf::lines(const WheelOffer &wheel) const
     if (wheel.isOwn()) {
         // The library proves what it hands out, and sets aside a wheel that fails.
         if (!own_ || !spec)
-            return {{}, QStringLiteral("it is not in your wheel library")};
+            return {{}, QCoreApplication::translate("WheelShelf", "it is not in your wheel library")};
         const auto found = own_->find(*spec);
         if (!found)
-            return {{}, QStringLiteral("it is no longer in your wheel library")};
+            return {{}, QCoreApplication::translate("WheelShelf", "it is no longer in your wheel library")};
         if (static_cast<int>(found->size()) != wheel.tickets)
             return {{}, countFault(static_cast<qsizetype>(found->size()), wheel.tickets)};
         return {*found, QString()};
@@ -96,10 +106,15 @@ WheelLines WheelShelf::lines(const WheelOffer &wheel) const
     if (!read.sound() || !prove_)
         return read;
     if (!spec)
-        return {{}, QStringLiteral("its guarantee %1 does not read \"x if y\"").arg(quotedForMessage(wheel.label))};
+        return {{},
+                //: "x if y" is the form of a guarantee, kept as it is.
+                QCoreApplication::translate("WheelShelf", "its guarantee %1 does not read \"x if y\"")
+                    .arg(quotedForMessage(wheel.label))};
     const wheel::Verdict verdict = wheel::verifyWheel(*spec, read.lines);
     if (!verdict.holds)
-        return {{}, QStringLiteral("it does not keep its guarantee (%1)").arg(QString::fromStdString(verdict.reason))};
+        return {{},
+                QCoreApplication::translate("WheelShelf", "it does not keep its guarantee (%1)")
+                    .arg(QString::fromStdString(verdict.reason))};
     return read;
 }
 

@@ -2,8 +2,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WheelValue.h"
 
+#include "core/CountedText.h"
+#include "core/PrizeTiers.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
+
+namespace {
+// C and English keep the figures the program always wrote; other languages write money, shares
+// and odds their way.
+bool writesMoneyAsBefore(const QLocale &locale)
+{
+    return locale.language() == QLocale::C || locale.language() == QLocale::English;
+}
+
+// The sign a player reads for the currencies of the lotteries where it is not ambiguous; other
+// currencies (the dollars, the crowns) keep their ISO code.
+QString currencySign(const QString &code)
+{
+    static const QHash<QString, QString> signs{{QStringLiteral("EUR"), QStringLiteral("€")},
+                                               {QStringLiteral("GBP"), QStringLiteral("£")},
+                                               {QStringLiteral("BRL"), QStringLiteral("R$")},
+                                               {QStringLiteral("TRY"), QStringLiteral("₺")},
+                                               {QStringLiteral("CNY"), QStringLiteral("¥")}};
+    return signs.value(code, code);
+}
+} // namespace
+
+QLocale figureLocale(const QLocale &locale)
+{
+    return writesMoneyAsBefore(locale) ? QLocale::c() : locale;
+}
+
+QString amountText(qint64 cents, const QString &currency, const QLocale &locale)
+{
+    if (writesMoneyAsBefore(locale))
+        return formatAmount(cents, currency);
+    return moneyText(static_cast<double>(cents) / 100, currency, locale);
+}
+
+QString moneyText(double amount, const QString &currency, const QLocale &locale)
+{
+    if (writesMoneyAsBefore(locale) || currency.isEmpty())
+        return locale.toString(amount, 'f', 2) + (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency);
+    return locale.toCurrencyString(amount, currencySign(currency), 2);
+}
 
 QString costLine(int tickets, double price, const QString &currency, const QLocale &locale)
 {
@@ -11,11 +57,10 @@ QString costLine(int tickets, double price, const QString &currency, const QLoca
     const double cents = std::round(price * 100);
     const double total = cents * tickets / 100;
     // A price the player gave for a lottery without a known currency stands without one.
-    const QString unit = currency.isEmpty() ? QString() : QLatin1Char(' ') + currency;
-    return QStringLiteral("%1 %2 x %3%4 = %5%4")
-        .arg(tickets)
-        .arg(tickets == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"))
-        .arg(locale.toString(cents / 100, 'f', 2), unit, locale.toString(total, 'f', 2));
+    //: The cost of a wheel: "12 tickets x 2.00 EUR = 24.00 EUR"; %1 is the price of one, %2 the total.
+    return countedText("WheelValue", "1 ticket x %1 = %2", QT_TRANSLATE_N_NOOP("WheelValue", "%n tickets x %1 = %2"),
+                       tickets)
+        .arg(moneyText(cents / 100, currency, locale), moneyText(total, currency, locale));
 }
 
 std::optional<double> parsePrice(const QString &text, const QLocale &locale)
@@ -51,23 +96,28 @@ std::vector<odds::HaveRow> givenKeyRows(const odds::Table &table)
     return rows;
 }
 
-QString percentText(double p)
+QString percentText(double p, const QLocale &asked)
 {
+    const QLocale locale = figureLocale(asked);
     if (p <= 0)
         return QStringLiteral("0");
+    //: A percentage: German writes "%1 %", Turkish "%%1".
+    const char *percent = QT_TRANSLATE_NOOP("WheelValue", "%1%");
     if (p >= 1)
-        return QStringLiteral("100%");
-    const QString text = QString::number(p * 100, 'g', 3);
-    if (text == QLatin1String("100"))
-        return QStringLiteral(">99.9%");
-    return text + QLatin1Char('%');
+        return QCoreApplication::translate("WheelValue", percent).arg(locale.toString(100));
+    const QString text = locale.toString(p * 100, 'g', 3);
+    if (text == locale.toString(100))
+        return QCoreApplication::translate("WheelValue", percent).arg(QLatin1Char('>') + locale.toString(99.9, 'f', 1));
+    return QCoreApplication::translate("WheelValue", percent).arg(text);
 }
 
-QString oneInText(double p)
+QString oneInText(double p, const QLocale &asked)
 {
+    const QLocale locale = figureLocale(asked);
     if (p <= 0 || p >= 0.5)
         return QString();
     const double n = 1 / p;
-    return QStringLiteral("1 in %1").arg(
-        QLocale::c().toString(n < 10 ? std::round(n * 10) / 10 : std::round(n), 'f', n < 10 ? 1 : 0));
+    //: A chance: "1 in 57".
+    return QCoreApplication::translate("WheelValue", "1 in %1")
+        .arg(locale.toString(n < 10 ? std::round(n * 10) / 10 : std::round(n), 'f', n < 10 ? 1 : 0));
 }

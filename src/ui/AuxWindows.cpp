@@ -10,6 +10,7 @@
 #include "ui_TextWindow.h"
 #include "ui_WheelsWindow.h"
 
+#include <QLabel>
 #include <QUrl>
 
 #include <algorithm>
@@ -51,11 +52,10 @@ void NumberWindow::confirm()
     bool whole = false;
     const int count = ui_->countField->text().trimmed().toInt(&whole);
     if (!whole || count < 1) {
-        AlertPanel::run(QStringLiteral("Alert"),
-                        QStringLiteral("\"%1\" is not a count of numbers. Type a whole number from %2 to %3.")
-                            .arg(ui_->countField->text())
-                            .arg(ui_->countStepper->minimum())
-                            .arg(ui_->countStepper->maximum()));
+        AlertPanel::run(tr("Alert"), tr("\"%1\" is not a count of numbers. Type a whole number from %2 to %3.")
+                                         .arg(ui_->countField->text())
+                                         .arg(ui_->countStepper->minimum())
+                                         .arg(ui_->countStepper->maximum()));
         return;
     }
     emit countChosen(count);
@@ -81,6 +81,15 @@ WheelsWindow::~WheelsWindow() = default;
 HelpWindow::HelpWindow() : ui_(std::make_unique<Ui::HelpWindow>())
 {
     ui_->setupUi(this);
+    // The help page is written in English only: a player of another language is told so, in his
+    // language, above it. In English (no catalogue) the note is the source text and stays hidden.
+    const char *note = QT_TR_NOOP("The help below is in English.");
+    if (const QString translated = tr(note); translated != QLatin1String(note)) {
+        auto *label = new QLabel(translated, this);
+        label->setObjectName(QStringLiteral("languageNote"));
+        label->setWordWrap(true);
+        ui_->layout->insertWidget(0, label);
+    }
     connect(ui_->closeButton, &QAbstractButton::clicked, this, &QWidget::close);
 }
 
@@ -91,8 +100,7 @@ void HelpWindow::showEvent(QShowEvent *event)
     if (!loaded_) {
         const QString path = shippedFile(QStringLiteral("welcome.html"));
         if (path.isEmpty())
-            ui_->helpView->setHtml(
-                QStringLiteral("<p>The help page welcome.html is missing from this installation.</p>"));
+            ui_->helpView->setHtml(tr("<p>The help page welcome.html is missing from this installation.</p>"));
         else
             ui_->helpView->setSource(QUrl::fromLocalFile(path));
         loaded_ = true;

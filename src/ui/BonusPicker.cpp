@@ -19,21 +19,20 @@ constexpr int kColumns = 13;
 BonusPicker::BonusPicker(QWidget *parent)
     : QGroupBox(parent), random_([] { return QRandomGenerator::global()->generate(); }), grid_(new QWidget(this)),
       gridLayout_(new QGridLayout(grid_)), hint_(new QLabel(this)), chosenLabel_(new QLabel(this)),
-      randomButton_(new QPushButton(QStringLiteral("Random bonus"), this)),
-      clearButton_(new QPushButton(QStringLiteral("Clear bonus"), this))
+      randomButton_(new QPushButton(tr("Random bonus"), this)), clearButton_(new QPushButton(tr("Clear bonus"), this))
 {
     setObjectName(QStringLiteral("bonusGroup"));
     grid_->setObjectName(QStringLiteral("bonusGrid"));
-    grid_->setAccessibleName(QStringLiteral("Bonus number grid"));
+    grid_->setAccessibleName(tr("Bonus number grid"));
     hint_->setObjectName(QStringLiteral("bonusHint"));
     hint_->setWordWrap(true);
     hint_->setStyleSheet(QStringLiteral("color: #555;"));
     chosenLabel_->setObjectName(QStringLiteral("bonusNumbersLabel"));
     chosenLabel_->setMinimumWidth(150);
     randomButton_->setObjectName(QStringLiteral("bonusRandomButton"));
-    randomButton_->setToolTip(QStringLiteral("Let the program pick a bonus number for you"));
+    randomButton_->setToolTip(tr("Let the program pick a bonus number for you"));
     clearButton_->setObjectName(QStringLiteral("bonusClearButton"));
-    clearButton_->setToolTip(QStringLiteral("Give back every chosen bonus number"));
+    clearButton_->setToolTip(tr("Give back every chosen bonus number"));
     gridLayout_->setContentsMargins(0, 0, 0, 0);
     gridLayout_->setHorizontalSpacing(8);
     gridLayout_->setVerticalSpacing(5);
@@ -76,23 +75,22 @@ void BonusPicker::showPool(int poolSize, int perTicket, bool digitsOnly)
     clearButton_->setVisible(!digitsOnly);
     chosenLabel_->setVisible(!digitsOnly);
     if (digitsOnly) {
-        setTitle(QStringLiteral("Bonus digit"));
-        hint_->setText(QStringLiteral("This lottery's bonus is a digit 0 to 9 that the ticket gives or that you mark "
-                                      "on the playslip; it is not chosen here, and the tickets hold the main numbers "
-                                      "only."));
+        setTitle(tr("Bonus digit"));
+        hint_->setText(tr("This lottery's bonus is a digit 0 to 9 that the ticket gives or that you mark "
+                          "on the playslip; it is not chosen here, and the tickets hold the main numbers "
+                          "only."));
         return;
     }
-    setTitle(QStringLiteral("Bonus numbers: choose from 1 to %1").arg(poolSize));
-    hint_->setText(perTicket == 1
-                       ? QStringLiteral("Every ticket carries 1 bonus number. Choose one, or several to share them "
-                                        "evenly over the tickets.")
-                       : QStringLiteral("Every ticket carries %1 bonus numbers. Choose at least %1; more are shared "
-                                        "evenly over the tickets.")
-                             .arg(perTicket));
+    setTitle(tr("Bonus numbers: choose from 1 to %1").arg(poolSize));
+    hint_->setText(perTicket == 1 ? tr("Every ticket carries 1 bonus number. Choose one, or several to share them "
+                                       "evenly over the tickets.")
+                                  : tr("Every ticket carries %1 bonus numbers. Choose at least %1; more are shared "
+                                       "evenly over the tickets.")
+                                        .arg(perTicket));
     for (int n = 1; n <= poolSize; ++n) {
         auto *b = new NumberButton(n, grid_);
         b->setFixedSize(45, 35);
-        b->setAccessibleName(QStringLiteral("Bonus %1").arg(n));
+        b->setAccessibleName(tr("Bonus %1").arg(n));
         connect(b, &QAbstractButton::clicked, this, [this, n] { tap(n); });
         gridLayout_->addWidget(b, (n - 1) / kColumns, (n - 1) % kColumns);
         buttons_ << b;
@@ -129,8 +127,8 @@ void BonusPicker::showSelection()
     QStringList numbers;
     for (int n : selection_.chosen())
         numbers << QString::number(n);
-    chosenLabel_->setText(numbers.isEmpty() ? QStringLiteral("Bonus: none chosen")
-                                            : QStringLiteral("Bonus: ") + numbers.join(QLatin1Char(' ')));
+    chosenLabel_->setText(numbers.isEmpty() ? tr("Bonus: none chosen")
+                                            : tr("Bonus: %1").arg(numbers.join(QLatin1Char(' '))));
     clearButton_->setEnabled(selection_.count() > 0);
     randomButton_->setEnabled(selection_.count() < selection_.poolSize());
 }

@@ -4,6 +4,7 @@
 
 #include "core/WheelValue.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -74,7 +75,8 @@ struct Scale {
 
 QString costTick(double v)
 {
-    return v >= 100 || v == std::floor(v) ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
+    const QLocale figures = figureLocale();
+    return v >= 100 || v == std::floor(v) ? figures.toString(v, 'f', 0) : figures.toString(v, 'g', 3);
 }
 
 } // namespace
@@ -82,8 +84,8 @@ QString costTick(double v)
 CostChanceChart::CostChanceChart(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("costChanceChart"));
-    setAccessibleName(QStringLiteral("Chart of cost against chance"));
-    setAccessibleDescription(QStringLiteral("One point per wheel; the table above carries the same figures"));
+    setAccessibleName(tr("Chart of cost against chance"));
+    setAccessibleDescription(tr("One point per wheel; the table above carries the same figures"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -108,7 +110,7 @@ void CostChanceChart::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().color(QPalette::Base));
     if (points_.isEmpty()) {
         p.setPen(text);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("No wheel counted yet"));
+        p.drawText(rect(), Qt::AlignCenter, tr("No wheel counted yet"));
         return;
     }
     QList<double> costs, chances;
@@ -123,14 +125,14 @@ void CostChanceChart::paintEvent(QPaintEvent *)
     const QList<double> yTicks = y.ticks();
     int labelWidth = 0;
     for (const double t : yTicks)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(percentText(t)));
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(percentText(t, QLocale())));
     const int line = fm.height();
     const QRect plot(labelWidth + 12, line + 8, std::max(40, width() - labelWidth - 24),
                      std::max(40, height() - 3 * line - 20));
     p.setPen(text);
     p.drawText(QRect(0, 0, width(), line + 4), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Chance of %1 per draw").arg(chanceName_) +
-                   (y.logarithmic ? QStringLiteral(" (scale by tenfold steps)") : QString()));
+               tr("Chance of %1 per draw").arg(chanceName_) +
+                   (y.logarithmic ? tr(" (scale by tenfold steps)") : QString()));
     const auto px = [&](double v) { return plot.left() + x.at(v) * plot.width(); };
     const auto py = [&](double v) { return plot.bottom() - y.at(v) * plot.height(); };
 
@@ -141,7 +143,7 @@ void CostChanceChart::paintEvent(QPaintEvent *)
         p.drawLine(QPointF(plot.left(), py(t)), QPointF(plot.right(), py(t)));
         p.setPen(text);
         p.drawText(QRectF(0, py(t) - line / 2.0, labelWidth + 6, line), Qt::AlignRight | Qt::AlignVCenter,
-                   percentText(t));
+                   percentText(t, QLocale()));
     }
     double lastRight = -1e9;
     for (const double t : x.ticks()) {
@@ -159,8 +161,7 @@ void CostChanceChart::paintEvent(QPaintEvent *)
     p.setPen(text);
     p.drawRect(plot);
     p.drawText(QRect(plot.left(), plot.bottom() + line + 6, plot.width(), line + 2), Qt::AlignCenter,
-               QStringLiteral("Cost a draw (%1)").arg(costUnit_) +
-                   (x.logarithmic ? QStringLiteral(", scale by tenfold steps") : QString()));
+               tr("Cost a draw (%1)").arg(costUnit_) + (x.logarithmic ? tr(", scale by tenfold steps") : QString()));
 
     if (budget_ > 0) {
         p.setPen(QPen(QColor(0xb0, 0x40, 0x30), 1.2, Qt::DashLine));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DrawCheckWindow.h"
 
+#include "core/CountedText.h"
 #include "ui_DrawCheckWindow.h"
 
 #include <QLabel>
@@ -57,24 +58,24 @@ DrawCheckWindow::DrawCheckWindow() : ui_(std::make_unique<Ui::DrawCheckWindow>()
     setMinimumWidth(440);
 
     supplementaryField_ =
-        numberField(ui_->bonusField, QStringLiteral("supplementaryField"), QStringLiteral("Supplementary numbers"));
+        numberField(ui_->bonusField, QStringLiteral("supplementaryField"), tr("Supplementary numbers"));
     supplementaryField_->setPlaceholderText(ui_->bonusField->placeholderText());
-    supplementaryLabel_ = new QLabel(QStringLiteral("&Supplementary numbers:"));
+    supplementaryLabel_ = new QLabel(tr("&Supplementary numbers:"));
     supplementaryLabel_->setBuddy(supplementaryField_);
     ui_->drawForm->addRow(supplementaryLabel_, supplementaryField_);
-    digitField_ = numberField(ui_->bonusField, QStringLiteral("digitField"), QStringLiteral("Your digit"));
+    digitField_ = numberField(ui_->bonusField, QStringLiteral("digitField"), tr("Your digit"));
     digitField_->setMaxLength(1);
-    digitField_->setPlaceholderText(QStringLiteral("0 to 9, the digit on your ticket"));
-    digitLabel_ = new QLabel(QStringLiteral("&Your digit:"));
+    digitField_->setPlaceholderText(tr("0 to 9, the digit on your ticket"));
+    digitLabel_ = new QLabel(tr("&Your digit:"));
     digitLabel_->setBuddy(digitField_);
     ui_->drawForm->addRow(digitLabel_, digitField_);
 
     // The tiers follow the lowest prize line: each winning ticket, then the count per tier and
     // the fixed prizes won.
-    tiers_ = resultLabel(ui_->drawSummary, QStringLiteral("drawTiers"), QStringLiteral("Prize tiers won"));
+    tiers_ = resultLabel(ui_->drawSummary, QStringLiteral("drawTiers"), tr("Prize tiers won"));
     tierList_ = new QListWidget;
     tierList_->setObjectName(QStringLiteral("drawTierList"));
-    tierList_->setAccessibleName(QStringLiteral("Prize of each ticket"));
+    tierList_->setAccessibleName(tr("Prize of each ticket"));
     tierList_->setSelectionMode(QAbstractItemView::SingleSelection);
     tierList_->setWordWrap(true);
     tierList_->setResizeMode(QListView::Adjust);
@@ -118,42 +119,41 @@ void DrawCheckWindow::setTickets(const QString &lotteryTitle, const std::optiona
     rules_ = facts ? drawRulesFor(*facts) : drawRulesWithoutFacts(ticketsCarryBonus);
 
     ui_->drawLotteryLabel->setText(QStringLiteral("%1 - %2").arg(
-        lotteryTitle,
-        tickets.size() == 1 ? QStringLiteral("1 ticket") : QStringLiteral("%1 tickets").arg(tickets.size())));
-    QString hint = rules_.mainCount > 0
-                       ? QStringLiteral("Type the %1 numbers drawn (1 to %2), separated by spaces or commas.")
-                             .arg(rules_.mainCount)
-                             .arg(rules_.pool)
-                       : QStringLiteral("Type the numbers drawn, separated by spaces or commas.");
+        lotteryTitle, countedText("DrawCheckWindow", "1 ticket", QT_TRANSLATE_N_NOOP("DrawCheckWindow", "%n tickets"),
+                                  tickets.size())));
+    QString hint = rules_.mainCount > 0 ? tr("Type the %1 numbers drawn (1 to %2), separated by spaces or commas.")
+                                              .arg(rules_.mainCount)
+                                              .arg(rules_.pool)
+                                        : tr("Type the numbers drawn, separated by spaces or commas.");
     const bool bonus = rules_.bonusCount != 0;
     const bool supplementary = rules_.supplementaryCount > 0;
     if (bonus && rules_.bonusIsDigit)
-        hint += QStringLiteral(" The bonus number is the digit drawn (0 to %1); your tickets' own digit goes "
-                               "beside it.")
+        hint += tr(" The bonus number is the digit drawn (0 to %1); your tickets' own digit goes "
+                   "beside it.")
                     .arg(rules_.bonusPool - 1);
     else if (bonus && !rules_.bonusFromMainPool)
-        hint += QStringLiteral(" The bonus numbers come from their own pool (1 to %1).").arg(rules_.bonusPool);
+        hint += tr(" The bonus numbers come from their own pool (1 to %1).").arg(rules_.bonusPool);
     else if (bonus)
-        hint += QStringLiteral(" The bonus or supplementary numbers are drawn from the same numbers.");
+        hint += tr(" The bonus or supplementary numbers are drawn from the same numbers.");
     if (supplementary)
-        hint += QStringLiteral(" The supplementary numbers are drawn from the same numbers as the main ones.");
+        hint += tr(" The supplementary numbers are drawn from the same numbers as the main ones.");
     if (bonus)
-        hint += QStringLiteral(" They may be left out.");
+        hint += tr(" They may be left out.");
     ui_->drawHint->setText(hint);
     ui_->bonusLabel->setVisible(bonus);
     ui_->bonusField->setVisible(bonus);
     if (!bonus)
         ui_->bonusField->clear();
-    ui_->bonusLabel->setText(rules_.bonusIsDigit      ? QStringLiteral("&Bonus (digit drawn):")
-                             : rules_.bonusCount == 1 ? QStringLiteral("&Bonus number:")
-                                                      : QStringLiteral("&Bonus numbers:"));
+    ui_->bonusLabel->setText(rules_.bonusIsDigit      ? tr("&Bonus (digit drawn):")
+                             : rules_.bonusCount == 1 ? tr("&Bonus number:")
+                                                      : tr("&Bonus numbers:"));
     supplementaryLabel_->setVisible(supplementary);
     supplementaryField_->setVisible(supplementary);
     if (!supplementary)
         supplementaryField_->clear();
     // Beside a separate bonus pool, the one number more from the main pool is the bonus ball.
-    supplementaryLabel_->setText(rules_.supplementaryCount == 1 ? QStringLiteral("&Supplementary (bonus ball):")
-                                                                : QStringLiteral("&Supplementary numbers:"));
+    supplementaryLabel_->setText(rules_.supplementaryCount == 1 ? tr("&Supplementary (bonus ball):")
+                                                                : tr("&Supplementary numbers:"));
     digitLabel_->setVisible(rules_.bonusIsDigit);
     digitField_->setVisible(rules_.bonusIsDigit);
     if (!rules_.bonusIsDigit)
@@ -182,17 +182,17 @@ void DrawCheckWindow::check()
 {
     const DrawnNumbers main = parseDrawnNumbers(ui_->drawnField->text());
     if (!main.error.isEmpty())
-        return refuse(QStringLiteral("Drawn numbers: ") + main.error);
+        return refuse(tr("Drawn numbers: %1").arg(main.error));
     const DrawnNumbers bonus = parseDrawnNumbers(ui_->bonusField->text());
     if (!bonus.error.isEmpty())
-        return refuse(QStringLiteral("Bonus numbers: ") + bonus.error);
+        return refuse(tr("Bonus numbers: %1").arg(bonus.error));
     const DrawnNumbers supplementary = parseDrawnNumbers(supplementaryField_->text());
     if (!supplementary.error.isEmpty())
-        return refuse(QStringLiteral("Supplementary numbers: ") + supplementary.error);
+        return refuse(tr("Supplementary numbers: %1").arg(supplementary.error));
     std::optional<int> digit;
     if (const QString typed = digitField_->text().trimmed(); !typed.isEmpty()) {
         if (typed.size() != 1 || typed[0] < QLatin1Char('0') || typed[0] > QLatin1Char('9'))
-            return refuse(QStringLiteral("Your digit: type one digit, 0 to 9"));
+            return refuse(tr("Your digit: type one digit, 0 to 9"));
         digit = typed[0].unicode() - u'0';
     }
     const Draw draw{main.numbers, bonus.numbers, supplementary.numbers, digit};
@@ -203,21 +203,21 @@ void DrawCheckWindow::check()
     const std::optional<PrizeTier> lowest = facts_ ? facts_->lowestPrize : std::nullopt;
     result_ = checkDraw(tickets_, draw, rules_, lowest, facts_ ? facts_->tiers : QList<TierRule>());
     showProblem(QString());
-    QString drawn = QStringLiteral("Draw: ") + sortedText(draw.main);
+    QString drawn = tr("Draw: %1").arg(sortedText(draw.main));
     if (!draw.bonus.isEmpty())
-        drawn += QStringLiteral(", bonus ") + sortedText(draw.bonus);
+        drawn += tr(", bonus %1").arg(sortedText(draw.bonus));
     if (!draw.supplementary.isEmpty())
-        drawn += QStringLiteral(", supplementary ") + sortedText(draw.supplementary);
+        drawn += tr(", supplementary %1").arg(sortedText(draw.supplementary));
     if (draw.ticketDigit)
-        drawn += QStringLiteral(", your digit %1").arg(*draw.ticketDigit);
+        drawn += tr(", your digit %1").arg(*draw.ticketDigit);
     ui_->drawSummary->setText(drawn + QLatin1Char('\n') + sentence(matchSummary(result_->ticketsPerMatches)));
     QString prize = prizeSummary(*result_);
     if (!prize.isEmpty())
         prize = sentence(prize);
     else if (lowest && draw.bonus.isEmpty())
-        prize = QStringLiteral("Type the bonus numbers too to see which tickets reach the lowest prize.");
+        prize = tr("Type the bonus numbers too to see which tickets reach the lowest prize.");
     else if (lowest)
-        prize = QStringLiteral("The tickets carry no bonus numbers, so the lowest prize cannot be judged.");
+        prize = tr("The tickets carry no bonus numbers, so the lowest prize cannot be judged.");
     ui_->drawPrize->setText(prize);
     showTiers();
     growToFit();
@@ -228,7 +228,7 @@ void DrawCheckWindow::showTiers()
 {
     tierList_->clear();
     if (result_->tiers.isEmpty()) {
-        tiers_->setText(QStringLiteral("The prize tiers of this lottery are not known here."));
+        tiers_->setText(tr("The prize tiers of this lottery are not known here."));
         tierList_->hide();
         return;
     }
@@ -243,8 +243,7 @@ void DrawCheckWindow::showTiers()
         return result_->tickets[a].possibleTier < result_->tickets[b].possibleTier;
     });
     for (const qsizetype i : order)
-        tierList_->addItem(
-            QStringLiteral("Ticket %1: %2").arg(i + 1).arg(ticketTierText(*result_, result_->tickets[i])));
+        tierList_->addItem(tr("Ticket %1: %2").arg(i + 1).arg(ticketTierText(*result_, result_->tickets[i])));
     tierList_->setVisible(!order.isEmpty());
 }
 

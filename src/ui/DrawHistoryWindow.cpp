@@ -7,12 +7,14 @@
 #include "ui/ResultsImportDialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -28,14 +30,15 @@ public:
     explicit BestMatchChart(QWidget *parent) : QWidget(parent)
     {
         setMinimumHeight(110);
-        setAccessibleName(QStringLiteral("Best match per draw"));
+        setAccessibleName(QCoreApplication::translate("DrawHistoryWindow", "Best match per draw"));
     }
     void setCheck(const HistoryCheck *check)
     {
         check_ = check;
         if (check_ && !check_->draws.isEmpty())
-            setAccessibleDescription(QStringLiteral("%1 draws; the best match of any draw is %2")
-                                         .arg(check_->draws.size())
+            setAccessibleDescription(QCoreApplication::translate("DrawHistoryWindow",
+                                                                 "%n draws; the best match of any draw is %1", nullptr,
+                                                                 int(check_->draws.size()))
                                          .arg(check_->mostMain));
         update();
     }
@@ -99,8 +102,8 @@ QString perDrawText(double tickets)
 
 DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Past Draws"));
-    setAccessibleName(QStringLiteral("Past draws"));
+    setWindowTitle(tr("Past Draws"));
+    setAccessibleName(tr("Past draws"));
     auto *layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
     title_->setWordWrap(true);
@@ -111,22 +114,22 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     layout->addWidget(sentence_);
 
     auto *range = new QHBoxLayout;
-    auto *fromLabel = new QLabel(QStringLiteral("&From:"), this);
+    auto *fromLabel = new QLabel(tr("&From:"), this);
     from_ = new QLineEdit(this);
-    from_->setPlaceholderText(QStringLiteral("first draw"));
-    from_->setAccessibleName(QStringLiteral("From date"));
+    from_->setPlaceholderText(tr("first draw"));
+    from_->setAccessibleName(tr("From date"));
     fromLabel->setBuddy(from_);
-    auto *toLabel = new QLabel(QStringLiteral("&To:"), this);
+    auto *toLabel = new QLabel(tr("&To:"), this);
     to_ = new QLineEdit(this);
-    to_->setPlaceholderText(QStringLiteral("last draw"));
-    to_->setAccessibleName(QStringLiteral("To date"));
+    to_->setPlaceholderText(tr("last draw"));
+    to_->setAccessibleName(tr("To date"));
     toLabel->setBuddy(to_);
-    countButton_ = new QPushButton(QStringLiteral("&Check"), this);
+    countButton_ = new QPushButton(tr("&Check"), this);
     countButton_->setObjectName(QStringLiteral("countButton"));
-    countButton_->setAccessibleName(QStringLiteral("Check the draws between the dates"));
-    importButton_ = new QPushButton(QStringLiteral("&Import results…"), this);
+    countButton_->setAccessibleName(tr("Check the draws between the dates"));
+    importButton_ = new QPushButton(tr("&Import results…"), this);
     importButton_->setObjectName(QStringLiteral("importResultsButton"));
-    importButton_->setAccessibleName(QStringLiteral("Import results"));
+    importButton_->setAccessibleName(tr("Import results"));
     for (QWidget *w :
          {static_cast<QWidget *>(fromLabel), static_cast<QWidget *>(from_), static_cast<QWidget *>(toLabel),
           static_cast<QWidget *>(to_), static_cast<QWidget *>(countButton_)})
@@ -141,9 +144,9 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
 
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("drawTable"));
-    table_->setAccessibleName(QStringLiteral("Draws"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Numbers"), QStringLiteral("Best match"),
-                                       QStringLiteral("Tickets winning"), QStringLiteral("Fixed prizes")});
+    table_->setAccessibleName(tr("Draws"));
+    table_->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Numbers"), tr("Best match"), tr("Tickets winning"), tr("Fixed prizes")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -162,7 +165,7 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     totals_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred); // never cut short by the odds
     bottom->addWidget(totals_, 0, Qt::AlignTop);
-    auto *oddsBox = new QGroupBox(QStringLiteral("What the draws gave, beside the exact odds"), this);
+    auto *oddsBox = new QGroupBox(tr("What the draws gave, beside the exact odds"), this);
     oddsBox->setObjectName(QStringLiteral("oddsBeside"));
     oddsBox_ = oddsBox;
     auto *oddsLayout = new QVBoxLayout(oddsBox);
@@ -172,13 +175,12 @@ DrawHistoryWindow::DrawHistoryWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     oddsLayout->addWidget(oddsStatus_);
     oddsTable_ = new QTableWidget(0, 5, oddsBox);
     oddsTable_->setObjectName(QStringLiteral("oddsBesideTable"));
-    oddsTable_->setAccessibleName(QStringLiteral("Past draws beside the exact odds"));
+    oddsTable_->setAccessibleName(tr("Past draws beside the exact odds"));
     oddsTable_->setAccessibleDescription(
         QStringLiteral("Each row: a prize tier, the share of past draws in which a ticket won it, the exact chance "
                        "per draw, and the tickets in it per draw, in the past draws and on average"));
-    oddsTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Tier"), QStringLiteral("Past draws\nwon"), QStringLiteral("Exact chance\nper draw"),
-         QStringLiteral("Past tickets\nper draw"), QStringLiteral("Expected tickets\nper draw")});
+    oddsTable_->setHorizontalHeaderLabels({tr("Tier"), tr("Past draws\nwon"), tr("Exact chance\nper draw"),
+                                           tr("Past tickets\nper draw"), tr("Expected tickets\nper draw")});
     oddsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     oddsTable_->setSelectionMode(QAbstractItemView::NoSelection);
     oddsTable_->verticalHeader()->hide();
@@ -238,9 +240,8 @@ void DrawHistoryWindow::setTickets(const PlayedLottery &lottery, const QList<Tic
     oddsTable_->setRowCount(0);
     oddsNote_->clear();
     oddsBox_->setVisible(forWheel);
-    title_->setText(QStringLiteral("%1 tickets of %2, %3 against the stored draws")
-                        .arg(tickets.size())
-                        .arg(lottery.country, lottery.name));
+    title_->setText(
+        tr("%1 tickets of %2, %3 against the stored draws").arg(tickets.size()).arg(lottery.country, lottery.name));
     sentence_->setVisible(forWheel);
     recount();
 }
@@ -259,7 +260,7 @@ void DrawHistoryWindow::recount()
     bool fromOk = true, toOk = true;
     const QDate from = date(from_, fromOk), to = date(to_, toOk);
     if (!fromOk || !toOk) {
-        status_->setText(QStringLiteral("Give the dates as 2026-12-05, or leave them empty for every draw."));
+        status_->setText(tr("Give the dates as 2026-12-05, or leave them empty for every draw."));
         return;
     }
     QList<StoredDraw> draws;
@@ -277,9 +278,9 @@ void DrawHistoryWindow::recount()
         }
     }
     stopWorker();
-    status_->setText(draws.isEmpty() ? QStringLiteral("No draws of this lottery are stored between these dates: "
-                                                      "import a results file.")
-                                     : QStringLiteral("Checking %1 draws…").arg(draws.size()));
+    status_->setText(draws.isEmpty() ? tr("No draws of this lottery are stored between these dates: "
+                                          "import a results file.")
+                                     : tr("Checking %1 draws…").arg(draws.size()));
     cancelled_ = std::make_shared<std::atomic_bool>(false);
     done_ = false;
     const quint64 generation = ++generation_;
@@ -290,7 +291,7 @@ void DrawHistoryWindow::recount()
     // is shown.
     std::optional<OddsQuestion> question = exact_ ? std::nullopt : question_;
     if (question) {
-        oddsStatus_->setText(QStringLiteral("Counting the exact odds of these tickets…"));
+        oddsStatus_->setText(tr("Counting the exact odds of these tickets…"));
         oddsStatus_->show();
     }
     worker_ = std::thread([this, draws, facts, price, currency, generation, tickets = tickets_,
@@ -326,7 +327,7 @@ void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation
             best += QStringLiteral(" + ") + QString::number(row.bestBonus);
         QStringList won;
         for (auto it = row.fixedWon.cbegin(); it != row.fixedWon.cend(); ++it)
-            won << formatAmount(it.value(), it.key());
+            won << amountText(it.value(), it.key(), QLocale());
         const QStringList cells{row.draw.date.toString(Qt::ISODate), drawNumbersText(row.draw), best,
                                 outcomeWinsText(check, row), won.join(QStringLiteral(", "))};
         for (int c = 0; c < cells.size(); ++c)
@@ -337,7 +338,7 @@ void DrawHistoryWindow::showResult(const HistoryCheck &check, quint64 generation
     totals_->setText(historyTotalsText(check).join(QLatin1Char('\n')));
     chart_->setCheck(&result_);
     if (!check.draws.isEmpty())
-        status_->setText(QStringLiteral("Double-click a draw to see each ticket in the check of one draw."));
+        status_->setText(tr("Double-click a draw to see each ticket in the check of one draw."));
     emit counted();
     if (exact_)
         showBeside();
@@ -357,8 +358,7 @@ void DrawHistoryWindow::showBeside()
         return;
     if (!exact_->ok()) {
         beside_.reset();
-        oddsStatus_->setText(
-            QStringLiteral("The exact odds of these tickets cannot be counted: %1.").arg(exact_->problem));
+        oddsStatus_->setText(tr("The exact odds of these tickets cannot be counted: %1.").arg(exact_->problem));
         oddsStatus_->show();
         oddsTable_->setRowCount(0);
         oddsNote_->clear();
@@ -368,7 +368,7 @@ void DrawHistoryWindow::showBeside()
     const HistoryBesideOdds beside = historyBesideOdds(result_, *question_, *exact_);
     beside_ = beside;
     oddsStatus_->hide();
-    oddsTable_->horizontalHeaderItem(0)->setText(beside.byMatches ? QStringLiteral("Matches") : QStringLiteral("Tier"));
+    oddsTable_->horizontalHeaderItem(0)->setText(beside.byMatches ? tr("Matches") : tr("Tier"));
     QList<OddsBesideRow> rows = beside.rows;
     if (beside.anyPrize)
         rows << *beside.anyPrize;
@@ -380,17 +380,15 @@ void DrawHistoryWindow::showBeside()
     for (int r = 0; r < rows.size(); ++r) {
         const OddsBesideRow &row = rows[r];
         const QString odds = oneInText(row.chance);
-        const QStringList cells{row.name,
-                                beside.draws == 0   ? QStringLiteral("no draws")
-                                : row.drawsWon == 0 ? QStringLiteral("0 of %1").arg(beside.draws)
-                                                    : QStringLiteral("%1 of %2 (%3)")
-                                                          .arg(row.drawsWon)
-                                                          .arg(beside.draws)
-                                                          .arg(percentText(row.drawsWon / draws)),
-                                odds.isEmpty() ? percentText(row.chance)
-                                               : percentText(row.chance) + QStringLiteral(" (") + odds + u')',
-                                beside.draws == 0 ? QStringLiteral("-") : perDrawText(double(row.tickets) / draws),
-                                perDrawText(row.expected)};
+        const QStringList cells{
+            row.name,
+            beside.draws == 0 ? tr("no draws")
+            : row.drawsWon == 0
+                ? tr("0 of %1").arg(beside.draws)
+                : tr("%1 of %2 (%3)").arg(row.drawsWon).arg(beside.draws).arg(percentText(row.drawsWon / draws)),
+            odds.isEmpty() ? percentText(row.chance) : percentText(row.chance) + QStringLiteral(" (") + odds + u')',
+            beside.draws == 0 ? QStringLiteral("-") : perDrawText(double(row.tickets) / draws),
+            perDrawText(row.expected)};
         const bool any = beside.anyPrize && r == rows.size() - 1;
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
@@ -416,15 +414,15 @@ void DrawHistoryWindow::showBeside()
         const QString currency = beside.fixedExpected->currency;
         const QString expected = formatAmount(std::llround(beside.fixedExpected->amount * 100), currency);
         notes << (beside.draws == 0
-                      ? QStringLiteral("Fixed prizes: %1 per draw expected.").arg(expected)
-                      : QStringLiteral("Fixed prizes per draw: %1 won in these draws, %2 expected.")
+                      ? tr("Fixed prizes: %1 per draw expected.").arg(expected)
+                      : tr("Fixed prizes per draw: %1 won in these draws, %2 expected.")
                             .arg(formatAmount(std::llround(double(beside.fixedWon) / draws), currency), expected));
     }
     if (beside.byMatches)
         notes << QStringLiteral("The prize tiers of this lottery are not known: a row counts the tickets matching at "
                                 "least so many main numbers, and its chance is that the best ticket does.");
     if (beside.unjudged > 0)
-        notes << QStringLiteral("%1 tickets whose tier hangs on numbers the results did not give are in no row.")
+        notes << tr("%1 tickets whose tier hangs on numbers the results did not give are in no row.")
                      .arg(beside.unjudged);
     oddsNote_->setText(notes.join(QLatin1Char(' ')));
     oddsNote_->setVisible(!notes.isEmpty());

@@ -16,7 +16,7 @@ FormatMatrix::FormatMatrix(QWidget *parent) : QWidget(parent)
     grid->setHorizontalSpacing(18);
     for (int i = 0; i < 8; ++i) {
         auto *cell = new QRadioButton(QString::fromLatin1(examples[i]), this);
-        cell->setAccessibleName(QStringLiteral("Ticket format %1").arg(QString::fromLatin1(examples[i])));
+        cell->setAccessibleName(tr("Ticket format %1").arg(QString::fromLatin1(examples[i])));
         group_.addButton(cell, i);
         grid->addWidget(cell, i / 4, i % 4);
     }

@@ -3,7 +3,9 @@
 #include "ui/LotteriesWindow.h"
 
 #include "core/Catalogue.h"
+#include "core/CountedText.h"
 #include "core/Countries.h"
+#include "core/LotteryFaultText.h"
 #include "core/PlayerLotteries.h"
 #include "ui/Panels.h"
 
@@ -23,8 +25,11 @@
 
 namespace {
 
-const QStringList kTierColumns{QStringLiteral("Name"),  QStringLiteral("Main"),  QStringLiteral("Supplementary"),
-                               QStringLiteral("Bonus"), QStringLiteral("Prize"), QStringLiteral("Currency")};
+// The prize tier table's columns, translated where they are shown.
+const char *const kTierColumns[] = {
+    QT_TRANSLATE_NOOP("LotteriesWindow", "Name"),          QT_TRANSLATE_NOOP("LotteriesWindow", "Main"),
+    QT_TRANSLATE_NOOP("LotteriesWindow", "Supplementary"), QT_TRANSLATE_NOOP("LotteriesWindow", "Bonus"),
+    QT_TRANSLATE_NOOP("LotteriesWindow", "Prize"),         QT_TRANSLATE_NOOP("LotteriesWindow", "Currency")};
 
 std::optional<int> count(const QLineEdit *edit, bool &ok)
 {
@@ -48,34 +53,33 @@ QString text(const std::string &s)
 LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &player, QWidget *parent)
     : QDialog(parent), catalogue_(catalogue), player_(player), country_(new QComboBox(this)),
       list_(new QListWidget(this)), tiers_(new QTableWidget(0, 6, this)), tiersWhy_(new QLabel(this)),
-      status_(new QLabel(this)), save_(new QPushButton(QStringLiteral("&Save"), this)),
-      remove_(new QPushButton(QStringLiteral("&Delete"), this)),
-      copy_(new QPushButton(QStringLiteral("&Copy to edit"), this)),
-      export_(new QPushButton(QStringLiteral("E&xport..."), this))
+      status_(new QLabel(this)), save_(new QPushButton(tr("&Save"), this)),
+      remove_(new QPushButton(tr("&Delete"), this)), copy_(new QPushButton(tr("&Copy to edit"), this)),
+      export_(new QPushButton(tr("E&xport..."), this))
 {
-    setWindowTitle(QStringLiteral("Lotteries"));
-    setAccessibleName(QStringLiteral("Lotteries"));
+    setWindowTitle(tr("Lotteries"));
+    setAccessibleName(tr("Lotteries"));
     auto *top = new QHBoxLayout(this);
 
     auto *left = new QVBoxLayout;
     for (const char *c : kCountries)
         country_->addItem(QString::fromUtf8(c));
-    country_->setAccessibleName(QStringLiteral("Country"));
-    list_->setAccessibleName(QStringLiteral("Lotteries of the country"));
+    country_->setAccessibleName(tr("Country"));
+    list_->setAccessibleName(tr("Lotteries of the country"));
     list_->setMinimumWidth(220);
-    auto *add = new QPushButton(QStringLiteral("&New lottery"), this);
-    add->setAccessibleName(QStringLiteral("New lottery"));
-    copy_->setAccessibleName(QStringLiteral("Copy the shipped lottery to edit"));
-    remove_->setAccessibleName(QStringLiteral("Delete or reset the lottery"));
-    export_->setAccessibleName(QStringLiteral("Export the lottery to a file"));
+    auto *add = new QPushButton(tr("&New lottery"), this);
+    add->setAccessibleName(tr("New lottery"));
+    copy_->setAccessibleName(tr("Copy the shipped lottery to edit"));
+    remove_->setAccessibleName(tr("Delete or reset the lottery"));
+    export_->setAccessibleName(tr("Export the lottery to a file"));
     left->addWidget(country_);
     left->addWidget(list_, 1);
     left->addWidget(add);
     left->addWidget(copy_);
     left->addWidget(remove_);
     left->addWidget(export_);
-    auto *import = new QPushButton(QStringLiteral("&Import..."), this);
-    import->setAccessibleName(QStringLiteral("Import lotteries from a file"));
+    auto *import = new QPushButton(tr("&Import..."), this);
+    import->setAccessibleName(tr("Import lotteries from a file"));
     left->addWidget(import);
     connect(import, &QPushButton::clicked, this, &LotteriesWindow::importLotteries);
     top->addLayout(left);
@@ -88,7 +92,7 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
         f.edit = new QLineEdit(this);
         f.edit->setAccessibleName(accessible);
         f.why = new QLabel(this);
-        f.why->setAccessibleName(accessible + QStringLiteral(": problem"));
+        f.why->setAccessibleName(tr("%1: problem").arg(accessible));
         f.why->setStyleSheet(QStringLiteral("color: #b00020;"));
         f.why->setWordWrap(true);
         f.why->setMinimumWidth(360);
@@ -100,30 +104,33 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
         form->addRow(l, row);
         connect(f.edit, &QLineEdit::textChanged, this, &LotteriesWindow::check);
     };
-    field(QStringLiteral("&Name:"), QStringLiteral("Name"), name_);
-    field(QStringLiteral("&Pool:"), QStringLiteral("Pool"), pool_);
-    field(QStringLiteral("Numbers a &ticket:"), QStringLiteral("Numbers a ticket"), pick_);
-    field(QStringLiteral("&Drawn:"), QStringLiteral("Numbers drawn"), drawn_);
-    field(QStringLiteral("Supp&lementary drawn:"), QStringLiteral("Supplementary numbers drawn"), supplementary_);
-    field(QStringLiteral("&Bonus pool:"), QStringLiteral("Bonus pool"), bonusPool_);
-    field(QStringLiteral("Bonus dra&wn:"), QStringLiteral("Bonus numbers drawn"), bonusDrawn_);
-    field(QStringLiteral("P&rice:"), QStringLiteral("Price of a ticket"), price_);
-    field(QStringLiteral("C&urrency:"), QStringLiteral("Currency"), currency_);
+    field(tr("&Name:"), tr("Name"), name_);
+    field(tr("&Pool:"), tr("Pool"), pool_);
+    field(tr("Numbers a &ticket:"), tr("Numbers a ticket"), pick_);
+    field(tr("&Drawn:"), tr("Numbers drawn"), drawn_);
+    field(tr("Supp&lementary drawn:"), tr("Supplementary numbers drawn"), supplementary_);
+    field(tr("&Bonus pool:"), tr("Bonus pool"), bonusPool_);
+    field(tr("Bonus dra&wn:"), tr("Bonus numbers drawn"), bonusDrawn_);
+    field(tr("P&rice:"), tr("Price of a ticket"), price_);
+    field(tr("C&urrency:"), tr("Currency"), currency_);
 
-    auto *tiersLabel = new QLabel(QStringLiteral("Prize t&iers, best first:"), this);
+    auto *tiersLabel = new QLabel(tr("Prize t&iers, best first:"), this);
     tiersLabel->setBuddy(tiers_);
-    tiers_->setHorizontalHeaderLabels(kTierColumns);
-    tiers_->setAccessibleName(QStringLiteral("Prize tiers"));
+    QStringList tierColumns;
+    for (const char *column : kTierColumns)
+        tierColumns << tr(column);
+    tiers_->setHorizontalHeaderLabels(tierColumns);
+    tiers_->setAccessibleName(tr("Prize tiers"));
     tiers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tiers_->horizontalHeader()->setStretchLastSection(true);
     tiers_->setMinimumHeight(140);
-    tiersWhy_->setAccessibleName(QStringLiteral("Prize tiers: problem"));
+    tiersWhy_->setAccessibleName(tr("Prize tiers: problem"));
     tiersWhy_->setStyleSheet(QStringLiteral("color: #b00020;"));
     tiersWhy_->setWordWrap(true);
-    auto *addTierButton = new QPushButton(QStringLiteral("&Add tier"), this);
-    addTierButton->setAccessibleName(QStringLiteral("Add a prize tier"));
-    auto *removeTier = new QPushButton(QStringLiteral("Remove tier"), this);
-    removeTier->setAccessibleName(QStringLiteral("Remove the prize tier"));
+    auto *addTierButton = new QPushButton(tr("&Add tier"), this);
+    addTierButton->setAccessibleName(tr("Add a prize tier"));
+    auto *removeTier = new QPushButton(tr("Remove tier"), this);
+    removeTier->setAccessibleName(tr("Remove the prize tier"));
     auto *tierButtons = new QHBoxLayout;
     tierButtons->addWidget(addTierButton);
     tierButtons->addWidget(removeTier);
@@ -132,14 +139,14 @@ LotteriesWindow::LotteriesWindow(const Catalogue &catalogue, PlayerLotteries &pl
     right->addWidget(tiers_, 1);
     right->addLayout(tierButtons);
     right->addWidget(tiersWhy_);
-    status_->setAccessibleName(QStringLiteral("Status"));
+    status_->setAccessibleName(tr("Status"));
     status_->setWordWrap(true);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
-    save_->setAccessibleName(QStringLiteral("Save the lottery"));
+    save_->setAccessibleName(tr("Save the lottery"));
     save_->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    close->setAccessibleName(QStringLiteral("Close"));
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setAccessibleName(tr("Close"));
     bottom->addWidget(save_);
     bottom->addWidget(close);
     right->addLayout(bottom);
@@ -213,12 +220,12 @@ void LotteriesWindow::showLottery(const QString &name)
     tiers_->setEditTriggers(own ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
     copy_->setEnabled(shipped);
     remove_->setEnabled(own);
-    remove_->setText(own && shipped ? QStringLiteral("&Reset to shipped") : QStringLiteral("&Delete"));
+    remove_->setText(own && shipped ? tr("&Reset to shipped") : tr("&Delete"));
     export_->setEnabled(true);
-    status_->setText(own ? catalogue_.factsNote(country, name) + (shipped ? QStringLiteral(", in place of the "
-                                                                                           "shipped facts")
-                                                                          : QString())
-                         : catalogue_.factsNote(country, name) + QStringLiteral(". Copy it to edit."));
+    //: %1 says when and where the lottery's facts were read.
+    status_->setText(own ? (shipped ? tr("%1, in place of the shipped facts").arg(catalogue_.factsNote(country, name))
+                                    : catalogue_.factsNote(country, name))
+                         : tr("%1. Copy it to edit.").arg(catalogue_.factsNote(country, name)));
     check();
 }
 
@@ -315,10 +322,10 @@ void LotteriesWindow::check()
             return needed ? QStringLiteral("needed") : QString();
         bool ok = false;
         t.toInt(&ok);
-        return ok ? QString() : QStringLiteral("a whole number");
+        return ok ? QString() : tr("a whole number");
     };
     const auto show = [](Field &f, const QString &number, const std::string &rule) {
-        f.why->setText(!number.isEmpty() ? number : QString::fromStdString(rule));
+        f.why->setText(!number.isEmpty() ? number : translatedLotteryFault(rule));
     };
     const int drawn = r.drawn.value_or(r.pick);
     const int bonusPool = r.bonusPool.value_or(0);
@@ -344,14 +351,14 @@ void LotteriesWindow::check()
             if (tiers_->item(row, c))
                 tiers_->item(row, c)->text().trimmed().toInt(&ok);
             if (!ok) {
-                tierWhy = QStringLiteral("Tier %1: %2 must be a whole number").arg(row + 1).arg(kTierColumns[c]);
+                tierWhy = tr("Tier %1: %2 must be a whole number").arg(row + 1).arg(tr(kTierColumns[c]));
                 break;
             }
         }
         if (tierWhy.isEmpty())
             if (const std::string why = rules::tierFault(r.tiers[static_cast<std::size_t>(row)], r, earlier);
                 !why.empty())
-                tierWhy = QStringLiteral("Tier %1: %2").arg(row + 1).arg(QString::fromStdString(why));
+                tierWhy = tr("Tier %1: %2").arg(row + 1).arg(translatedLotteryFault(why));
         earlier.push_back(r.tiers[static_cast<std::size_t>(row)]);
     }
     tiersWhy_->setText(tierWhy);
@@ -368,12 +375,12 @@ void LotteriesWindow::save()
     QString problem;
     const QString country = country_->currentText();
     if (!player_.put({row, {}}, &problem, editing_.isEmpty() ? QString() : country, editing_)) {
-        AlertPanel::run(QStringLiteral("Alert"), QStringLiteral("The lottery was not stored: %1").arg(problem));
+        AlertPanel::run(tr("Alert"), tr("The lottery was not stored: %1").arg(problem));
         return;
     }
     emit lotteriesChanged();
     showCountry(country, text(row.name));
-    status_->setText(QStringLiteral("Stored. ") + status_->text());
+    status_->setText(tr("Stored. %1").arg(status_->text()));
 }
 
 void LotteriesWindow::removeOrReset()
@@ -383,14 +390,13 @@ void LotteriesWindow::removeOrReset()
     if (name.isEmpty())
         return;
     const bool shipped = catalogue_.isShipped(country, name);
-    const QString question =
-        shipped ? QStringLiteral("Forget your facts of \"%1\" and use the shipped ones again?").arg(name)
-                : QStringLiteral("Delete your lottery \"%1\"?").arg(name);
-    if (!AlertPanel::confirm(QStringLiteral("Reminder"), question))
+    const QString question = shipped ? tr("Forget your facts of \"%1\" and use the shipped ones again?").arg(name)
+                                     : tr("Delete your lottery \"%1\"?").arg(name);
+    if (!AlertPanel::confirm(tr("Reminder"), question))
         return;
     QString problem;
     if (!player_.remove(country, name, &problem)) {
-        AlertPanel::run(QStringLiteral("Alert"), problem);
+        AlertPanel::run(tr("Alert"), problem);
         return;
     }
     emit lotteriesChanged();
@@ -411,8 +417,7 @@ void LotteriesWindow::copyShipped()
         f->edit->setReadOnly(false);
     tiers_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     remove_->setEnabled(false);
-    status_->setText(
-        QStringLiteral("A copy of the shipped facts: keep the name to use it in place of the shipped lottery."));
+    status_->setText(tr("A copy of the shipped facts: keep the name to use it in place of the shipped lottery."));
     name_.edit->setFocus();
     check();
 }
@@ -430,7 +435,7 @@ void LotteriesWindow::newLottery()
     copy_->setEnabled(false);
     export_->setEnabled(false);
     remove_->setEnabled(false);
-    status_->setText(QStringLiteral("A new lottery of %1.").arg(country_->currentText()));
+    status_->setText(tr("A new lottery of %1.").arg(country_->currentText()));
     name_.edit->setFocus();
     check();
 }
@@ -449,55 +454,51 @@ void LotteriesWindow::exportLottery()
     // The panel adds the suffix; a slash in the name ("Lotto 6/49") would name a folder.
     QString proposed = name;
     proposed.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
-    SavePanel::askFor(this, QStringLiteral("Export the lottery"), proposed, QStringLiteral("Lottery files (*.txt)"),
-                      QStringLiteral("txt"), [this, bytes](const QString &path) {
+    SavePanel::askFor(this, tr("Export the lottery"), proposed, tr("Lottery files (*.txt)"), QStringLiteral("txt"),
+                      [this, bytes](const QString &path) {
                           if (path.isEmpty())
                               return;
                           QSaveFile file(path);
                           if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                              AlertPanel::run(
-                                  QStringLiteral("Alert"),
-                                  QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+                              AlertPanel::run(tr("Alert"),
+                                              tr("%1 could not be written: %2").arg(path, file.errorString()));
                           else
-                              status_->setText(QStringLiteral("Exported to %1.").arg(path));
+                              status_->setText(tr("Exported to %1.").arg(path));
                       });
 }
 
 void LotteriesWindow::importLotteries()
 {
-    const OpenRequest request{QStringLiteral("Import a lottery"),
-                              {QStringLiteral("Lottery files (*.txt)"), QStringLiteral("All files (*)")}};
+    const OpenRequest request{tr("Import a lottery"), {tr("Lottery files (*.txt)"), tr("All files (*)")}};
     OpenPanel::ask(this, request, [this](const QString &path) {
         if (path.isEmpty())
             return;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            AlertPanel::run(QStringLiteral("Alert"),
-                            QStringLiteral("%1 could not be read: %2").arg(path, file.errorString()));
+            AlertPanel::run(tr("Alert"), tr("%1 could not be read: %2").arg(path, file.errorString()));
             return;
         }
         const LotteryFileRead read = readLotteryFile(file.readAll(), QFileInfo(path).fileName());
         if (!read.error.isEmpty() || read.lotteries.isEmpty()) {
-            AlertPanel::run(QStringLiteral("Alert"),
-                            QStringLiteral("No lottery was imported: %1")
-                                .arg(read.error.isEmpty() ? QStringLiteral("the file holds none") : read.error));
+            AlertPanel::run(
+                tr("Alert"),
+                tr("No lottery was imported: %1").arg(read.error.isEmpty() ? tr("the file holds none") : read.error));
             return;
         }
         for (const PlayerLottery &l : read.lotteries) {
             QString problem;
             if (!player_.put(l, &problem)) {
-                AlertPanel::run(QStringLiteral("Alert"),
-                                QStringLiteral("No more lotteries were imported: %1").arg(problem));
+                AlertPanel::run(tr("Alert"), tr("No more lotteries were imported: %1").arg(problem));
                 break;
             }
         }
         emit lotteriesChanged();
         const LotteryRow &first = read.lotteries.first().facts;
         showCountry(text(first.country), text(first.name));
-        status_->setText(QStringLiteral("Imported %1 from %2.")
-                             .arg(read.lotteries.size() == 1
-                                      ? QStringLiteral("1 lottery")
-                                      : QStringLiteral("%1 lotteries").arg(read.lotteries.size()),
-                                  QFileInfo(path).fileName()));
+        status_->setText(
+            tr("Imported %1 from %2.")
+                .arg(countedText("LotteriesWindow", "1 lottery", QT_TRANSLATE_N_NOOP("LotteriesWindow", "%n lotteries"),
+                                 read.lotteries.size()),
+                     QFileInfo(path).fileName()));
     });
 }

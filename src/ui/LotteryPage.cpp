@@ -5,6 +5,7 @@
 #include "ui/ListTableModel.h"
 #include "ui_LotteryPage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -33,9 +34,9 @@ public:
         if (!isPlayers(index.row()))
             return {};
         if (role == Qt::DisplayRole)
-            return QStringLiteral("(yours)");
+            return QCoreApplication::translate("LotteryPage", "(yours)");
         if (role == Qt::AccessibleTextRole)
-            return QStringLiteral("your lottery");
+            return QCoreApplication::translate("LotteryPage", "your lottery");
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
@@ -50,15 +51,15 @@ private:
 };
 
 LotteryPage::LotteryPage(QWidget *parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()),
-      model_(new LotteryListModel(QStringLiteral("Lottery"), this)), factsNote_(new QLabel(this))
+    : QWidget(parent), ui_(std::make_unique<Ui::LotteryPage>()), model_(new LotteryListModel(tr("Lottery"), this)),
+      factsNote_(new QLabel(this))
 {
     ui_->setupUi(this);
     // When the chosen lottery's facts were read, and the way to set up lotteries of one's own.
     auto *factsRow = new QHBoxLayout;
-    factsNote_->setAccessibleName(QStringLiteral("When the lottery's facts were read"));
-    auto *lotteriesButton = new QPushButton(QStringLiteral("L&otteries..."), this);
-    lotteriesButton->setAccessibleName(QStringLiteral("Lotteries: add, copy or edit your own"));
+    factsNote_->setAccessibleName(tr("When the lottery's facts were read"));
+    auto *lotteriesButton = new QPushButton(tr("L&otteries..."), this);
+    lotteriesButton->setAccessibleName(tr("Lotteries: add, copy or edit your own"));
     factsRow->addWidget(factsNote_, 1);
     factsRow->addWidget(lotteriesButton);
     ui_->lotteryLayout->addLayout(factsRow);

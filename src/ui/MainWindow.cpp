@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainWindow.h"
 
+#include "ui/Language.h"
 #include "ui/LotteryPage.h"
 #include "ui/NumberPage.h"
 #include "ui/TicketPage.h"
 #include "ui/WheelPage.h"
 #include "ui_MainWindow.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -42,7 +45,32 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), lotteryPage_
     connect(ui_->printPreviewAction, &QAction::triggered, this, &MainWindow::printPreviewRequested);
     connect(ui_->exportPdfAction, &QAction::triggered, this, &MainWindow::exportPdfRequested);
     connect(ui_->exportCsvAction, &QAction::triggered, this, &MainWindow::exportCsvRequested);
+    makeLanguageMenu();
     showStepButtons(LotteryStep);
+}
+
+void MainWindow::makeLanguageMenu()
+{
+    // Between File and Help; each language by its own name, so a player finds his own in any.
+    auto *menu = new QMenu(tr("&Language"), this);
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    menuBar()->insertMenu(ui_->helpMenu->menuAction(), menu);
+    auto *group = new QActionGroup(menu);
+    for (const WindowLanguage &language : windowLanguages()) {
+        QAction *action = menu->addAction(language.name);
+        action->setCheckable(true);
+        action->setData(language.code);
+        action->setChecked(language.code == currentWindowLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code = language.code] { emit languageChosen(code); });
+    }
+}
+
+void MainWindow::showLanguage(const QString &code)
+{
+    if (auto *menu = findChild<QMenu *>(QStringLiteral("languageMenu")))
+        for (QAction *action : menu->actions())
+            action->setChecked(action->data().toString() == code);
 }
 
 MainWindow::~MainWindow() = default;

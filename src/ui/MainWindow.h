@@ -38,6 +38,8 @@ public:
     // Asked before the window closes, unless closing was already confirmed.
     void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
     void closeConfirmed();
+    // Ticks `code` ("de", "en") in the Language menu.
+    void showLanguage(const QString &code);
 
 signals:
     void previousClicked();
@@ -53,6 +55,8 @@ signals:
     void printPreviewRequested();
     void exportPdfRequested();
     void exportCsvRequested();
+    // The player chose a language in the Language menu: "de", "pt_BR", "en".
+    void languageChosen(const QString &code);
     // Once, when the window has been painted for the first time (after the paint is done):
     // start-up work the first page does not need waits for it.
     void firstPainted();
@@ -72,6 +76,7 @@ private:
     void makeLaterPages();
     void placeLaterPages();
     void replaceStandIn(Page step, QWidget *page);
+    void makeLanguageMenu();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     LotteryPage *lotteryPage_;

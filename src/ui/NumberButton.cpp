@@ -89,10 +89,10 @@ void NumberButton::setLook(Look look)
         setAccessibleDescription(QString());
         break;
     case Look::Chosen:
-        setAccessibleDescription(QStringLiteral("%1, chosen").arg(number_));
+        setAccessibleDescription(tr("%1, chosen").arg(number_));
         break;
     case Look::Key:
-        setAccessibleDescription(QStringLiteral("%1, key number").arg(number_));
+        setAccessibleDescription(tr("%1, key number").arg(number_));
         break;
     }
     update();

@@ -60,22 +60,21 @@ const BonusSelection &NumberPage::bonus() const
 void NumberPage::tap(int number)
 {
     if (selection_.tap(number) == SelectionModel::TapResult::KeyKept)
-        AlertPanel::run(QStringLiteral("Notice"),
-                        QStringLiteral("You can not remove the key except clearing all buttons and numbers "
-                                       "(Click button 'Clear')"));
+        AlertPanel::run(tr("Notice"), tr("You can not remove the key except clearing all buttons and numbers "
+                                         "(Click button 'Clear')"));
     showSelection();
 }
 
 void NumberPage::backspace()
 {
     if (!selection_.takeBackLatest())
-        AlertPanel::run(QStringLiteral("Alert"), QStringLiteral("No number to be backspaced"));
+        AlertPanel::run(tr("Alert"), tr("No number to be backspaced"));
     showSelection();
 }
 
 void NumberPage::askToClear()
 {
-    if (!AlertPanel::confirm(QStringLiteral("Alert"), QStringLiteral("Are you sure to clear all selected numbers?")))
+    if (!AlertPanel::confirm(tr("Alert"), tr("Are you sure to clear all selected numbers?")))
         return;
     selection_.reset(selection_.poolSize());
     showSelection();
@@ -91,7 +90,7 @@ void NumberPage::showSelection()
 {
     ui_->numberGrid->showSelection(selection_);
     ui_->numbersField->setText(selection_.displayText(ui_->sortSwitch->isChecked()));
-    ui_->totalLabel->setText(QStringLiteral("Total Numbers:%1").arg(selection_.count()));
+    ui_->totalLabel->setText(tr("Total Numbers:%1").arg(selection_.count()));
     ui_->backspaceButton->setEnabled(!selection_.isEmpty());
     ui_->clearButton->setEnabled(!selection_.isEmpty());
     // The key field keeps the last key until another number becomes the key.

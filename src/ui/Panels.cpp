@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Panels.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,9 +39,13 @@ int AlertPanel::run(const QString &title, const QString &message, const QString 
     if (alertResponder())
         return alertResponder()(request);
     QMessageBox box(QMessageBox::NoIcon, title, message);
-    box.setIcon(title == QLatin1String("Alert") ? QMessageBox::Warning : QMessageBox::Information);
-    QAbstractButton *def =
-        box.addButton(defaultButton.isEmpty() ? QStringLiteral("Ok") : defaultButton, QMessageBox::AcceptRole);
+    // Every window titles its warnings "Alert", in the player's language once translated.
+    const bool warning = title == QLatin1String("Alert") ||
+                         //: The title of a warning; every window's warnings carry the same word.
+                         title == QCoreApplication::translate("Panels", "Alert");
+    box.setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    QAbstractButton *def = box.addButton(
+        defaultButton.isEmpty() ? QCoreApplication::translate("Panels", "Ok") : defaultButton, QMessageBox::AcceptRole);
     QAbstractButton *alt =
         alternateButton.isEmpty() ? nullptr : box.addButton(alternateButton, QMessageBox::RejectRole);
     QAbstractButton *other = otherButton.isEmpty() ? nullptr : box.addButton(otherButton, QMessageBox::DestructiveRole);
@@ -68,8 +73,8 @@ void SavePanel::setRequestResponder(RequestResponder r)
 
 void SavePanel::ask(QWidget *window, const QString &proposedName, const Done &done)
 {
-    askFor(window, QStringLiteral("Save tickets"), proposedName, QStringLiteral("Text files (*.txt)"),
-           QStringLiteral("txt"), done);
+    askFor(window, QCoreApplication::translate("Panels", "Save tickets"), proposedName,
+           QCoreApplication::translate("Panels", "Text files (*.txt)"), QStringLiteral("txt"), done);
 }
 
 void SavePanel::askFor(QWidget *window, const QString &title, const QString &proposedName, const QString &filter,
@@ -109,7 +114,9 @@ void OpenPanel::setRequestResponder(RequestResponder r)
 void OpenPanel::ask(QWidget *window, const Done &done)
 {
     ask(window,
-        {QStringLiteral("Open tickets"), {QStringLiteral("Ticket files (*.txt)"), QStringLiteral("All files (*)")}},
+        {QCoreApplication::translate("Panels", "Open tickets"),
+         {QCoreApplication::translate("Panels", "Ticket files (*.txt)"),
+          QCoreApplication::translate("Panels", "All files (*)")}},
         done);
 }
 

@@ -4,6 +4,7 @@
 // The print module (see ui/PrintModule.h): built on its own, loaded when the player prints.
 #include "ui/PrintModule.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -18,13 +19,13 @@ extern "C" Q_DECL_EXPORT void wheelwrightShowPrintDialog(QWidget *window, int ki
     printer.setDocName(documentName);
     if (kind == 1) {
         QPrintPreviewDialog preview(&printer, window);
-        preview.setWindowTitle(QStringLiteral("Print preview"));
+        preview.setWindowTitle(QCoreApplication::translate("TicketPrinter", "Print preview"));
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter *p) { paint(p); });
         preview.exec();
         return;
     }
     QPrintDialog dialog(&printer, window);
-    dialog.setWindowTitle(QStringLiteral("Print tickets"));
+    dialog.setWindowTitle(QCoreApplication::translate("TicketPrinter", "Print tickets"));
     if (dialog.exec() == QDialog::Accepted)
         paint(&printer);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ResultsImportDialog.h"
 
+#include "core/CountedText.h"
 #include "core/OwnWheels.h"
 
 #include <QCheckBox>
@@ -31,8 +32,8 @@ QString ResultsImportDialog::chooseFile(QWidget *parent)
 {
     if (fileChooser())
         return fileChooser()(parent);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Results"), QString(),
-                                        QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent, tr("Import Results"), QString(),
+                                        tr("Results files (*.csv *.txt);;All files (*)"));
 }
 
 void ResultsImportDialog::setFileChooser(FileChooser chooser)
@@ -44,10 +45,10 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
                                          const QString &libraryPath, QWidget *parent)
     : QDialog(parent), lottery_(lottery), path_(resultsPath), libraryPath_(libraryPath)
 {
-    setWindowTitle(QStringLiteral("Import Results"));
-    setAccessibleName(QStringLiteral("Import results"));
+    setWindowTitle(tr("Import Results"));
+    setAccessibleName(tr("Import results"));
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Draws of %1, %2 from %3. Say above each column what it holds:")
+    auto *intro = new QLabel(tr("Draws of %1, %2 from %3. Say above each column what it holds:")
                                  .arg(lottery.country, lottery.name, resultsPath),
                              this);
     intro->setWordWrap(true);
@@ -67,7 +68,7 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
 
     preview_ = new QTableWidget(int(sample.size()) + 1, int(columns), this);
     preview_->setObjectName(QStringLiteral("resultsPreview"));
-    preview_->setAccessibleName(QStringLiteral("First lines of the file"));
+    preview_->setAccessibleName(tr("First lines of the file"));
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->verticalHeader()->hide();
     for (int c = 0; c < columns; ++c) {
@@ -75,7 +76,7 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
         for (const ColumnRole role : allRoles)
             box->addItem(columnRoleName(role));
         box->setCurrentIndex(int(allRoles.indexOf(layout_.columns.value(c))));
-        box->setAccessibleName(QStringLiteral("Column %1 holds").arg(c + 1));
+        box->setAccessibleName(tr("Column %1 holds").arg(c + 1));
         connect(box, &QComboBox::currentIndexChanged, this, [this, c](int index) {
             layout_.columns[c] = allRoles.value(index);
             reread();
@@ -89,8 +90,8 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
     preview_->setMinimumHeight(preview_->verticalHeader()->length() + preview_->horizontalHeader()->height() + 8);
     layout->addWidget(preview_, 1);
 
-    header_ = new QCheckBox(QStringLiteral("The first line names the columns"), this);
-    header_->setAccessibleName(QStringLiteral("The first line names the columns"));
+    header_ = new QCheckBox(tr("The first line names the columns"), this);
+    header_->setAccessibleName(tr("The first line names the columns"));
     header_->setChecked(layout_.header);
     connect(header_, &QCheckBox::toggled, this, [this](bool on) {
         layout_.header = on;
@@ -104,18 +105,18 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
     layout->addWidget(summary_);
     badLines_ = new QPlainTextEdit(this);
     badLines_->setObjectName(QStringLiteral("resultsBadLines"));
-    badLines_->setAccessibleName(QStringLiteral("Bad lines"));
+    badLines_->setAccessibleName(tr("Bad lines"));
     badLines_->setReadOnly(true);
     badLines_->setMaximumHeight(120);
     layout->addWidget(badLines_);
 
     auto *buttons = new QDialogButtonBox(this);
-    importButton_ = buttons->addButton(QStringLiteral("Import the sound lines"), QDialogButtonBox::AcceptRole);
+    importButton_ = buttons->addButton(tr("Import the sound lines"), QDialogButtonBox::AcceptRole);
     importButton_->setObjectName(QStringLiteral("importSoundButton"));
-    importButton_->setAccessibleName(QStringLiteral("Import the sound lines"));
-    nothingButton_ = buttons->addButton(QStringLiteral("Import nothing"), QDialogButtonBox::RejectRole);
+    importButton_->setAccessibleName(tr("Import the sound lines"));
+    nothingButton_ = buttons->addButton(tr("Import nothing"), QDialogButtonBox::RejectRole);
     nothingButton_->setObjectName(QStringLiteral("importNothingButton"));
-    nothingButton_->setAccessibleName(QStringLiteral("Import nothing"));
+    nothingButton_->setAccessibleName(tr("Import nothing"));
     connect(importButton_, &QPushButton::clicked, this, &ResultsImportDialog::importSound);
     connect(nothingButton_, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -142,7 +143,7 @@ void ResultsImportDialog::reread()
         used.columns.removeLast();
     if (!used.isValid()) {
         read_ = {};
-        summary_->setText(QStringLiteral("Choose one column of dates and the columns of the main numbers."));
+        summary_->setText(tr("Choose one column of dates and the columns of the main numbers."));
         badLines_->clear();
         importButton_->setEnabled(false);
         return;
@@ -152,12 +153,13 @@ void ResultsImportDialog::reread()
         summary_->setText(read_.error);
         importButton_->setEnabled(false);
     } else {
-        summary_->setText(read_.badCount == 0
-                              ? QStringLiteral("%1 draws, every line sound.").arg(read_.draws.size())
-                              : QStringLiteral("%1 sound lines; %2, listed below, will not be imported.")
-                                    .arg(read_.draws.size())
-                                    .arg(read_.badCount == 1 ? QStringLiteral("1 bad line")
-                                                             : QStringLiteral("%1 bad lines").arg(read_.badCount)));
+        summary_->setText(
+            read_.badCount == 0
+                ? tr("%1 draws, every line sound.").arg(read_.draws.size())
+                : tr("%1 sound lines; %2, listed below, will not be imported.")
+                      .arg(read_.draws.size())
+                      .arg(countedText("ResultsImportDialog", "1 bad line",
+                                       QT_TRANSLATE_N_NOOP("ResultsImportDialog", "%n bad lines"), read_.badCount)));
         importButton_->setEnabled(!read_.draws.isEmpty());
     }
     badLines_->setPlainText(badLinesText(read_, 200));

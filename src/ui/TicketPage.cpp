@@ -29,7 +29,7 @@ void TicketPage::showSheet(const TicketSheet &sheet)
     model_->clearMatches();
     model_->setRows(sheet.lines());
     ui_->ticketLotteryLabel->setText(sheet.lottery);
-    ui_->ticketCountLabel->setText(QStringLiteral("Total Tickets:%1").arg(sheet.tickets.size()));
+    ui_->ticketCountLabel->setText(tr("Total Tickets:%1").arg(sheet.tickets.size()));
     emit ticketsShown();
 }
 

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TicketPrinter.h"
 
+#include "core/CountedText.h"
 #include "core/TicketFileReader.h"
+#include "core/WheelValue.h"
 #include "ui/PrintModule.h"
 
 #include <QBuffer>
@@ -49,17 +51,22 @@ QStringList headerLines(const PrintedSheet &sheet)
         bonus.insert(parsed.ticket.bonus.begin(), parsed.ticket.bonus.end());
     }
     QStringList lines;
-    lines << QStringLiteral("Printed %1").arg(QLocale::c().toString(sheet.date, QStringLiteral("d MMMM yyyy")));
+    // English keeps its own way of writing the date; another language writes it in its long form.
+    const QLocale figures = figureLocale();
+    lines << QCoreApplication::translate("TicketPrinter", "Printed %1")
+                 .arg(figures == QLocale::c() ? figures.toString(sheet.date, QStringLiteral("d MMMM yyyy"))
+                                              : figures.toString(sheet.date, QLocale::LongFormat));
     if (!sheet.wheel.isEmpty())
-        lines << QStringLiteral("Wheel: %1").arg(sheet.wheel);
-    QString played = QStringLiteral("Numbers played (%1): %2").arg(main.size()).arg(numbersText(main));
+        lines << QCoreApplication::translate("TicketPrinter", "Wheel: %1").arg(sheet.wheel);
+    QString played =
+        QCoreApplication::translate("TicketPrinter", "Numbers played (%1): %2").arg(main.size()).arg(numbersText(main));
     if (sheet.key > 0)
-        played += QStringLiteral("   Key number: %1").arg(sheet.key);
+        played += QCoreApplication::translate("TicketPrinter", "   Key number: %1").arg(sheet.key);
     lines << played;
     if (!bonus.empty())
-        lines << QStringLiteral("Bonus numbers played: %1").arg(numbersText(bonus));
-    lines << (sheet.tickets.size() == 1 ? QStringLiteral("1 ticket")
-                                        : QStringLiteral("%1 tickets").arg(sheet.tickets.size()));
+        lines << QCoreApplication::translate("TicketPrinter", "Bonus numbers played: %1").arg(numbersText(bonus));
+    lines << countedText("TicketPrinter", "1 ticket", QT_TRANSLATE_N_NOOP("TicketPrinter", "%n tickets"),
+                         sheet.tickets.size());
     return lines;
 }
 
@@ -169,7 +176,7 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
             painter.setFont(smallFont);
             const PageSpan span = pages[p];
             painter.drawText(QRectF(0, y, body.width(), lineHeight(smallFont)), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("%1 - tickets %2 to %3")
+                             QCoreApplication::translate("TicketPrinter", "%1 - tickets %2 to %3")
                                  .arg(title(sheet))
                                  .arg(span.first + 1)
                                  .arg(span.first + span.count));
@@ -206,7 +213,7 @@ int paintSheet(QPagedPaintDevice *device, const PrintedSheet &sheet)
         painter.setFont(smallFont);
         painter.drawText(QRectF(0, body.height() - lineHeight(smallFont), body.width(), lineHeight(smallFont)),
                          Qt::AlignHCenter | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()));
+                         QCoreApplication::translate("TicketPrinter", "Page %1 of %2").arg(p + 1).arg(pages.size()));
     }
     painter.end();
     return int(pages.size());
@@ -223,7 +230,7 @@ QByteArray sheetPdf(const PrintedSheet &sheet, int *pages)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(title(sheet) + QStringLiteral(" tickets"));
+        writer.setTitle(QCoreApplication::translate("TicketPrinter", "%1 tickets").arg(title(sheet)));
         writer.setCreator(QStringLiteral("Wheelwright"));
         painted = paintSheet(&writer, sheet);
     }
@@ -268,7 +275,8 @@ ShowPrintDialog loadPrintModule(QString *problem)
         }
         tried << module.errorString();
     }
-    *problem = QStringLiteral("Printing is not available: the print module could not be loaded (%1).")
+    *problem = QCoreApplication::translate("TicketPrinter",
+                                           "Printing is not available: the print module could not be loaded (%1).")
                    .arg(tried.join(QStringLiteral("; ")));
     return nullptr;
 }

@@ -37,8 +37,7 @@ void TicketSaver::tell(const std::shared_ptr<Job> &job)
     job->told = true;
     const QString failure = job->failure.result();
     if (!failure.isEmpty())
-        AlertPanel::run(QStringLiteral("Alert"),
-                        QStringLiteral("Failed to create writable file with message '%1'.").arg(failure));
+        AlertPanel::run(tr("Alert"), tr("Failed to create writable file with message '%1'.").arg(failure));
 }
 
 void TicketSaver::finishAll()

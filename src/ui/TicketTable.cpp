@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TicketTable.h"
 
+#include "core/CountedText.h"
+
 #include <QApplication>
 #include <QPainter>
 
@@ -33,7 +35,7 @@ QList<Token> tokens(const QString &line)
 }
 } // namespace
 
-TicketTableModel::TicketTableModel(QObject *parent) : ListTableModel(QStringLiteral("Ticket"), parent) {}
+TicketTableModel::TicketTableModel(QObject *parent) : ListTableModel(tr("Ticket"), parent) {}
 
 void TicketTableModel::showMatches(const QList<TicketCheck> &checks, bool bonusFromMain)
 {
@@ -65,20 +67,20 @@ QVariant TicketTableModel::data(const QModelIndex &index, int role) const
     case BonusFromMainRole:
         return bonusFromMain_;
     case MatchCountRole: {
-        QString text = check.mainMatches.size() == 1 ? QStringLiteral("1 match")
-                                                     : QStringLiteral("%1 matches").arg(check.mainMatches.size());
+        QString text = countedText("TicketTableModel", "1 match", QT_TRANSLATE_N_NOOP("TicketTableModel", "%n matches"),
+                                   check.mainMatches.size());
         if (!check.bonusMatches.isEmpty())
-            text += QStringLiteral(" + bonus");
+            text += tr(" + bonus");
         if (check.reachesPrize)
-            text += QStringLiteral(", prize");
+            text += tr(", prize");
         return text;
     }
     case Qt::ToolTipRole:
         return describeMatches(check);
     case Qt::AccessibleTextRole: {
-        QString text = QStringLiteral("ticket %1: %2").arg(index.row() + 1).arg(describeMatches(check));
+        QString text = tr("ticket %1: %2").arg(index.row() + 1).arg(describeMatches(check));
         if (check.reachesPrize)
-            text += QStringLiteral(", reaches the lowest prize");
+            text += tr(", reaches the lowest prize");
         return text;
     }
     default:

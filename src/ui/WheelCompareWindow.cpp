@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -47,14 +48,14 @@ QString keyOf(const WheelOffer &o, bool everyCombination)
 QString chanceCell(double p)
 {
     if (p < 0)
-        return QStringLiteral("not known");
-    return percentText(p);
+        return QCoreApplication::translate("WheelCompareWindow", "not known");
+    return percentText(p, QLocale());
 }
 
 QString chanceTip(double p)
 {
-    const QString odds = oneInText(p);
-    return odds.isEmpty() ? QString() : odds + QStringLiteral(" per draw");
+    const QString odds = oneInText(p, QLocale());
+    return odds.isEmpty() ? QString() : QCoreApplication::translate("WheelCompareWindow", "%1 per draw").arg(odds);
 }
 
 QString money(double amount)
@@ -66,41 +67,41 @@ QString money(double amount)
 
 WheelCompareWindow::WheelCompareWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), heading_(new QLabel(this)), budget_(new QDoubleSpinBox(this)),
-      tier_(new QComboBox(this)), play_(new QPushButton(QStringLiteral("&Play this wheel"), this)),
-      sentence_(new QLabel(this)), status_(new QLabel(this)), model_(new QStandardItemModel(this)),
-      sorted_(new QSortFilterProxyModel(this)), table_(new QTableView(this)), chart_(new CostChanceChart(this)),
-      countsTitle_(new QLabel(this)), counts_(new QTableWidget(this))
+      tier_(new QComboBox(this)), play_(new QPushButton(tr("&Play this wheel"), this)), sentence_(new QLabel(this)),
+      status_(new QLabel(this)), model_(new QStandardItemModel(this)), sorted_(new QSortFilterProxyModel(this)),
+      table_(new QTableView(this)), chart_(new CostChanceChart(this)), countsTitle_(new QLabel(this)),
+      counts_(new QTableWidget(this))
 {
     setObjectName(QStringLiteral("compareWindow"));
-    setWindowTitle(QStringLiteral("Compare wheels"));
-    setAccessibleName(QStringLiteral("Compare wheels"));
+    setWindowTitle(tr("Compare wheels"));
+    setAccessibleName(tr("Compare wheels"));
     heading_->setObjectName(QStringLiteral("compareHeading"));
     heading_->setWordWrap(true);
 
     budget_->setObjectName(QStringLiteral("compareBudget"));
-    budget_->setAccessibleName(QStringLiteral("Budget a draw"));
+    budget_->setAccessibleName(tr("Budget a draw"));
     budget_->setRange(0, 1000000);
     budget_->setKeyboardTracking(false);
-    auto *tierLabel = new QLabel(QStringLiteral("Best &chance of:"), this);
+    auto *tierLabel = new QLabel(tr("Best &chance of:"), this);
     tierLabel->setBuddy(tier_);
     tier_->setObjectName(QStringLiteral("compareTier"));
-    tier_->setAccessibleName(QStringLiteral("Chance compared"));
+    tier_->setAccessibleName(tr("Chance compared"));
     play_->setObjectName(QStringLiteral("comparePlay"));
     play_->setEnabled(false);
-    play_->setToolTip(QStringLiteral("Chooses the selected wheel on the wheel page"));
+    play_->setToolTip(tr("Chooses the selected wheel on the wheel page"));
 
     sentence_->setObjectName(QStringLiteral("compareSentence"));
-    sentence_->setAccessibleName(QStringLiteral("Best wheel within the budget"));
+    sentence_->setAccessibleName(tr("Best wheel within the budget"));
     sentence_->setWordWrap(true);
     sentence_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     status_->setObjectName(QStringLiteral("compareStatus"));
-    status_->setAccessibleName(QStringLiteral("Counting status"));
+    status_->setAccessibleName(tr("Counting status"));
     status_->setStyleSheet(QStringLiteral("color: #555;"));
 
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(kSortRole);
     table_->setObjectName(QStringLiteral("compareTable"));
-    table_->setAccessibleName(QStringLiteral("Wheels compared"));
+    table_->setAccessibleName(tr("Wheels compared"));
     table_->setAccessibleDescription(QStringLiteral(
         "Each row: a wheel, its type, tickets, cost, the chance of any prize and of the best tiers, and the fixed "
         "return per draw and per unit spent. Return or double-click plays the wheel."));
@@ -116,14 +117,13 @@ WheelCompareWindow::WheelCompareWindow(QWidget *parent)
     countsTitle_->setObjectName(QStringLiteral("countsTitle"));
     countsTitle_->setWordWrap(true);
     counts_->setObjectName(QStringLiteral("countsTable"));
-    counts_->setAccessibleName(QStringLiteral("Best wheel for each count of numbers"));
+    counts_->setAccessibleName(tr("Best wheel for each count of numbers"));
     counts_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     counts_->setSelectionBehavior(QAbstractItemView::SelectRows);
     counts_->verticalHeader()->hide();
     counts_->setTabKeyNavigation(false);
     counts_->setColumnCount(5);
-    counts_->setHorizontalHeaderLabels({QStringLiteral("Numbers"), QStringLiteral("Best wheel"),
-                                        QStringLiteral("Tickets"), QStringLiteral("Cost"), QStringLiteral("Chance")});
+    counts_->setHorizontalHeaderLabels({tr("Numbers"), tr("Best wheel"), tr("Tickets"), tr("Cost"), tr("Chance")});
     counts_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *controls = new QHBoxLayout;
@@ -193,7 +193,7 @@ void WheelCompareWindow::closeEvent(QCloseEvent *event)
 {
     stopCounting();
     if (pending_ > 0)
-        status_->setText(QStringLiteral("Counting stopped."));
+        status_->setText(tr("Counting stopped."));
     QWidget::closeEvent(event);
 }
 
@@ -206,8 +206,8 @@ QString WheelCompareWindow::chanceName() const
 {
     const int c = column();
     if (c < 0)
-        return QStringLiteral("any prize");
-    return columns_.tierIndexes.isEmpty() ? columns_.names[c] : QStringLiteral("the tier %1").arg(columns_.names[c]);
+        return tr("any prize");
+    return columns_.tierIndexes.isEmpty() ? columns_.names[c] : tr("the tier %1").arg(columns_.names[c]);
 }
 
 void WheelCompareWindow::setBudget(double amount)
@@ -238,28 +238,30 @@ void WheelCompareWindow::showWheels(const PlayedLottery &lottery, int numbers, c
     {
         const QSignalBlocker blockBudget(budget_);
         const QSignalBlocker blockTier(tier_);
-        budget_->setPrefix(QStringLiteral("At most "));
-        budget_->setSuffix(QStringLiteral(" %1 a draw").arg(unit));
+        //: Before the budget's amount, with its space: "At most 20 EUR a draw".
+        budget_->setPrefix(tr("At most "));
+        //: After the budget's amount, with its space; %1 is the currency or "tickets".
+        budget_->setSuffix(tr(" %1 a draw").arg(unit));
         budget_->setDecimals(priced ? 2 : 0);
         budget_->setSingleStep(priced ? *lottery.details.price : 1);
         budget_->setValue(20);
         tier_->clear();
-        tier_->addItem(QStringLiteral("any prize"));
+        tier_->addItem(tr("any prize"));
         for (const QString &name : columns_.names)
             tier_->addItem(name);
     }
     heading_->setText(
-        QStringLiteral("<b>%1, %2:</b> every wheel for %3 numbers%4, counted over every possible draw.")
+        tr("<b>%1, %2:</b> every wheel for %3 numbers%4, counted over every possible draw.")
             .arg(withoutControls(lottery.country).toHtmlEscaped(), withoutControls(lottery.name).toHtmlEscaped())
             .arg(numbers)
-            .arg(priced ? QStringLiteral(", a ticket %1 %2").arg(money(*lottery.details.price), unit)
-                        : QStringLiteral("; the price of a ticket is not known, so costs are in tickets")));
+            .arg(priced ? tr(", a ticket %1 %2").arg(money(*lottery.details.price), unit)
+                        : tr("; the price of a ticket is not known, so costs are in tickets")));
 
     QList<WheelCandidate> candidates;
     try {
         candidates = wheelsToCompare(shelf, lottery.details, numbers);
     } catch (const QueryError &e) {
-        status_->setText(QStringLiteral("The wheels cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        status_->setText(tr("The wheels cannot be read: %1").arg(QString::fromUtf8(e.what())));
     }
     wheels_.clear();
     for (const WheelCandidate &c : candidates) {
@@ -275,10 +277,9 @@ void WheelCompareWindow::showWheels(const PlayedLottery &lottery, int numbers, c
 
     table_->setSortingEnabled(false);
     model_->clear();
-    QStringList headers{QStringLiteral("Wheel"), QStringLiteral("Type"), QStringLiteral("Tickets"),
-                        priced ? QStringLiteral("Cost (%1)").arg(unit) : QStringLiteral("Cost"),
-                        QStringLiteral("Any prize")};
-    headers << columns_.names << QStringLiteral("Return a draw") << QStringLiteral("Return per unit");
+    QStringList headers{tr("Wheel"), tr("Type"), tr("Tickets"), priced ? tr("Cost (%1)").arg(unit) : tr("Cost"),
+                        tr("Any prize")};
+    headers << columns_.names << tr("Return a draw") << tr("Return per unit");
     model_->setHorizontalHeaderLabels(headers);
     model_->setRowCount(static_cast<int>(wheels_.size()));
     for (int r = 0; r < wheels_.size(); ++r)
@@ -294,7 +295,7 @@ void WheelCompareWindow::showWheels(const PlayedLottery &lottery, int numbers, c
         if (candidates[r].problem.isEmpty())
             jobs << std::pair{r, candidates[r]};
     pending_ = static_cast<int>(jobs.size());
-    status_->setText(pending_ > 0 ? QStringLiteral("Counting %1 wheels…").arg(pending_) : QString());
+    status_->setText(pending_ > 0 ? tr("Counting %1 wheels…").arg(pending_) : QString());
     refreshChoice();
     if (pending_ == 0) {
         emit wheelsCounted();
@@ -322,7 +323,7 @@ void WheelCompareWindow::takeResult(quint64 generation, int row, const ComparedW
     wheels_[row] = wheel;
     fillRow(row);
     --pending_;
-    status_->setText(pending_ > 0 ? QStringLiteral("Counting %1 more wheels…").arg(pending_) : QString());
+    status_->setText(pending_ > 0 ? tr("Counting %1 more wheels…").arg(pending_) : QString());
     refreshChoice();
     if (pending_ == 0) {
         emit wheelsCounted();
@@ -341,16 +342,14 @@ void WheelCompareWindow::fillRow(int row)
         item->setTextAlignment(c == WheelColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         model_->setItem(row, c, item);
     };
-    QString origin = w.everyCombination ? QStringLiteral(", every combination")
-                     : w.offer.isOwn()  ? QStringLiteral(", yours")
-                                        : QString();
+    QString origin = w.everyCombination ? tr(", every combination") : w.offer.isOwn() ? tr(", yours") : QString();
     set(WheelColumn, w.offer.printableLabel() + origin,
         w.offer.guarantee() ? w.offer.guarantee()->match * 100 - w.offer.guarantee()->have : 0);
     set(TypeColumn, w.offer.type == WheelType::Key ? QStringLiteral("key") : QStringLiteral("a"),
         w.offer.type == WheelType::Key ? 1 : 0);
     set(TicketsColumn, QString::number(w.offer.tickets), w.offer.tickets);
     set(CostColumn, w.cost ? money(*w.cost) : QString::number(w.offer.tickets), budgetCost(w));
-    const QString waiting = w.problem.isEmpty() ? QStringLiteral("counting…") : QStringLiteral("cannot be counted");
+    const QString waiting = w.problem.isEmpty() ? tr("counting…") : tr("cannot be counted");
     const auto chance = [&](int c, double p) {
         if (!w.counted)
             set(c, waiting, -1);
@@ -379,7 +378,7 @@ void WheelCompareWindow::fillRow(int row)
 void WheelCompareWindow::refreshChoice()
 {
     const int c = column();
-    choice_ = chooseWithin(wheels_, budget_->value(), c, chanceName());
+    choice_ = chooseWithin(wheels_, budget_->value(), c, chanceName(), QLocale());
     sentence_->setText(choice_.sentence);
     const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
     const QColor normal = palette().color(QPalette::Text);
@@ -394,8 +393,8 @@ void WheelCompareWindow::refreshChoice()
             QFont font = item->font();
             font.setBold(best);
             item->setFont(font);
-            item->setData(over   ? QStringLiteral("over budget")
-                          : best ? QStringLiteral("best within budget")
+            item->setData(over   ? tr("over budget")
+                          : best ? tr("best within budget")
                                  : QString(),
                           Qt::AccessibleDescriptionRole);
         }
@@ -451,8 +450,7 @@ void WheelCompareWindow::startCounts()
             }
         }
     } catch (const QueryError &e) {
-        countsTitle_->setText(
-            QStringLiteral("The wheels for other counts cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        countsTitle_->setText(tr("The wheels for other counts cannot be read: %1").arg(QString::fromUtf8(e.what())));
         return;
     }
     countsDone_ = jobs.isEmpty();
@@ -504,10 +502,10 @@ void WheelCompareWindow::refreshCounts()
     const int c = column();
     const double budget = budget_->value();
     const bool priced = lottery_.details.price.has_value();
-    countsTitle_->setText(QStringLiteral("<b>How many numbers to play:</b> the best wheel within %1 for each count "
-                                         "of numbers (the figures hold for any numbers of that count)%2")
+    countsTitle_->setText(tr("<b>How many numbers to play:</b> the best wheel within %1 for each count "
+                             "of numbers (the figures hold for any numbers of that count)%2")
                               .arg(budgetText(budget, lottery_.details.currency, priced).toHtmlEscaped(),
-                                   countsDone_ ? QStringLiteral(".") : QStringLiteral("; counting…")));
+                                   countsDone_ ? QStringLiteral(".") : tr("; counting…")));
     QList<int> counts = countKeys_.keys();
     counts << numbers_;
     std::sort(counts.begin(), counts.end());
@@ -533,15 +531,14 @@ void WheelCompareWindow::refreshCounts()
                 }
             }
         }
-        const BudgetChoice best = chooseWithin(within, budget, c, chanceName());
-        QStringList cells{z == numbers_ ? QStringLiteral("%1 (yours)").arg(z) : QString::number(z)};
+        const BudgetChoice best = chooseWithin(within, budget, c, chanceName(), QLocale());
+        QStringList cells{z == numbers_ ? tr("%1 (yours)").arg(z) : QString::number(z)};
         if (best.best >= 0) {
             const ComparedWheel &w = within[best.best];
             cells << w.name() << QString::number(w.offer.tickets)
                   << (w.cost ? money(*w.cost) : QString::number(w.offer.tickets)) << chanceCell(w.chanceOf(c));
         } else {
-            cells << (listed == 0 ? QStringLiteral("no wheel within the budget")
-                                  : QStringLiteral("counting %1 of %2…").arg(known).arg(listed))
+            cells << (listed == 0 ? tr("no wheel within the budget") : tr("counting %1 of %2…").arg(known).arg(listed))
                   << QString() << QString() << QString();
         }
         for (int col = 0; col < cells.size(); ++col) {
@@ -565,8 +562,8 @@ void WheelCompareWindow::chooseRow(const QModelIndex &index)
     if (row < 0 || row >= wheels_.size())
         return;
     if (wheels_[row].everyCombination) {
-        status_->setText(QStringLiteral("Every combination of your numbers is not stored as a wheel, so it "
-                                        "cannot be chosen on the wheel page."));
+        status_->setText(tr("Every combination of your numbers is not stored as a wheel, so it "
+                            "cannot be chosen on the wheel page."));
         return;
     }
     emit wheelChosen(wheels_[row].offer);

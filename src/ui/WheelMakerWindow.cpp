@@ -21,18 +21,18 @@
 WheelMakerWindow::WheelMakerWindow()
     : numbersLabel_(new QLabel), x_(new QSpinBox), y_(new QSpinBox), type_(new QComboBox), mostTickets_(new QSpinBox),
       seconds_(new QSpinBox), boundLabel_(new QLabel), progress_(new QProgressBar), statusLabel_(new QLabel),
-      startButton_(new QPushButton(QStringLiteral("&Start"))),
-      cancelButton_(new QPushButton(QStringLiteral("&Cancel"))), closeButton_(new QPushButton(QStringLiteral("Close")))
+      startButton_(new QPushButton(tr("&Start"))), cancelButton_(new QPushButton(tr("&Cancel"))),
+      closeButton_(new QPushButton(tr("Close")))
 {
     setObjectName(QStringLiteral("WheelMakerWindow"));
     databasePath_ = shippedFile(QStringLiteral("data.sqlite3"));
     libraryPath_ = ownWheelsFile();
-    setWindowTitle(QStringLiteral("Make a wheel"));
-    auto *intro = new QLabel(QStringLiteral("Wheelwright starts from the best wheel it knows, searches for one with "
-                                            "fewer tickets, then proves its guarantee draw by draw before offering "
-                                            "it."));
+    setWindowTitle(tr("Make a wheel"));
+    auto *intro = new QLabel(tr("Wheelwright starts from the best wheel it knows, searches for one with "
+                                "fewer tickets, then proves its guarantee draw by draw before offering "
+                                "it."));
     intro->setWordWrap(true);
-    type_->addItems({QStringLiteral("Type-A wheel"), QStringLiteral("Key wheel (your key on every ticket)")});
+    type_->addItems({tr("Type-A wheel"), tr("Key wheel (your key on every ticket)")});
     x_->setObjectName(QStringLiteral("matchesBox"));
     y_->setObjectName(QStringLiteral("drawnBox"));
     type_->setObjectName(QStringLiteral("typeBox"));
@@ -56,15 +56,15 @@ WheelMakerWindow::WheelMakerWindow()
     guarantee->addWidget(new QLabel(QStringLiteral("if")));
     guarantee->addWidget(y_);
     guarantee->addStretch();
-    x_->setAccessibleName(QStringLiteral("Matches guaranteed"));
-    y_->setAccessibleName(QStringLiteral("Drawn numbers among yours"));
+    x_->setAccessibleName(tr("Matches guaranteed"));
+    y_->setAccessibleName(tr("Drawn numbers among yours"));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Numbers:"), numbersLabel_);
-    form->addRow(QStringLiteral("&Guarantee:"), guarantee);
-    form->addRow(QStringLiteral("&Type:"), type_);
-    form->addRow(QStringLiteral("At &most:"), mostTickets_);
-    form->addRow(QStringLiteral("Search &for:"), seconds_);
-    form->addRow(QStringLiteral("Lower bound:"), boundLabel_);
+    form->addRow(tr("Numbers:"), numbersLabel_);
+    form->addRow(tr("&Guarantee:"), guarantee);
+    form->addRow(tr("&Type:"), type_);
+    form->addRow(tr("At &most:"), mostTickets_);
+    form->addRow(tr("Search &for:"), seconds_);
+    form->addRow(tr("Lower bound:"), boundLabel_);
     qobject_cast<QLabel *>(form->labelForField(guarantee))->setBuddy(x_);
 
     statusLabel_->setWordWrap(true);
@@ -110,7 +110,7 @@ void WheelMakerWindow::offer(int pick, int numbers, bool key)
         return;
     pick_ = pick;
     numbers_ = numbers;
-    numbersLabel_->setText(QStringLiteral("%1, %2 on a ticket").arg(numbers).arg(pick));
+    numbersLabel_->setText(tr("%1, %2 on a ticket").arg(numbers).arg(pick));
     {
         const QSignalBlocker bx(x_), by(y_), bt(type_);
         x_->setRange(1, pick);
@@ -158,7 +158,7 @@ void WheelMakerWindow::showBound()
         statusLabel_->clear();
         heldShown_ = false;
     }
-    startButton_->setText(QStringLiteral("&Start"));
+    startButton_->setText(tr("&Start"));
     const QString refusal = WheelMaker::checkRequest(r);
     if (!refusal.isEmpty()) {
         boundLabel_->setText(refusal);
@@ -166,11 +166,10 @@ void WheelMakerWindow::showBound()
         return;
     }
     const auto bound = WheelMaker::lowerBound(r);
-    boundLabel_->setText(QStringLiteral("no such wheel has fewer than %1 tickets").arg(bound));
+    boundLabel_->setText(tr("no such wheel has fewer than %1 tickets").arg(bound));
     startButton_->setEnabled(!isSearching() && bound <= r.mostTickets);
     if (bound > r.mostTickets)
-        boundLabel_->setText(
-            QStringLiteral("at least %1 tickets: more than the %2 you allow").arg(bound).arg(r.mostTickets));
+        boundLabel_->setText(tr("at least %1 tickets: more than the %2 you allow").arg(bound).arg(r.mostTickets));
     if (isSearching())
         return;
     // The library's count comes from the application, which keeps the library open; the
@@ -185,17 +184,17 @@ void WheelMakerWindow::showBound()
     const std::size_t held = own > 0 && (shipped == 0 || own < shipped) ? own : shipped;
     const bool fewer = bound < held;
     if (fewer)
-        startButton_->setText(QStringLiteral("Search for &fewer"));
-    const QString question = fewer ? QStringLiteral(" Search for fewer?") : QStringLiteral(" No wheel can have fewer.");
+        startButton_->setText(tr("Search for &fewer"));
+    const QString question = fewer ? tr(" Search for fewer?") : tr(" No wheel can have fewer.");
     if (own > 0 && (shipped == 0 || own <= shipped))
-        statusLabel_->setText(QStringLiteral("Your library already holds this wheel with %1 tickets; it is in the "
-                                             "wheel list. A search starts from it and keeps a new one only if it has "
-                                             "fewer.%2")
+        statusLabel_->setText(tr("Your library already holds this wheel with %1 tickets; it is in the "
+                                 "wheel list. A search starts from it and keeps a new one only if it has "
+                                 "fewer.%2")
                                   .arg(own)
                                   .arg(question));
     else
-        statusLabel_->setText(QStringLiteral("Wheelwright ships this wheel with %1 tickets; it is in the wheel list. "
-                                             "A search starts from it.%2")
+        statusLabel_->setText(tr("Wheelwright ships this wheel with %1 tickets; it is in the wheel list. "
+                                 "A search starts from it.%2")
                                   .arg(shipped)
                                   .arg(question));
 }
@@ -219,7 +218,7 @@ void WheelMakerWindow::startSearch()
     cancelledByPlayer_ = false;
     progress_->setRange(0, static_cast<int>(std::lround(r.seconds * 10)));
     progress_->setValue(0);
-    statusLabel_->setText(QStringLiteral("Searching…"));
+    statusLabel_->setText(tr("Searching…"));
     heldShown_ = false;
     // The maker calls back on its own thread; the window takes the news on its own.
     maker_->setProgressHandler([this](const MakeProgress &p) {
@@ -240,7 +239,7 @@ void WheelMakerWindow::cancelSearch()
     if (!isSearching())
         return;
     cancelledByPlayer_ = true;
-    statusLabel_->setText(QStringLiteral("Stopping and proving the best wheel so far…"));
+    statusLabel_->setText(tr("Stopping and proving the best wheel so far…"));
     maker_->cancel();
 }
 
@@ -249,8 +248,8 @@ void WheelMakerWindow::showProgress(const MakeProgress &p)
     if (!isSearching())
         return;
     progress_->setValue(progress_->maximum() - static_cast<int>(std::lround(p.secondsLeft * 10)));
-    statusLabel_->setText(p.bestTickets == 0 ? QStringLiteral("Searching… %1 s left").arg(std::lround(p.secondsLeft))
-                                             : QStringLiteral("Best so far: %1 tickets (lower bound %2). %3 s left.")
+    statusLabel_->setText(p.bestTickets == 0 ? tr("Searching… %1 s left").arg(std::lround(p.secondsLeft))
+                                             : tr("Best so far: %1 tickets (lower bound %2). %3 s left.")
                                                    .arg(p.bestTickets)
                                                    .arg(p.lowerBound)
                                                    .arg(std::lround(p.secondsLeft)));
@@ -269,25 +268,24 @@ void WheelMakerWindow::finish(const MakeResult &result)
     switch (result.outcome) {
     case MakeOutcome::Proven:
         statusLabel_->setText(
-            QStringLiteral("Proven: %1 on %2 numbers with %3 tickets%4. %5.")
+            tr("Proven: %1 on %2 numbers with %3 tickets%4. %5.")
                 .arg(name)
                 .arg(r.numbers)
                 .arg(result.lines.size())
-                .arg(result.reachedLowerBound ? QStringLiteral(", as few as any wheel can have") : QString())
+                .arg(result.reachedLowerBound ? tr(", as few as any wheel can have") : QString())
                 .arg(result.note.isEmpty() ? result.note : result.note.at(0).toUpper() + result.note.mid(1)));
         emit wheelMade(r.spec(), result.lines);
         break;
     case MakeOutcome::Cancelled:
         if (result.lines.empty()) {
-            statusLabel_->setText(QStringLiteral("Stopped before any wheel was found."));
-        } else if (AlertPanel::confirm(QStringLiteral("Notice"),
-                                       QStringLiteral("The search was stopped. Keep the best wheel found so far "
-                                                      "(%1 tickets, proven)?")
-                                           .arg(result.lines.size()))) {
-            statusLabel_->setText(QStringLiteral("Kept: %1 with %2 tickets.").arg(name).arg(result.lines.size()));
+            statusLabel_->setText(tr("Stopped before any wheel was found."));
+        } else if (AlertPanel::confirm(tr("Notice"), tr("The search was stopped. Keep the best wheel found so far "
+                                                        "(%1 tickets, proven)?")
+                                                         .arg(result.lines.size()))) {
+            statusLabel_->setText(tr("Kept: %1 with %2 tickets.").arg(name).arg(result.lines.size()));
             emit wheelMade(r.spec(), result.lines);
         } else {
-            statusLabel_->setText(QStringLiteral("Stopped; nothing was kept."));
+            statusLabel_->setText(tr("Stopped; nothing was kept."));
         }
         break;
     case MakeOutcome::NothingFound:
@@ -296,7 +294,7 @@ void WheelMakerWindow::finish(const MakeResult &result)
         break;
     case MakeOutcome::ProofFailed:
         statusLabel_->setText(result.message);
-        AlertPanel::run(QStringLiteral("Alert"), result.message);
+        AlertPanel::run(tr("Alert"), result.message);
         break;
     }
 }

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WheelOddsPanel.h"
 
+#include "core/CountedText.h"
 #include "core/PrizeTiers.h"
 #include "core/WheelValue.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,7 +28,8 @@ public:
     explicit OddsChart(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("oddsChart"));
-        setAccessibleName(QStringLiteral("Chance per draw of at least each match count"));
+        setAccessibleName(
+            QCoreApplication::translate("WheelOddsPanel", "Chance per draw of at least each match count"));
         setMinimumWidth(300);
     }
     void showBars(QList<std::pair<int, double>> bars)
@@ -44,7 +48,7 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRect(0, 0, width(), kTop - 4), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Per draw, your best ticket matches at least:"));
+                   QCoreApplication::translate("WheelOddsPanel", "Per draw, your best ticket matches at least:"));
         double smallest = 1;
         for (const auto &[b, chance] : bars_)
             if (chance > 0)
@@ -63,10 +67,11 @@ protected:
             p.setBrush(chance >= 1 ? QColor(0x2e, 0x8b, 0x57) : QColor(0x2f, 0x5f, 0xb3));
             p.drawRoundedRect(bar, 3, 3);
             p.setPen(palette().color(QPalette::WindowText));
-            const QString odds = oneInText(chance);
+            const QString odds = oneInText(chance, QLocale());
             p.drawText(QRect(labelWidth + static_cast<int>(bar.width()) + 6, y, textWidth, kRow - 4),
                        Qt::AlignLeft | Qt::AlignVCenter,
-                       percentText(chance) + (odds.isEmpty() ? QString() : QStringLiteral("  (") + odds + u')'));
+                       percentText(chance, QLocale()) +
+                           (odds.isEmpty() ? QString() : QStringLiteral("  (") + odds + u')'));
             y += kRow;
         }
     }
@@ -80,9 +85,11 @@ private:
 namespace {
 QString prizeText(const PrizeTier &tier)
 {
-    QString text = tier.main == 1 ? QStringLiteral("1 main number") : QStringLiteral("%1 main numbers").arg(tier.main);
+    QString text = countedText("WheelOddsPanel", "1 main number",
+                               QT_TRANSLATE_N_NOOP("WheelOddsPanel", "%n main numbers"), tier.main);
     if (tier.bonus > 0)
-        text += tier.bonus == 1 ? QStringLiteral(" + 1 bonus") : QStringLiteral(" + %1 bonus").arg(tier.bonus);
+        //: Added to "3 main numbers": the bonus numbers the prize tier also needs.
+        text += QCoreApplication::translate("WheelOddsPanel", " + %n bonus", nullptr, tier.bonus);
     return text;
 }
 
@@ -96,7 +103,7 @@ QLabel *note(QWidget *parent, const char *name)
 } // namespace
 
 WheelOddsPanel::WheelOddsPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("Exact odds of this wheel, counted over every possible draw"), parent),
+    : QGroupBox(tr("Exact odds of this wheel, counted over every possible draw"), parent),
       status_(note(this, "oddsStatus")), keyNote_(note(this, "oddsKeyNote")), table_(new QTableWidget(this)),
       chart_(new OddsChart(this)), prize_(note(this, "oddsPrize")), expected_(note(this, "oddsExpected")),
       guaranteeNote_(note(this, "oddsGuarantee")), tiersTitle_(note(this, "tiersTitle")),
@@ -105,7 +112,7 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("oddsGroup"));
     table_->setObjectName(QStringLiteral("oddsTable"));
-    table_->setAccessibleName(QStringLiteral("Odds table"));
+    table_->setAccessibleName(tr("Odds table"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->verticalHeader()->hide();
@@ -139,16 +146,16 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
     row->addLayout(right, 1);
     // The prize tiers under the table and the chart: a tier's name and prize, the chance that at
     // least one ticket wins it and the tickets expected in it, then what they add up to.
-    tiersTitle_->setText(QStringLiteral("<b>Prize tiers:</b> the chance per draw that at least one of your tickets "
-                                        "wins each (a ticket counts in its best tier only)"));
-    tiersTitle_->setAccessibleName(QStringLiteral("Prize tiers"));
+    tiersTitle_->setText(tr("<b>Prize tiers:</b> the chance per draw that at least one of your tickets "
+                            "wins each (a ticket counts in its best tier only)"));
+    tiersTitle_->setAccessibleName(tr("Prize tiers"));
     tiersStatus_->setStyleSheet(QStringLiteral("color: #555;"));
-    tiersStatus_->setAccessibleName(QStringLiteral("Prize tiers status"));
+    tiersStatus_->setAccessibleName(tr("Prize tiers status"));
     tiersTable_->setObjectName(QStringLiteral("tiersTable"));
-    tiersTable_->setAccessibleName(QStringLiteral("Prize tier odds"));
+    tiersTable_->setAccessibleName(tr("Prize tier odds"));
     tiersTable_->setAccessibleDescription(
-        QStringLiteral("Each row: a prize tier, its prize, the chance that at least one ticket wins it, and the "
-                       "tickets expected in it per draw"));
+        tr("Each row: a prize tier, its prize, the chance that at least one ticket wins it, and the "
+           "tickets expected in it per draw"));
     tiersTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tiersTable_->setSelectionMode(QAbstractItemView::NoSelection);
     tiersTable_->verticalHeader()->hide();
@@ -156,7 +163,7 @@ WheelOddsPanel::WheelOddsPanel(QWidget *parent)
     tiersTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tiersTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tiersTable_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    tiersSummary_->setAccessibleName(QStringLiteral("Any prize and the fixed return"));
+    tiersSummary_->setAccessibleName(tr("Any prize and the fixed return"));
     tiersSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto *tiersRow = new QHBoxLayout;
     tiersRow->setSpacing(14);
@@ -200,7 +207,7 @@ void WheelOddsPanel::dropRunning()
 void WheelOddsPanel::showNothing(const QString &why)
 {
     dropRunning();
-    setTitle(QStringLiteral("Exact odds of this wheel, counted over every possible draw"));
+    setTitle(tr("Exact odds of this wheel, counted over every possible draw"));
     status_->setText(why);
     status_->setVisible(!why.isEmpty());
     for (QWidget *w : std::initializer_list<QWidget *>{keyNote_, table_, chart_, prize_, expected_, guaranteeNote_,
@@ -219,7 +226,8 @@ void WheelOddsPanel::showTierNote(const QString &text)
 
 void WheelOddsPanel::showOdds(const Request &request)
 {
-    showNothing(QStringLiteral("Counting the odds of “%1”…").arg(request.label));
+    //: %1 is a wheel's guarantee, such as "3 if 4", kept as it is.
+    showNothing(tr("Counting the odds of “%1”…").arg(request.label));
     const quint64 generation = generation_;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
@@ -247,7 +255,7 @@ void WheelOddsPanel::showOdds(const Request &request)
             return;
         // The flag stays: the tiers of this wheel may still be counting under it.
         if (result.status != odds::Status::Done) {
-            showNothing(QStringLiteral("The odds of “%1” cannot be counted: %2.").arg(request.label, result.error));
+            showNothing(tr("The odds of “%1” cannot be counted: %2.").arg(request.label, result.error));
             return;
         }
         present(request, result.table);
@@ -259,12 +267,12 @@ void WheelOddsPanel::showOdds(const Request &request)
 void WheelOddsPanel::countTiers(const Request &request)
 {
     if (request.tiers.isEmpty()) {
-        showTierNote(QStringLiteral("The prize tiers of this lottery are not known: only the match counts above "
-                                    "are counted."));
+        showTierNote(tr("The prize tiers of this lottery are not known: only the match counts above "
+                        "are counted."));
         emit tiersShown();
         return;
     }
-    showTierNote(QStringLiteral("Counting the chance of every prize tier…"));
+    showTierNote(tr("Counting the chance of every prize tier…"));
     const quint64 generation = generation_;
     const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
     QFuture<TierResult> future = QtConcurrent::run([question = request.tierQuestion(), cancel]() mutable {
@@ -284,7 +292,7 @@ void WheelOddsPanel::countTiers(const Request &request)
         if (generation != generation_)
             return;
         if (result.status != odds::Status::Done) {
-            showTierNote(QStringLiteral("The prize tiers cannot be counted: %1.").arg(result.error));
+            showTierNote(tr("The prize tiers cannot be counted: %1.").arg(result.error));
             emit tiersShown();
             return;
         }
@@ -299,20 +307,19 @@ void WheelOddsPanel::presentTiers(const Request &request, const odds::TierOdds &
     tiersTable_->clear();
     tiersTable_->setColumnCount(4);
     tiersTable_->setRowCount(static_cast<int>(request.tiers.size()));
-    tiersTable_->setHorizontalHeaderLabels({QStringLiteral("Tier"), QStringLiteral("Prize"),
-                                            QStringLiteral("At least one ticket"), QStringLiteral("Tickets per draw")});
+    tiersTable_->setHorizontalHeaderLabels(
+        {tr("Tier"), tr("Prize"), tr("At least one ticket"), tr("Tickets per draw")});
     tiersTable_->horizontalHeaderItem(2)->setToolTip(
-        QStringLiteral("The chance per draw that at least one of your tickets wins this tier"));
-    tiersTable_->horizontalHeaderItem(3)->setToolTip(
-        QStringLiteral("How many of your tickets win this tier per draw, on average"));
+        tr("The chance per draw that at least one of your tickets wins this tier"));
+    tiersTable_->horizontalHeaderItem(3)->setToolTip(tr("How many of your tickets win this tier per draw, on average"));
     for (int r = 0; r < tiersTable_->rowCount(); ++r) {
         const TierRule &t = request.tiers[r];
         const double chance = tiers.anyTicket[static_cast<std::size_t>(r)];
-        const QString odds = oneInText(chance);
-        const QStringList cells{
-            t.name, t.prize == TierRule::Prize::Unknown ? QStringLiteral("not known") : prizeText(t),
-            odds.isEmpty() ? percentText(chance) : percentText(chance) + QStringLiteral("  (") + odds + u')',
-            QString::number(tiers.expectedTickets[static_cast<std::size_t>(r)], 'g', 3)};
+        const QString odds = oneInText(chance, QLocale());
+        const QStringList cells{t.name, t.prize == TierRule::Prize::Unknown ? tr("not known") : prizeText(t),
+                                odds.isEmpty() ? percentText(chance, QLocale())
+                                               : percentText(chance, QLocale()) + QStringLiteral("  (") + odds + u')',
+                                figureLocale().toString(tiers.expectedTickets[static_cast<std::size_t>(r)], 'g', 3)};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
@@ -329,25 +336,27 @@ void WheelOddsPanel::presentTiers(const Request &request, const odds::TierOdds &
                                          22 * tiersTable_->rowCount() + 2 * tiersTable_->frameWidth() + 2);
 
     QStringList summary;
-    const QString anyOdds = oneInText(tiers.anyPrize);
-    summary << QStringLiteral("<b>Any prize:</b> at least one ticket wins a tier in %1 of draws%2.")
-                   .arg(percentText(tiers.anyPrize), anyOdds.isEmpty() ? QString() : QStringLiteral(", ") + anyOdds);
+    const QString anyOdds = oneInText(tiers.anyPrize, QLocale());
+    summary << tr("<b>Any prize:</b> at least one ticket wins a tier in %1 of draws%2.")
+                   .arg(percentText(tiers.anyPrize, QLocale()),
+                        anyOdds.isEmpty() ? QString() : QStringLiteral(", ") + anyOdds);
     const int tickets = static_cast<int>(request.wheel.lines.size());
     if (const auto fixed = expectedFixedReturn(request.tiers, tiers)) {
-        QString text = QStringLiteral("<b>Fixed prizes:</b> they return %1 per draw on average")
-                           .arg(formatAmount(std::llround(fixed->amount * 100), fixed->currency).toHtmlEscaped());
+        QString text =
+            tr("<b>Fixed prizes:</b> they return %1 per draw on average")
+                .arg(amountText(std::llround(fixed->amount * 100), fixed->currency, QLocale()).toHtmlEscaped());
         if (request.price)
-            text += QStringLiteral(", against a cost of %1")
+            text += tr(", against a cost of %1")
                         .arg(costLine(tickets, *request.price, request.currency, QLocale()).toHtmlEscaped());
-        summary << text + QStringLiteral(". Tiers with shared prizes are not in this return.");
+        summary << text + tr(". Tiers with shared prizes are not in this return.");
     } else {
-        summary << QStringLiteral("No tier pays a fixed amount, so no return per draw is counted; shared prizes "
-                                  "depend on the pool and the winners.");
+        summary << tr("No tier pays a fixed amount, so no return per draw is counted; shared prizes "
+                      "depend on the pool and the winners.");
     }
     if (request.lottery.bonusPool > 0 && request.bonus.isEmpty())
-        summary << QStringLiteral("Counted without bonus numbers: a tier that needs one is won by no ticket here.");
+        summary << tr("Counted without bonus numbers: a tier that needs one is won by no ticket here.");
     else if (request.lottery.bonusPool > 0)
-        summary << QStringLiteral("Counted with the bonus numbers dealt over the tickets as they are played.");
+        summary << tr("Counted with the bonus numbers dealt over the tickets as they are played.");
     tiersSummary_->setText(summary.join(QStringLiteral("<br><br>")));
     tiersTitle_->show();
     tiersStatus_->hide();
@@ -379,13 +388,13 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     table_->clear();
     table_->setColumnCount(static_cast<int>(columns.size()) + 2);
     table_->setRowCount(static_cast<int>(shownRows.size()) + 1);
-    QStringList headers{QStringLiteral("Yours drawn"), QStringLiteral("Chance")};
+    QStringList headers{tr("Yours drawn"), tr("Chance")};
     for (int b : columns)
         headers << QStringLiteral("≥ %1").arg(b);
     table_->setHorizontalHeaderLabels(headers);
-    table_->setToolTip(QStringLiteral("Each row: how many of the drawn numbers are among yours, how likely that is, "
-                                      "and for each column b the chance that your best ticket then matches at least "
-                                      "b of them."));
+    table_->setToolTip(tr("Each row: how many of the drawn numbers are among yours, how likely that is, "
+                          "and for each column b the chance that your best ticket then matches at least "
+                          "b of them."));
     const auto cell = [this](int r, int c, const QString &text) {
         auto *item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignCenter);
@@ -397,10 +406,10 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     for (int r = 0; r < shownRows.size(); ++r) {
         const odds::HaveRow &row = *shownRows[r];
         cell(r, 0, QString::number(row.j));
-        cell(r, 1, percentText(row.probability));
+        cell(r, 1, percentText(row.probability, QLocale()));
         for (int c = 0; c < columns.size(); ++c) {
             const double q = row.atLeast[static_cast<std::size_t>(columns[c])];
-            QTableWidgetItem *item = cell(r, c + 2, percentText(q));
+            QTableWidgetItem *item = cell(r, c + 2, percentText(q, QLocale()));
             if (q >= 1)
                 item->setBackground(certainTint);
             if (row.j == y && columns[c] == x) {
@@ -408,20 +417,22 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
-                item->setToolTip(QStringLiteral("The guarantee “%1”").arg(request.label));
-                item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("the guarantee"));
+                item->setToolTip(
+                    //: %1 is a wheel's guarantee, such as "3 if 4", kept as it is.
+                    tr("The guarantee “%1”").arg(request.label));
+                item->setData(Qt::AccessibleDescriptionRole, tr("the guarantee"));
             }
         }
     }
     const int anyRow = static_cast<int>(shownRows.size());
     QFont bold = table_->font();
     bold.setBold(true);
-    cell(anyRow, 0, QStringLiteral("Any draw"))->setFont(bold);
+    cell(anyRow, 0, tr("Any draw"))->setFont(bold);
     cell(anyRow, 1, QStringLiteral("100%"))->setFont(bold);
     QList<std::pair<int, double>> bars;
     for (int c = 0; c < columns.size(); ++c) {
         const double q = table.atLeast[static_cast<std::size_t>(columns[c])];
-        cell(anyRow, c + 2, percentText(q))->setFont(bold);
+        cell(anyRow, c + 2, percentText(q, QLocale()))->setFont(bold);
         bars << std::pair{columns[c], q};
     }
     // The table shows whole: every row and column, never a scroll bar of its own.
@@ -438,51 +449,56 @@ void WheelOddsPanel::present(const Request &request, const odds::Table &table)
     row_->setDirection(width > 560 ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     chart_->showBars(bars);
 
-    setTitle(QStringLiteral("Exact odds of “%1” on %2 numbers: %3 %4, %5 of %6 drawn")
+    //: %1 is the wheel's guarantee, such as "3 if 4" (kept as it is); %3 is "12 tickets"; %4 of %5 are
+    //: the numbers drawn and the pool.
+    setTitle(tr("Exact odds of “%1” on %2 numbers: %3, %4 of %5 drawn")
                  .arg(request.label)
                  .arg(table.numbers)
-                 .arg(table.tickets)
-                 .arg(table.tickets == 1 ? QStringLiteral("ticket") : QStringLiteral("tickets"))
+                 .arg(countedText("WheelOddsPanel", "1 ticket", QT_TRANSLATE_N_NOOP("WheelOddsPanel", "%n tickets"),
+                                  table.tickets))
                  .arg(table.drawn)
                  .arg(table.pool));
-    table_->horizontalHeaderItem(0)->setToolTip(QStringLiteral("How many of the drawn numbers are among yours"));
-    keyNote_->setText(QStringLiteral("Key wheel: the rows count the draws that hold your key number (%1 of all "
-                                     "draws); the last row counts every draw.")
-                          .arg(percentText(double(table.drawn) / table.pool)));
+    table_->horizontalHeaderItem(0)->setToolTip(tr("How many of the drawn numbers are among yours"));
+    keyNote_->setText(tr("Key wheel: the rows count the draws that hold your key number (%1 of all "
+                         "draws); the last row counts every draw.")
+                          .arg(percentText(double(table.drawn) / table.pool, QLocale())));
     if (x > 0 && y > 0)
         guaranteeNote_->setText(
-            QStringLiteral("Highlighted: the guarantee “%1”. When %2 of the drawn numbers are "
-                           "among yours%3, your best ticket matches at least %4 of them: %5.")
+            //: %1 is a guarantee such as "3 if 4": 3 matches if 4 of the drawn numbers are among those
+            //: played. %3 is empty or ", the key one of them".
+            tr("Highlighted: the guarantee “%1”. When %2 of the drawn numbers are "
+               "among yours%3, your best ticket matches at least %4 of them: %5.")
                 .arg(request.label)
                 .arg(y)
-                .arg(request.keyWheel ? QStringLiteral(", the key one of them") : QString())
+                .arg(request.keyWheel ? tr(", the key one of them") : QString())
                 .arg(x)
-                .arg(percentText(rows.size() > std::size_t(y) ? rows[std::size_t(y)].atLeast[std::size_t(x)] : 0)));
+                .arg(percentText(rows.size() > std::size_t(y) ? rows[std::size_t(y)].atLeast[std::size_t(x)] : 0,
+                                 QLocale())));
     const auto &lowest = request.lowestPrize;
     if (!lowest)
-        prize_->setText(QStringLiteral("The lowest prize of this lottery is not known here."));
+        prize_->setText(tr("The lowest prize of this lottery is not known here."));
     else if (lowest->main == 0)
-        prize_->setText(QStringLiteral("The lowest prize is won by the bonus number alone; these odds count the main "
-                                       "numbers only."));
+        prize_->setText(tr("The lowest prize is won by the bonus number alone; these odds count the main "
+                           "numbers only."));
     else if (lowest->main > table.drawn || table.prize < 0)
-        prize_->setText(
-            QStringLiteral("The chance of the lowest prize (%1) is not counted here.").arg(prizeText(*lowest)));
+        prize_->setText(tr("The chance of the lowest prize (%1) is not counted here.").arg(prizeText(*lowest)));
     else {
-        const QString odds = oneInText(table.prize);
-        prize_->setText(QStringLiteral("<b>At least one prize:</b> some ticket wins the lowest prize (%1)%2 in %3 of "
-                                       "draws%4.")
+        const QString odds = oneInText(table.prize, QLocale());
+        prize_->setText(tr("<b>At least one prize:</b> some ticket wins the lowest prize (%1)%2 in %3 of "
+                           "draws%4.")
                             .arg(prizeText(*lowest))
-                            .arg(lowest->bonus > 0 ? QStringLiteral(", main numbers only counted,") : QString())
-                            .arg(percentText(table.prize))
+                            .arg(lowest->bonus > 0 ? tr(", main numbers only counted,") : QString())
+                            .arg(percentText(table.prize, QLocale()))
                             .arg(odds.isEmpty() ? QString() : QStringLiteral(", ") + odds));
     }
     QStringList expected;
     for (int b = 1; b < static_cast<int>(table.expected.size()); ++b)
         if (table.expected[static_cast<std::size_t>(b)] > 0)
             expected << QStringLiteral("%1: %2").arg(b).arg(
-                QString::number(table.expected[static_cast<std::size_t>(b)], 'g', 3));
-    expected_->setText(QStringLiteral("Tickets per draw, on average, matching exactly  ") +
-                       expected.join(QStringLiteral(";  ")));
+                figureLocale().toString(table.expected[static_cast<std::size_t>(b)], 'g', 3));
+    //: %1 lists "match count: tickets", such as "3: 0.0188;  4: 0.000969".
+    expected_->setText(
+        tr("Tickets per draw, on average, matching exactly  %1").arg(expected.join(QStringLiteral(";  "))));
 
     status_->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{table_, chart_, prize_, expected_})

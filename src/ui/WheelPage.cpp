@@ -56,10 +56,10 @@ void WheelPage::buildPanels()
     // The cost and the odds stand between the wheel lists and the ticket format; the lists
     // give up their empty room to them.
     auto *costRow = new QHBoxLayout;
-    auto *priceLabel = new QLabel(QStringLiteral("&Price per ticket:"), this);
+    auto *priceLabel = new QLabel(tr("&Price per ticket:"), this);
     priceField_ = new QLineEdit(this);
     priceField_->setObjectName(QStringLiteral("priceField"));
-    priceField_->setAccessibleName(QStringLiteral("Price per ticket"));
+    priceField_->setAccessibleName(tr("Price per ticket"));
     priceField_->setMaximumWidth(90);
     priceField_->setPlaceholderText(QStringLiteral("unknown"));
     priceLabel->setBuddy(priceField_);
@@ -124,11 +124,10 @@ void WheelPage::showCost()
         costLabel_->clear();
     else if (!price_)
         costLabel_->setText(priceField_->text().trimmed().isEmpty()
-                                ? QStringLiteral("Price per ticket: unknown - enter it")
-                                : QStringLiteral("Please enter the price of one ticket as a number, such as 2.50"));
+                                ? tr("Price per ticket: unknown - enter it")
+                                : tr("Please enter the price of one ticket as a number, such as 2.50"));
     else
-        costLabel_->setText(QStringLiteral("Cost: ") +
-                            costLine(wheel->tickets, *price_, play_.details.currency, QLocale()));
+        costLabel_->setText(tr("Cost: %1").arg(costLine(wheel->tickets, *price_, play_.details.currency, QLocale())));
 }
 
 void WheelPage::showValue()
@@ -142,7 +141,7 @@ void WheelPage::showValue()
     }
     const WheelLines read = lineSource_(*wheel);
     if (!read.sound()) {
-        odds_->showNothing(QStringLiteral("The odds of “%1” cannot be counted: the wheel is damaged (%2).")
+        odds_->showNothing(tr("The odds of “%1” cannot be counted: the wheel is damaged (%2).")
                                .arg(wheel->printableLabel(), read.problem));
         return;
     }
