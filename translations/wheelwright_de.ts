@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Gewinnklassen: hier nicht bekannt; Tipps je Trefferzahl:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Irgendein Gewinn</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 oder mehr Treffer</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n Ziehung; der beste Treffer aller Ziehungen ist %1</numerusform>
             <numerusform>%n Ziehungen; der beste Treffer aller Ziehungen ist %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Was die Ziehungen ergaben, neben den genauen Chancen</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Frühere Ziehungen neben den genauen Chancen</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Gewonnen in
+früheren Ziehungen</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Genaue Chance
+je Ziehung</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Frühere Tipps
+je Ziehung</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Erwartete Tipps
+je Ziehung</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Die genauen Chancen dieser Tipps werden gezählt…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Die genauen Chancen dieser Tipps lassen sich nicht zählen: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>keine Ziehungen</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 von %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 von %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Feste Gewinne: %1 je Ziehung erwartet.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Feste Gewinne je Ziehung: %1 in diesen Ziehungen gewonnen, %2 erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 Tipps, deren Klasse von Zahlen abhängt, die die Ergebnisse nicht nennen, stehen in keiner Zeile.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n Lotterien</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Eine Lotterie importieren</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Lotterien: eigene hinzufügen, kopieren oder bearbeiten</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(Ihre)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>Ihre Lotterie</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Tipps drucken</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Drucken ist nicht möglich: das Druckmodul ließ sich nicht laden (%1).</translation>
     </message>
 </context>
 <context>

@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Κατηγορίες κερδών: άγνωστες εδώ· δελτία ανά αριθμό επιτυχιών:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Κάποιο κέρδος</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 ή περισσότερες επιτυχίες</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n κλήρωση· η καλύτερη επιτυχία είναι %1</numerusform>
             <numerusform>%n κληρώσεις· η καλύτερη επιτυχία σε κάθε κλήρωση είναι %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Τι έδωσαν οι κληρώσεις, δίπλα στις ακριβείς πιθανότητες</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Ιστορικό κληρώσεων δίπλα στις ακριβείς πιθανότητες</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Κατηγορία</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Κληρώσεις
+με κέρδος</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Ακριβής πιθανότητα
+ανά κλήρωση</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Δελτία στο παρελθόν
+ανά κλήρωση</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Αναμενόμενα δελτία
+ανά κλήρωση</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Υπολογίζονται οι ακριβείς πιθανότητες αυτών των δελτίων…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Οι ακριβείς πιθανότητες αυτών των δελτίων δεν υπολογίζονται: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Επιτυχίες</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>καμία κλήρωση</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 από %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 από %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Σταθερά κέρδη: %1 αναμενόμενα ανά κλήρωση.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Σταθερά κέρδη ανά κλήρωση: %1 κερδήθηκαν σε αυτές τις κληρώσεις, %2 αναμενόμενα.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 δελτία των οποίων η κατηγορία εξαρτάται από αριθμούς που δεν δίνουν τα αποτελέσματα δεν είναι σε καμία γραμμή.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n παιχνίδια</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Εισαγωγή παιχνιδιού</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Όλα τα αρχεία (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Παιχνίδια: προσθέστε, αντιγράψτε ή επεξεργαστείτε τα δικά σας</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(δικό σας)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>το παιχνίδι σας</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Εκτύπωση δελτίων</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Η εκτύπωση δεν είναι διαθέσιμη: η μονάδα εκτύπωσης δεν φορτώθηκε (%1).</translation>
     </message>
 </context>
 <context>

@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Categorías de premio: desconocidas aquí; apuestas por número de aciertos:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Algún premio</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 o más aciertos</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n sorteo; el mejor acierto es %1</numerusform>
             <numerusform>%n sorteos; el mejor acierto de todos es %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Lo que dieron los sorteos, junto a las probabilidades exactas</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Sorteos anteriores junto a las probabilidades exactas</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Sorteos
+ganados</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Probabilidad exacta
+por sorteo</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Apuestas pasadas
+por sorteo</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Apuestas esperadas
+por sorteo</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Calculando las probabilidades exactas de estas apuestas…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>No se pueden calcular las probabilidades exactas de estas apuestas: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>ningún sorteo</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Premios fijos: %1 esperados por sorteo.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Premios fijos por sorteo: %1 ganados en estos sorteos, %2 esperados.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 apuestas cuya categoría depende de números que los resultados no dan no están en ninguna fila.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n loterías</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Importar una lotería</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Loterías: añadir, copiar o editar las tuyas</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(tuya)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>tu lotería</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Imprimir apuestas</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>No se puede imprimir: no se pudo cargar el módulo de impresión (%1).</translation>
     </message>
 </context>
 <context>

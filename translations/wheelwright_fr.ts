@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Rangs de gain : inconnus ici ; grilles par nombre de bons numéros :</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Un gain quelconque</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 bons numéros ou plus</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n tirage ; le meilleur résultat est %1</numerusform>
             <numerusform>%n tirages ; le meilleur résultat de tous est %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Ce qu’ont donné les tirages, à côté des chances exactes</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Tirages passés à côté des chances exactes</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Tirages passés
+gagnés</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Chance exacte
+par tirage</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Grilles passées
+par tirage</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Grilles attendues
+par tirage</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Calcul des chances exactes de ces grilles…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Les chances exactes de ces grilles ne peuvent pas être calculées : %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Bons numéros</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>aucun tirage</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 sur %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 sur %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Gains fixes : %1 attendus par tirage.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Gains fixes par tirage : %1 gagnés dans ces tirages, %2 attendus.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 grilles dont le rang dépend de numéros que les résultats ne donnent pas ne figurent dans aucune ligne.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n loteries</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Importer une loterie</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Loteries : ajouter, copier ou modifier les vôtres</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(la vôtre)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>votre loterie</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Imprimer les grilles</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Impression impossible : le module d’impression n’a pas pu être chargé (%1).</translation>
     </message>
 </context>
 <context>

@@ -834,6 +834,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Peringkat hadiah: tidak diketahui di sini; tiket mengikut bilangan padanan:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Sebarang hadiah</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 padanan atau lebih</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -938,6 +946,78 @@
         <translation>
             <numerusform>%n cabutan; padanan terbaik mana-mana cabutan ialah %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Hasil cabutan, di sebelah peluang tepat</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Cabutan lalu di sebelah peluang tepat</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Peringkat</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Cabutan lalu
+yang menang</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Peluang tepat
+setiap cabutan</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Tiket lalu
+setiap cabutan</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Tiket dijangka
+setiap cabutan</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Mengira peluang tepat tiket-tiket ini…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Peluang tepat tiket-tiket ini tidak dapat dikira: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Padanan</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>tiada cabutan</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 daripada %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 daripada %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Hadiah tetap: %1 dijangka setiap cabutan.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Hadiah tetap setiap cabutan: %1 dimenangi dalam cabutan ini, %2 dijangka.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 tiket yang peringkatnya bergantung pada nombor yang tidak diberi oleh keputusan tidak berada dalam mana-mana baris.</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1339,14 @@
             <numerusform>%n loteri</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Import loteri</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Semua fail (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1328,6 +1416,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Loteri: tambah, salin atau sunting loteri anda sendiri</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(anda)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>loteri anda</translation>
     </message>
 </context>
 <context>
@@ -2269,6 +2365,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Cetak tiket</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Pencetakan tidak tersedia: modul cetak tidak dapat dimuatkan (%1).</translation>
     </message>
 </context>
 <context>

@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Prijsklassen: hier onbekend; rijen per aantal treffers:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Een prijs</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 of meer treffers</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n trekking; de beste treffer van alle trekkingen is %1</numerusform>
             <numerusform>%n trekkingen; de beste treffer van alle trekkingen is %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Wat de trekkingen gaven, naast de exacte kansen</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Eerdere trekkingen naast de exacte kansen</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Eerdere trekkingen
+gewonnen</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Exacte kans
+per trekking</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Eerdere rijen
+per trekking</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Verwachte rijen
+per trekking</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>De exacte kansen van deze rijen worden geteld…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>De exacte kansen van deze rijen kunnen niet worden geteld: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffers</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>geen trekkingen</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 van %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 van %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Vaste prijzen: %1 per trekking verwacht.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Vaste prijzen per trekking: %1 gewonnen in deze trekkingen, %2 verwacht.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 rijen waarvan de klasse afhangt van getallen die de uitslagen niet geven, staan in geen enkele regel.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n loterijen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Een loterij importeren</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Loterijen: eigen loterijen toevoegen, kopiëren of bewerken</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(van jou)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>jouw loterij</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Rijen afdrukken</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Afdrukken is niet mogelijk: de afdrukmodule kon niet worden geladen (%1).</translation>
     </message>
 </context>
 <context>

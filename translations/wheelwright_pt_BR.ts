@@ -853,6 +853,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>Faixas de prêmio: desconhecidas aqui; jogos por número de acertos:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Qualquer prêmio</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 ou mais acertos</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -958,6 +966,78 @@
             <numerusform>%n sorteio; o melhor acerto é %1</numerusform>
             <numerusform>%n sorteios; o melhor acerto de todos é %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>O que os sorteios deram, ao lado das chances exatas</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Sorteios anteriores ao lado das chances exatas</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Sorteios
+premiados</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Chance exata
+por sorteio</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Jogos passados
+por sorteio</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Jogos esperados
+por sorteio</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Calculando as chances exatas destes jogos…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Não é possível calcular as chances exatas destes jogos: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>nenhum sorteio</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Prêmios fixos: %1 esperados por sorteio.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Prêmios fixos por sorteio: %1 ganhos nestes sorteios, %2 esperados.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 jogos cuja faixa depende de números que os resultados não informam não estão em nenhuma linha.</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1360,14 @@
             <numerusform>%n loterias</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Importar uma loteria</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1349,6 +1437,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Loterias: adicionar, copiar ou editar as suas</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(sua)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>sua loteria</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2390,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Imprimir jogos</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Não é possível imprimir: o módulo de impressão não pôde ser carregado (%1).</translation>
     </message>
 </context>
 <context>

@@ -834,6 +834,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>İkramiye kademeleri: burada bilinmiyor; isabet sayısına göre kolonlar:</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>Herhangi bir ikramiye</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>%1 veya daha fazla isabet</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -938,6 +946,78 @@
         <translation>
             <numerusform>%n çekiliş; tüm çekilişlerdeki en iyi isabet %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>Çekilişlerin verdiği, kesin olasılıkların yanında</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>Geçmiş çekilişler kesin olasılıkların yanında</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>Kademe</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>Kazanılan
+geçmiş çekiliş</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>Çekiliş başına
+kesin olasılık</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>Çekiliş başına
+geçmiş kolon</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>Çekiliş başına
+beklenen kolon</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>Bu kolonların kesin olasılıkları hesaplanıyor…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>Bu kolonların kesin olasılıkları hesaplanamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>İsabet</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>çekiliş yok</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>0 / %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 / %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>Sabit ikramiyeler: çekiliş başına %1 bekleniyor.</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>Çekiliş başına sabit ikramiyeler: bu çekilişlerde %1 kazanıldı, %2 bekleniyor.</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>Kademesi sonuçların vermediği sayılara bağlı olan %1 kolon hiçbir satırda yer almıyor.</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1339,14 @@
             <numerusform>%n loto</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>Bir loto içe aktar</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1328,6 +1416,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>Lotolar: kendi lotolarınızı ekleyin, kopyalayın ya da düzenleyin</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>(sizin)</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>sizin lotonuz</translation>
     </message>
 </context>
 <context>
@@ -2269,6 +2365,10 @@
     <message>
         <source>Print tickets</source>
         <translation>Kolonları yazdır</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>Yazdırılamıyor: yazdırma modülü yüklenemedi (%1).</translation>
     </message>
 </context>
 <context>

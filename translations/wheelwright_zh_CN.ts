@@ -834,6 +834,14 @@
         <source>Prize tiers: not known here; tickets per count of matches:</source>
         <translation>奖级：此处未知；按命中数统计的注数：</translation>
     </message>
+    <message>
+        <source>Any prize</source>
+        <translation>任意奖级</translation>
+    </message>
+    <message>
+        <source>%1 or more matches</source>
+        <translation>命中 %1 个或以上</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistoryWindow</name>
@@ -938,6 +946,78 @@
         <translation>
             <numerusform>%n 期开奖；所有开奖中最佳命中为 %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What the draws gave, beside the exact odds</source>
+        <translation>开奖结果与精确概率对照</translation>
+    </message>
+    <message>
+        <source>Past draws beside the exact odds</source>
+        <translation>往期开奖与精确概率对照</translation>
+    </message>
+    <message>
+        <source>Tier</source>
+        <translation>奖级</translation>
+    </message>
+    <message>
+        <source>Past draws
+won</source>
+        <translation>往期
+中奖期数</translation>
+    </message>
+    <message>
+        <source>Exact chance
+per draw</source>
+        <translation>每期
+精确概率</translation>
+    </message>
+    <message>
+        <source>Past tickets
+per draw</source>
+        <translation>往期每期
+中奖注数</translation>
+    </message>
+    <message>
+        <source>Expected tickets
+per draw</source>
+        <translation>每期
+预期注数</translation>
+    </message>
+    <message>
+        <source>Counting the exact odds of these tickets…</source>
+        <translation>正在计算这些投注的精确概率…</translation>
+    </message>
+    <message>
+        <source>The exact odds of these tickets cannot be counted: %1.</source>
+        <translation>无法计算这些投注的精确概率：%1。</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>命中</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>无开奖</translation>
+    </message>
+    <message>
+        <source>0 of %1</source>
+        <translation>%1 期中 0 期</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%2 期中 %1 期（%3）</translation>
+    </message>
+    <message>
+        <source>Fixed prizes: %1 per draw expected.</source>
+        <translation>固定奖金：每期预期 %1。</translation>
+    </message>
+    <message>
+        <source>Fixed prizes per draw: %1 won in these draws, %2 expected.</source>
+        <translation>每期固定奖金：这些开奖中赢得 %1，预期 %2。</translation>
+    </message>
+    <message>
+        <source>%1 tickets whose tier hangs on numbers the results did not give are in no row.</source>
+        <translation>%1 注的奖级取决于开奖结果未给出的号码，未列入任何一行。</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1339,14 @@
             <numerusform>%n 个彩种</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import a lottery</source>
+        <translation>导入彩种</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>LotteryFile</name>
@@ -1328,6 +1416,14 @@
     <message>
         <source>Lotteries: add, copy or edit your own</source>
         <translation>彩种：添加、复制或编辑您自己的彩种</translation>
+    </message>
+    <message>
+        <source>(yours)</source>
+        <translation>（您的）</translation>
+    </message>
+    <message>
+        <source>your lottery</source>
+        <translation>您的彩种</translation>
     </message>
 </context>
 <context>
@@ -2269,6 +2365,10 @@
     <message>
         <source>Print tickets</source>
         <translation>打印投注</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module could not be loaded (%1).</source>
+        <translation>无法打印：未能加载打印模块（%1）。</translation>
     </message>
 </context>
 <context>

@@ -763,7 +763,8 @@ HistoryBesideOdds historyBesideOdds(const HistoryCheck &check, const OddsQuestio
         const double chance = b < int(table.atLeast.size()) ? table.atLeast[std::size_t(b)] : 0;
         if (chance <= 0 && tickets == 0)
             continue;
-        OddsBesideRow row{b == table.drawn ? counted(b, "match", "matches")
+        OddsBesideRow row{b == table.drawn ? countedText("DrawHistory", "1 match",
+                                                         QT_TRANSLATE_N_NOOP("DrawHistory", "%n matches"), b)
                                            : QCoreApplication::translate("DrawHistory", "%1 or more matches").arg(b),
                           0, tickets, chance, expected};
         for (const DrawOutcome &d : check.draws)
