@@ -389,6 +389,9 @@ void TestTranslation::germanFiguresFollowTheLocale()
              german.toCurrencyString(1250.0, QStringLiteral("€"), 2));
     QVERIFY(amountText(125000, QStringLiteral("EUR"), german).startsWith(QStringLiteral("1.250,00")));
     QCOMPARE(percentText(0.05823, german), QStringLiteral("5,82%"));
+    // The smallest chances keep three figures and no exponent.
+    QCOMPARE(percentText(7.151e-8, german), QStringLiteral("0,00000715%"));
+    QCOMPARE(percentText(5e-7, german), QStringLiteral("0,00005%"));
     // The catalogue says where the sign goes: German sets it apart.
     QTranslator translator;
     QVERIFY(
@@ -417,6 +420,8 @@ void TestTranslation::englishFiguresStayAsBefore()
         QCOMPARE(percentText(0.05823, locale), QStringLiteral("5.82%"));
         QCOMPARE(percentText(0.99996, locale), QStringLiteral(">99.9%"));
         QCOMPARE(percentText(1, locale), QStringLiteral("100%"));
+        QCOMPARE(percentText(7.151e-8, locale), QStringLiteral("0.00000715%"));
+        QCOMPARE(percentText(1.5e-6, locale), QStringLiteral("0.00015%"));
         QCOMPARE(amountText(125000, QStringLiteral("EUR"), locale), QStringLiteral("1,250.00 EUR"));
         QCOMPARE(figureLocale(locale).toString(1234.0, 'f', 0), QStringLiteral("1234"));
     }

@@ -105,7 +105,14 @@ QString percentText(double p, const QLocale &asked)
     const char *percent = QT_TRANSLATE_NOOP("WheelValue", "%1%");
     if (p >= 1)
         return QCoreApplication::translate("WheelValue", percent).arg(locale.toString(100));
-    const QString text = locale.toString(p * 100, 'g', 3);
+    QString text = locale.toString(p * 100, 'g', 3);
+    if (p * 100 < 1e-4) {
+        // Three figures without an exponent: "0.00000715%", never "7.15e-06%".
+        const int decimals = 2 - static_cast<int>(std::floor(std::log10(p * 100)));
+        text = locale.toString(p * 100, 'f', std::min(decimals, 30));
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+    }
     if (text == locale.toString(100))
         return QCoreApplication::translate("WheelValue", percent).arg(QLatin1Char('>') + locale.toString(99.9, 'f', 1));
     return QCoreApplication::translate("WheelValue", percent).arg(text);
