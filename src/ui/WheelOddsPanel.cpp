@@ -36,6 +36,8 @@ public:
     {
         bars_ = std::move(bars);
         setMinimumHeight(kTop + kRow * static_cast<int>(bars_.size()) + 4);
+        // The longest figure keeps its room whatever the language's words for "1 in".
+        setMinimumWidth(std::max(300, kLabelWidth + kLeastBar + 6 + longestText() + 4));
         update();
     }
 
@@ -54,9 +56,9 @@ protected:
             if (chance > 0)
                 smallest = std::min(smallest, chance);
         const double decades = std::max(1.0, std::ceil(-std::log10(smallest)));
-        const int labelWidth = 28;
-        const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("0.000123%  (1 in 12345678)"));
-        const int barSpace = std::max(40, width() - labelWidth - textWidth - 8);
+        const int labelWidth = kLabelWidth;
+        const int textWidth = longestText();
+        const int barSpace = std::max(kLeastBar, width() - labelWidth - textWidth - 10);
         int y = kTop;
         for (const auto &[b, chance] : bars_) {
             p.setPen(palette().color(QPalette::WindowText));
@@ -67,18 +69,30 @@ protected:
             p.setBrush(chance >= 1 ? QColor(0x2e, 0x8b, 0x57) : QColor(0x2f, 0x5f, 0xb3));
             p.drawRoundedRect(bar, 3, 3);
             p.setPen(palette().color(QPalette::WindowText));
-            const QString odds = oneInText(chance, QLocale());
-            p.drawText(QRect(labelWidth + static_cast<int>(bar.width()) + 6, y, textWidth, kRow - 4),
-                       Qt::AlignLeft | Qt::AlignVCenter,
-                       percentText(chance, QLocale()) +
-                           (odds.isEmpty() ? QString() : QStringLiteral("  (") + odds + u')'));
+            p.drawText(QRect(labelWidth + static_cast<int>(bar.width()) + 6, y, textWidth + 4, kRow - 4),
+                       Qt::AlignLeft | Qt::AlignVCenter, figureText(chance));
             y += kRow;
         }
     }
 
 private:
+    static QString figureText(double chance)
+    {
+        const QString odds = oneInText(chance, QLocale());
+        return percentText(chance, QLocale()) + (odds.isEmpty() ? QString() : QStringLiteral("  (") + odds + u')');
+    }
+    int longestText() const
+    {
+        int widest = 0;
+        for (const auto &bar : bars_)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(figureText(bar.second)));
+        return widest;
+    }
+
     static constexpr int kTop = 22;
     static constexpr int kRow = 22;
+    static constexpr int kLabelWidth = 28;
+    static constexpr int kLeastBar = 40;
     QList<std::pair<int, double>> bars_;
 };
 
