@@ -9,6 +9,7 @@
 #include "core/CountedText.h"
 #include "core/LotteryFaultText.h"
 #include "core/LotteryRules.h"
+#include "core/PrizeTiers.h"
 #include "core/WheelValue.h"
 #include "ui/AuxWindows.h"
 #include "ui/Language.h"
@@ -138,6 +139,7 @@ private slots:
     void lotteryFaultsAreTranslated();
     void germanFiguresFollowTheLocale();
     void englishFiguresStayAsBefore();
+    void prizesFollowTheWindowsMoney();
     void commandLineStaysEnglish();
     void languageMenuKeepsTheChoice();
     void windowSpeaksTheLanguage_data();
@@ -425,6 +427,30 @@ void TestTranslation::englishFiguresStayAsBefore()
         QCOMPARE(amountText(125000, QStringLiteral("EUR"), locale), QStringLiteral("1,250.00 EUR"));
         QCOMPARE(figureLocale(locale).toString(1234.0, 'f', 0), QStringLiteral("1234"));
     }
+}
+
+// The prizes the core words for the window and the command line alike: in the money of the
+// window's language once the window sets it, and as always until then (the command line).
+void TestTranslation::prizesFollowTheWindowsMoney()
+{
+    TierRule three;
+    three.name = QStringLiteral("3 matches");
+    three.prize = TierRule::Prize::Fixed;
+    three.cents = 1000;
+    three.currency = QStringLiteral("EUR");
+    const QMap<QString, qint64> won{{QStringLiteral("EUR"), 125000}};
+    QCOMPARE(prizeText(three), QStringLiteral("10.00 EUR"));
+    QCOMPARE(fixedPrizesWonText(won, {}), QStringLiteral("Fixed prizes won: 1,250.00 EUR"));
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    setMoneyLocale(german);
+    const QString prize = prizeText(three);
+    const QString total = fixedPrizesWonText(won, {});
+    setMoneyLocale(QLocale::c());
+    QCOMPARE(prize, german.toCurrencyString(10.0, QStringLiteral("€"), 2));
+    QVERIFY(prize.startsWith(QStringLiteral("10,00")));
+    QVERIFY(total.contains(german.toCurrencyString(1250.0, QStringLiteral("€"), 2)));
+    QCOMPARE(prizeText(three), QStringLiteral("10.00 EUR"));
 }
 
 void TestTranslation::commandLineStaysEnglish()

@@ -2047,6 +2047,11 @@ je Ziehung</translation>
         <extracomment>%1 lists what the total leaves out, such as &quot;shared prizes or prizes not known here&quot;.</extracomment>
         <translation>%1 (ohne %2)</translation>
     </message>
+    <message>
+        <source>shared</source>
+        <extracomment>The prize of a tier that is shared among its winners (pari-mutuel), in a table cell.</extracomment>
+        <translation>geteilt</translation>
+    </message>
 </context>
 <context>
     <name>ResultsImportDialog</name>

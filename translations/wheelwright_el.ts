@@ -2047,6 +2047,11 @@ per draw</source>
         <extracomment>%1 lists what the total leaves out, such as &quot;shared prizes or prizes not known here&quot;.</extracomment>
         <translation>%1 (χωρίς %2)</translation>
     </message>
+    <message>
+        <source>shared</source>
+        <extracomment>The prize of a tier that is shared among its winners (pari-mutuel), in a table cell.</extracomment>
+        <translation>μοιραζόμενο</translation>
+    </message>
 </context>
 <context>
     <name>ResultsImportDialog</name>

@@ -2026,6 +2026,11 @@ beklenen kolon</translation>
         <extracomment>%1 lists what the total leaves out, such as &quot;shared prizes or prizes not known here&quot;.</extracomment>
         <translation>%1 (%2 hariç)</translation>
     </message>
+    <message>
+        <source>shared</source>
+        <extracomment>The prize of a tier that is shared among its winners (pari-mutuel), in a table cell.</extracomment>
+        <translation>paylaşılan</translation>
+    </message>
 </context>
 <context>
     <name>ResultsImportDialog</name>

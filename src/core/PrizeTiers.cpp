@@ -3,6 +3,7 @@
 #include "core/PrizeTiers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <limits>
 
@@ -16,8 +17,48 @@ int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatch
     return -1;
 }
 
+namespace {
+QLocale &moneyLocale()
+{
+    static QLocale locale = QLocale::c();
+    return locale;
+}
+} // namespace
+
+void setMoneyLocale(const QLocale &locale)
+{
+    moneyLocale() = locale;
+}
+
+bool writesMoneyAsBefore(const QLocale &locale)
+{
+    return locale.language() == QLocale::C || locale.language() == QLocale::English;
+}
+
+// The currencies of the lotteries whose sign is not ambiguous; the dollars and the crowns keep
+// their ISO code.
+QString currencySign(const QString &code)
+{
+    static const QHash<QString, QString> signs{{QStringLiteral("EUR"), QStringLiteral("€")},
+                                               {QStringLiteral("GBP"), QStringLiteral("£")},
+                                               {QStringLiteral("BRL"), QStringLiteral("R$")},
+                                               {QStringLiteral("TRY"), QStringLiteral("₺")},
+                                               {QStringLiteral("CNY"), QStringLiteral("¥")}};
+    return signs.value(code, code);
+}
+
 QString formatAmount(qint64 cents, const QString &currency)
 {
+    return formatAmount(cents, currency, moneyLocale());
+}
+
+QString formatAmount(qint64 cents, const QString &currency, const QLocale &locale)
+{
+    if (!writesMoneyAsBefore(locale)) {
+        const double amount = static_cast<double>(cents) / 100;
+        return currency.isEmpty() ? locale.toString(amount, 'f', 2)
+                                  : locale.toCurrencyString(amount, currencySign(currency), 2);
+    }
     const bool negative = cents < 0;
     const quint64 magnitude = negative ? 0 - static_cast<quint64>(cents) : static_cast<quint64>(cents);
     QString whole = QString::number(magnitude / 100);
@@ -36,7 +77,8 @@ QString prizeText(const TierRule &tier)
     case TierRule::Prize::Fixed:
         return formatAmount(tier.cents, tier.currency);
     case TierRule::Prize::Shared:
-        return QStringLiteral("shared");
+        //: The prize of a tier that is shared among its winners (pari-mutuel), in a table cell.
+        return QCoreApplication::translate("PrizeTiers", "shared");
     case TierRule::Prize::Unknown:
         break;
     }

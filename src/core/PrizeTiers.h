@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -25,7 +26,18 @@ struct TierRule {
 int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches);
 
 // "10.00 CAD", "1,000,000.00 USD": an amount in hundredths with its currency.
+// In the locale of the money in texts (below), which only the window sets: the command line
+// keeps this form.
 QString formatAmount(qint64 cents, const QString &currency);
+// The same in `locale`: as above in C and English, else the language's way ("1.250,00 €").
+QString formatAmount(qint64 cents, const QString &currency, const QLocale &locale);
+// The locale formatAmount(), prizeText() and fixedPrizesWonText() write money in; C until set.
+void setMoneyLocale(const QLocale &locale);
+// C and English keep the figures the program always wrote; other languages write money,
+// shares and odds their way.
+bool writesMoneyAsBefore(const QLocale &locale);
+// The sign a player reads for a currency where it is not ambiguous ("€"), else its ISO code.
+QString currencySign(const QString &code);
 // "Fixed prizes won: 118.00 CAD and 3.00 EUR (not counting shared prizes or ...)": the fixed
 // amounts won, in hundredths per currency, and what the figure leaves out.
 QString fixedPrizesWonText(const QMap<QString, qint64> &won, const QStringList &leftOut);

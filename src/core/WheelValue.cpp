@@ -6,31 +6,9 @@
 #include "core/PrizeTiers.h"
 
 #include <QCoreApplication>
-#include <QHash>
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-// C and English keep the figures the program always wrote; other languages write money, shares
-// and odds their way.
-bool writesMoneyAsBefore(const QLocale &locale)
-{
-    return locale.language() == QLocale::C || locale.language() == QLocale::English;
-}
-
-// The sign a player reads for the currencies of the lotteries where it is not ambiguous; other
-// currencies (the dollars, the crowns) keep their ISO code.
-QString currencySign(const QString &code)
-{
-    static const QHash<QString, QString> signs{{QStringLiteral("EUR"), QStringLiteral("€")},
-                                               {QStringLiteral("GBP"), QStringLiteral("£")},
-                                               {QStringLiteral("BRL"), QStringLiteral("R$")},
-                                               {QStringLiteral("TRY"), QStringLiteral("₺")},
-                                               {QStringLiteral("CNY"), QStringLiteral("¥")}};
-    return signs.value(code, code);
-}
-} // namespace
 
 QLocale figureLocale(const QLocale &locale)
 {
@@ -39,9 +17,7 @@ QLocale figureLocale(const QLocale &locale)
 
 QString amountText(qint64 cents, const QString &currency, const QLocale &locale)
 {
-    if (writesMoneyAsBefore(locale))
-        return formatAmount(cents, currency);
-    return moneyText(static_cast<double>(cents) / 100, currency, locale);
+    return formatAmount(cents, currency, locale);
 }
 
 QString moneyText(double amount, const QString &currency, const QLocale &locale)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Language.h"
 
+#include "core/PrizeTiers.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -107,6 +109,7 @@ bool useWindowLanguage(const QString &code)
         state.code = kEnglish;
         if (QLocale() != englishLocale())
             QLocale::setDefault(englishLocale());
+        setMoneyLocale(englishLocale());
         return true;
     }
     if (code == state.code)
@@ -126,6 +129,7 @@ bool useWindowLanguage(const QString &code)
     }
     state.code = code;
     QLocale::setDefault(QLocale(code));
+    setMoneyLocale(QLocale(code));
     return true;
 }
 
