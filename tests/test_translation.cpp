@@ -10,6 +10,7 @@
 #include "core/LotteryFaultText.h"
 #include "core/LotteryRules.h"
 #include "core/PrizeTiers.h"
+#include "core/WheelComparison.h"
 #include "core/WheelValue.h"
 #include "ui/AuxWindows.h"
 #include "ui/Language.h"
@@ -441,12 +442,15 @@ void TestTranslation::prizesFollowTheWindowsMoney()
     const QMap<QString, qint64> won{{QStringLiteral("EUR"), 125000}};
     QCOMPARE(prizeText(three), QStringLiteral("10.00 EUR"));
     QCOMPARE(fixedPrizesWonText(won, {}), QStringLiteral("Fixed prizes won: 1,250.00 EUR"));
+    QCOMPARE(budgetText(1250, QStringLiteral("EUR"), true), QStringLiteral("1250.00 EUR"));
 
     const QLocale german(QLocale::German, QLocale::Germany);
     setMoneyLocale(german);
     const QString prize = prizeText(three);
     const QString total = fixedPrizesWonText(won, {});
+    const QString budget = budgetText(1250, QStringLiteral("EUR"), true);
     setMoneyLocale(QLocale::c());
+    QCOMPARE(budget, german.toCurrencyString(1250.0, QStringLiteral("€"), 2));
     QCOMPARE(prize, german.toCurrencyString(10.0, QStringLiteral("€"), 2));
     QVERIFY(prize.startsWith(QStringLiteral("10,00")));
     QVERIFY(total.contains(german.toCurrencyString(1250.0, QStringLiteral("€"), 2)));
@@ -584,6 +588,36 @@ void TestTranslation::textsFitTheirPlace()
     look(QStringLiteral("wheel page"));
     click("generateButton");
     look(QStringLiteral("ticket page"));
+    // The windows the pages open, each at the size it opens with, then closed.
+    const auto lookAtWindows = [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top == window || !top->isVisible() || top->inherits("QMenu"))
+                continue;
+            QVERIFY(QTest::qWaitForWindowExposed(top));
+            // Texts a count set since: their layouts are asked for again before they are measured.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const QString &text : cutTexts(top))
+                cut << top->windowTitle() + QStringLiteral(": ") + text;
+            top->close();
+        }
+    };
+    click("checkButton");
+    click("checkDrawsButton");
+    click("wheelsButton");
+    click("aboutButton");
+    click("helpButton");
+    lookAtWindows();
+    click("previousButton");
+    click("makeWheelButton");
+    click("compareButton");
+    click("pastDrawsButton");
+    lookAtWindows();
+    click("previousButton");
+    click("previousButton");
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        if (button->text() == QCoreApplication::translate("LotteryPage", "L&otteries..."))
+            click(button);
+    lookAtWindows();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
 }
 

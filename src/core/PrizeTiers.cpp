@@ -18,7 +18,7 @@ int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatch
 }
 
 namespace {
-QLocale &moneyLocale()
+QLocale &moneyLocaleStore()
 {
     static QLocale locale = QLocale::c();
     return locale;
@@ -27,7 +27,12 @@ QLocale &moneyLocale()
 
 void setMoneyLocale(const QLocale &locale)
 {
-    moneyLocale() = locale;
+    moneyLocaleStore() = locale;
+}
+
+QLocale moneyLocale()
+{
+    return moneyLocaleStore();
 }
 
 bool writesMoneyAsBefore(const QLocale &locale)

@@ -33,6 +33,7 @@ QString formatAmount(qint64 cents, const QString &currency);
 QString formatAmount(qint64 cents, const QString &currency, const QLocale &locale);
 // The locale formatAmount(), prizeText() and fixedPrizesWonText() write money in; C until set.
 void setMoneyLocale(const QLocale &locale);
+QLocale moneyLocale();
 // C and English keep the figures the program always wrote; other languages write money,
 // shares and odds their way.
 bool writesMoneyAsBefore(const QLocale &locale);

@@ -33,11 +33,6 @@ bool sameChance(double a, double b)
     return std::abs(a - b) <= 1e-12 * std::max({1.0, std::abs(a), std::abs(b)});
 }
 
-QString amountText(double amount)
-{
-    return QLocale::c().toString(amount, 'f', 2);
-}
-
 } // namespace
 
 std::optional<WheelCandidate> everyCombination(int pick, WheelType type, int numbers)
@@ -242,7 +237,11 @@ QString budgetText(double amount, const QString &currency, bool priced)
     if (!priced)
         return countedText("WheelComparison", "1 ticket", QT_TRANSLATE_N_NOOP("WheelComparison", "%n tickets"),
                            std::llround(amount));
-    return currency.isEmpty() ? amountText(amount) : amountText(amount) + u' ' + currency;
+    // In the window's money, as the prizes are; "1250.00 CAD" on the command line, as always.
+    if (!writesMoneyAsBefore(moneyLocale()))
+        return formatAmount(std::llround(amount * 100), currency);
+    const QString figure = QLocale::c().toString(amount, 'f', 2);
+    return currency.isEmpty() ? figure : figure + u' ' + currency;
 }
 
 namespace {
