@@ -277,6 +277,14 @@ private slots:
         QCOMPARE(check.ticketsBought, qint64(60) * 200);
         QCOMPARE(*check.cost, 60 * 200 * 2.5);
         QVERIFY(historyTotalsText(check).contains(QStringLiteral("Cost: 30,000.00 CAD")));
+        QVERIFY(historyTotalsText(check).join(u'\n').contains(QStringLiteral("12,000")));
+        // The window's language writes the money and the counts its own way.
+        const QLocale german(QLocale::German, QLocale::Germany);
+        setMoneyLocale(german);
+        const QStringList inGerman = historyTotalsText(check);
+        setMoneyLocale(QLocale::c());
+        QVERIFY(inGerman.join(u'\n').contains(german.toCurrencyString(30000.0, QStringLiteral("CAD"), 2)));
+        QVERIFY(inGerman.join(u'\n').contains(QStringLiteral("12.000")));
 
         // A separate bonus pool, tickets with and without their bonus numbers.
         LotteryFacts powerball{20, 5, 0, 6, 1, PrizeTier{0, 1}};

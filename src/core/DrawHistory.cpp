@@ -3,6 +3,7 @@
 #include "core/DrawHistory.h"
 
 #include "core/CountedText.h"
+#include "core/PrizeTiers.h"
 #include "core/Settings.h"
 
 #include <QBuffer>
@@ -33,6 +34,9 @@ QString joined(const QList<int> &numbers)
 // 12,345
 QString grouped(qint64 n)
 {
+    // The window's language groups its own way ("1.234" in German); the command line as always.
+    if (const QLocale locale = moneyLocale(); !writesMoneyAsBefore(locale))
+        return locale.toString(n);
     QString text = QString::number(n < 0 ? -n : n);
     for (qsizetype at = text.size() - 3; at > 0; at -= 3)
         text.insert(at, QLatin1Char(','));
