@@ -13,11 +13,15 @@
 #include "core/WheelComparison.h"
 #include "core/WheelValue.h"
 #include "ui/AuxWindows.h"
+#include "ui/DrawHistoryWindow.h"
 #include "ui/Language.h"
+#include "ui/ResultsImportDialog.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -582,8 +586,12 @@ void TestTranslation::textsFitTheirPlace()
     // The windows the pages open, each at the size it opens with, then closed.
     int looked = 0;
     const auto lookAtWindows = [&] {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top == window || !top->isVisible() || top->inherits("QMenu"))
+        // A window closed may take others with it (a dialog closes with its window).
+        QList<QPointer<QWidget>> tops;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            tops << top;
+        for (const QPointer<QWidget> &top : tops) {
+            if (!top || top == window || !top->isVisible() || top->inherits("QMenu"))
                 continue;
             QVERIFY(QTest::qWaitForWindowExposed(top));
             // Texts a count set since: their layouts are asked for again before they are measured.
@@ -607,6 +615,18 @@ void TestTranslation::textsFitTheirPlace()
     look(QStringLiteral("ticket page"));
     click("checkButton");
     click("checkDrawsButton");
+    // The results import, from the past draws of the tickets.
+    const QString results = path("results.csv");
+    {
+        QFile file(results);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date;A;B;C;D;E;F;Bonus\n05/12/2026;1;2;3;10;11;12;7\n09/12/2026;1;2;3;4;5;60;9\n");
+    }
+    ResultsImportDialog::setFileChooser([&](QWidget *) { return results; });
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *history = qobject_cast<DrawHistoryWindow *>(top); history && history->isVisible())
+            click(history->findChild<QPushButton *>(QStringLiteral("importResultsButton")));
+    ResultsImportDialog::setFileChooser({});
     click("textViewButton");
     click("wheelsButton");
     click("aboutButton");
@@ -623,9 +643,9 @@ void TestTranslation::textsFitTheirPlace()
         if (button->text() == QCoreApplication::translate("LotteryPage", "L&otteries..."))
             click(button);
     lookAtWindows();
-    // Random pick; draw check, past draws, text, wheels, about, help; maker, comparison, past
-    // draws of the wheel; lotteries.
-    QCOMPARE(looked, 11);
+    // Random pick; draw check, past draws, results import, text, wheels, about, help; maker,
+    // comparison, past draws of the wheel; lotteries.
+    QCOMPARE(looked, 12);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
 }
 
