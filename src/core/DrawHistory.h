@@ -173,19 +173,6 @@ QStringList historyTotalsText(const HistoryCheck &check);
 // The plain sentence shown beside a wheel's history.
 QString pastDrawsSentence();
 
-// The exact odds of a wheel's tickets, the true expectation a history is set beside: per prize
-// tier where the lottery's tiers are known, else the match table.
-struct ExactOdds {
-    std::optional<odds::TierOdds> tiers;
-    std::optional<odds::Table> matches;
-    int lowestPrizeMain = 0; // main matches of the lowest prize, for the match table's any prize
-    QString problem;         // why they could not be counted; empty when they were
-    bool cancelled = false;
-    bool ok() const { return problem.isEmpty() && !cancelled && (tiers || matches); }
-};
-// Counts the question's odds as the wheel page does; `cancelled`, when given, stops the count.
-ExactOdds countExactOdds(const OddsQuestion &question, const std::atomic_bool *cancelled = nullptr);
-
 // One row of the history beside the odds: a prize tier, or where the tiers are not known "b or
 // more matches" (tickets matching at least b main numbers).
 struct OddsBesideRow {

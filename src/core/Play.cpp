@@ -182,3 +182,31 @@ std::optional<FixedReturn> expectedFixedReturn(const QList<TierRule> &tiers, con
     }
     return out;
 }
+
+ExactOdds countExactOdds(const OddsQuestion &question, const std::atomic_bool *cancelled)
+{
+    ExactOdds out;
+    std::string error;
+    odds::Status status;
+    if (!question.tiers.isEmpty()) {
+        odds::TierQuestion tq = question.tierQuestion();
+        tq.cancel = cancelled;
+        odds::TierOdds tiers;
+        status = odds::computeTiers(tq, tiers, error);
+        if (status == odds::Status::Done)
+            out.tiers = std::move(tiers);
+    } else {
+        odds::Options options;
+        options.lowestPrizeMain = question.lowestPrizeMain();
+        options.cancel = cancelled;
+        out.lowestPrizeMain = options.lowestPrizeMain;
+        odds::Table table;
+        status = odds::compute(question.lottery, question.wheel, options, table, error);
+        if (status == odds::Status::Done)
+            out.matches = std::move(table);
+    }
+    out.cancelled = status == odds::Status::Cancelled;
+    if (status == odds::Status::Invalid)
+        out.problem = QString::fromStdString(error);
+    return out;
+}

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -104,6 +105,19 @@ OddsQuestion oddsQuestion(const LotteryDetails &lottery, const WheelOffer &wheel
 // all, which the draw's digit matches one time in the pool's size.
 OddsQuestion oddsQuestion(const PlayedLottery &lottery, const WheelOffer &wheel, const std::vector<wheel::Line> &lines,
                           const QList<int> &bonus = {});
+
+// The exact odds of a wheel's tickets: per prize tier where the lottery's tiers are known, else
+// the match table.
+struct ExactOdds {
+    std::optional<odds::TierOdds> tiers;
+    std::optional<odds::Table> matches;
+    int lowestPrizeMain = 0; // main matches of the lowest prize, for the match table's any prize
+    QString problem;         // why they could not be counted; empty when they were
+    bool cancelled = false;
+    bool ok() const { return problem.isEmpty() && !cancelled && (tiers || matches); }
+};
+// Counts the question's odds, the tiers or else the match table; `cancelled`, when given, stops the count.
+ExactOdds countExactOdds(const OddsQuestion &question, const std::atomic_bool *cancelled = nullptr);
 
 // What the fixed prizes of the tiers return per draw, on average: the sum over the tiers with a
 // fixed amount of the tickets expected in them times the amount. Tiers that share a pool (or a

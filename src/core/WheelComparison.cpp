@@ -188,17 +188,13 @@ ComparedWheel compareWheel(const PlayedLottery &lottery, const WheelCandidate &w
         return out;
     }
     const OddsQuestion question = oddsQuestion(lottery, wheel.offer, wheel.lines, bonus);
-    std::string error;
-    if (!question.tiers.isEmpty()) {
-        odds::TierQuestion tq = question.tierQuestion();
-        tq.cancel = cancel;
-        odds::TierOdds tiers;
-        const odds::Status status = odds::computeTiers(tq, tiers, error);
-        if (status != odds::Status::Done) {
-            out.problem =
-                status == odds::Status::Cancelled ? QStringLiteral("cancelled") : QString::fromStdString(error);
-            return out;
-        }
+    const ExactOdds exact = countExactOdds(question, cancel);
+    if (!exact.ok()) {
+        out.problem = exact.cancelled ? QStringLiteral("cancelled") : exact.problem;
+        return out;
+    }
+    if (exact.tiers) {
+        const odds::TierOdds &tiers = *exact.tiers;
         out.anyPrize = tiers.anyPrize;
         for (const int t : columns.tierIndexes)
             out.chances << tiers.anyTicket[static_cast<std::size_t>(t)];
@@ -208,16 +204,7 @@ ComparedWheel compareWheel(const PlayedLottery &lottery, const WheelCandidate &w
                 out.returnPerUnit = fixed->amount / *out.cost;
         }
     } else {
-        odds::Options options;
-        options.lowestPrizeMain = question.lowestPrizeMain();
-        options.cancel = cancel;
-        odds::Table table;
-        const odds::Status status = odds::compute(question.lottery, question.wheel, options, table, error);
-        if (status != odds::Status::Done) {
-            out.problem =
-                status == odds::Status::Cancelled ? QStringLiteral("cancelled") : QString::fromStdString(error);
-            return out;
-        }
+        const odds::Table &table = *exact.matches;
         out.anyPrize = table.prize >= 0 ? table.prize : -1;
         for (const int b : columns.matches)
             out.chances << (b < static_cast<int>(table.atLeast.size()) ? table.atLeast[static_cast<std::size_t>(b)]
