@@ -22,9 +22,9 @@ QString amountText(qint64 cents, const QString &currency, const QLocale &locale)
 
 QString moneyText(double amount, const QString &currency, const QLocale &locale)
 {
-    if (writesMoneyAsBefore(locale) || currency.isEmpty())
+    if (writesMoneyAsBefore(locale))
         return locale.toString(amount, 'f', 2) + (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency);
-    return locale.toCurrencyString(amount, currencySign(currency), 2);
+    return formatAmount(std::llround(amount * 100), currency, locale);
 }
 
 QString costLine(int tickets, double price, const QString &currency, const QLocale &locale)
