@@ -153,6 +153,8 @@ void TestEngineStrategies::searchingAgainTakesTheLargestGapsFirst()
     QCOMPARE(targets[1].searched, 0.0);
     // Searched long enough already, the wheel waits for a longer pass.
     QCOMPARE(searchAgainTargets({searched}, 6.0).size(), std::size_t{1});
+    // Asked for more, it goes on however long it was searched; the bound still stops it.
+    QCOMPARE(searchAgainTargets({searched, fano()}, 3.0, true).size(), std::size_t{1});
 }
 
 void TestEngineStrategies::groupSearchesGiveWheelsWithTheirNotes()

@@ -137,7 +137,7 @@ std::vector<WheelSpec> catalogueSpecs(const std::vector<int> &picks, int fewestN
     return specs;
 }
 
-std::vector<SearchAgainTarget> searchAgainTargets(std::vector<Entry> wheels, double seconds)
+std::vector<SearchAgainTarget> searchAgainTargets(std::vector<Entry> wheels, double seconds, bool whateverSearched)
 {
     std::vector<SearchAgainTarget> targets;
     for (auto &e : wheels) {
@@ -146,7 +146,7 @@ std::vector<SearchAgainTarget> searchAgainTargets(std::vector<Entry> wheels, dou
         SearchAgainTarget t{std::move(e)};
         t.searched = secondsSearched(t.wheel.note);
         const auto bound = lowerBound(designOf(t.wheel.spec));
-        if (t.searched >= seconds || t.wheel.lines.size() <= bound)
+        if ((t.searched >= seconds && !whateverSearched) || t.wheel.lines.size() <= bound)
             continue;
         t.gap = static_cast<double>(t.wheel.lines.size()) / static_cast<double>(std::max<std::uint64_t>(bound, 1));
         targets.push_back(std::move(t));

@@ -66,7 +66,10 @@ struct SearchAgainTarget {
 };
 
 // Of the wheels found so far, those searched for less than `seconds` that stand above
-// their lower bound (full wheels never), the largest gap first.
-std::vector<SearchAgainTarget> searchAgainTargets(std::vector<Entry> wheels, double seconds);
+// their lower bound (full wheels never), the largest gap first. With `whateverSearched`, every
+// wheel above its bound, however long it was searched: a run of `seconds` more each, which
+// chains short searches, since the time searched so far seeds each run anew.
+std::vector<SearchAgainTarget> searchAgainTargets(std::vector<Entry> wheels, double seconds,
+                                                  bool whateverSearched = false);
 
 } // namespace wheel

@@ -277,8 +277,14 @@ int cmdCatalogue(const std::vector<std::string> &args)
 // Searches again, from the wheel found so far, every raw wheel given that has had less
 // than SECONDS of search and stands above its lower bound; keeps what is smaller.
 // The largest gaps to the bound go first, and a rerun passes over what is done.
-int cmdImprove(const std::vector<std::string> &args)
+// With --more, SECONDS more for every wheel above its bound, so that a loop of short runs
+// goes on from the best wheel so far, each run from a seed of its own.
+int cmdImprove(const std::vector<std::string> &given)
 {
+    std::vector<std::string> args = given;
+    const bool more = !args.empty() && args[0] == "--more";
+    if (more)
+        args.erase(args.begin());
     if (args.size() < 2)
         return usage();
     double seconds = 0;
@@ -296,7 +302,7 @@ int cmdImprove(const std::vector<std::string> &args)
         if (parsed.error.empty() && parsed.entries.size() == 1)
             found.push_back(std::move(parsed.entries[0]));
     }
-    const auto jobs = searchAgainTargets(std::move(found), seconds);
+    const auto jobs = searchAgainTargets(std::move(found), seconds, more);
 
     runBatch(jobs.size(), "wheels to search again", defaultThreads(), [&](std::size_t i) {
         const Entry &old = jobs[i].wheel;

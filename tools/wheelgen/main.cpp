@@ -66,7 +66,11 @@ const Command kCommands[] = {
      "                                                  one or two numbers fewer a line, each line given\n"
      "                                                  as many new numbers, then weighed as weigh does\n",
      cmdExtend},
-    {"improve", "SECONDS RAW_FILE_OR_DIR...      search again from the wheels found so far\n", cmdImprove},
+    {"improve",
+     "[--more] SECONDS RAW_FILE_OR_DIR...\n"
+     "                                                  search again from the wheels found so far\n"
+     "                                                  (--more: SECONDS more, however long before)\n",
+     cmdImprove},
     {"holes",
      "SECONDS RAW_DIR [THREADS [PICKS [FEWEST-MOST numbers]]]\n"
      "                                                  make, as the maker does, every guarantee without\n"
