@@ -160,7 +160,23 @@ execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RE
 if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/out.sqlite3)
     message(FATAL_ERROR "a sound tier file was refused: ${err}")
 endif()
-file(REMOVE ${WORK}/out.sqlite3 ${WORK}/data/prize-tiers.csv)
+file(REMOVE ${WORK}/out.sqlite3)
+# Both files are read row by row the same way: comments, blank lines and CR LF endings count as
+# lines, and a quote left open is refused in the same words.
+set(open_quote_cases
+    "prize-tiers.csv|${tier_header}\\r\\n# a note\\r\\n\\r\\nCanada,\"Lotto 6/49,1,6 matches,6,0,0,shared,\\r\\n"
+    "lotteries.csv|${header}\\r\\n# a note\\r\\n\\r\\nCanada,\"Lotto 6/49,49,6\\r\\n")
+foreach(case IN LISTS open_quote_cases)
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 csv)
+    list(GET fields 1 text)
+    execute_process(COMMAND printf "${text}" OUTPUT_FILE ${WORK}/data/${csv})
+    execute_process(COMMAND ${WHEELGEN} build-db ${WORK}/data ${WORK}/out.sqlite3 RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(rc EQUAL 0 OR NOT err MATCHES "/${csv}:4: unclosed quote\n$" OR EXISTS ${WORK}/out.sqlite3)
+        message(FATAL_ERROR "${csv}: expected ${csv}:4: unclosed quote, got: ${err}")
+    endif()
+endforeach()
+file(REMOVE ${WORK}/data/prize-tiers.csv)
 
 # Two builds into one output at once each write a file of their own and both succeed.
 file(WRITE ${WORK}/data/wheels/pick6.txt

@@ -112,6 +112,45 @@ bool cleanCsvLine(std::string &line, int lineNo, std::string &why)
     return true;
 }
 
+// The rows of a UTF-8 CSV text, one at a time: blank lines and comments (#) are passed over, and
+// every fault is told as file:line.
+class CsvRowReader {
+public:
+    CsvRowReader(const std::string &csv, const std::string &fileName) : in_(csv), fileName_(fileName) {}
+
+    // The fields of the next row. False at the end of the text, or at a line that cannot be read:
+    // fault() then says why, and at() names the line.
+    bool next(std::vector<std::string> &fields)
+    {
+        std::string line;
+        while (std::getline(in_, line)) {
+            ++lineNo_;
+            if (!cleanCsvLine(line, lineNo_, fault_))
+                return false;
+            if (line.empty() || line[0] == '#')
+                continue;
+            if (!splitCsv(line, fields)) {
+                fault_ = "unclosed quote";
+                return false;
+            }
+            return true;
+        }
+        return false;
+    }
+    // The line of the row read last, from 1.
+    int line() const { return lineNo_; }
+    // `what` said of the row read last: "lotteries.csv:4: what".
+    std::string at(const std::string &what) const { return fileName_ + ":" + std::to_string(lineNo_) + ": " + what; }
+    // Why the line read last cannot be read; empty when the text was read to its end.
+    const std::string &fault() const { return fault_; }
+
+private:
+    std::istringstream in_;
+    std::string fileName_;
+    int lineNo_ = 0;
+    std::string fault_;
+};
+
 // The tiers of each lottery, in the order of the file: best first. Only the shipped database has
 // this table; a database without it knows no tiers.
 constexpr const char *kPrizeTierTable =
@@ -135,26 +174,16 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
         "supplementary", "bonuspool",   "bonuspick", "lowestprize_main", "lowestprize_bonus",
         "price",         "currency",    "factsread"};
     constexpr int kKnown = static_cast<int>(std::size(kColumns));
-    std::istringstream in(csv);
-    std::string line;
-    int lineNo = 0;
+    CsvRowReader reader(csv, fileName);
     std::vector<std::string> f;
     std::vector<int> column(kKnown, -1); // where each known column sits in a row, -1 if absent
     std::size_t headerFields = 0;
     auto fail = [&](const std::string &what) {
-        error = fileName + ":" + std::to_string(lineNo) + ": " + what;
+        error = reader.at(what);
         rows.clear();
         return false;
     };
-    while (std::getline(in, line)) {
-        ++lineNo;
-        std::string why;
-        if (!cleanCsvLine(line, lineNo, why))
-            return fail(why);
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (!splitCsv(line, f))
-            return fail("unclosed quote");
+    while (reader.next(f)) {
         if (headerFields == 0) {
             if (f.size() < 4 || f[0] != "country" || f[1] != "lotteryname" || f[2] != "ifrom" || f[3] != "imatch")
                 return fail("expected the header country,lotteryname,ifrom,imatch,...");
@@ -232,6 +261,8 @@ bool parseLotteries(const std::string &csv, const std::string &fileName, std::ve
                 return fail("\"" + r.name + "\" is listed twice for " + r.country);
         rows.push_back(r);
     }
+    if (!reader.fault().empty())
+        return fail(reader.fault());
     if (rows.empty()) {
         error = fileName + ": no lotteries";
         return false;
@@ -262,25 +293,16 @@ bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::v
     static const std::vector<std::string> kHeader = {"country",       "lotteryname", "tier",  "name",    "main",
                                                      "supplementary", "bonus",       "prize", "currency"};
     std::vector<std::vector<TierRow>> tiers(lotteries.size());
-    std::istringstream in(csv);
-    std::string line;
-    int lineNo = 0;
+    CsvRowReader reader(csv, fileName);
     bool header = false;
     std::size_t current = lotteries.size(); // the lottery whose rows are being read
     std::vector<std::string> f;
     auto fail = [&](const std::string &what) {
-        error = fileName + ":" + std::to_string(lineNo) + ": " + what;
+        error = reader.at(what);
         return false;
     };
-    while (std::getline(in, line)) {
-        ++lineNo;
+    while (reader.next(f)) {
         std::string why;
-        if (!cleanCsvLine(line, lineNo, why))
-            return fail(why);
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (!splitCsv(line, f))
-            return fail("unclosed quote");
         if (!header) {
             if (f != kHeader)
                 return fail(
@@ -305,7 +327,7 @@ bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::v
         current = index;
 
         TierRow t;
-        t.line = lineNo;
+        t.line = reader.line();
         t.name = f[3];
         t.prize = f[7];
         t.currency = f[8];
@@ -328,6 +350,8 @@ bool parsePrizeTiers(const std::string &csv, const std::string &fileName, std::v
             return fail(why);
         own.push_back(t);
     }
+    if (!reader.fault().empty())
+        return fail(reader.fault());
     if (!header) {
         error =
             fileName + ": expected the header country,lotteryname,tier,name,main,supplementary,bonus,prize,currency";
