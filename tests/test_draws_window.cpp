@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "core/WheelValue.h"
 #include "ui/DrawHistoryWindow.h"
+#include "ui/Panels.h"
 #include "ui/ResultsImportDialog.h"
 
 #include <QComboBox>
@@ -48,7 +49,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        ResultsImportDialog::setFileChooser({});
+        OpenPanel::setResponder({});
         Settings::useFile(QString());
     }
 
@@ -66,7 +67,11 @@ private slots:
                        "2;09/12/2026;1;2;3;4;5;60;9\n"
                        "3;12/12/2026;20;21;22;23;24;25;9\n");
         }
-        ResultsImportDialog::setFileChooser([&](QWidget *) { return results; });
+        QList<OpenRequest> asked;
+        OpenPanel::setRequestResponder([&](const OpenRequest &request, const OpenPanel::Done &done) {
+            asked << request;
+            done(results);
+        });
         DrawHistoryWindow window;
         // Two tickets as the lines of a wheel over twelve numbers.
         const std::vector<wheel::Line> lines{0x3f, 0xfc0};
@@ -81,10 +86,28 @@ private slots:
         QCOMPARE(table->rowCount(), 0);
 
         window.findChild<QPushButton *>(QStringLiteral("importResultsButton"))->click();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].title, QStringLiteral("Import Results"));
+        QCOMPARE(asked[0].filters,
+                 (QStringList{QStringLiteral("Results files (*.csv *.txt)"), QStringLiteral("All files (*)")}));
         auto *dialog = window.findChild<ResultsImportDialog *>();
         QVERIFY(dialog);
         QCOMPARE(dialog->read().draws.size(), 2);
         QCOMPARE(dialog->read().badCount, 1);
+        // Choosing what a column holds reads the file as it was when the dialog opened, not the disk.
+        const QString moved = dir_.filePath(QStringLiteral("moved.csv"));
+        QVERIFY(QFile::rename(results, moved));
+        auto *summary = dialog->findChild<QLabel *>(QStringLiteral("resultsSummary"));
+        dialog->setColumn(0, ColumnRole::Date); // the draw's count: no line then reads as a draw
+        dialog->setColumn(1, ColumnRole::Ignore);
+        QCOMPARE(dialog->read().badCount, 3);
+        QCOMPARE(summary->text(),
+                 QStringLiteral("No line of %1 is a draw of this lottery (3 bad lines).").arg(results));
+        QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("importSoundButton"))->isEnabled());
+        dialog->setColumn(1, ColumnRole::Date);
+        dialog->setColumn(0, ColumnRole::Ignore);
+        QCOMPARE(dialog->read().draws.size(), 2);
+        QVERIFY(QFile::rename(moved, results));
         QVERIFY(dialog->findChild<QPlainTextEdit *>(QStringLiteral("resultsBadLines"))
                     ->toPlainText()
                     .startsWith(QStringLiteral("Line 3: 60 is outside")));

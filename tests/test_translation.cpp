@@ -15,7 +15,6 @@
 #include "ui/AuxWindows.h"
 #include "ui/DrawHistoryWindow.h"
 #include "ui/Language.h"
-#include "ui/ResultsImportDialog.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -622,11 +621,11 @@ void TestTranslation::textsFitTheirPlace()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Date;A;B;C;D;E;F;Bonus\n05/12/2026;1;2;3;10;11;12;7\n09/12/2026;1;2;3;4;5;60;9\n");
     }
-    ResultsImportDialog::setFileChooser([&](QWidget *) { return results; });
+    OpenPanel::setResponder([&](const OpenPanel::Done &done) { done(results); });
     for (QWidget *top : QApplication::topLevelWidgets())
         if (auto *history = qobject_cast<DrawHistoryWindow *>(top); history && history->isVisible())
             click(history->findChild<QPushButton *>(QStringLiteral("importResultsButton")));
-    ResultsImportDialog::setFileChooser({});
+    OpenPanel::setResponder({});
     click("textViewButton");
     click("wheelsButton");
     click("aboutButton");

@@ -4,6 +4,7 @@
 
 #include "core/OwnWheels.h"
 #include "core/WheelValue.h"
+#include "ui/Panels.h"
 #include "ui/ResultsImportDialog.h"
 
 #include <QCloseEvent>
@@ -431,14 +432,15 @@ void DrawHistoryWindow::showBeside()
 
 void DrawHistoryWindow::importResults()
 {
-    const QString path = ResultsImportDialog::chooseFile(this);
-    if (path.isEmpty())
-        return;
-    auto *dialog = new ResultsImportDialog(lottery_, path, libraryPath_, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &ResultsImportDialog::imported, this, [this](const DrawsStored &stored) {
-        recount();
-        status_->setText(drawsStoredText(stored) + QLatin1Char('.'));
+    OpenPanel::ask(this, ResultsImportDialog::fileRequest(), [this](const QString &path) {
+        if (path.isEmpty())
+            return;
+        auto *dialog = new ResultsImportDialog(lottery_, path, libraryPath_, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &ResultsImportDialog::imported, this, [this](const DrawsStored &stored) {
+            recount();
+            status_->setText(drawsStoredText(stored) + QLatin1Char('.'));
+        });
+        dialog->open();
     });
-    dialog->open();
 }

@@ -8,7 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,28 +18,14 @@
 #include <QVBoxLayout>
 
 namespace {
-ResultsImportDialog::FileChooser &fileChooser()
-{
-    static ResultsImportDialog::FileChooser chooser;
-    return chooser;
-}
-
 const QList<ColumnRole> allRoles{ColumnRole::Ignore, ColumnRole::Date, ColumnRole::Main, ColumnRole::Bonus,
                                  ColumnRole::Supplementary};
 const int previewRows = 8;
 } // namespace
 
-QString ResultsImportDialog::chooseFile(QWidget *parent)
+OpenRequest ResultsImportDialog::fileRequest()
 {
-    if (fileChooser())
-        return fileChooser()(parent);
-    return QFileDialog::getOpenFileName(parent, tr("Import Results"), QString(),
-                                        tr("Results files (*.csv *.txt);;All files (*)"));
-}
-
-void ResultsImportDialog::setFileChooser(FileChooser chooser)
-{
-    fileChooser() = std::move(chooser);
+    return {tr("Import Results"), tr("Results files (*.csv *.txt);;All files (*)").split(QStringLiteral(";;"))};
 }
 
 ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QString &resultsPath,
@@ -58,6 +45,14 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
     const DrawRules rules = drawRulesFor(lottery.details.facts);
     QString error;
     const QList<QStringList> sample = previewResultsFile(resultsPath, previewRows, &error);
+    // The whole file is read this once; choosing what a column holds reads these bytes again.
+    if (error.isEmpty()) {
+        QFile file(resultsPath);
+        if (QFileInfo(file).size() <= maxResultsFileBytes && file.open(QIODevice::ReadOnly))
+            bytes_ = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError)
+            error = readResultsFile(resultsPath, rules).error; // why, in the words of any read of a results file
+    }
     layout_ = rememberedLayout(lottery.country, lottery.name).value_or(guessLayout(sample, rules));
     qsizetype columns = layout_.columns.size();
     for (const QStringList &cells : sample)
@@ -148,7 +143,12 @@ void ResultsImportDialog::reread()
         importButton_->setEnabled(false);
         return;
     }
-    read_ = readResultsFile(path_, drawRulesFor(lottery_.details.facts), used);
+    read_ = readResultsBytes(bytes_, drawRulesFor(lottery_.details.facts), used);
+    // The player knows the bytes as the file he picked: name it, as a read of the file does.
+    if (read_.draws.isEmpty() && read_.badCount > 0)
+        read_.error = QCoreApplication::translate("DrawHistory", "No line of %1 is a draw of this lottery (%2).")
+                          .arg(path_, countedText("DrawHistory", "1 bad line",
+                                                  QT_TRANSLATE_N_NOOP("DrawHistory", "%n bad lines"), read_.badCount));
     if (!read_.ok()) {
         summary_->setText(read_.error);
         importButton_->setEnabled(false);

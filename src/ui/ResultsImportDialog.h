@@ -4,10 +4,10 @@
 
 #include "core/DrawHistory.h"
 #include "core/Play.h"
+#include "ui/Panels.h"
 
+#include <QByteArray>
 #include <QDialog>
-
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -26,10 +26,8 @@ public:
     ResultsImportDialog(const PlayedLottery &lottery, const QString &resultsPath, const QString &libraryPath,
                         QWidget *parent = nullptr);
 
-    // The file the player picks; a test answers instead of a file panel. Empty: none picked.
-    using FileChooser = std::function<QString(QWidget *parent)>;
-    static QString chooseFile(QWidget *parent);
-    static void setFileChooser(FileChooser chooser);
+    // What the open panel asks for when the player picks a results file.
+    static OpenRequest fileRequest();
 
     const ResultsRead &read() const { return read_; }
     const DrawsStored &stored() const { return stored_; }
@@ -46,6 +44,7 @@ private:
 
     PlayedLottery lottery_;
     QString path_;
+    QByteArray bytes_; // the file as read when the dialog opened; every later read is of these
     QString libraryPath_;
     ResultsLayout layout_;
     ResultsRead read_;
