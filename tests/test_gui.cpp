@@ -28,6 +28,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStyleFactory>
@@ -80,6 +82,8 @@ private slots:
     void backspaceClearAndSort();
     void pagesMoveOnlyByTheStepButtons();
     void largePoolIsReachable();
+    void gridScrollsOnlyWhereItMust_data();
+    void gridScrollsOnlyWhereItMust();
     void fromStartUpToTickets();
     void countryChoiceTakesItsFirstLottery();
     void playersLotteriesAreMarkedInTheList();
@@ -550,6 +554,59 @@ void TestGui::largePoolIsReachable()
         QVERIFY(grid->button(n) && view.contains(grid->button(n)->geometry()));
     tap(90);
     QCOMPARE(text("keyField"), QStringLiteral("90"));
+}
+
+void TestGui::gridScrollsOnlyWhereItMust_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("lottery");
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<bool>("smallest"); // the window at its smallest size, else at its first
+    QTest::addColumn<bool>("scrolls");  // the rows need a vertical scroll bar
+    const QString turkey = QStringLiteral("Turkey"), ninety = QStringLiteral("Çılgın Sayısal Loto");
+    const QString canada = QStringLiteral("Canada"), fortyNine = QStringLiteral("Lotto 6/49");
+    QTest::newRow("49 numbers, first size") << canada << fortyNine << 49 << false << false;
+    QTest::newRow("90 numbers, first size") << turkey << ninety << 90 << false << false;
+    QTest::newRow("49 numbers, smallest size") << canada << fortyNine << 49 << true << false;
+    QTest::newRow("90 numbers, smallest size") << turkey << ninety << 90 << true << true;
+}
+
+// The grid's scroll bars show only where the grid does not fit, from the moment the page shows,
+// and every number can be brought into view whole.
+void TestGui::gridScrollsOnlyWhereItMust()
+{
+    QFETCH(QString, country);
+    QFETCH(QString, lottery);
+    QFETCH(int, pool);
+    QFETCH(bool, smallest);
+    QFETCH(bool, scrolls);
+    start();
+    if (smallest) {
+        QWidget *window = app->mainWindow();
+        window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
+        QCoreApplication::processEvents();
+    }
+    chooseLottery(country, lottery);
+    click("nextButton");
+    auto *area = widget<QScrollArea>("gridScroll");
+    auto *grid = widget<NumberGridView>("numberGrid");
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QCOMPARE(area->verticalScrollBar()->isVisible(), scrolls);
+    const auto inView = [&](int from, int to) {
+        for (int n = from; n <= to; ++n) {
+            const NumberButton *b = grid->button(n);
+            if (!area->viewport()->rect().contains(QRect(b->mapTo(area->viewport(), QPoint(0, 0)), b->size())))
+                return false;
+        }
+        return true;
+    };
+    if (!scrolls) {
+        QVERIFY(inView(1, pool));
+        return;
+    }
+    QVERIFY(inView(1, 9));
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QVERIFY(inView(pool - (pool - 1) % 9, pool));
 }
 
 // Goes from start-up to tickets through the widgets for one lottery of each pick count

@@ -6,6 +6,7 @@
 #include "ui/Panels.h"
 #include "ui_NumberPage.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 NumberPage::NumberPage(QWidget *parent)
@@ -19,7 +20,6 @@ NumberPage::NumberPage(QWidget *parent)
     // Lottery names are set while the page is hidden; leave them room to show whole.
     ui_->lotteryNameLabel->setMinimumWidth(320);
     ui_->gridCaption->setMinimumWidth(320);
-    ui_->gridScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ui_->numbersField->setReadOnly(true);
 
     connect(ui_->numberGrid, &NumberGridView::numberClicked, this, &NumberPage::tap);
@@ -31,6 +31,17 @@ NumberPage::NumberPage(QWidget *parent)
 }
 
 NumberPage::~NumberPage() = default;
+
+void NumberPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Hidden, the grid area kept the small size it was made with, and its scroll bars ranges for a
+    // grid larger than it. Brought to full size, it places the bars by those ranges before it
+    // measures the grid again, and hides them only on a later turn of the event loop. Measured
+    // now, the bars show only where the grid does not fit.
+    QEvent measure(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(ui_->gridScroll, &measure);
+}
 
 void NumberPage::showLottery(const QString &name, int poolSize)
 {

@@ -39,6 +39,9 @@ signals:
     void keyChosen(int key);
     void randomPickRequested();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void tap(int number);
     void backspace();
