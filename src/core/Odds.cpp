@@ -371,10 +371,8 @@ Status compute(const Lottery &lottery, const Wheel &wheel, const Options &option
 
 int tierOf(const std::vector<Tier> &tiers, int main, int supplementary, int bonus)
 {
-    for (std::size_t i = 0; i < tiers.size(); ++i)
-        if (tiers[i].main == main && tiers[i].supplementary <= supplementary && tiers[i].bonus <= bonus)
-            return static_cast<int>(i);
-    return -1;
+    return firstTierMet(
+        tiers, [](const Tier &tier) { return tier; }, main, supplementary, bonus);
 }
 
 namespace {

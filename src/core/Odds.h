@@ -98,6 +98,22 @@ struct TierOdds {
     double anyPrize = 0;                 // P(at least one ticket wins some tier)
 };
 
+// The rule of a ticket's tier, for the count and the draw check alike: the first tier, best first,
+// whose main count equals the ticket's main matches and whose supplementary and bonus needs its
+// matches meet; -1 when none pays. `asTier` gives an element of `tiers` as a Tier.
+template <typename Tiers, typename AsTier>
+int firstTierMet(const Tiers &tiers, AsTier asTier, int main, int supplementary, int bonus)
+{
+    int at = 0;
+    for (const auto &each : tiers) {
+        const Tier tier = asTier(each);
+        if (tier.main == main && tier.supplementary <= supplementary && tier.bonus <= bonus)
+            return at;
+        ++at;
+    }
+    return -1;
+}
+
 // The first tier (best first) the matches meet, or -1.
 int tierOf(const std::vector<Tier> &tiers, int main, int supplementary, int bonus);
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PrizeTiers.h"
 
+#include "core/Odds.h"
+
 #include <QCoreApplication>
 #include <QHash>
 
@@ -9,12 +11,12 @@
 
 int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches)
 {
-    for (qsizetype i = 0; i < tiers.size(); ++i) {
-        const TierRule &t = tiers[i];
-        if (t.main == mainMatches && t.supplementary <= supplementaryMatches && t.bonus <= bonusMatches)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return odds::firstTierMet(
+        tiers,
+        [](const TierRule &t) {
+            return odds::Tier{t.main, t.supplementary, t.bonus};
+        },
+        mainMatches, supplementaryMatches, bonusMatches);
 }
 
 namespace {

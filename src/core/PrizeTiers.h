@@ -21,8 +21,9 @@ struct TierRule {
     QString currency; // ISO 4217, when prize == Fixed
 };
 
-// The index of the ticket's tier in `tiers` (best first): the first whose main equals the main
-// matches and whose supplementary and bonus needs are met; -1 when no tier pays.
+// The index of the ticket's tier in `tiers` (best first), by the rule the odds count by
+// (odds::firstTierMet): the first whose main equals the main matches and whose supplementary
+// and bonus needs are met; -1 when no tier pays.
 int tierOf(const QList<TierRule> &tiers, int mainMatches, int supplementaryMatches, int bonusMatches);
 
 // "10.00 CAD", "1,000,000.00 USD": an amount in hundredths with its currency.
