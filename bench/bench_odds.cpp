@@ -7,13 +7,15 @@
 // bonus pool, with one more bonus number than a ticket carries, dealt over the tickets. Prints the
 // slowest ten of each and the totals.
 //
-//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N] [--only TEXT]
+//   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N] [--only TEXT] [--figures]
 //
 // --table or --tiers times only that table; a count running past --limit (default 30 s) is
 // stopped and listed as over it. --share I/N times only every N-th lottery of the tier tables
 // from the I-th (0-based), so that N runs share the work. Each lottery's figures go to standard
 // error as soon as they are counted. --only TEXT times only the tables whose line in the listing
-// holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'.
+// holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'. --figures
+// prints every table's figures (counts, and chances in hexadecimal), so that two builds of the
+// count can be compared to the last bit.
 #include "core/Odds.h"
 #include "wheelsearch/wheel.h"
 
@@ -179,6 +181,7 @@ int main(int argc, char **argv)
     int share = 0;
     int shares = 1;
     std::string only;
+    bool figures = false;
     const char *path = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -192,6 +195,8 @@ int main(int argc, char **argv)
             std::sscanf(argv[++i], "%d/%d", &share, &shares);
         else if (a == "--only" && i + 1 < argc)
             only = argv[++i];
+        else if (a == "--figures")
+            figures = true;
         else if (!path)
             path = argv[i];
         else {
@@ -201,7 +206,7 @@ int main(int argc, char **argv)
     }
     if (!path || limit <= 0 || shares < 1 || share < 0 || share >= shares) {
         std::fprintf(stderr, "usage: bench_odds DATABASE.sqlite3 [--table] [--tiers] [--limit SECONDS] [--share I/N] "
-                             "[--only TEXT]\n"
+                             "[--only TEXT] [--figures]\n"
                              "(wheelgen build-db data OUT.sqlite3 builds one)\n");
         return 2;
     }
@@ -306,7 +311,18 @@ int main(int argc, char **argv)
                 std::string error;
                 auto [run, status] = timed(what, static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
                     odds::Table t;
-                    return odds::compute({pool, drawn}, {k.z, lines}, {0, stop}, t, error);
+                    const odds::Status done = odds::compute({pool, drawn}, {k.z, lines}, {0, stop}, t, error);
+                    if (figures && done == odds::Status::Done) {
+                        std::printf("%s:", what.c_str());
+                        for (const auto &rows : {t.have, t.keyedHave})
+                            for (const odds::HaveRow &row : rows)
+                                for (const std::uint64_t sets : row.atLeastSets)
+                                    std::printf(" %llu", static_cast<unsigned long long>(sets));
+                        for (const double p : t.atLeast)
+                            std::printf(" %a", p);
+                        std::printf("\n");
+                    }
+                    return done;
                 });
                 if (status == odds::Status::Invalid) {
                     std::fprintf(stderr, "%s: %s\n", run.what.c_str(), error.c_str());
@@ -367,7 +383,14 @@ int main(int argc, char **argv)
                         timed(what, static_cast<int>(lines.size()), [&](const std::atomic<bool> *stop) {
                             q.cancel = stop;
                             odds::TierOdds o;
-                            return odds::computeTiers(q, o, error);
+                            const odds::Status done = odds::computeTiers(q, o, error);
+                            if (figures && done == odds::Status::Done) {
+                                std::printf("%s: %a", what.c_str(), o.anyPrize);
+                                for (std::size_t t = 0; t < o.anyTicket.size(); ++t)
+                                    std::printf(" %a %a", o.anyTicket[t], o.expectedTickets[t]);
+                                std::printf("\n");
+                            }
+                            return done;
                         });
                     if (status == odds::Status::Invalid) {
                         std::fprintf(stderr, "%s: %s\n", run.what.c_str(), error.c_str());

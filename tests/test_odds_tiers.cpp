@@ -181,6 +181,35 @@ void TestOddsTiers::matchesEveryDraw_data()
         l = (l << 1) | 1; // every ticket holds the key, the first number
     QTest::newRow("many key tickets, a supplementary ball")
         << odds::Lottery{18, 4, 1, 0, 0} << 16 << keyedMany << 0 << 0 << withBall;
+    // Every ticket holds place 9: a subset whose largest member is 9 leaves every ticket of the
+    // node two short of it, so what those tickets told of its other children tells nothing here.
+    Lines sharedMany = randomLines(11, 4, 150, 7);
+    for (auto &l : sharedMany)
+        l = (l & 0x1ff) | ((l & ~std::uint64_t{0x1ff}) << 1) | 0x200;
+    QTest::newRow("many tickets sharing a later place, a supplementary ball")
+        << odds::Lottery{14, 4, 1, 0, 0} << 12 << sharedMany << 0 << 0 << withBall;
+    // Each ticket is place 9, one of places 0 to 2 and one more: a subset holding 0, 1, 2 and 9
+    // has no ticket with one main match, though the subset 0, 1, 2 has many.
+    Lines throughNine;
+    for (int p = 0; p < 3; ++p)
+        for (int q = 3; q < 12; ++q)
+            if (q != 9)
+                throughNine.push_back(std::uint64_t{1} << 9 | std::uint64_t{1} << p | std::uint64_t{1} << q);
+    QTest::newRow("tickets through one later place and one of three, a supplementary ball")
+        << odds::Lottery{14, 5, 1, 0, 0} << 12 << throughNine << 0 << 0
+        << Tiers{{3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}, {1, 0, 0}};
+    // The same with one of places 0 and 1 and two more: the subset 0, 1, 9 counts its children at
+    // once, and its tickets with one main match are not those of the subset 0, 1.
+    Lines fourThroughNine;
+    for (int p = 0; p < 2; ++p)
+        for (int q = 2; q < 12; ++q)
+            for (int r = q + 1; r < 12; ++r)
+                if (q != 9 && r != 9)
+                    fourThroughNine.push_back(std::uint64_t{1} << 9 | std::uint64_t{1} << p | std::uint64_t{1} << q |
+                                              std::uint64_t{1} << r);
+    QTest::newRow("tickets through one later place and one of two, a supplementary ball")
+        << odds::Lottery{14, 4, 1, 0, 0} << 12 << fourThroughNine << 0 << 0
+        << Tiers{{4, 0, 0}, {3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}, {1, 0, 0}};
     const Tiers oneSupplementaryEnough{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}};
     QTest::newRow("many tickets, two supplementary numbers")
         << odds::Lottery{16, 4, 2, 0, 0} << 15 << randomLines(15, 4, 60, 5) << 0 << 0 << oneSupplementaryEnough;

@@ -405,6 +405,23 @@ class KeyTally {
 public:
     KeyTally() : keys_(64), shares_(64, -1) {}
 
+    // Keys hold nothing past their first `width` words: only those are compared, and the hash of the
+    // zeros after them is one product.
+    void setWidth(std::size_t width)
+    {
+        width_ = width;
+        rest_ = 1;
+        for (std::size_t i = width; i < kMaxSlots + 1; ++i)
+            rest_ *= kPrime;
+    }
+    bool same(const Key &a, const Key &b) const
+    {
+        for (std::size_t i = 0; i < width_; ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+
     void add(const Key &key, long double share)
     {
         std::size_t at = slot(key);
@@ -428,18 +445,20 @@ public:
     }
 
 private:
-    static std::size_t hash(const Key &key)
+    static constexpr std::uint64_t kPrime = 0x100000001b3ULL;
+    std::size_t hash(const Key &key) const
     {
         std::uint64_t h = 0x9e3779b97f4a7c15ULL;
-        for (const auto k : key)
-            h = (h ^ k) * 0x100000001b3ULL;
+        for (std::size_t i = 0; i < width_; ++i)
+            h = (h ^ key[i]) * kPrime;
+        h *= rest_;
         return static_cast<std::size_t>(h ^ (h >> 31));
     }
     std::size_t slot(const Key &key) const
     {
         const std::size_t mask = keys_.size() - 1;
         std::size_t at = hash(key) & mask;
-        while (shares_[at] >= 0 && keys_[at] != key)
+        while (shares_[at] >= 0 && !same(key, keys_[at]))
             at = (at + 1) & mask;
         return at;
     }
@@ -460,6 +479,8 @@ private:
     std::vector<Key> keys_;
     std::vector<long double> shares_; // -1: a free place
     std::size_t used_ = 0;
+    std::size_t width_ = kMaxSlots + 1;
+    std::uint64_t rest_ = 1;
 };
 
 class TierCounter {
@@ -495,7 +516,6 @@ private:
     void walkSupplementary(int depth, std::size_t from);
     std::uint64_t *walkLevel(int depth, int h);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
-    void linesOf(const std::uint64_t *set, std::vector<int> &out) const;
     void add(const Key &key, long double share);
 
     const TierQuestion &q_;
@@ -521,6 +541,61 @@ private:
     std::vector<std::vector<int>> slotTickets_;
     std::vector<const std::uint64_t *> slotLines_;
     std::vector<std::uint64_t> scratch_;
+    // Per depth: the tickets meeting the subset in depth - 1 places or more, in order, while they
+    // are few (deep in the walk they are a handful of the thousands, which the bit sets over every
+    // ticket would have to scan for); `highKept_` false where they were too many to list.
+    struct Met {
+        int ticket;
+        int places; // of the subset on it
+    };
+    std::vector<std::vector<Met>> high_;
+    std::vector<char> highKept_;
+    std::size_t highMost_ = 0;
+    void keepHigh(int depth, int e);
+    // Calls f(ticket) for each ticket of group g meeting the subset of `depth` members at hand in
+    // exactly c places, in order, until f says stop.
+    template <typename F> void eachTicket(int depth, int c, int g, F f) const;
+    bool listed(int depth, int c) const
+    {
+        const auto at = static_cast<std::size_t>(depth);
+        return c >= depth - 1 && highKept_[at] && high_[at].size() <= static_cast<std::size_t>(words_) * 2;
+    }
+    // The subset evaluate() is given, when it is the node of that depth (its short list is at hand);
+    // else -1.
+    int evaluated_ = -1;
+    // Calls f(ticket) for each ticket of slot i (`set`, of the subset evaluate() is given) in order,
+    // until f says stop.
+    template <typename F> void eachOfSlot(std::size_t i, const std::uint64_t *set, F f) const
+    {
+        const int m = slots_[i].main;
+        if (evaluated_ >= 0 && listed(evaluated_, m)) {
+            for (const Met &met : high_[static_cast<std::size_t>(evaluated_)])
+                if (met.places == m && !f(met.ticket))
+                    return;
+            return;
+        }
+        for (int w = 0; w < words_; ++w)
+            for (std::uint64_t bits = set[w]; bits; bits &= bits - 1)
+                if (!f(w * 64 + std::countr_zero(bits)))
+                    return;
+    }
+    // Computed at a node for all its children, per slot told apart by one supplementary number and
+    // bonus set (slot * groups_ + group), from the node's tickets with the slot's main count,
+    // "disjoint" meaning but for the places on every ticket: the places on three of them disjoint
+    // but for that place ("firm") and on two ("covered"), and whether three and four of them are
+    // disjoint. Kept per depth, since a node's children are evaluated between its grandchildren.
+    struct Firm {
+        bool known = false;
+        std::vector<std::uint64_t> firm, covered;
+        std::vector<std::uint64_t> pairs; // per place not firm: two such tickets' other places, else all
+        std::vector<char> three, four;
+    };
+    std::vector<Firm> firm_;
+    bool anyBySupplementary_ = false;
+    void firmPlaces(int depth, std::uint64_t drawn, bool forGrandchildren);
+    // The subset evaluate() is given: its size and largest member.
+    int evalDepth_ = 0;
+    int evalLast_ = -1;
     // One supplementary number: per slot and bonus set, the union and intersection of the lines.
     struct Sides {
         std::size_t slot;
@@ -637,6 +712,7 @@ bool TierCounter::prepare(std::string &error)
 
     if (slots_.size() > kMaxSlots)
         return fail("the tiers name too many different main match counts");
+    tally_.setWidth(slots_.size() + 1);
     const int count = static_cast<int>(q_.tickets.size());
     words_ = (count + 63) / 64;
     std::vector<std::uint64_t> seen;
@@ -701,6 +777,15 @@ bool TierCounter::prepare(std::string &error)
     slotTickets_.resize(slots_.size());
     slotLines_.resize(slots_.size());
     scratch_.assign(slots_.size() * words_, 0);
+    high_.assign(static_cast<std::size_t>(jHigh_) + 1, {});
+    firm_.assign(static_cast<std::size_t>(jHigh_) + 1, {});
+    for (const Slot &slot : slots_)
+        anyBySupplementary_ = anyBySupplementary_ || slot.bySupplementary;
+    highKept_.assign(static_cast<std::size_t>(jHigh_) + 1, 0);
+    highMost_ = std::max<std::size_t>(64, static_cast<std::size_t>(words_) * 8);
+    for (int i = 0; i < count; ++i)
+        high_[0].push_back({i, 0});
+    highKept_[0] = 1;
     return true;
 }
 
@@ -718,18 +803,10 @@ std::uint64_t TierCounter::groupsIn(const std::uint64_t *lines) const
     return mask;
 }
 
-void TierCounter::linesOf(const std::uint64_t *set, std::vector<int> &out) const
-{
-    out.clear();
-    for (int w = 0; w < words_; ++w)
-        for (std::uint64_t bits = set[w]; bits; bits &= bits - 1)
-            out.push_back(w * 64 + std::countr_zero(bits));
-}
-
 void TierCounter::add(const Key &key, long double share)
 {
     // Neighbouring subsets mostly give the same key: gather them before touching the map.
-    if (key == last_) {
+    if (tally_.same(key, last_)) {
         lastShare_ += share;
         return;
     }
@@ -754,6 +831,15 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
             bySupplementary = true;
             continue;
         }
+        if (evaluated_ >= 0 && listed(evaluated_, slots_[i].main)) {
+            std::uint64_t groups = 0;
+            eachOfSlot(i, slotLines[i], [&](int t) {
+                groups |= std::uint64_t{1} << groupOf_[static_cast<std::size_t>(t)];
+                return groups_ > 1;
+            });
+            key[i + 1] = groups;
+            continue;
+        }
         key[i + 1] =
             groups_ == 1
                 ? (std::any_of(slotLines[i], slotLines[i] + words_, [](std::uint64_t w) { return w != 0; }) ? 1 : 0)
@@ -776,7 +862,10 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
         slotTickets_[i].clear();
         if (!slots_[i].bySupplementary)
             continue;
-        linesOf(slotLines[i], slotTickets_[i]);
+        eachOfSlot(i, slotLines[i], [&](int t) {
+            slotTickets_[i].push_back(t);
+            return true;
+        });
         for (int t : slotTickets_[i])
             relevant |= q_.tickets[static_cast<std::size_t>(t)].line & free;
     }
@@ -875,23 +964,36 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
         const std::size_t first = sides_.size();
         sides_.resize(first + static_cast<std::size_t>(groups_), Sides{i, 0, 0, free, false});
         int open = groups_;
-        for (int w = 0; w < words_ && open > 0; ++w)
-            for (std::uint64_t bits = slotLines[i][w]; bits && open > 0; bits &= bits - 1) {
-                const int t = w * 64 + std::countr_zero(bits);
-                const int g = groupOf_[static_cast<std::size_t>(t)];
-                Sides &x = sides_[first + static_cast<std::size_t>(g)];
-                if (x.full)
-                    continue;
-                const std::uint64_t line = q_.tickets[static_cast<std::size_t>(t)].line & free;
-                x.group = g;
-                x.seen = true;
-                x.any |= line;
-                x.all &= line;
-                if (x.any == free && x.all == (common_ & free)) {
-                    x.full = true;
+        // What the parent found: a place on two of its tickets with m that share no other is on
+        // one that misses the last place, and of three disjoint tickets two miss it.
+        if (evalDepth_ > 0 && firm_[static_cast<std::size_t>(evalDepth_) - 1].known && !((common_ >> evalLast_) & 1)) {
+            const Firm &known = firm_[static_cast<std::size_t>(evalDepth_) - 1];
+            for (int g = 0; g < groups_; ++g) {
+                const std::size_t at = i * static_cast<std::size_t>(groups_) + static_cast<std::size_t>(g);
+                if (known.three[at] && (free & ~known.covered[at]) == 0) {
+                    sides_[first + static_cast<std::size_t>(g)] = Sides{i, g, free, common_ & free, true, true};
                     --open;
                 }
             }
+            if (open == 0)
+                continue;
+        }
+        eachOfSlot(i, slotLines[i], [&](int t) {
+            const int g = groupOf_[static_cast<std::size_t>(t)];
+            Sides &x = sides_[first + static_cast<std::size_t>(g)];
+            if (x.full)
+                return true;
+            const std::uint64_t line = q_.tickets[static_cast<std::size_t>(t)].line & free;
+            x.group = g;
+            x.seen = true;
+            x.any |= line;
+            x.all &= line;
+            if (x.any == free && x.all == (common_ & free)) {
+                x.full = true;
+                --open;
+            }
+            return open > 0;
+        });
     }
     emitOne(free, j, key, 1);
 }
@@ -929,6 +1031,47 @@ void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times
             keyAt(c & (~c + 1), std::popcount(c) / draws);
 }
 
+// The tickets of the child (the node of `depth` members plus one), from the node's: a ticket
+// meeting the child in depth places or more met the node in depth - 1 or more. Near the root they
+// are most tickets, but the nodes there are few.
+void TierCounter::keepHigh(int depth, int e)
+{
+    const auto child = static_cast<std::size_t>(depth) + 1;
+    std::vector<Met> &out = high_[child];
+    out.clear();
+    highKept_[child] = 0;
+    if (!highKept_[static_cast<std::size_t>(depth)])
+        return;
+    for (const Met &m : high_[static_cast<std::size_t>(depth)]) {
+        const int places = m.places + static_cast<int>((q_.tickets[static_cast<std::size_t>(m.ticket)].line >> e) & 1);
+        if (places >= depth) {
+            if (out.size() == highMost_ && child > 2)
+                return;
+            out.push_back({m.ticket, places});
+        }
+    }
+    highKept_[child] = 1;
+}
+
+template <typename F> void TierCounter::eachTicket(int depth, int c, int g, F f) const
+{
+    if (c > depth)
+        return;
+    const auto at = static_cast<std::size_t>(depth);
+    if (listed(depth, c)) {
+        for (const Met &m : high_[at])
+            if (m.places == c && (groups_ == 1 || groupOf_[static_cast<std::size_t>(m.ticket)] == g) && !f(m.ticket))
+                return;
+        return;
+    }
+    const std::uint64_t *set = buckets_.data() + (at * (top_ + 1) + static_cast<std::size_t>(c)) * words_;
+    const std::uint64_t *of = groups_ > 1 ? ofGroup(g) : nullptr;
+    for (int w = 0; w < words_; ++w)
+        for (std::uint64_t bits = of ? set[w] & of[w] : set[w]; bits; bits &= bits - 1)
+            if (!f(w * 64 + std::countr_zero(bits)))
+                return;
+}
+
 // A node one short of the deepest: all its children (J = the node plus one place e) are counted
 // at once. A child's tickets matching exactly m are the node's with m that miss e and those with
 // m - 1 that hold e. So per slot and bonus set the children where some ticket matches exactly m
@@ -951,14 +1094,6 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     const int j = depth + 1;
     constexpr std::size_t kFew = 48;
     const auto lineOf = [this](int t) { return q_.tickets[static_cast<std::size_t>(t)].line; };
-    // Calls f(ticket) for each ticket of `set` in group g until f says stop.
-    const auto eachTicket = [this](const std::uint64_t *set, int g, auto f) {
-        const std::uint64_t *of = groups_ > 1 ? ofGroup(g) : nullptr;
-        for (int w = 0; w < words_; ++w)
-            for (std::uint64_t bits = of ? set[w] & of[w] : set[w]; bits; bits &= bits - 1)
-                if (!f(w * 64 + std::countr_zero(bits)))
-                    return;
-    };
     batchCount_ = 0;
     const auto batches = [this] { return std::span<const Batch>(batches_.data(), batchCount_); };
     for (std::size_t i = 0; i < slots_.size(); ++i) {
@@ -966,8 +1101,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         const bool bySupplementary = s > 0 && slots_[i].bySupplementary;
         if (bySupplementary && s > 1)
             return false;
-        const std::uint64_t *stay = bucket(depth, m);
-        const std::uint64_t *moved = m > 0 ? bucket(depth, m - 1) : nullptr;
+        const bool moved = m > 0;
         for (int g = 0; g < groups_; ++g) {
             Batch &b = nextBatch();
             b.slot = i;
@@ -976,7 +1110,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             if (!bySupplementary) {
                 std::uint64_t common = children;
                 bool anyStay = false;
-                eachTicket(stay, g, [&](int t) {
+                eachTicket(depth, m, g, [&](int t) {
                     common &= lineOf(t);
                     anyStay = true;
                     return common != 0;
@@ -984,25 +1118,38 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                 const std::uint64_t need = anyStay ? common : children;
                 std::uint64_t reach = 0;
                 if (moved && need)
-                    eachTicket(moved, g, [&](int t) {
+                    eachTicket(depth, m - 1, g, [&](int t) {
                         reach |= lineOf(t);
                         return (reach & need) != need;
                     });
                 b.present = (anyStay ? children & ~common : 0) | (reach & children);
                 continue;
             }
+            std::uint64_t pending = freeHere; // places not yet on a ticket that misses each child
+            int disjoint = 0;                 // up to three disjoint tickets found
+            // The node's last place on every ticket would leave none of the tickets the firm places
+            // were found on.
+            const Firm *known = depth > 0 ? &firm_[static_cast<std::size_t>(depth) - 1] : nullptr;
+            if (known && known->known && !((common_ >> last) & 1)) {
+                const std::size_t at = i * static_cast<std::size_t>(groups_) + static_cast<std::size_t>(g);
+                pending = freeHere & ~known->firm[at];
+                const std::uint64_t *pairs = known->pairs.data() + at * 64;
+                for (std::uint64_t r = pending; r; r &= r - 1) {
+                    const int q = std::countr_zero(r);
+                    if (!((pairs[static_cast<std::size_t>(q)] >> last) & 1))
+                        pending &= ~(std::uint64_t{1} << q);
+                }
+                disjoint = known->four[at] ? 3 : 0;
+                if (pending == 0 && disjoint == 3 && (children & common_) == 0) {
+                    b.saturated = true;
+                    continue;
+                }
+            }
             std::array<std::uint64_t, 64> others; // per place q: the places on every ticket holding q
             std::uint64_t touched = 0;
-            std::uint64_t pending = freeHere; // places not yet on a ticket that misses each child
-            std::uint64_t apart = 0;          // up to three disjoint tickets, together
-            int disjoint = 0;
-            bool many = false;
-            eachTicket(stay, g, [&](int t) {
+            std::uint64_t apart = 0; // up to three disjoint tickets, together
+            eachTicket(depth, m, g, [&](int t) {
                 const std::uint64_t line = lineOf(t) & freeHere;
-                if (b.stay.size() < kFew)
-                    b.stay.push_back(line);
-                else
-                    many = true;
                 if (disjoint < 3 && (line & ~common_ & apart) == 0) {
                     apart |= line & ~common_;
                     ++disjoint;
@@ -1021,11 +1168,20 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             // A child on every ticket leaves none of the node's with m: that one is not alike.
             b.saturated = pending == 0 && disjoint == 3 && (children & common_) == 0;
             if (!b.saturated) {
-                if (many)
-                    return false;
+                // The walk above saw every ticket: list them, unless too many.
                 bool tooMany = false;
+                eachTicket(depth, m, g, [&](int t) {
+                    if (b.stay.size() == kFew) {
+                        tooMany = true;
+                        return false;
+                    }
+                    b.stay.push_back(lineOf(t) & freeHere);
+                    return true;
+                });
+                if (tooMany)
+                    return false;
                 if (moved)
-                    eachTicket(moved, g, [&](int t) {
+                    eachTicket(depth, m - 1, g, [&](int t) {
                         if (b.moved.size() == kFew) {
                             tooMany = true;
                             return false;
@@ -1101,6 +1257,84 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     return true;
 }
 
+// A child (the node plus e, e not on every ticket) keeps every ticket of the node's with m that
+// misses e, and of four tickets disjoint but for the places on every ticket at most one holds e:
+// three stay. Likewise, of three tickets through a place q, disjoint but for q and those places,
+// at most one holds e, and the two left have no other place in common. So a firm place is one that
+// lies, in every child, on tickets with m that miss any given grandchild, and childrenAtOnce need
+// not look for it child by child; a place on two such tickets is as good in the children off both.
+void TierCounter::firmPlaces(int depth, std::uint64_t drawn, bool forGrandchildren)
+{
+    // The children evaluated one by one need the covered places only, found sooner.
+    const int enough = forGrandchildren ? 3 : 2;
+    const int apartEnough = forGrandchildren ? 4 : 3;
+    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t freeHere = inside & ~drawn;
+    Firm &out = firm_[static_cast<std::size_t>(depth)];
+    const std::size_t sets = slots_.size() * static_cast<std::size_t>(groups_);
+    out.known = true;
+    out.firm.assign(sets, 0);
+    out.covered.assign(sets, 0);
+    out.pairs.resize(sets * 64);
+    out.three.assign(sets, 0);
+    out.four.assign(sets, 0);
+    std::array<std::uint64_t, 64> taken; // per place: its disjoint tickets so far, together
+    std::array<std::uint8_t, 64> found;  // and how many
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].bySupplementary)
+            continue;
+        for (int g = 0; g < groups_; ++g) {
+            const std::size_t at = i * static_cast<std::size_t>(groups_) + static_cast<std::size_t>(g);
+            std::uint64_t done = 0; // places on `enough` disjoint tickets
+            std::uint64_t seen = 0;
+            std::uint64_t apart = 0;
+            int disjoint = 0;
+            eachTicket(depth, slots_[i].main, g, [&](int t) {
+                const std::uint64_t line = q_.tickets[static_cast<std::size_t>(t)].line & freeHere;
+                const std::uint64_t own = line & ~common_;
+                if (disjoint < apartEnough && (own & apart) == 0) {
+                    apart |= own;
+                    ++disjoint;
+                }
+                for (std::uint64_t r = line & ~done; r; r &= r - 1) {
+                    const int q = std::countr_zero(r);
+                    const std::uint64_t bit = std::uint64_t{1} << q;
+                    const std::uint64_t rest = own & ~bit;
+                    if (!(seen & bit)) {
+                        seen |= bit;
+                        taken[static_cast<std::size_t>(q)] = rest;
+                        found[static_cast<std::size_t>(q)] = 1;
+                    } else if ((taken[static_cast<std::size_t>(q)] & rest) == 0) {
+                        taken[static_cast<std::size_t>(q)] |= rest;
+                        if (++found[static_cast<std::size_t>(q)] == enough)
+                            done |= bit;
+                    }
+                }
+                return !(done == freeHere && disjoint == apartEnough);
+            });
+            if (!forGrandchildren) {
+                out.covered[at] = done;
+                out.three[at] = disjoint >= 3 ? 1 : 0;
+                continue;
+            }
+            const std::uint64_t firm = done;
+            out.firm[at] = firm;
+            out.three[at] = disjoint >= 3 ? 1 : 0;
+            out.four[at] = disjoint == 4 ? 1 : 0;
+            std::uint64_t *pairs = out.pairs.data() + at * 64;
+            std::uint64_t covered = firm;
+            for (std::uint64_t r = freeHere & ~firm; r; r &= r - 1) {
+                const auto q = static_cast<std::size_t>(std::countr_zero(r));
+                const bool two = (seen >> q) & 1 && found[q] == 2;
+                pairs[q] = two ? taken[q] : ~std::uint64_t{0};
+                if (two)
+                    covered |= std::uint64_t{1} << q;
+            }
+            out.covered[at] = covered;
+        }
+    }
+}
+
 void TierCounter::visit(int depth, int last, std::uint64_t drawn)
 {
     if (stopped_)
@@ -1112,13 +1346,22 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
     if (depth >= jLow_) {
         for (std::size_t i = 0; i < slots_.size(); ++i)
             slotLines_[i] = bucket(depth, slots_[i].main);
+        evaluated_ = depth;
+        evalDepth_ = depth;
+        evalLast_ = last;
         evaluate(depth, drawn, slotLines_);
+        evaluated_ = -1;
     }
     if (depth == jHigh_)
         return;
     const int child = depth + 1;
     if (child == jHigh_ && childrenAtOnce(depth, last, drawn))
         return;
+    // For the children counted at once, and for the children evaluated one by one.
+    Firm &firm = firm_[static_cast<std::size_t>(depth)];
+    firm.known = false;
+    if (anyBySupplementary_ && l_.supplementary == 1 && (child + 1 == jHigh_ || child >= jLow_))
+        firmPlaces(depth, drawn, child + 1 == jHigh_);
     for (int e = last + 1; e < z_; ++e) {
         // Too few places left to reach the fewest the draw can give.
         if (child + (z_ - 1 - e) < jLow_)
@@ -1144,6 +1387,8 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
                 stopped_ = true;
                 return;
             }
+            evalDepth_ = child;
+            evalLast_ = e;
             evaluate(child, drawn | std::uint64_t{1} << e, slotLines_);
             continue;
         }
@@ -1159,6 +1404,7 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
                     out[w] = (c <= depth ? same[w] & ~onE[w] : 0) | (less[w] & onE[w]);
             }
         }
+        keepHigh(depth, e);
         visit(child, e, drawn | std::uint64_t{1} << e);
         if (stopped_)
             return;
