@@ -13,9 +13,9 @@
 // stopped and listed as over it. --share I/N times only every N-th lottery of the tier tables
 // from the I-th (0-based), so that N runs share the work. Each lottery's figures go to standard
 // error as soon as they are counted. --only TEXT times only the tables whose line in the listing
-// holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'. --figures
-// prints every table's figures (counts, and chances in hexadecimal), so that two builds of the
-// count can be compared to the last bit.
+// holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'; given again,
+// those holding every TEXT. --figures prints every table's figures (counts, and chances in
+// hexadecimal), so that two builds of the count can be compared to the last bit.
 #include "core/Odds.h"
 #include "wheelsearch/wheel.h"
 
@@ -180,7 +180,7 @@ int main(int argc, char **argv)
     double limit = 30;
     int share = 0;
     int shares = 1;
-    std::string only;
+    std::vector<std::string> only;
     bool figures = false;
     const char *path = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -194,7 +194,7 @@ int main(int argc, char **argv)
         else if (a == "--share" && i + 1 < argc)
             std::sscanf(argv[++i], "%d/%d", &share, &shares);
         else if (a == "--only" && i + 1 < argc)
-            only = argv[++i];
+            only.emplace_back(argv[++i]);
         else if (a == "--figures")
             figures = true;
         else if (!path)
@@ -283,7 +283,10 @@ int main(int argc, char **argv)
                 wheels.size(), lotteries.size(), shapes.size(), limit);
 
     Watchdog watchdog(limit);
-    const auto wanted = [&](const std::string &what) { return what.find(only) != std::string::npos; };
+    const auto wanted = [&](const std::string &what) {
+        return std::all_of(only.begin(), only.end(),
+                           [&](const std::string &text) { return what.find(text) != std::string::npos; });
+    };
     const auto timed = [&](const std::string &what, int tickets, auto count) {
         Run run{what, tickets};
         const auto start = std::chrono::steady_clock::now();

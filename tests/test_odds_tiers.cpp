@@ -210,6 +210,13 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("tickets through one later place and one of two, a supplementary ball")
         << odds::Lottery{14, 4, 1, 0, 0} << 12 << fourThroughNine << 0 << 0
         << Tiers{{4, 0, 0}, {3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}, {1, 0, 0}};
+    // Too many tickets with one main match to split a node's children by, and place 11 only ever
+    // beside place 10: with 10 drawn no ticket of one match holds 11.
+    Lines besideTen = subsets(10, 3);
+    besideTen.push_back(0x0c01);
+    QTest::newRow("many tickets, one place only beside another, a supplementary ball")
+        << odds::Lottery{14, 4, 1, 0, 0} << 12 << besideTen << 0 << 0
+        << Tiers{{3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}, {1, 0, 0}};
     const Tiers oneSupplementaryEnough{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}};
     QTest::newRow("many tickets, two supplementary numbers")
         << odds::Lottery{16, 4, 2, 0, 0} << 15 << randomLines(15, 4, 60, 5) << 0 << 0 << oneSupplementaryEnough;

@@ -615,7 +615,16 @@ private:
         std::uint64_t present = 0;              // not by supplementary: the children where some ticket matches
         bool saturated = false;                 // by supplementary: every child alike
         std::vector<std::uint64_t> stay, moved; // else: the node's tickets with m, and with m - 1
+        // Too many of them to split the children by: per child c, from the tickets with m missing c
+        // (their union but the places whose every such ticket holds c: stayWith[c]; their
+        // intersection, the places on every ticket when three are disjoint) and those with m - 1
+        // holding c (anyMoved[c], allMoved[c]).
+        bool wide = false;
+        bool stayApart = false;
+        std::uint64_t stayUnion = 0, stayCommon = 0, movedSeen = 0;
+        std::array<std::uint64_t, 64> stayWith, anyMoved, allMoved;
     };
+    void widen(Batch &b, std::uint64_t children);
     std::vector<Batch> batches_; // the first batchCount_ are this node's; the rest keep their storage
     std::size_t batchCount_ = 0;
     Batch &nextBatch()
@@ -627,6 +636,7 @@ private:
         b.moved.clear();
         b.present = 0;
         b.saturated = false;
+        b.wide = false;
         return b;
     }
     std::uint64_t common_ = ~std::uint64_t{0}; // places on every ticket (a key wheel's key)
@@ -1096,6 +1106,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     const auto lineOf = [this](int t) { return q_.tickets[static_cast<std::size_t>(t)].line; };
     batchCount_ = 0;
     const auto batches = [this] { return std::span<const Batch>(batches_.data(), batchCount_); };
+    bool oneByOne = false;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const int m = slots_[i].main;
         const bool bySupplementary = s > 0 && slots_[i].bySupplementary;
@@ -1168,29 +1179,22 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             // A child on every ticket leaves none of the node's with m: that one is not alike.
             b.saturated = pending == 0 && disjoint == 3 && (children & common_) == 0;
             if (!b.saturated) {
-                // The walk above saw every ticket: list them, unless too many.
-                bool tooMany = false;
+                // The walk above saw every ticket: list them. Too many to split the children by make
+                // each child a class of its own.
                 eachTicket(depth, m, g, [&](int t) {
-                    if (b.stay.size() == kFew) {
-                        tooMany = true;
-                        return false;
-                    }
                     b.stay.push_back(lineOf(t) & freeHere);
                     return true;
                 });
-                if (tooMany)
-                    return false;
                 if (moved)
                     eachTicket(depth, m - 1, g, [&](int t) {
-                        if (b.moved.size() == kFew) {
-                            tooMany = true;
-                            return false;
-                        }
                         b.moved.push_back(lineOf(t) & freeHere);
                         return true;
                     });
-                if (tooMany)
-                    return false;
+                if (b.stay.size() > kFew || b.moved.size() > kFew) {
+                    b.wide = true;
+                    widen(b, children);
+                    oneByOne = true;
+                }
             }
         }
     }
@@ -1204,12 +1208,18 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             continue;
         }
         bySupplementary = true;
-        if (b.saturated)
+        if (b.saturated || oneByOne)
             continue;
         for (const std::uint64_t line : b.stay)
             split(line);
         for (const std::uint64_t line : b.moved)
             split(line);
+    }
+    if (oneByOne) {
+        // In order, as if each were counted on its own.
+        childClasses_.clear();
+        for (std::uint64_t r = children; r; r &= r - 1)
+            childClasses_.push_back(r & (~r + 1));
     }
     for (const std::uint64_t c : childClasses_) {
         const std::uint64_t bit = c & (~c + 1);
@@ -1236,6 +1246,29 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                 x.all = common_ & free;
                 x.full = true;
                 x.seen = true;
+            } else if (b.wide) {
+                const int c = std::countr_zero(bit);
+                std::uint64_t any = 0;
+                std::uint64_t all = ~std::uint64_t{0};
+                if (!b.stay.empty() && !(b.stayCommon & bit)) {
+                    any |= b.stayUnion & ~b.stayWith[static_cast<std::size_t>(c)];
+                    if (b.stayApart) {
+                        all &= common_;
+                    } else {
+                        for (const std::uint64_t line : b.stay)
+                            if (!(line & bit))
+                                all &= line;
+                    }
+                    x.seen = true;
+                }
+                if (b.movedSeen & bit) {
+                    any |= b.anyMoved[static_cast<std::size_t>(c)];
+                    all &= b.allMoved[static_cast<std::size_t>(c)];
+                    x.seen = true;
+                }
+                x.any = any & free;
+                x.all = all & free;
+                x.full = x.any == free && x.all == (common_ & free);
             } else {
                 const auto take = [&](std::uint64_t line) {
                     x.any |= line & free;
@@ -1255,6 +1288,50 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         emitOne(free, j, key, times);
     }
     return true;
+}
+
+// What decides each child of a batch with too many tickets to split the children by; the lines
+// are the tickets' places not drawn.
+void TierCounter::widen(Batch &b, std::uint64_t children)
+{
+    // A place p lies on a ticket with m missing c unless every such ticket through p holds c.
+    std::array<std::uint64_t, 64> through; // per place: the places on every ticket through it
+    std::uint64_t touched = 0;
+    std::uint64_t apart = 0;
+    int disjoint = 0;
+    b.stayUnion = 0;
+    b.stayCommon = ~std::uint64_t{0};
+    for (const std::uint64_t line : b.stay) {
+        b.stayUnion |= line;
+        b.stayCommon &= line;
+        if (disjoint < 3 && (line & ~common_ & apart) == 0) {
+            apart |= line & ~common_;
+            ++disjoint;
+        }
+        for (std::uint64_t r = line; r; r &= r - 1) {
+            const auto p = static_cast<std::size_t>(std::countr_zero(r));
+            through[p] = (touched >> p) & 1 ? through[p] & line : line;
+        }
+        touched |= line;
+    }
+    // Of three disjoint tickets two miss any child, and they share only the places on every ticket.
+    b.stayApart = disjoint == 3;
+    for (std::uint64_t r = children; r; r &= r - 1)
+        b.stayWith[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+    for (std::uint64_t r = b.stayUnion; r; r &= r - 1) {
+        const int p = std::countr_zero(r);
+        for (std::uint64_t c = through[static_cast<std::size_t>(p)] & children; c; c &= c - 1)
+            b.stayWith[static_cast<std::size_t>(std::countr_zero(c))] |= std::uint64_t{1} << p;
+    }
+    b.movedSeen = 0;
+    for (const std::uint64_t line : b.moved)
+        for (std::uint64_t r = line & children; r; r &= r - 1) {
+            const auto c = static_cast<std::size_t>(std::countr_zero(r));
+            const bool first = !((b.movedSeen >> c) & 1);
+            b.anyMoved[c] = first ? line : b.anyMoved[c] | line;
+            b.allMoved[c] = first ? line : b.allMoved[c] & line;
+            b.movedSeen |= std::uint64_t{1} << c;
+        }
 }
 
 // A child (the node plus e, e not on every ticket) keeps every ticket of the node's with m that
