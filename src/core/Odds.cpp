@@ -1090,9 +1090,10 @@ template <typename F> void TierCounter::eachTicket(int depth, int c, int g, F f)
 // slot told apart by one supplementary number, the node's tickets with m decide alone when three
 // of them are disjoint but for the places on every ticket, and every undrawn place lies on one of
 // them that misses any given child (then whatever the child, every place is on some ticket, and
-// only those on every ticket are on all); else, when few
-// tickets are involved, the classes also split by each of their lines. False when neither holds:
-// the children are then counted one by one.
+// only those on every ticket are on all), which the parent's firm places mostly show at once;
+// else, when few tickets are involved, the classes also split by each of their lines, and when
+// many, each child is a class of its own, read from what widen() gathered. False for a slot told
+// apart by two or more supplementary numbers: the children are then counted one by one.
 bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
 {
     const int s = l_.supplementary;
