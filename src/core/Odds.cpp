@@ -620,6 +620,7 @@ private:
         // intersection, the places on every ticket when three are disjoint) and those with m - 1
         // holding c (anyMoved[c], allMoved[c]).
         bool wide = false;
+        bool gathered = false; // not wide, but its lines are many enough to gather as for wide
         bool stayApart = false;
         std::uint64_t stayUnion = 0, stayCommon = 0, movedSeen = 0;
         std::array<std::uint64_t, 64> stayWith, anyMoved, allMoved;
@@ -637,6 +638,7 @@ private:
         b.present = 0;
         b.saturated = false;
         b.wide = false;
+        b.gathered = false;
         return b;
     }
     std::uint64_t common_ = ~std::uint64_t{0}; // places on every ticket (a key wheel's key)
@@ -1203,13 +1205,22 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     childClasses_.assign(1, children);
     const auto split = [this](std::uint64_t mask) { refineClasses(childClasses_, mask); };
     bool bySupplementary = false;
-    for (const Batch &b : batches()) {
+    constexpr std::size_t kGather = 8;
+    for (std::size_t k = 0; k < batchCount_; ++k) {
+        Batch &b = batches_[k];
         if (!b.bySupplementary) {
             split(b.present);
             continue;
         }
         bySupplementary = true;
-        if (b.saturated || oneByOne)
+        if (b.saturated || b.wide)
+            continue;
+        // Each class reads its child's unions as a wide batch would, rather than take every line.
+        if (b.stay.size() + b.moved.size() > kGather) {
+            b.gathered = true;
+            widen(b, children);
+        }
+        if (oneByOne)
             continue;
         for (const std::uint64_t line : b.stay)
             split(line);
@@ -1247,7 +1258,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                 x.all = common_ & free;
                 x.full = true;
                 x.seen = true;
-            } else if (b.wide) {
+            } else if (b.wide || b.gathered) {
                 const int c = std::countr_zero(bit);
                 std::uint64_t any = 0;
                 std::uint64_t all = ~std::uint64_t{0};
