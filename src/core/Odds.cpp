@@ -615,7 +615,8 @@ private:
         std::uint64_t present = 0;              // not by supplementary: the children where some ticket matches
         bool saturated = false;                 // by supplementary: every child alike
         std::vector<std::uint64_t> stay, moved; // else: the node's tickets with m, and with m - 1
-        // Too many of them to split the children by: per child c, from the tickets with m missing c
+        // Too many of them to split the children by (or enough that reading beats taking each
+        // line): per child c, from the tickets with m missing c
         // (their union but the places whose every such ticket holds c: stayWith[c]; their
         // intersection, the places on every ticket when three are disjoint) and those with m - 1
         // holding c (anyMoved[c], allMoved[c]).
@@ -1302,8 +1303,8 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     return true;
 }
 
-// What decides each child of a batch with too many tickets to split the children by; the lines
-// are the tickets' places not drawn.
+// What decides each child of a batch with many tickets, read per child instead of taking every
+// line; the lines are the tickets' places not drawn.
 void TierCounter::widen(Batch &b, std::uint64_t children)
 {
     // A place p lies on a ticket with m missing c unless every such ticket through p holds c.
