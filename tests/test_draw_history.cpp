@@ -152,6 +152,10 @@ private slots:
         QVERIFY(binary.error.contains(QStringLiteral("binary")));
         const ResultsRead noDraws = readResultsBytes("hello\nworld\n", rules);
         QVERIFY(!noDraws.ok());
+        // Bytes read from a file are named as the file.
+        QVERIFY(readResultsBytes("hello\nworld\n", rules, ResultsLayout::fromText(QStringLiteral("M,M,M,M,M,M,-,D")),
+                                 QStringLiteral("/home/p/draws.csv"))
+                    .error.startsWith(QStringLiteral("No line of /home/p/draws.csv is a draw")));
 
         const QString big = dir_.filePath(QStringLiteral("big.csv"));
         {

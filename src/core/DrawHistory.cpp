@@ -452,7 +452,7 @@ ResultsRead readResultsFile(const QString &path, const DrawRules &rules, const s
 }
 
 ResultsRead readResultsBytes(const QByteArray &bytes, const DrawRules &rules,
-                             const std::optional<ResultsLayout> &layout)
+                             const std::optional<ResultsLayout> &layout, const QString &name)
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
@@ -464,7 +464,8 @@ ResultsRead readResultsBytes(const QByteArray &bytes, const DrawRules &rules,
                         .arg(maxResultsFileBytes / (1024 * 1024));
         return out;
     }
-    return readResults(buffer, QCoreApplication::translate("DrawHistory", "The results"), rules, layout);
+    return readResults(buffer, name.isEmpty() ? QCoreApplication::translate("DrawHistory", "The results") : name, rules,
+                       layout);
 }
 
 QString badLinesText(const ResultsRead &read, int most)

@@ -101,9 +101,10 @@ QList<QStringList> previewResultsFile(const QString &path, int lines, QString *e
 // With no layout the layout is guessed from the first lines.
 ResultsRead readResultsFile(const QString &path, const DrawRules &rules,
                             const std::optional<ResultsLayout> &layout = std::nullopt);
-// The same over bytes already in memory (tests, standard input).
+// The same over bytes already in memory (tests, standard input, a file read once), which the
+// messages call `name` ("The results" when empty).
 ResultsRead readResultsBytes(const QByteArray &bytes, const DrawRules &rules,
-                             const std::optional<ResultsLayout> &layout = std::nullopt);
+                             const std::optional<ResultsLayout> &layout = std::nullopt, const QString &name = {});
 
 // "Line 4: 50 is outside the numbers 1 to 49", one a line, with "... and 12 more" past the list.
 QString badLinesText(const ResultsRead &read, int most = maxBadLinesListed);

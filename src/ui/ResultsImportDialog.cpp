@@ -143,12 +143,8 @@ void ResultsImportDialog::reread()
         importButton_->setEnabled(false);
         return;
     }
-    read_ = readResultsBytes(bytes_, drawRulesFor(lottery_.details.facts), used);
-    // The player knows the bytes as the file he picked: name it, as a read of the file does.
-    if (read_.draws.isEmpty() && read_.badCount > 0)
-        read_.error = QCoreApplication::translate("DrawHistory", "No line of %1 is a draw of this lottery (%2).")
-                          .arg(path_, countedText("DrawHistory", "1 bad line",
-                                                  QT_TRANSLATE_N_NOOP("DrawHistory", "%n bad lines"), read_.badCount));
+    // The player knows the bytes as the file he picked: they are named as a read of the file names it.
+    read_ = readResultsBytes(bytes_, drawRulesFor(lottery_.details.facts), used, path_);
     if (!read_.ok()) {
         summary_->setText(read_.error);
         importButton_->setEnabled(false);
