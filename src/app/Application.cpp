@@ -4,6 +4,7 @@
 
 #include "app/AfterDraw.h"
 #include "app/Alert.h"
+#include "app/LotteryChoice.h"
 #include "app/LotteryRestore.h"
 #include "app/PlayReview.h"
 #include "core/CountedText.h"
@@ -11,7 +12,6 @@
 #include "ui/AuxWindows.h"
 #include "ui/DrawCheckWindow.h"
 #include "ui/Language.h"
-#include "ui/LotteriesWindow.h"
 #include "ui/LotteryPage.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberPage.h"
@@ -42,7 +42,9 @@ Application::Application(const QString &databasePath, const QString &ownWheelsPa
     : playerLotteries_(lotteriesBeside(ownWheelsPath)), wheels_(catalogue_, ownWheelsPath), databasePath_(databasePath),
       window_(std::make_unique<MainWindow>()), saver_(new TicketSaver(this)),
       afterDraw_(std::make_unique<AfterDraw>(window_.get(), catalogue_, saver_)),
-      review_(std::make_unique<PlayReview>(window_.get(), catalogue_, wheels_, afterDraw_.get()))
+      review_(std::make_unique<PlayReview>(window_.get(), catalogue_, wheels_, afterDraw_.get())),
+      lotteries_(std::make_unique<LotteryChoice>(*window_->lotteryPage(), database_, catalogue_, playerLotteries_,
+                                                 settings_, window_.get()))
 {
     connectPages();
     connectAfterDraw();
@@ -59,7 +61,7 @@ Application::~Application()
     wheelsWindow_.reset();
     helpWindow_.reset();
     wheelMakerWindow_.reset();
-    lotteriesWindow_.reset();
+    lotteries_.reset();
     numberWindow_.reset();
 }
 
@@ -69,11 +71,12 @@ void Application::connectPages()
     // The player's own lotteries are marked in the list; they are in memory, no query is asked.
     w->lotteryPage()->setPlayersLotteries(
         [this](const QString &country, const QString &lottery) { return catalogue_.isPlayers(country, lottery); });
-    connect(w->lotteryPage(), &LotteryPage::countryChosen, this,
-            [this](const QString &country) { guarded([&] { chooseCountry(country); }); });
-    connect(w->lotteryPage(), &LotteryPage::lotteryChosen, this, &Application::chooseLottery);
-    connect(w->lotteryPage(), &LotteryPage::lotteriesRequested, this,
-            [this] { guarded([this] { showLotteriesWindow(); }); });
+    LotteryChoice *lotteries = lotteries_.get();
+    connect(w->lotteryPage(), &LotteryPage::countryChosen, lotteries,
+            [lotteries](const QString &country) { guarded([&] { lotteries->chooseCountry(country); }); });
+    connect(w->lotteryPage(), &LotteryPage::lotteryChosen, lotteries, &LotteryChoice::chooseLottery);
+    connect(w->lotteryPage(), &LotteryPage::lotteriesRequested, lotteries,
+            [lotteries] { guarded([lotteries] { lotteries->showLotteriesWindow(); }); });
     connect(w, &MainWindow::laterPagesMade, this, &Application::connectLaterPages);
     connect(w, &MainWindow::nextClicked, this, [this] { guarded([this] { next(); }); });
     connect(w, &MainWindow::previousClicked, this, &Application::previous);
@@ -165,34 +168,11 @@ void Application::start(Library library)
         connect(window_.get(), &MainWindow::firstPainted, this,
                 [this] { QTimer::singleShot(0, this, [this] { wheels_.open(); }); });
 
-    const RestoredLottery restored = restoreLottery(*page, catalogue_, settings_);
-    country_ = restored.country;
-    lotteryName_ = restored.lottery;
-    lotteryRow_ = restored.row;
-    gridIsStale_ = restored.row >= 0;
-    guarded([this] { showFactsNote(); });
+    const QString firstError = lotteries_->restore();
     window_->centreOnScreen();
     // Start-up tells at most one failed query, and none when the open already told.
-    if (database_.isOpen() && !restored.firstError.isEmpty())
-        alert(restored.firstError);
-}
-
-void Application::chooseCountry(const QString &country)
-{
-    LotteryPage *page = window_->lotteryPage();
-    country_ = country;
-    lotteryRow_ = -1;
-    // Should the query fail, the old country's lotteries are gone all the same.
-    page->showLotteries({});
-    page->showLotteries(catalogue_.lotteryNames(country_));
-    page->selectLottery(-1);
-    // The first lottery of the new country is the one shown chosen, so it is the one the
-    // next page works with (not the lottery of the previous country).
-    if (!page->lotteries().isEmpty()) {
-        page->selectLottery(0);
-        chooseLottery(0);
-    }
-    settings_.remember(country_, lotteryName_);
+    if (database_.isOpen() && !firstError.isEmpty())
+        alert(firstError);
 }
 
 void Application::chooseLanguage(const QString &code)
@@ -208,77 +188,26 @@ void Application::chooseLanguage(const QString &code)
                                                                     "start.")));
 }
 
-void Application::chooseLottery(int row)
-{
-    if (row == lotteryRow_)
-        return;
-    lotteryRow_ = row;
-    lotteryName_ = window_->lotteryPage()->lotteries().value(row);
-    gridIsStale_ = true;
-    settings_.remember(country_, lotteryName_);
-    guarded([this] { showFactsNote(); });
-}
-
-void Application::showFactsNote()
-{
-    window_->lotteryPage()->showFactsNote(
-        lotteryName_.isEmpty() || !database_.isOpen() ? QString() : catalogue_.factsNote(country_, lotteryName_));
-}
-
-void Application::showLotteriesWindow()
-{
-    if (!database_.isOpen())
-        return;
-    if (!lotteriesWindow_) {
-        lotteriesWindow_ = std::make_unique<LotteriesWindow>(catalogue_, playerLotteries_, window_.get());
-        // The page lists them again; the chosen lottery stays chosen when it is still there,
-        // and its grid is made anew from its facts as they now stand.
-        connect(lotteriesWindow_.get(), &LotteriesWindow::lotteriesChanged, this, [this] {
-            guarded([this] {
-                LotteryPage *page = window_->lotteryPage();
-                const QString chosen = lotteryName_;
-                page->showLotteries(catalogue_.lotteryNames(country_));
-                const int row = static_cast<int>(page->lotteries().indexOf(chosen));
-                page->selectLottery(row);
-                lotteryRow_ = row;
-                lotteryName_ = row >= 0 ? chosen : QString();
-                gridIsStale_ = true;
-                showFactsNote();
-            });
-        });
-    }
-    lotteriesWindow_->showCountry(country_, lotteryName_);
-    lotteriesWindow_->show();
-    lotteriesWindow_->raise();
-}
-
 void Application::next()
 {
     NumberPage *numbers = window_->numberPage();
     switch (window_->page()) {
     case MainWindow::LotteryStep:
-        if (lotteryRow_ < 0) {
+        if (!lotteries_->isChosen()) {
             AlertPanel::run(tr("Reminder"), tr("Please select a lottery"));
             return;
         }
-        if (gridIsStale_) {
-            // A lottery whose row is damaged is refused here, before it can freeze the grid or
-            // ask for more numbers than its pool holds.
-            const auto details = catalogue_.details(country_, lotteryName_);
-            if (!details) {
-                alert(tr("The lottery \"%1\" of %2 is not in the wheel database.").arg(lotteryName_, country_));
-                return;
-            }
-            const PlayedLottery chosen{country_, lotteryName_, *details};
-            if (const QString fault = lotteryFault(chosen); !fault.isEmpty()) {
+        if (lotteries_->gridIsStale()) {
+            QString fault;
+            const auto chosen = lotteries_->takeForGrid(fault);
+            if (!chosen) {
                 alert(fault);
                 return;
             }
-            lottery_ = chosen;
+            lottery_ = *chosen;
             const LotteryFacts &facts = lottery_.details.facts;
             numbers->showLottery(lottery_.name, facts.pool);
-            numbers->showBonusPool(facts.bonusPool, facts.bonusDrawn, bonusIsDigit(country_, lottery_.name));
-            gridIsStale_ = false;
+            numbers->showBonusPool(facts.bonusPool, facts.bonusDrawn, bonusIsDigit(lottery_.country, lottery_.name));
         }
         window_->moveTo(MainWindow::NumberStep);
         break;

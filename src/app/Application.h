@@ -3,7 +3,7 @@
 //
 // The application object: it opens the wheel database, makes the main window with its four
 // pages and the small windows, and carries the player from page to page:
-//   lottery page  - a country and a lottery (remembered in the settings; LotteryRestore)
+//   lottery page  - a country and a lottery (remembered in the settings; LotteryChoice)
 //   number page   - the numbers, the first one the key
 //   wheel page    - a wheel for that many numbers, of either type, and a ticket format
 //                   (the shipped wheels and the player's own library; WheelStore)
@@ -32,7 +32,7 @@ class HelpWindow;
 class TextWindow;
 class TicketSaver;
 class WheelMakerWindow;
-class LotteriesWindow;
+class LotteryChoice;
 class PlayReview;
 class DrawCheckWindow;
 class AfterDraw;
@@ -70,13 +70,8 @@ private:
     // The number, wheel and ticket pages are made after the first paint, or on first use.
     void connectLaterPages();
     void connectAfterDraw();
-    void chooseCountry(const QString &country);
-    void chooseLottery(int row);
     // Keeps the language chosen in the Language menu; the window speaks it from the next start.
     void chooseLanguage(const QString &code);
-    // Tells the chosen lottery's facts note on the lottery page.
-    void showFactsNote();
-    void showLotteriesWindow();
     void next();
     void previous();
     void makeTickets();
@@ -104,14 +99,10 @@ private:
     std::unique_ptr<WheelsWindow> wheelsWindow_;
     std::unique_ptr<HelpWindow> helpWindow_;
     std::unique_ptr<WheelMakerWindow> wheelMakerWindow_;
-    std::unique_ptr<LotteriesWindow> lotteriesWindow_;
     TicketSaver *saver_;
     std::unique_ptr<AfterDraw> afterDraw_;
     std::unique_ptr<PlayReview> review_;
+    std::unique_ptr<LotteryChoice> lotteries_; // the country and lottery chosen, and their window
 
-    QString country_;          // the country shown
-    QString lotteryName_;      // the lottery chosen or remembered; null until there is one
-    int lotteryRow_ = -1;      // its row in the list; -1 while none is chosen
-    bool gridIsStale_ = false; // a lottery was chosen since the number grid was built
-    PlayedLottery lottery_;    // the lottery on the number page, with its facts
+    PlayedLottery lottery_; // the lottery on the number page, with its facts
 };
