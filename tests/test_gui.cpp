@@ -942,6 +942,14 @@ void TestGui::gridFrames()
     const QRect view(QPoint(0, 0), numberGridSize(99));
     for (int n = 1; n <= 99; ++n)
         QVERIFY(view.contains(numberButtonFrame(n)));
+    // In a wider view the block stands in the middle, as far from either side.
+    NumberGridView grid;
+    grid.showPool(49);
+    grid.resize(1000, 500);
+    grid.show();
+    const int leftSpace = grid.button(1)->geometry().left();
+    QVERIFY(leftSpace > numberButtonFrame(1).left());
+    QVERIFY(std::abs(leftSpace - (grid.width() - 1 - grid.button(9)->geometry().right())) <= 1);
 }
 
 // The overflow arrow the program's style hands out late draws exactly what the style itself

@@ -6,6 +6,8 @@
 #include "ui/NumberButton.h"
 #include "ui/NumberGridLayout.h"
 
+#include <algorithm>
+
 NumberGridView::NumberGridView(QWidget *parent) : QWidget(parent) {}
 
 void NumberGridView::showPool(int poolSize)
@@ -14,12 +16,26 @@ void NumberGridView::showPool(int poolSize)
     buttons_.clear();
     for (int n = 1; n <= poolSize; ++n) {
         auto *b = new NumberButton(n, this);
-        b->setGeometry(numberButtonFrame(n));
         connect(b, &QAbstractButton::clicked, this, [this, n] { emit numberClicked(n); });
         b->show();
         buttons_ << b;
     }
     setMinimumSize(numberGridSize(poolSize));
+    placeButtons();
+}
+
+void NumberGridView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeButtons();
+}
+
+void NumberGridView::placeButtons()
+{
+    const int spare = width() - numberGridSize(static_cast<int>(buttons_.size())).width();
+    const int left = std::max(0, spare / 2);
+    for (NumberButton *b : std::as_const(buttons_))
+        b->setGeometry(numberButtonFrame(b->number()).translated(left, 0));
 }
 
 void NumberGridView::showSelection(const SelectionModel &selection)

@@ -22,6 +22,11 @@ public:
 signals:
     void numberClicked(int number);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // The block of buttons stands in the middle of a view wider than it.
+    void placeButtons();
     QList<NumberButton *> buttons_;
 };
