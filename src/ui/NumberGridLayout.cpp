@@ -21,5 +21,6 @@ QRect numberButtonFrame(int n)
 QSize numberGridSize(int count)
 {
     const int rows = count > 0 ? (count + 8) / 9 : 0;
-    return {40 + 73 * 8 + 45 + 40, std::max(400, kTop + 40 * rows + 30)};
+    // As high as its rows need: a taller grid would scroll an empty margin beside the bonus box.
+    return {40 + 73 * 8 + 45 + 40, kTop + 40 * rows + 30};
 }
