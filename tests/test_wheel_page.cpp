@@ -27,11 +27,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <algorithm>
@@ -442,6 +445,14 @@ void TestWheelPage::staleOddsAreNeverShown()
     auto *odds = widget<WheelOddsPanel>("oddsGroup");
     QTRY_VERIFY(odds->shownTable().has_value());
     QSignalSpy shown(odds, &WheelOddsPanel::oddsShown);
+    // The counts' threads are held busy while the wheels change, so that the counts of the wheels
+    // left behind are still waiting when they are told to stop, however fast they would be.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    QSemaphore gate;
+    const int threads = pool->maxThreadCount();
+    for (int i = 0; i < threads; ++i)
+        pool->start([&gate] { gate.acquire(); });
+    auto release = qScopeGuard([&] { gate.release(threads); });
     // The biggest wheel, then at once the other type and a small wheel: only the last is shown.
     chooseWheel();
     widget<PageTabs>("wheelTypeTabs")->setCurrentIndex(1);
@@ -450,6 +461,8 @@ void TestWheelPage::staleOddsAreNeverShown()
     chooseWheel(QStringLiteral("3 if 6"));
     QVERIFY(!odds->shownTable().has_value());
     QVERIFY(widget<QLabel>("oddsStatus")->text().contains(QStringLiteral("“3 if 6”")));
+    release.dismiss();
+    gate.release(threads);
     QTRY_COMPARE(shown.size(), 1);
     QTest::qWait(300);
     QCOMPARE(shown.size(), 1);
