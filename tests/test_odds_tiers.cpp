@@ -213,6 +213,12 @@ void TestOddsTiers::matchesEveryDraw_data()
     const Tiers oneSupplementaryEnough{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}};
     QTest::newRow("many tickets, two supplementary numbers")
         << odds::Lottery{16, 4, 2, 0, 0} << 15 << randomLines(15, 4, 60, 5) << 0 << 0 << oneSupplementaryEnough;
+    // Few tickets: every place on one is told apart; a key wheel's key, undrawn, meets every ticket.
+    QTest::newRow("few tickets, two supplementary numbers")
+        << odds::Lottery{11, 4, 2, 0, 0} << 7 << five << 0 << 0 << oneSupplementaryEnough;
+    QTest::newRow("many key tickets, two supplementary numbers, bonus numbers spread")
+        << odds::Lottery{17, 4, 2, 5, 1} << 16 << keyedMany << 3 << 1
+        << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {3, 0, 0}, {2, 1, 1}, {2, 0, 0}};
     QTest::newRow("many key tickets, three supplementary numbers")
         << odds::Lottery{16, 4, 3, 0, 0} << 16 << keyedMany << 0 << 0 << oneSupplementaryEnough;
     QTest::newRow("many tickets, two supplementary numbers, a tier of both")

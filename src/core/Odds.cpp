@@ -495,6 +495,7 @@ private:
     struct Slot {
         int main = 0;
         bool bySupplementary = false; // its tiers differ by supplementary matches
+        int supplementaryNeed = 0;    // the most supplementary matches any of its tiers asks
     };
 
     int tierAt(int main, int s, int b) const
@@ -514,6 +515,8 @@ private:
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     void walkSupplementary(int depth, std::size_t from);
+    bool evaluateByClasses(std::uint64_t free, Key &key);
+    void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
     std::uint64_t *walkLevel(int depth, int h);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
     void add(const Key &key, long double share);
@@ -656,6 +659,36 @@ private:
     std::vector<Part> parts_;
     std::size_t walkWords_ = 0;
     std::vector<std::uint64_t> onPlace_, groupBits_, everyBit_, levels_;
+    // Two or more supplementary numbers where a slot and bonus set need one of them at most and
+    // its tickets always leave one that misses them ("plain"): only whether Q meets their union
+    // matters, so the places split into classes alike for every such union, and only the places
+    // on the other tickets ("exact") are told apart one by one.
+    struct Plain {
+        std::size_t slot;
+        int group;
+        std::uint64_t any;
+    };
+    struct Exact {
+        std::size_t slot;
+        int group;
+        std::uint64_t line; // the ticket's places among the undrawn
+    };
+    struct Class {
+        std::uint64_t places;
+        int size;
+        std::uint64_t plains; // the plain unions it lies on
+    };
+    std::vector<Plain> plains_;
+    std::vector<Exact> exacts_;
+    std::vector<Class> placeClasses_;
+    std::uint64_t exactPlaces_ = 0;
+    std::uint64_t commonFree_ = 0;
+    struct Side {
+        bool seen = false, missed = false, plain = false;
+        int disjoint = 0;
+        std::uint64_t any = 0, used = 0;
+    };
+    std::vector<Side> sideOf_; // per bonus set, for one slot at a time
     int walkRest_ = 0;
     long double walkDraws_ = 1;
     Key *walkKey_ = nullptr;
@@ -708,7 +741,10 @@ bool TierCounter::prepare(std::string &error)
     bonusTop_ = l_.bonusDrawn;
     tierAt_.assign(static_cast<std::size_t>(top_ + 1) * (s + 1) * (bonusTop_ + 1), -1);
     for (int m = 0; m <= top_; ++m) {
-        Slot slot{m, false};
+        Slot slot{m, false, 0};
+        for (const Tier &t : q_.tiers)
+            if (t.main == m)
+                slot.supplementaryNeed = std::max(slot.supplementaryNeed, t.supplementary);
         bool any = false;
         for (int ss = 0; ss <= s; ++ss)
             for (int b = 0; b <= bonusTop_; ++b) {
@@ -740,6 +776,7 @@ bool TierCounter::prepare(std::string &error)
     if ((s + 1) * groups_ > 64)
         return fail("the tickets carry too many different sets of bonus numbers");
     groupLines_.assign(static_cast<std::size_t>(groups_) * words_, 0);
+    sideOf_.resize(static_cast<std::size_t>(groups_));
     on_.assign(static_cast<std::size_t>(z_) * words_, 0);
     for (int i = 0; i < count; ++i) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
@@ -882,6 +919,8 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
         for (int t : slotTickets_[i])
             relevant |= q_.tickets[static_cast<std::size_t>(t)].line & free;
     }
+    if (evaluateByClasses(free, key))
+        return;
     // Two or more: every subset Q of at most s relevant places, walked depth first. Per slot, the
     // tickets meeting Q in at least h places (h = 1..s) are bit sets that grow as places join Q.
     parts_.clear();
@@ -960,6 +999,116 @@ void TierCounter::walkSupplementary(int depth, std::size_t from)
                 out[w] = (h <= depth ? same[w] : 0) | (less[w] & on[w]);
         }
         walkSupplementary(depth + 1, k + 1);
+    }
+}
+
+// Two or more supplementary numbers, one subset J: true when it was counted by classes of places.
+// A slot and bonus set whose tiers ask one supplementary match at most, and whose tickets hold s + 1
+// with no undrawn place in common (or one with none at all), always has a ticket that misses the s
+// numbers, "common" meaning but for the places on every ticket; whether one meets them depends only
+// on their union. Only the places on the tickets of
+// the other slots and bonus sets are told apart one by one; when those are too many the walk over
+// every subset counts J instead.
+bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
+{
+    constexpr int kMostExactPlaces = 12;
+    constexpr std::size_t kMostExactTickets = 64;
+    const int s = l_.supplementary;
+    plains_.clear();
+    exacts_.clear();
+    std::uint64_t relevant = 0;
+    exactPlaces_ = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].bySupplementary)
+            continue;
+        for (Side &x : sideOf_)
+            x = Side{};
+        for (const int t : slotTickets_[i]) {
+            Side &x = sideOf_[static_cast<std::size_t>(groupOf_[static_cast<std::size_t>(t)])];
+            const std::uint64_t part = q_.tickets[static_cast<std::size_t>(t)].line & free;
+            const std::uint64_t aside = part & ~common_;
+            x.seen = true;
+            x.any |= part;
+            if (aside == 0) {
+                x.missed = true;
+            } else if (!(aside & x.used)) {
+                x.used |= aside;
+                ++x.disjoint;
+            }
+        }
+        for (int g = 0; g < groups_; ++g) {
+            Side &x = sideOf_[static_cast<std::size_t>(g)];
+            if (!x.seen)
+                continue;
+            relevant |= x.any;
+            x.plain = slots_[i].supplementaryNeed <= 1 && (x.missed || x.disjoint > s) && plains_.size() < 64;
+            if (x.plain)
+                plains_.push_back({i, g, x.any});
+            else
+                exactPlaces_ |= x.any;
+        }
+        for (const int t : slotTickets_[i]) {
+            const int g = groupOf_[static_cast<std::size_t>(t)];
+            if (sideOf_[static_cast<std::size_t>(g)].plain)
+                continue;
+            if (exacts_.size() == kMostExactTickets)
+                return false;
+            exacts_.push_back({i, g, q_.tickets[static_cast<std::size_t>(t)].line & free});
+        }
+    }
+    // The places on every ticket (a key wheel's key, when undrawn): Q holding one meets every
+    // ticket, so it is told apart.
+    commonFree_ = common_ & relevant;
+    exactPlaces_ |= commonFree_;
+    if (std::popcount(exactPlaces_) > kMostExactPlaces)
+        return false;
+    placeClasses_.clear();
+    for (std::uint64_t r = exactPlaces_; r; r &= r - 1)
+        placeClasses_.push_back({r & (~r + 1), 1, 0});
+    if (const std::uint64_t rest = relevant & ~exactPlaces_) {
+        classes_.assign(1, rest);
+        for (const Plain &p : plains_)
+            refineClasses(classes_, p.any);
+        for (const std::uint64_t c : classes_)
+            placeClasses_.push_back({c, std::popcount(c), 0});
+    }
+    for (Class &c : placeClasses_)
+        for (std::size_t k = 0; k < plains_.size(); ++k)
+            if (c.places & plains_[k].any)
+                c.plains |= std::uint64_t{1} << k;
+    walkRest_ = l_.pool - l_.drawn - std::popcount(relevant);
+    walkDraws_ = binomial(l_.pool - l_.drawn, s);
+    emitClasses(0, 0, 0, 0, 1.0L, key);
+    return true;
+}
+
+// Q holds `size` relevant places so far, taken from classes before `from` in `ways` ways: it meets
+// the plain unions `met` and the exact places `exact`. Key it, then take places of each later class.
+void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways,
+                              Key &key)
+{
+    const int s = l_.supplementary;
+    for (std::size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].bySupplementary)
+            key[i + 1] = 0;
+    for (std::size_t k = 0; k < plains_.size(); ++k) {
+        const Plain &p = plains_[k];
+        if (!(exact & commonFree_))
+            key[p.slot + 1] |= std::uint64_t{1} << p.group;
+        // One match stands for any: the slot's tiers ask one at most.
+        if ((met >> k) & 1)
+            key[p.slot + 1] |= std::uint64_t{1} << (groups_ + p.group);
+    }
+    for (const Exact &e : exacts_)
+        key[e.slot + 1] |= std::uint64_t{1} << (std::popcount(e.line & exact) * groups_ + e.group);
+    add(key, ways * binomial(walkRest_, s - size) / walkDraws_);
+    if (size == s)
+        return;
+    for (std::size_t c = from; c < placeClasses_.size(); ++c) {
+        const Class &cl = placeClasses_[c];
+        for (int take = 1; take <= std::min(cl.size, s - size); ++take)
+            emitClasses(c + 1, size + take, met | cl.plains, exact | (cl.places & exactPlaces_),
+                        ways * binomial(cl.size, take), key);
     }
 }
 
