@@ -15,6 +15,9 @@
 // each j, the share of j-subsets whose best line matches at least b of them.
 namespace odds {
 
+// The largest pool (and bonus pool) the odds count.
+constexpr int kMaxPool = 99;
+
 // The main pool and what else is drawn. The match table (compute) counts the main numbers only;
 // the prize tiers (computeTiers) count the rest too.
 struct Lottery {
