@@ -150,6 +150,8 @@ private:
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
+    bool leavesByLikeness(int depth, int last, std::uint64_t drawn);
+    void leafLines(int depth, int e);
     void walkSupplementary(int depth, std::size_t from);
     bool evaluateByClasses(std::uint64_t free, Key &key);
     void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
@@ -297,8 +299,7 @@ private:
     std::vector<std::uint64_t> onPlace_, groupBits_, everyBit_, levels_;
     // Two or more supplementary numbers where a slot and bonus set need one of them at most and
     // its tickets always leave one that misses them ("plain"): only whether Q meets their union
-    // matters, so the places split into classes alike for every such union, and only the places
-    // on the other tickets ("exact") are told apart one by one.
+    // matters. The other slots' tickets ("exact") are kept whole (see evaluateByClasses).
     struct Plain {
         std::size_t slot;
         int group;
@@ -317,8 +318,11 @@ private:
     std::vector<Plain> plains_;
     std::vector<Exact> exacts_;
     std::vector<Class> placeClasses_;
-    std::uint64_t exactPlaces_ = 0;
+    std::array<long double, 8> restShare_{}; // per size of Q among the relevant places: its share
     std::uint64_t commonFree_ = 0;
+    long double times_ = 1; // how many subsets J the one evaluated stands for
+    std::vector<int> alikeTickets_;
+    std::vector<std::pair<std::uint64_t, int>> alikeChildren_;
     struct Side {
         bool seen = false, missed = false, plain = false;
         int disjoint = 0;
@@ -491,6 +495,7 @@ std::uint64_t TierCounter::groupsIn(const std::uint64_t *lines) const
 
 void TierCounter::add(const Key &key, long double share)
 {
+    share *= times_;
     // Neighbouring subsets mostly give the same key: gather them before touching the map.
     if (tally_.same(key, last_)) {
         lastShare_ += share;
@@ -642,18 +647,19 @@ void TierCounter::walkSupplementary(int depth, std::size_t from)
 // A slot and bonus set whose tiers ask one supplementary match at most, and whose tickets hold s + 1
 // with no undrawn place in common (or one with none at all), always has a ticket that misses the s
 // numbers, "common" meaning but for the places on every ticket; whether one meets them depends only
-// on their union. Only the places on the tickets of
-// the other slots and bonus sets are told apart one by one; when those are too many the walk over
-// every subset counts J instead.
+// on their union. The tickets of the other slots and bonus sets ("exact") are kept whole. Places
+// alike for every union, exact ticket and the common places form a class, and Q counts by how many
+// places it takes of each; with too many classes the walk over every Q counts J instead.
 bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
 {
-    constexpr int kMostExactPlaces = 12;
+    constexpr std::size_t kMostClasses = 16;
     constexpr std::size_t kMostExactTickets = 64;
     const int s = l_.supplementary;
+    if (s >= static_cast<int>(restShare_.size()))
+        return false;
     plains_.clear();
     exacts_.clear();
     std::uint64_t relevant = 0;
-    exactPlaces_ = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!slots_[i].bySupplementary)
             continue;
@@ -680,8 +686,6 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
             x.plain = slots_[i].supplementaryNeed <= 1 && (x.missed || x.disjoint > s) && plains_.size() < 64;
             if (x.plain)
                 plains_.push_back({i, g, x.any});
-            else
-                exactPlaces_ |= x.any;
         }
         for (const int t : slotTickets_[i]) {
             const int g = groupOf_[static_cast<std::size_t>(t)];
@@ -695,32 +699,43 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
     // The places on every ticket (a key wheel's key, when undrawn): Q holding one meets every
     // ticket, so it is told apart.
     commonFree_ = common_ & relevant;
-    exactPlaces_ |= commonFree_;
-    if (std::popcount(exactPlaces_) > kMostExactPlaces)
+    if (relevant == 0) {
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            if (slots_[i].bySupplementary)
+                key[i + 1] = 0;
+        add(key, 1.0L);
+        return true;
+    }
+    // Places on the same plain unions, exact tickets and common places are alike: Q counts by how
+    // many it takes of each such class.
+    classes_.assign(1, relevant);
+    for (const Plain &p : plains_)
+        refineClasses(classes_, p.any);
+    for (const Exact &e : exacts_)
+        refineClasses(classes_, e.line);
+    refineClasses(classes_, commonFree_);
+    if (classes_.size() > kMostClasses)
         return false;
     placeClasses_.clear();
-    for (std::uint64_t r = exactPlaces_; r; r &= r - 1)
-        placeClasses_.push_back({r & (~r + 1), 1, 0});
-    if (const std::uint64_t rest = relevant & ~exactPlaces_) {
-        classes_.assign(1, rest);
-        for (const Plain &p : plains_)
-            refineClasses(classes_, p.any);
-        for (const std::uint64_t c : classes_)
-            placeClasses_.push_back({c, std::popcount(c), 0});
-    }
-    for (Class &c : placeClasses_)
+    for (const std::uint64_t c : classes_) {
+        Class cl{c, std::popcount(c), 0};
         for (std::size_t k = 0; k < plains_.size(); ++k)
-            if (c.places & plains_[k].any)
-                c.plains |= std::uint64_t{1} << k;
-    walkRest_ = l_.pool - l_.drawn - std::popcount(relevant);
-    walkDraws_ = binomial(l_.pool - l_.drawn, s);
+            if (c & plains_[k].any)
+                cl.plains |= std::uint64_t{1} << k;
+        placeClasses_.push_back(cl);
+    }
+    const long double draws = binomial(l_.pool - l_.drawn, s);
+    const int rest = l_.pool - l_.drawn - std::popcount(relevant);
+    for (int r = 0; r <= s; ++r)
+        restShare_[static_cast<std::size_t>(r)] = binomial(rest, s - r) / draws;
     emitClasses(0, 0, 0, 0, 1.0L, key);
     return true;
 }
 
 // Q holds `size` relevant places so far, taken from classes before `from` in `ways` ways: it meets
-// the plain unions `met` and the exact places `exact`. Key it, then take places of each later class.
-void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways,
+// the plain unions `met`, and `taken` stands for its places (as many of each class, the class's
+// first ones). Key it, then take places of each later class.
+void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t taken, long double ways,
                               Key &key)
 {
     const int s = l_.supplementary;
@@ -729,22 +744,26 @@ void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std
             key[i + 1] = 0;
     for (std::size_t k = 0; k < plains_.size(); ++k) {
         const Plain &p = plains_[k];
-        if (!(exact & commonFree_))
+        if (!(taken & commonFree_))
             key[p.slot + 1] |= std::uint64_t{1} << p.group;
         // One match stands for any: the slot's tiers ask one at most.
         if ((met >> k) & 1)
             key[p.slot + 1] |= std::uint64_t{1} << (groups_ + p.group);
     }
     for (const Exact &e : exacts_)
-        key[e.slot + 1] |= std::uint64_t{1} << (std::popcount(e.line & exact) * groups_ + e.group);
-    add(key, ways * binomial(walkRest_, s - size) / walkDraws_);
+        key[e.slot + 1] |= std::uint64_t{1} << (std::popcount(e.line & taken) * groups_ + e.group);
+    add(key, ways * restShare_[static_cast<std::size_t>(size)]);
     if (size == s)
         return;
     for (std::size_t c = from; c < placeClasses_.size(); ++c) {
         const Class &cl = placeClasses_[c];
-        for (int take = 1; take <= std::min(cl.size, s - size); ++take)
-            emitClasses(c + 1, size + take, met | cl.plains, exact | (cl.places & exactPlaces_),
-                        ways * binomial(cl.size, take), key);
+        std::uint64_t first = 0;
+        std::uint64_t left = cl.places;
+        for (int take = 1; take <= std::min(cl.size, s - size); ++take) {
+            first |= left & (~left + 1);
+            left &= left - 1;
+            emitClasses(c + 1, size + take, met | cl.plains, taken | first, ways * binomial(cl.size, take), key);
+        }
     }
 }
 
@@ -1210,6 +1229,84 @@ void TierCounter::firmPlaces(int depth, std::uint64_t drawn, bool forGrandchildr
     }
 }
 
+// A leaf (the node of `depth` members plus e): only the slots' match counts are needed, and it has
+// no children to pass them to.
+void TierCounter::leafLines(int depth, int e)
+{
+    const std::uint64_t *onE = onPosition(e);
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const int c = slots_[i].main;
+        std::uint64_t *out = scratch_.data() + i * static_cast<std::size_t>(words_);
+        const std::uint64_t *same = bucket(depth, c);
+        if (c == 0) {
+            for (int w = 0; w < words_; ++w)
+                out[w] = same[w] & ~onE[w];
+        } else {
+            const std::uint64_t *less = bucket(depth, c - 1);
+            for (int w = 0; w < words_; ++w)
+                out[w] = (same[w] & ~onE[w]) | (less[w] & onE[w]);
+        }
+        slotLines_[i] = out;
+    }
+}
+
+// The leaves under a node, alike ones counted once. A leaf's tickets of a slot's main count m are
+// the node's with m missing its last member and those with m - 1 holding it; so two leaves whose
+// last members lie on the same of the node's tickets with such counts differ only by swapping
+// those two members, which no ticket tells apart, and their keys come alike. False when those
+// tickets are too many to tell leaves apart by.
+bool TierCounter::leavesByLikeness(int depth, int last, std::uint64_t drawn)
+{
+    std::uint64_t counts = 0; // the node's match counts that can put a ticket in a slot
+    for (const Slot &slot : slots_) {
+        counts |= std::uint64_t{1} << slot.main;
+        if (slot.main > 0)
+            counts |= std::uint64_t{1} << (slot.main - 1);
+    }
+    alikeTickets_.clear();
+    for (int c = 0; c <= std::min(top_, depth); ++c) {
+        if (!((counts >> c) & 1))
+            continue;
+        const std::uint64_t *b = bucket(depth, c);
+        for (int w = 0; w < words_; ++w)
+            for (std::uint64_t bits = b[w]; bits; bits &= bits - 1) {
+                if (alikeTickets_.size() == 64)
+                    return false;
+                alikeTickets_.push_back(w * 64 + std::countr_zero(bits));
+            }
+    }
+    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t children = inside & (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1));
+    std::array<std::uint64_t, 64> on{};
+    for (std::size_t i = 0; i < alikeTickets_.size(); ++i)
+        for (std::uint64_t r = q_.tickets[static_cast<std::size_t>(alikeTickets_[i])].line & children; r; r &= r - 1)
+            on[static_cast<std::size_t>(std::countr_zero(r))] |= std::uint64_t{1} << i;
+    alikeChildren_.clear();
+    for (std::uint64_t r = children; r; r &= r - 1) {
+        const int e = std::countr_zero(r);
+        alikeChildren_.push_back({on[static_cast<std::size_t>(e)], e});
+    }
+    std::sort(alikeChildren_.begin(), alikeChildren_.end());
+    for (std::size_t a = 0; a < alikeChildren_.size();) {
+        std::size_t b = a + 1;
+        while (b < alikeChildren_.size() && alikeChildren_[b].first == alikeChildren_[a].first)
+            ++b;
+        const int e = alikeChildren_[a].second;
+        leafLines(depth, e);
+        if (q_.cancel && (++ticks_ & 0x3ff) == 0 && q_.cancel->load(std::memory_order_relaxed)) {
+            stopped_ = true;
+            return true;
+        }
+        evalDepth_ = depth + 1;
+        evalLast_ = e;
+        times_ = static_cast<long double>(b - a);
+        evaluate(depth + 1, drawn | std::uint64_t{1} << e, slotLines_);
+        times_ = 1;
+        a = b;
+    }
+    return true;
+}
+
 void TierCounter::visit(int depth, int last, std::uint64_t drawn)
 {
     if (stopped_)
@@ -1232,6 +1329,8 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
     const int child = depth + 1;
     if (child == jHigh_ && childrenAtOnce(depth, last, drawn))
         return;
+    if (child == jHigh_ && l_.supplementary > 1 && leavesByLikeness(depth, last, drawn))
+        return;
     // For the children counted at once, and for the children evaluated one by one.
     Firm &firm = firm_[static_cast<std::size_t>(depth)];
     firm.known = false;
@@ -1243,21 +1342,7 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
             break;
         const std::uint64_t *onE = onPosition(e);
         if (child == jHigh_) {
-            // A leaf: only the slots' match counts are needed, and it has no children to pass them to.
-            for (std::size_t i = 0; i < slots_.size(); ++i) {
-                const int c = slots_[i].main;
-                std::uint64_t *out = scratch_.data() + i * static_cast<std::size_t>(words_);
-                const std::uint64_t *same = bucket(depth, c);
-                if (c == 0) {
-                    for (int w = 0; w < words_; ++w)
-                        out[w] = same[w] & ~onE[w];
-                } else {
-                    const std::uint64_t *less = bucket(depth, c - 1);
-                    for (int w = 0; w < words_; ++w)
-                        out[w] = (same[w] & ~onE[w]) | (less[w] & onE[w]);
-                }
-                slotLines_[i] = out;
-            }
+            leafLines(depth, e);
             if (q_.cancel && (++ticks_ & 0x3ff) == 0 && q_.cancel->load(std::memory_order_relaxed)) {
                 stopped_ = true;
                 return;
