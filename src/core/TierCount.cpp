@@ -132,6 +132,7 @@ private:
         int main = 0;
         bool bySupplementary = false; // its tiers differ by supplementary matches
         int supplementaryNeed = 0;    // the most supplementary matches any of its tiers asks
+        bool oneAsNone = true;        // one supplementary match wins what none does
     };
 
     int tierAt(int main, int s, int b) const
@@ -155,6 +156,7 @@ private:
     void walkSupplementary(int depth, std::size_t from);
     bool evaluateByClasses(std::uint64_t free, Key &key);
     void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
+    void emitPairs(std::uint64_t taken, Key &key);
     std::uint64_t *walkLevel(int depth, int h);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
     void add(const Key &key, long double share);
@@ -310,6 +312,16 @@ private:
         int group;
         std::uint64_t line; // the ticket's places among the undrawn
     };
+    // Two supplementary numbers, a slot and bonus set that wins only with both on one ticket and
+    // always has a ticket holding at most one of them: whether some ticket holds the pair Q.
+    // cover_: per such side and place, the places sharing a ticket of it with the place.
+    struct PairSide {
+        std::size_t slot;
+        int group;
+    };
+    std::vector<PairSide> pairSides_;
+    std::vector<std::uint64_t> cover_;
+    std::array<std::size_t, 2> chosen_{}; // the classes Q took its places from, while it has two
     struct Class {
         std::uint64_t places;
         int size;
@@ -324,7 +336,8 @@ private:
     std::vector<int> alikeTickets_;
     std::vector<std::pair<std::uint64_t, int>> alikeChildren_;
     struct Side {
-        bool seen = false, missed = false, plain = false;
+        bool seen = false, missed = false, plain = false, pair = false;
+        std::size_t pairAt = 0;
         int disjoint = 0;
         std::uint64_t any = 0, used = 0;
     };
@@ -393,6 +406,8 @@ bool TierCounter::prepare(std::string &error)
                 any = any || t >= 0;
                 if (t != tierOf(q_.tiers, m, 0, b))
                     slot.bySupplementary = true;
+                if (ss == 1 && t != tierOf(q_.tiers, m, 0, b))
+                    slot.oneAsNone = false;
             }
         // A main count the draw cannot give never pays.
         if (any && m <= d)
@@ -654,11 +669,13 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
 {
     constexpr std::size_t kMostClasses = 16;
     constexpr std::size_t kMostExactTickets = 64;
+    constexpr std::size_t kMostPairSides = 4;
     const int s = l_.supplementary;
     if (s >= static_cast<int>(restShare_.size()))
         return false;
     plains_.clear();
     exacts_.clear();
+    pairSides_.clear();
     std::uint64_t relevant = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!slots_[i].bySupplementary)
@@ -684,13 +701,30 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
                 continue;
             relevant |= x.any;
             x.plain = slots_[i].supplementaryNeed <= 1 && (x.missed || x.disjoint > s) && plains_.size() < 64;
+            // Of two tickets with no place in common, one holds at most one of the two numbers.
+            x.pair = !x.plain && s == 2 && slots_[i].supplementaryNeed == 2 && slots_[i].oneAsNone &&
+                     (x.missed || x.disjoint >= 2) && pairSides_.size() < kMostPairSides;
             if (x.plain)
                 plains_.push_back({i, g, x.any});
+            if (x.pair) {
+                x.pairAt = pairSides_.size();
+                pairSides_.push_back({i, g});
+                cover_.resize(pairSides_.size() * 64);
+                std::fill_n(cover_.begin() + static_cast<std::ptrdiff_t>(x.pairAt * 64), 64, 0);
+            }
         }
         for (const int t : slotTickets_[i]) {
             const int g = groupOf_[static_cast<std::size_t>(t)];
-            if (sideOf_[static_cast<std::size_t>(g)].plain)
+            const Side &x = sideOf_[static_cast<std::size_t>(g)];
+            if (x.plain)
                 continue;
+            if (x.pair) {
+                const std::uint64_t part = q_.tickets[static_cast<std::size_t>(t)].line & free;
+                std::uint64_t *cover = cover_.data() + x.pairAt * 64;
+                for (std::uint64_t r = part; r; r &= r - 1)
+                    cover[std::countr_zero(r)] |= part;
+                continue;
+            }
             if (exacts_.size() == kMostExactTickets)
                 return false;
             exacts_.push_back({i, g, q_.tickets[static_cast<std::size_t>(t)].line & free});
@@ -752,7 +786,14 @@ void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std
     }
     for (const Exact &e : exacts_)
         key[e.slot + 1] |= std::uint64_t{1} << (std::popcount(e.line & taken) * groups_ + e.group);
-    add(key, ways * restShare_[static_cast<std::size_t>(size)]);
+    if (size < 2 || pairSides_.empty()) {
+        // No pair to hold: every ticket of a pair side holds at most one.
+        for (const PairSide &p : pairSides_)
+            key[p.slot + 1] |= std::uint64_t{1} << p.group;
+        add(key, ways * restShare_[static_cast<std::size_t>(size)]);
+    } else {
+        emitPairs(taken, key);
+    }
     if (size == s)
         return;
     for (std::size_t c = from; c < placeClasses_.size(); ++c) {
@@ -762,9 +803,50 @@ void TierCounter::emitClasses(std::size_t from, int size, std::uint64_t met, std
         for (int take = 1; take <= std::min(cl.size, s - size); ++take) {
             first |= left & (~left + 1);
             left &= left - 1;
+            if (size + take <= 2)
+                chosen_[static_cast<std::size_t>(size + take - 1)] = c;
             emitClasses(c + 1, size + take, met | cl.plains, taken | first, ways * binomial(cl.size, take), key);
         }
     }
+}
+
+// Q is a pair from the classes chosen_: split its ways by which pair sides hold it on a ticket.
+void TierCounter::emitPairs(std::uint64_t taken, Key &key)
+{
+    const std::size_t sides = pairSides_.size();
+    const Class &a = placeClasses_[chosen_[0]];
+    const Class &b = placeClasses_[chosen_[1]];
+    const bool within = chosen_[0] == chosen_[1];
+    std::array<std::uint64_t, 16> pairs{}; // per set of sides holding the pair
+    for (std::uint64_t r = a.places; r; r &= r - 1) {
+        const int x = std::countr_zero(r);
+        const std::uint64_t others = within ? b.places & (r & (r - 1)) : b.places;
+        for (std::size_t held = 0; held < (std::size_t{1} << sides); ++held) {
+            std::uint64_t mask = others;
+            for (std::size_t k = 0; k < sides && mask; ++k) {
+                const std::uint64_t cover = cover_[k * 64 + static_cast<std::size_t>(x)];
+                mask &= ((held >> k) & 1) ? cover : ~cover;
+            }
+            pairs[held] += static_cast<std::uint64_t>(std::popcount(mask));
+        }
+    }
+    // Both on every ticket (two common places): each ticket holds both.
+    const bool someHoldsOne = (taken & ~commonFree_) != 0;
+    const Key base = key;
+    for (std::size_t held = 0; held < (std::size_t{1} << sides); ++held) {
+        if (!pairs[held])
+            continue;
+        key = base;
+        for (std::size_t k = 0; k < sides; ++k) {
+            const PairSide &p = pairSides_[k];
+            if (someHoldsOne)
+                key[p.slot + 1] |= std::uint64_t{1} << p.group;
+            if ((held >> k) & 1)
+                key[p.slot + 1] |= std::uint64_t{1} << (2 * groups_ + p.group);
+        }
+        add(key, static_cast<long double>(pairs[held]) * restShare_[2]);
+    }
+    key = base;
 }
 
 // One supplementary number q among the player's numbers left undrawn, or none of them. Per slot and
