@@ -94,6 +94,11 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(dialog->read().draws.size(), 2);
         QCOMPARE(dialog->read().badCount, 1);
+        // The preview shows the lines that are read, under a row of column boxes.
+        auto *preview = dialog->findChild<QTableWidget *>(QStringLiteral("resultsPreview"));
+        QCOMPARE(preview->rowCount(), 5);
+        QCOMPARE(preview->item(2, 1)->text(), QStringLiteral("05/12/2026"));
+        QCOMPARE(preview->item(4, 8)->text(), QStringLiteral("9"));
         // Choosing what a column holds reads the file as it was when the dialog opened, not the disk.
         const QString moved = dir_.filePath(QStringLiteral("moved.csv"));
         QVERIFY(QFile::rename(results, moved));

@@ -396,31 +396,6 @@ ResultsRead readResults(QIODevice &device, const QString &name, const DrawRules 
 
 } // namespace
 
-QList<QStringList> previewResultsFile(const QString &path, int lines, QString *error)
-{
-    QList<QStringList> out;
-    QFile file(path);
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return QList<QStringList>();
-    };
-    if (!QFileInfo(path).isFile())
-        return fail(QCoreApplication::translate("DrawHistory", "%1 is not a file.").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(
-            QCoreApplication::translate("DrawHistory", "%1 cannot be opened: %2.").arg(path, file.errorString()));
-    if (const QString why = refusedText(file); !why.isEmpty())
-        return fail(QCoreApplication::translate("DrawHistory", "%1 was not read: %2.").arg(path, why));
-    LineSource source(file);
-    QString line;
-    bool tooLong = false, notText = false;
-    while (out.size() < lines && source.next(line, tooLong, notText))
-        if (!tooLong && !notText && !line.trimmed().isEmpty())
-            out << splitResultsLine(line);
-    return out;
-}
-
 ResultsRead readResultsFile(const QString &path, const DrawRules &rules, const std::optional<ResultsLayout> &layout)
 {
     ResultsRead out;

@@ -89,10 +89,6 @@ struct ResultsRead {
     bool ok() const { return error.isEmpty(); }
 };
 
-// The first `lines` lines of a file, split into cells, for a preview and for guessLayout();
-// `error` as ResultsRead::error.
-QList<QStringList> previewResultsFile(const QString &path, int lines, QString *error);
-
 // Reads a results file line by line, never the whole at once: empty lines are skipped, every
 // other line is a draw checked against `rules` (a date, the main numbers; bonus and
 // supplementary numbers where the layout has columns for them and the line fills them) or a

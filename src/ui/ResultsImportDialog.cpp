@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -43,15 +44,26 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
 
     // The guess from the file, unless the player chose the columns for this lottery before.
     const DrawRules rules = drawRulesFor(lottery.details.facts);
+    // The file is read this once: the preview and every choice of what a column holds read these
+    // bytes, so what the player sees is what is imported.
     QString error;
-    const QList<QStringList> sample = previewResultsFile(resultsPath, previewRows, &error);
-    // The whole file is read this once; choosing what a column holds reads these bytes again.
-    if (error.isEmpty()) {
+    QList<QStringList> sample;
+    {
         QFile file(resultsPath);
-        if (QFileInfo(file).size() <= maxResultsFileBytes && file.open(QIODevice::ReadOnly))
+        const QFileInfo info(file);
+        if (info.isFile() && info.size() <= maxResultsFileBytes && file.open(QIODevice::ReadOnly))
             bytes_ = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+            bytes_.clear();
             error = readResultsFile(resultsPath, rules).error; // why, in the words of any read of a results file
+            if (error.isEmpty()) // it could be read the second time: say why the first failed
+                error = QCoreApplication::translate("DrawHistory", "%1 cannot be opened: %2.")
+                            .arg(resultsPath, file.errorString());
+        } else {
+            const ResultsRead first = readResultsBytes(bytes_, rules, std::nullopt, resultsPath);
+            error = first.error;
+            sample = first.sample.mid(0, previewRows);
+        }
     }
     layout_ = rememberedLayout(lottery.country, lottery.name).value_or(guessLayout(sample, rules));
     qsizetype columns = layout_.columns.size();
