@@ -13,7 +13,7 @@ inline QString countedText(const char *context, const char *one, const char *man
 {
     const int n = static_cast<int>(count);
     const QString shown = QCoreApplication::translate(context, many, nullptr, n);
-    const QString untranslated = QString::fromUtf8(many).replace(QStringLiteral("%n"), QString::number(n));
+    const QString untranslated = QString::fromUtf8(many).replace(QStringLiteral("%n"), QStringLiteral("%1").arg(n));
     if (n == 1 && shown == untranslated)
         return QString::fromUtf8(one);
     return shown;
