@@ -157,6 +157,8 @@ private:
     bool evaluateByClasses(std::uint64_t free, Key &key);
     void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
     void emitPairs(std::uint64_t taken, Key &key);
+    static bool holdsDisjoint(const std::vector<std::uint64_t> &sets, std::size_t from, std::uint64_t used, int need,
+                              int &budget);
     std::uint64_t *walkLevel(int depth, int h);
     std::uint64_t groupsIn(const std::uint64_t *lines) const;
     void add(const Key &key, long double share);
@@ -341,7 +343,8 @@ private:
         int disjoint = 0;
         std::uint64_t any = 0, used = 0;
     };
-    std::vector<Side> sideOf_; // per bonus set, for one slot at a time
+    std::vector<Side> sideOf_;                         // per bonus set, for one slot at a time
+    std::vector<std::vector<std::uint64_t>> asidesOf_; // per bonus set: its tickets' places but the common
     int walkRest_ = 0;
     long double walkDraws_ = 1;
     Key *walkKey_ = nullptr;
@@ -432,6 +435,7 @@ bool TierCounter::prepare(std::string &error)
         return fail("the tickets carry too many different sets of bonus numbers");
     groupLines_.assign(static_cast<std::size_t>(groups_) * words_, 0);
     sideOf_.resize(static_cast<std::size_t>(groups_));
+    asidesOf_.resize(static_cast<std::size_t>(groups_));
     on_.assign(static_cast<std::size_t>(z_) * words_, 0);
     for (int i = 0; i < count; ++i) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
@@ -682,8 +686,11 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
             continue;
         for (Side &x : sideOf_)
             x = Side{};
+        for (auto &asides : asidesOf_)
+            asides.clear();
         for (const int t : slotTickets_[i]) {
-            Side &x = sideOf_[static_cast<std::size_t>(groupOf_[static_cast<std::size_t>(t)])];
+            const auto g = static_cast<std::size_t>(groupOf_[static_cast<std::size_t>(t)]);
+            Side &x = sideOf_[g];
             const std::uint64_t part = q_.tickets[static_cast<std::size_t>(t)].line & free;
             const std::uint64_t aside = part & ~common_;
             x.seen = true;
@@ -693,6 +700,16 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
             } else if (!(aside & x.used)) {
                 x.used |= aside;
                 ++x.disjoint;
+            }
+            asidesOf_[g].push_back(aside);
+        }
+        // Taken in order, the tickets may leave fewer disjoint than there are.
+        for (std::size_t g = 0; g < sideOf_.size(); ++g) {
+            Side &x = sideOf_[g];
+            if (x.seen && !x.missed && x.disjoint <= s && slots_[i].supplementaryNeed <= 1) {
+                int budget = 4096;
+                if (holdsDisjoint(asidesOf_[g], 0, 0, s + 1, budget))
+                    x.disjoint = s + 1;
             }
         }
         for (int g = 0; g < groups_; ++g) {
@@ -764,6 +781,22 @@ bool TierCounter::evaluateByClasses(std::uint64_t free, Key &key)
         restShare_[static_cast<std::size_t>(r)] = binomial(rest, s - r) / draws;
     emitClasses(0, 0, 0, 0, 1.0L, key);
     return true;
+}
+
+// Whether `sets` from `from` on hold `need` pairwise disjoint ones that miss `used`; false too when
+// the search spends its budget first.
+bool TierCounter::holdsDisjoint(const std::vector<std::uint64_t> &sets, std::size_t from, std::uint64_t used, int need,
+                                int &budget)
+{
+    if (need == 0)
+        return true;
+    for (std::size_t i = from; i + static_cast<std::size_t>(need) <= sets.size(); ++i) {
+        if (--budget < 0)
+            return false;
+        if (!(sets[i] & used) && holdsDisjoint(sets, i + 1, used | sets[i], need - 1, budget))
+            return true;
+    }
+    return false;
 }
 
 // Q holds `size` relevant places so far, taken from classes before `from` in `ways` ways: it meets
