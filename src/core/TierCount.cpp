@@ -153,6 +153,7 @@ private:
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     bool leavesByLikeness(int depth, int last, std::uint64_t drawn);
     void leafLines(int depth, int e);
+    void childTickets(int depth, int c, int e, std::uint64_t *out);
     void walkSupplementary(int depth, std::size_t from);
     bool evaluateByClasses(std::uint64_t free, Key &key);
     void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
@@ -1344,23 +1345,29 @@ void TierCounter::firmPlaces(int depth, std::uint64_t drawn, bool forGrandchildr
     }
 }
 
+// The tickets meeting the node of `depth` members plus e in exactly c places: those meeting the
+// node in c that miss e, and those meeting it in c - 1 that hold e.
+void TierCounter::childTickets(int depth, int c, int e, std::uint64_t *out)
+{
+    const std::uint64_t *onE = onPosition(e);
+    const std::uint64_t *same = bucket(depth, c);
+    if (c == 0) {
+        for (int w = 0; w < words_; ++w)
+            out[w] = same[w] & ~onE[w];
+        return;
+    }
+    const std::uint64_t *less = bucket(depth, c - 1);
+    for (int w = 0; w < words_; ++w)
+        out[w] = (c <= depth ? same[w] & ~onE[w] : 0) | (less[w] & onE[w]);
+}
+
 // A leaf (the node of `depth` members plus e): only the slots' match counts are needed, and it has
 // no children to pass them to.
 void TierCounter::leafLines(int depth, int e)
 {
-    const std::uint64_t *onE = onPosition(e);
     for (std::size_t i = 0; i < slots_.size(); ++i) {
-        const int c = slots_[i].main;
         std::uint64_t *out = scratch_.data() + i * static_cast<std::size_t>(words_);
-        const std::uint64_t *same = bucket(depth, c);
-        if (c == 0) {
-            for (int w = 0; w < words_; ++w)
-                out[w] = same[w] & ~onE[w];
-        } else {
-            const std::uint64_t *less = bucket(depth, c - 1);
-            for (int w = 0; w < words_; ++w)
-                out[w] = (same[w] & ~onE[w]) | (less[w] & onE[w]);
-        }
+        childTickets(depth, slots_[i].main, e, out);
         slotLines_[i] = out;
     }
 }
@@ -1455,7 +1462,6 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
         // Too few places left to reach the fewest the draw can give.
         if (child + (z_ - 1 - e) < jLow_)
             break;
-        const std::uint64_t *onE = onPosition(e);
         if (child == jHigh_) {
             leafLines(depth, e);
             if (q_.cancel && (++ticks_ & 0x3ff) == 0 && q_.cancel->load(std::memory_order_relaxed)) {
@@ -1467,18 +1473,8 @@ void TierCounter::visit(int depth, int last, std::uint64_t drawn)
             evaluate(child, drawn | std::uint64_t{1} << e, slotLines_);
             continue;
         }
-        for (int c = 0; c <= std::min(top_, child); ++c) {
-            std::uint64_t *out = bucket(child, c);
-            const std::uint64_t *same = bucket(depth, c);
-            if (c == 0) {
-                for (int w = 0; w < words_; ++w)
-                    out[w] = same[w] & ~onE[w];
-            } else {
-                const std::uint64_t *less = bucket(depth, c - 1);
-                for (int w = 0; w < words_; ++w)
-                    out[w] = (c <= depth ? same[w] & ~onE[w] : 0) | (less[w] & onE[w]);
-            }
-        }
+        for (int c = 0; c <= std::min(top_, child); ++c)
+            childTickets(depth, c, e, bucket(child, c));
         keepHigh(depth, e);
         visit(child, e, drawn | std::uint64_t{1} << e);
         if (stopped_)
