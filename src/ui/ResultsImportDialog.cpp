@@ -60,9 +60,10 @@ ResultsImportDialog::ResultsImportDialog(const PlayedLottery &lottery, const QSt
                 error = QCoreApplication::translate("DrawHistory", "%1 cannot be opened: %2.")
                             .arg(resultsPath, file.errorString());
         } else {
-            const ResultsRead first = readResultsBytes(bytes_, rules, std::nullopt, resultsPath);
-            error = first.error;
-            sample = first.sample.mid(0, previewRows);
+            // The preview and any refusal come from the first lines: a head of the file is enough.
+            const ResultsRead head = readResultsBytes(bytes_.left(1024 * 1024), rules, std::nullopt, resultsPath);
+            error = head.error;
+            sample = head.sample.mid(0, previewRows);
         }
     }
     layout_ = rememberedLayout(lottery.country, lottery.name).value_or(guessLayout(sample, rules));
