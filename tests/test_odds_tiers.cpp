@@ -221,6 +221,11 @@ void TestOddsTiers::matchesEveryDraw_data()
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {3, 0, 0}, {2, 1, 1}, {2, 0, 0}};
     QTest::newRow("many key tickets, three supplementary numbers")
         << odds::Lottery{16, 4, 3, 0, 0} << 16 << keyedMany << 0 << 0 << oneSupplementaryEnough;
+    // A tier of both supplementary numbers on one ticket, every ticket through the key: a pair
+    // holding the key is on a ticket wherever its other number is.
+    QTest::newRow("many key tickets, two supplementary numbers, a tier of both")
+        << odds::Lottery{17, 4, 2, 0, 0} << 16 << keyedMany << 0 << 0
+        << Tiers{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 2, 0}, {1, 2, 0}};
     QTest::newRow("many tickets, two supplementary numbers, a tier of both")
         << odds::Lottery{16, 4, 2, 0, 0} << 14 << randomLines(14, 4, 50, 6) << 0 << 0
         << Tiers{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 2, 0}, {1, 2, 0}};
