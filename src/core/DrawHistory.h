@@ -4,6 +4,7 @@
 
 #include "core/DrawCheck.h"
 #include "core/Play.h"
+#include "core/StoredDraw.h"
 #include "core/TicketFileReader.h"
 
 #include <QDate>
@@ -17,22 +18,7 @@
 #include <optional>
 
 // A history of draws: the results file a player downloads from his lottery, read line by line
-// and checked against the lottery's facts; the draws as the player's library keeps them; and
-// tickets checked against all of them at once.
-
-// One draw of a lottery on a day.
-struct StoredDraw {
-    QDate date;
-    QList<int> main;
-    QList<int> bonus;         // as Draw::bonus: supplementary numbers, or the separate pool's
-    QList<int> supplementary; // as Draw::supplementary: only where the lottery has both
-    bool operator==(const StoredDraw &o) const
-    {
-        return date == o.date && main == o.main && bonus == o.bonus && supplementary == o.supplementary;
-    }
-    Draw draw() const { return Draw{main, bonus, supplementary}; }
-};
-Q_DECLARE_METATYPE(StoredDraw)
+// and checked against the lottery's facts, and tickets checked against all the draws at once.
 
 // "5 17 3 41 9 12"; "5 17 3 41 9 12 + 7" with bonus numbers; " + 7 / 8" with supplementary too.
 QString drawNumbersText(const StoredDraw &draw);
@@ -110,14 +96,6 @@ QString badLinesText(const ResultsRead &read, int most = maxBadLinesListed);
 std::optional<ResultsLayout> rememberedLayout(const QString &country, const QString &lottery);
 void rememberLayout(const QString &country, const QString &lottery, const ResultsLayout &layout);
 
-// What happened to a draw of each date when draws were added to the library.
-struct DrawsStored {
-    int added = 0;
-    int alreadyStored = 0;  // the same numbers were stored for that date: nothing changed
-    QList<QDate> different; // other numbers are stored for that date: kept, never replaced
-    QString problem;        // the library could not be written; nothing was added
-    bool ok() const { return problem.isEmpty(); }
-};
 // "12 draws added, 3 already stored; 2 dates already hold other numbers, kept as stored:
 // 2026-12-05, 2026-12-09".
 QString drawsStoredText(const DrawsStored &stored);

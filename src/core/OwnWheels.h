@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/DrawHistory.h"
+#include "core/StoredDraw.h"
 #include "wheelsearch/wheel.h"
 
 #include <QList>
