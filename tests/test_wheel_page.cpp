@@ -53,6 +53,7 @@ private slots:
     void oddsTableAgreesWithCount_data();
     void oddsTableAgreesWithCount();
     void staleOddsAreNeverShown();
+    void wheelListsTakeOnlyTheirRoom();
     void screenshots();
 
 private:
@@ -479,6 +480,30 @@ void TestWheelPage::staleOddsAreNeverShown()
     QVERIFY(!odds->shownTable().has_value() || odds->shownTable()->numbers == 19);
     QTRY_VERIFY(odds->shownTable().has_value());
     QCOMPARE(odds->shownTable()->numbers, 19);
+}
+
+// The type-a list is shorter than the key wheels' list with its key field: shown, it leaves its
+// room to the odds instead of standing as tall as the key wheels' list.
+void TestWheelPage::wheelListsTakeOnlyTheirRoom()
+{
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : {17, 3, 40, 8, 25, 31, 44, 12, 9, 21})
+        tap(n);
+    click("nextButton");
+    auto *tabs = widget<PageTabs>("wheelTypeTabs");
+    auto *odds = widget<QWidget>("oddsScroll");
+    QVERIFY(tabs->widget(1)->sizeHint().height() > tabs->widget(0)->sizeHint().height());
+    QTRY_VERIFY(tabs->isVisible() && odds->height() > 0);
+    const int typeA = tabs->height();
+    const int oddsBeside = odds->height();
+    tabs->setCurrentIndex(1);
+    QTRY_VERIFY(tabs->height() > typeA);
+    QTRY_VERIFY(odds->height() < oddsBeside);
+    tabs->setCurrentIndex(0);
+    QTRY_COMPARE(tabs->height(), typeA);
+    QTRY_COMPARE(odds->height(), oddsBeside);
 }
 
 // With WHEELWRIGHT_SCREENSHOTS set, the wheel page with its odds and a bonus game's number page go to docs/.

@@ -17,6 +17,10 @@ public:
     explicit PageTabs(QWidget *parent = nullptr);
     void setGuard(Guard guard) { guard_ = std::move(guard); }
     void moveTo(int index);
+    // As tall as the page shown, not as the tallest page: for tabs above other content.
+    void setFitsShownPage(bool fits);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // After a change the guard let through, or a move of the program's own.
@@ -24,9 +28,11 @@ signals:
 
 private:
     void onCurrentChanged(int index);
+    QSize fitted(QSize size) const;
 
     Guard guard_;
     int shown_ = 0;
     bool programMove_ = false;
     bool undoing_ = false;
+    bool fitsShownPage_ = false;
 };

@@ -86,8 +86,10 @@ void WheelPage::buildPanels()
     const int at = ui_->wheelLayout->indexOf(ui_->formatGroup);
     ui_->wheelLayout->insertLayout(at, costRow);
     ui_->wheelLayout->insertWidget(at + 1, oddsScroll, 1);
-    // The wheel lists take only the room they need.
+    // The wheel lists take only the room they need: the list shown, not the taller key wheels'
+    // list when the type-a list is shown.
     ui_->wheelTypeTabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    ui_->wheelTypeTabs->setFitsShownPage(true);
     for (QBoxLayout *tab : {ui_->wheelItemLayout0, ui_->wheelItemLayout1}) {
         tab->setContentsMargins(10, 8, 10, 8);
         tab->setSpacing(6);
