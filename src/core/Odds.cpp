@@ -167,6 +167,31 @@ private:
                 pairs_[static_cast<std::size_t>(std::countr_zero(bits))] |= l;
         }
         const std::uint64_t *short1 = best > 1 ? level(node, best - 1) : nullptr;
+        // The children off every such line look for their partners on the lines one short. Where
+        // those meet the node in three places or more they are few, and one pass over them finds the
+        // partners of every child at once, unless they outnumber the words the children's own scans
+        // would read; only a line holding two of those children adds a partner.
+        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+        const std::uint64_t off = later & ~reach & inside;
+        bool gathered = false;
+        if (short1 && best >= 4) {
+            const std::size_t budget = static_cast<std::size_t>(std::popcount(off)) * words_ / 3;
+            for (std::uint64_t r = off; r; r &= r - 1)
+                oneShort_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+            std::size_t seen = 0;
+            gathered = budget > 0;
+            for (int w = 0; w < words_ && gathered; ++w)
+                for (std::uint64_t bits = short1[w]; bits; bits &= bits - 1) {
+                    if (++seen > budget) {
+                        gathered = false;
+                        break;
+                    }
+                    const std::uint64_t both = lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)] & off;
+                    if (both & (both - 1))
+                        for (std::uint64_t r = both; r; r &= r - 1)
+                            oneShort_[static_cast<std::size_t>(std::countr_zero(r))] |= both;
+                }
+        }
         for (int e = last + 1; e < z_; ++e) {
             const bool childKeyed = keyed || e == 0;
             const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
@@ -181,7 +206,9 @@ private:
             }
             add(childKeyed, node + 1, best, 1);
             std::uint64_t partners = 0; // positions sharing a line with e that meets the node in best - 1
-            if (short1) {
+            if (gathered) {
+                partners = oneShort_[static_cast<std::size_t>(e)];
+            } else if (short1) {
                 // Done once every later position is reached.
                 const std::uint64_t open =
                     above & ~reach & (z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1);
@@ -254,12 +281,13 @@ private:
     int top_ = 0;
     int levels_ = 0;
     const std::vector<std::uint64_t> &lines_;
-    std::uint64_t everyLine_ = 0;             // positions on some line
-    std::array<std::uint64_t, 64> sharing_{}; // per position: the positions on a line with it
-    std::array<std::uint64_t, 64> pairs_{};   // scratch of twoLevelsAtOnce
-    std::vector<std::uint64_t> meeting_;      // scratch of twoLevelsAtOnce
-    std::vector<std::uint64_t> on_;           // per position: the lines holding it
-    std::vector<std::uint64_t> meets_;        // per depth and match count c: lines meeting the subset in >= c
+    std::uint64_t everyLine_ = 0;              // positions on some line
+    std::array<std::uint64_t, 64> sharing_{};  // per position: the positions on a line with it
+    std::array<std::uint64_t, 64> pairs_{};    // scratch of twoLevelsAtOnce
+    std::array<std::uint64_t, 64> oneShort_{}; // scratch of twoLevelsAtOnce
+    std::vector<std::uint64_t> meeting_;       // scratch of twoLevelsAtOnce
+    std::vector<std::uint64_t> on_;            // per position: the lines holding it
+    std::vector<std::uint64_t> meets_;         // per depth and match count c: lines meeting the subset in >= c
     std::array<std::vector<std::uint64_t>, 2> counts_;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
