@@ -210,8 +210,7 @@ private:
                 partners = oneShort_[static_cast<std::size_t>(e)];
             } else if (short1) {
                 // Done once every later position is reached.
-                const std::uint64_t open =
-                    above & ~reach & (z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1);
+                const std::uint64_t open = above & off;
                 const std::uint64_t *onE = on(e);
                 for (int w = 0; w < words_ && (partners & open) != open; ++w)
                     for (std::uint64_t bits = short1[w] & onE[w]; bits; bits &= bits - 1)
