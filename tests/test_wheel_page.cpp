@@ -58,11 +58,23 @@ private slots:
 
 private:
     void start() { startProgram(QStringLiteral(DATABASE)); }
+    // A new start, Lotto 6/49 (Canada) chosen, these numbers tapped, and on to the wheel page.
+    void startOnWheelPage(std::initializer_list<int> numbers);
     void tapBonus(int n);
     // The wheel of the shown type named `guarantee`, or the one with the most tickets when empty.
     void chooseWheel(const QString &guarantee = QString());
     QList<int> numbersOn(const QString &part) const;
 };
+
+void TestWheelPage::startOnWheelPage(std::initializer_list<int> numbers)
+{
+    start();
+    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
+    click("nextButton");
+    for (int n : numbers)
+        tap(n);
+    click("nextButton");
+}
 
 void TestWheelPage::init()
 {
@@ -274,12 +286,7 @@ void TestWheelPage::lotteriesWithoutBonusPoolUnchanged()
 
 void TestWheelPage::costAndRememberedPrice()
 {
-    start();
-    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
-    click("nextButton");
-    for (int n : {4, 5, 6, 7, 8, 9, 10, 33, 41})
-        tap(n);
-    click("nextButton");
+    startOnWheelPage({4, 5, 6, 7, 8, 9, 10, 33, 41});
     chooseWheel(QStringLiteral("3 if 4"));
     auto *list = widget<QComboBox>("wheelBox0");
     const int count = list->currentText().mid(list->currentText().indexOf(QStringLiteral("Tickets:")) + 8).toInt();
@@ -305,12 +312,7 @@ void TestWheelPage::costAndRememberedPrice()
              QStringLiteral("2.2"));
 
     // Remembered for this lottery across starts, and only for it.
-    start();
-    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
-    click("nextButton");
-    for (int n : {4, 5, 6, 7, 8, 9, 10})
-        tap(n);
-    click("nextButton");
+    startOnWheelPage({4, 5, 6, 7, 8, 9, 10});
     QCOMPARE(widget<QLineEdit>("priceField")->text(), QStringLiteral("2.20"));
     // Unknown: asked for, never made up.
     start();
@@ -437,12 +439,7 @@ void TestWheelPage::oddsTableAgreesWithCount()
 
 void TestWheelPage::staleOddsAreNeverShown()
 {
-    start();
-    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
-    click("nextButton");
-    for (int n : {4, 5, 6, 7, 8, 9, 10, 33, 41, 44, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21})
-        tap(n);
-    click("nextButton");
+    startOnWheelPage({4, 5, 6, 7, 8, 9, 10, 33, 41, 44, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21});
     auto *odds = widget<WheelOddsPanel>("oddsGroup");
     QTRY_VERIFY(odds->shownTable().has_value());
     QSignalSpy shown(odds, &WheelOddsPanel::oddsShown);
@@ -486,12 +483,7 @@ void TestWheelPage::staleOddsAreNeverShown()
 // room to the odds instead of standing as tall as the key wheels' list.
 void TestWheelPage::wheelListsTakeOnlyTheirRoom()
 {
-    start();
-    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
-    click("nextButton");
-    for (int n : {17, 3, 40, 8, 25, 31, 44, 12, 9, 21})
-        tap(n);
-    click("nextButton");
+    startOnWheelPage({17, 3, 40, 8, 25, 31, 44, 12, 9, 21});
     auto *tabs = widget<PageTabs>("wheelTypeTabs");
     auto *odds = widget<QWidget>("oddsScroll");
     QVERIFY(tabs->widget(1)->sizeHint().height() > tabs->widget(0)->sizeHint().height());
@@ -512,12 +504,7 @@ void TestWheelPage::screenshots()
     if (qEnvironmentVariableIsEmpty("WHEELWRIGHT_SCREENSHOTS"))
         QSKIP("set WHEELWRIGHT_SCREENSHOTS to render the pictures");
     const QString docs = QStringLiteral(DOCS_DIR);
-    start();
-    chooseLottery(QStringLiteral("Canada"), QStringLiteral("Lotto 6/49"));
-    click("nextButton");
-    for (int n : {17, 3, 40, 8, 25, 31, 44, 12, 9, 21})
-        tap(n);
-    click("nextButton");
+    startOnWheelPage({17, 3, 40, 8, 25, 31, 44, 12, 9, 21});
     chooseWheel(QStringLiteral("3 if 4"));
     QTRY_VERIFY(widget<WheelOddsPanel>("oddsGroup")->shownTable().has_value());
     app->mainWindow()->grab().save(docs + QStringLiteral("/page-wheel-odds.png"));
