@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/BonusSpread.h"
 #include "core/Odds.h"
+#include "core/SubsetCounts.h"
 
 #include <QtTest>
 
@@ -20,6 +21,7 @@ private slots:
     void matchesEveryDraw();
     void oneTicketSumsToAnyPrize();
     void firstRowWins();
+    void subsetCountsMatchEnumeration();
     void refusesInvalid();
     void cancels();
 };
@@ -229,6 +231,13 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("many tickets, two supplementary numbers, a tier of both")
         << odds::Lottery{16, 4, 2, 0, 0} << 14 << randomLines(14, 4, 50, 6) << 0 << 0
         << Tiers{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 2, 0}, {1, 2, 0}};
+    // Three supplementary numbers with a tier of two of them on a ticket (pairs sharing places with
+    // each other: a triple can hold two or three of them), and a tier of none beside one of one.
+    const Tiers twoOfThree{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 2, 0}, {1, 2, 0}};
+    QTest::newRow("three supplementary numbers, a tier of two")
+        << odds::Lottery{12, 4, 3, 0, 0} << 9 << randomLines(9, 4, 7, 7) << 0 << 0 << twoOfThree;
+    QTest::newRow("many tickets, three supplementary numbers, a tier of two")
+        << odds::Lottery{13, 4, 3, 0, 0} << 12 << randomLines(12, 4, 40, 8) << 0 << 0 << twoOfThree;
     QTest::newRow("many tickets, a supplementary ball, bonus numbers spread")
         << odds::Lottery{16, 4, 1, 5, 1} << 14 << randomLines(14, 4, 50, 2) << 3 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {2, 1, 0}, {1, 1, 1}, {0, 0, 1}};
@@ -317,6 +326,49 @@ void TestOddsTiers::firstRowWins()
     QCOMPARE(odds::tierOf(tiers, 1, 2, 9), 4);
     QCOMPARE(odds::tierOf(tiers, 1, 1, 0), -1);
     QCOMPARE(odds::tierOf(tiers, 4, 0, 2), -1);
+}
+
+// The draws of a few numbers meeting every set, or holding a pair of one, against every draw.
+void TestOddsTiers::subsetCountsMatchEnumeration()
+{
+    QRandomGenerator rng(11);
+    const int places = 14;
+    const int pool = 17; // three numbers of the pool lie on no set
+    for (int round = 0; round < 60; ++round) {
+        // Through one of two places no three sets are disjoint, and triples through them are many
+        // with none holding another: both ways of counting are taken.
+        const bool star = round % 2;
+        const int count = 1 + static_cast<int>(rng.bounded(star ? 30u : 6u));
+        Lines sets;
+        std::array<std::uint64_t, 64> near{};
+        for (int i = 0; i < count; ++i) {
+            std::uint64_t set = star ? std::uint64_t{1} << (i % 2) : 0;
+            const int size = star ? 3 : 2 + static_cast<int>(rng.bounded(3u));
+            while (std::popcount(set) < size)
+                set |= std::uint64_t{1} << rng.bounded(places);
+            sets.push_back(set);
+            for (std::uint64_t r = set; r; r &= r - 1)
+                near[static_cast<std::size_t>(std::countr_zero(r))] |= set & ~(r & (~r + 1));
+        }
+        for (int r = 1; r <= 4; ++r) {
+            std::uint64_t meeting = 0, holding = 0;
+            for (const std::uint64_t draw : subsets(pool, r)) {
+                meeting += std::all_of(sets.begin(), sets.end(), [&](std::uint64_t set) { return (set & draw) != 0; });
+                holding += std::any_of(sets.begin(), sets.end(),
+                                       [&](std::uint64_t set) { return std::popcount(set & draw) >= 2; });
+            }
+            bool ok = false;
+            const std::uint64_t counted = odds::subsetsMeetingEvery(sets, pool, r, ok);
+            if (ok)
+                QCOMPARE(counted, meeting);
+            else
+                QVERIFY(r > 3); // only four or more draws may be refused
+            if (r == 2 || r == 3)
+                QCOMPARE(odds::subsetsHoldingAPair(near, (std::uint64_t{1} << places) - 1, pool, r), holding);
+        }
+    }
+    QCOMPARE(odds::subsetsOf(99, 8), std::uint64_t{171200862756});
+    QCOMPARE(odds::subsetsOf(3, 4), std::uint64_t{0});
 }
 
 void TestOddsTiers::refusesInvalid()

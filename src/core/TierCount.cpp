@@ -3,6 +3,7 @@
 // The prize tiers a wheel's tickets win: every draw counted through the subsets of the player's
 // numbers it can hit, with the supplementary numbers and the bonus draw.
 #include "core/Odds.h"
+#include "core/SubsetCounts.h"
 
 #include <algorithm>
 #include <array>
@@ -156,6 +157,8 @@ private:
     void childTickets(int depth, int c, int e, std::uint64_t *out);
     void walkSupplementary(int depth, std::size_t from);
     bool evaluateByClasses(std::uint64_t free, Key &key);
+    void prepareShares();
+    bool evaluateShares(int j, std::uint64_t free, const std::vector<const std::uint64_t *> &slotLines, const Key &key);
     void emitClasses(std::size_t from, int size, std::uint64_t met, std::uint64_t exact, long double ways, Key &key);
     void emitPairs(std::uint64_t taken, Key &key);
     static bool holdsDisjoint(const std::vector<std::uint64_t> &sets, std::size_t from, std::uint64_t used, int need,
@@ -351,6 +354,22 @@ private:
     Key *walkKey_ = nullptr;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
+    // Two or more supplementary numbers and no bonus draw: each tier's chance needs no draw class,
+    // only whether some ticket of its slot meets the supplementary numbers as the tier asks, so
+    // each subset J adds its tiers' shares straight to `shares_` (per j: every tier, then any prize).
+    // Supplementary matches: any, 1 or more, 2 or more, none, at most one of two.
+    enum class Asks { Any, One, Two, None, NotBoth };
+    struct SlotTier {
+        int tier;
+        Asks asks;
+    };
+    bool byShares_ = false;
+    std::vector<std::vector<SlotTier>> slotTiers_; // per slot by supplementary
+    std::vector<int> winsFrom_;                    // per slot: the fewest supplementary matches winning, or -1
+    std::vector<long double> shares_;
+    std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
+    std::array<std::uint64_t, 64> near_{}, slotNear_{};
+    std::array<long double, 64> found_{}; // one subset's tiers, those in `foundTiers`
 };
 
 bool TierCounter::prepare(std::string &error)
@@ -496,6 +515,147 @@ bool TierCounter::prepare(std::string &error)
     for (int i = 0; i < count; ++i)
         high_[0].push_back({i, 0});
     highKept_[0] = 1;
+    prepareShares();
+    return true;
+}
+
+// Whether every tier by supplementary matches asks what evaluateShares() counts: none, one or
+// more, two or more (of two or three drawn), at most one (of two drawn), or any number.
+void TierCounter::prepareShares()
+{
+    const int s = l_.supplementary;
+    byShares_ = s >= 2 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
+    slotTiers_.assign(slots_.size(), {});
+    winsFrom_.assign(slots_.size(), -1);
+    for (std::size_t i = 0; i < slots_.size() && byShares_; ++i) {
+        if (!slots_[i].bySupplementary)
+            continue;
+        const int m = slots_[i].main;
+        for (int h = s; h >= 0; --h)
+            if (tierAt(m, h, 0) >= 0)
+                winsFrom_[i] = h;
+        if (winsFrom_[i] > 2 || (winsFrom_[i] == 2 && s > 3))
+            byShares_ = false;
+        for (int h = 0; h <= s; ++h) {
+            const int t = tierAt(m, h, 0);
+            if (t < 0 || (h > 0 && tierAt(m, h - 1, 0) == t))
+                continue;
+            int to = h;
+            while (to < s && tierAt(m, to + 1, 0) == t)
+                ++to;
+            Asks asks = Asks::Any;
+            if (h == 0 && to == 0)
+                asks = Asks::None;
+            else if (h == 1 && to == s)
+                asks = Asks::One;
+            else if (h == 2 && to == s && s <= 3)
+                asks = Asks::Two;
+            else if (h == 0 && to == 1 && s == 2)
+                asks = Asks::NotBoth;
+            else if (h != 0 || to != s)
+                byShares_ = false;
+            slotTiers_[i].push_back({t, asks});
+        }
+    }
+    shares_.assign(byShares_ ? static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1) : 0, 0);
+}
+
+// One subset J of j members, by the tiers' shares (see prepareShares): false, counting nothing,
+// where a slot's tickets are too many and too entangled to count the draws missing each of them.
+bool TierCounter::evaluateShares(int j, std::uint64_t free, const std::vector<const std::uint64_t *> &slotLines,
+                                 const Key &key)
+{
+    const int s = l_.supplementary;
+    const int left = l_.pool - l_.drawn;
+    const auto draws = static_cast<long double>(subsetsOf(left, s));
+    const std::size_t tiers = q_.tiers.size();
+    std::uint64_t foundTiers = 0;
+    bool sure = false;           // some ticket wins whatever the supplementary numbers
+    std::uint64_t oneWins = 0;   // the places where one supplementary match wins something
+    std::uint64_t twoPlaces = 0; // the places on tickets where two win something
+    bool pairs = false;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].bySupplementary) {
+            const int t = key[i + 1] ? tierAt(slots_[i].main, 0, 0) : -1;
+            if (t >= 0) {
+                found_[static_cast<std::size_t>(t)] = 1;
+                foundTiers |= std::uint64_t{1} << t;
+                sure = true;
+            }
+            continue;
+        }
+        lines_.clear();
+        std::uint64_t any = 0;
+        bool missed = false; // a ticket with no undrawn place meets no supplementary number
+        eachOfSlot(i, slotLines[i], [&](int t) {
+            const std::uint64_t part = q_.tickets[static_cast<std::size_t>(t)].line & free;
+            lines_.push_back(part);
+            any |= part;
+            missed = missed || part == 0;
+            return true;
+        });
+        if (lines_.empty())
+            continue;
+        const auto nearOf = [&](std::array<std::uint64_t, 64> &near) {
+            for (const std::uint64_t part : lines_)
+                for (std::uint64_t r = part; r; r &= r - 1)
+                    near[static_cast<std::size_t>(std::countr_zero(r))] |= part & ~(r & (~r + 1));
+        };
+        for (const SlotTier &st : slotTiers_[i]) {
+            long double share = 1;
+            if (st.asks == Asks::One) {
+                share = 1 - static_cast<long double>(subsetsOf(left - std::popcount(any), s)) / draws;
+            } else if (st.asks == Asks::Two) {
+                for (std::uint64_t r = any; r; r &= r - 1)
+                    slotNear_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+                nearOf(slotNear_);
+                share = static_cast<long double>(subsetsHoldingAPair(slotNear_, any, left, s)) / draws;
+            } else if (st.asks == Asks::NotBoth) {
+                // Unless every ticket holds both.
+                std::uint64_t every = any;
+                for (const std::uint64_t part : lines_)
+                    every &= part;
+                share = 1 - static_cast<long double>(subsetsOf(std::popcount(every), 2)) / draws;
+            } else if (st.asks == Asks::None && !missed) {
+                bool ok = true;
+                const std::uint64_t meeting = subsetsMeetingEvery(lines_, left, s, ok);
+                if (!ok)
+                    return false;
+                share = 1 - static_cast<long double>(meeting) / draws;
+            }
+            found_[static_cast<std::size_t>(st.tier)] = share;
+            foundTiers |= std::uint64_t{1} << st.tier;
+        }
+        const int from = winsFrom_[i];
+        if (from == 0) {
+            sure = true;
+        } else if (from == 1) {
+            oneWins |= any;
+        } else if (from == 2) {
+            if (!pairs) {
+                near_.fill(0);
+                pairs = true;
+            }
+            nearOf(near_);
+            twoPlaces |= any;
+        }
+    }
+    // No prize: the supplementary numbers miss every place where one wins and hold no pair that
+    // two win on.
+    long double prize = 1;
+    if (!sure) {
+        const int rest = left - std::popcount(oneWins);
+        std::uint64_t none = subsetsOf(rest, s);
+        if (pairs)
+            none -= subsetsHoldingAPair(near_, twoPlaces & ~oneWins, rest, s);
+        prize = 1 - static_cast<long double>(none) / draws;
+    }
+    long double *row = shares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
+    for (std::uint64_t r = foundTiers; r; r &= r - 1) {
+        const auto t = static_cast<std::size_t>(std::countr_zero(r));
+        row[t] += found_[t] * times_;
+    }
+    row[tiers] += prize * times_;
     return true;
 }
 
@@ -568,6 +728,8 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
         evaluateOne(free, j, slotLines, key);
         return;
     }
+    if (byShares_ && evaluateShares(j, free, slotLines, key))
+        return;
     std::uint64_t relevant = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         slotTickets_[i].clear();
@@ -1525,6 +1687,14 @@ void TierCounter::finish(TierOdds &odds) const
             if (won)
                 anyPrize += p;
         });
+    }
+    // The subsets counted by their tiers' shares (no bonus draw).
+    for (int j = 0; j <= jHigh_ && byShares_; ++j) {
+        const long double p = binomial(n - z_, d - j) / mainDraws;
+        const long double *row = shares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
+        for (std::size_t t = 0; t < tiers; ++t)
+            any[t] += row[t] * p;
+        anyPrize += row[tiers] * p;
     }
     odds.anyTicket.assign(tiers, 0);
     for (std::size_t t = 0; t < tiers; ++t)
