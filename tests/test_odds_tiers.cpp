@@ -221,6 +221,11 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("many key tickets, two supplementary numbers, bonus numbers spread")
         << odds::Lottery{17, 4, 2, 5, 1} << 16 << keyedMany << 3 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 1}, {3, 0, 0}, {2, 1, 1}, {2, 0, 0}};
+    // Tickets with two main matches are many: the slot's tickets stop being read once they cover
+    // every undrawn place and three share no place but the key.
+    QTest::newRow("many key tickets, two supplementary numbers, few drawn")
+        << odds::Lottery{16, 3, 2, 0, 0} << 16 << keyedMany << 0 << 0
+        << Tiers{{3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}};
     QTest::newRow("many key tickets, three supplementary numbers")
         << odds::Lottery{16, 4, 3, 0, 0} << 16 << keyedMany << 0 << 0 << oneSupplementaryEnough;
     // A tier of both supplementary numbers on one ticket, every ticket through the key: a pair

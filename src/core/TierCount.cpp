@@ -365,6 +365,7 @@ private:
     };
     bool byShares_ = false;
     std::vector<std::vector<SlotTier>> slotTiers_; // per slot by supplementary
+    std::vector<char> stopsEarly_;                 // per slot: asks one match or none, never misses all
     std::vector<int> winsFrom_;                    // per slot: the fewest supplementary matches winning, or -1
     std::vector<long double> shares_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
@@ -527,6 +528,10 @@ void TierCounter::prepareShares()
     byShares_ = s >= 2 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
     slotTiers_.assign(slots_.size(), {});
     winsFrom_.assign(slots_.size(), -1);
+    stopsEarly_.assign(slots_.size(), 0);
+    int shortest = 64;
+    for (const Ticket &t : q_.tickets)
+        shortest = std::min(shortest, std::popcount(t.line));
     for (std::size_t i = 0; i < slots_.size() && byShares_; ++i) {
         if (!slots_[i].bySupplementary)
             continue;
@@ -556,6 +561,10 @@ void TierCounter::prepareShares()
                 byShares_ = false;
             slotTiers_[i].push_back({t, asks});
         }
+        // A ticket of the slot keeps an undrawn place when every line is longer than its main count.
+        stopsEarly_[i] = m < shortest && winsFrom_[i] <= 1 &&
+                         std::all_of(slotTiers_[i].begin(), slotTiers_[i].end(),
+                                     [](const SlotTier &st) { return st.asks == Asks::One || st.asks == Asks::None; });
     }
     shares_.assign(byShares_ ? static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1) : 0, 0);
 }
@@ -587,35 +596,63 @@ bool TierCounter::evaluateShares(int j, std::uint64_t free, const std::vector<co
         lines_.clear();
         std::uint64_t any = 0;
         bool missed = false; // a ticket with no undrawn place meets no supplementary number
+        // Where the slot asks only one match or none, its tickets can stop once their union is
+        // every undrawn place and s + 1 of them share none but the places on every ticket: no s
+        // numbers then miss them all, nor meet them all but through those places.
+        const bool canStop = stopsEarly_[i];
+        const std::uint64_t commonFree = common_ & free;
+        std::uint64_t apartUsed = 0;
+        int apart = 0;
+        bool whole = false;
         eachOfSlot(i, slotLines[i], [&](int t) {
             const std::uint64_t part = q_.tickets[static_cast<std::size_t>(t)].line & free;
             lines_.push_back(part);
             any |= part;
             missed = missed || part == 0;
+            if (canStop) {
+                const std::uint64_t aside = part & ~commonFree;
+                if (apart <= s && !(aside & apartUsed)) {
+                    apartUsed |= aside;
+                    ++apart;
+                }
+                if (apart > s && any == free) {
+                    whole = true;
+                    return false;
+                }
+            }
             return true;
         });
         if (lines_.empty())
             continue;
-        const auto nearOf = [&](std::array<std::uint64_t, 64> &near) {
-            for (const std::uint64_t part : lines_)
-                for (std::uint64_t r = part; r; r &= r - 1)
-                    near[static_cast<std::size_t>(std::countr_zero(r))] |= part & ~(r & (~r + 1));
+        // Per place, the places sharing a ticket with it: made once per slot, when asked.
+        bool nearMade = false;
+        const auto nearOfSlot = [&]() -> const std::array<std::uint64_t, 64> & {
+            if (!nearMade) {
+                for (std::uint64_t r = any; r; r &= r - 1)
+                    slotNear_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+                for (const std::uint64_t part : lines_)
+                    for (std::uint64_t r = part; r; r &= r - 1)
+                        slotNear_[static_cast<std::size_t>(std::countr_zero(r))] |= part;
+                for (std::uint64_t r = any; r; r &= r - 1)
+                    slotNear_[static_cast<std::size_t>(std::countr_zero(r))] &= ~(r & (~r + 1));
+                nearMade = true;
+            }
+            return slotNear_;
         };
         for (const SlotTier &st : slotTiers_[i]) {
             long double share = 1;
             if (st.asks == Asks::One) {
                 share = 1 - static_cast<long double>(subsetsOf(left - std::popcount(any), s)) / draws;
             } else if (st.asks == Asks::Two) {
-                for (std::uint64_t r = any; r; r &= r - 1)
-                    slotNear_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
-                nearOf(slotNear_);
-                share = static_cast<long double>(subsetsHoldingAPair(slotNear_, any, left, s)) / draws;
+                share = static_cast<long double>(subsetsHoldingAPair(nearOfSlot(), any, left, s)) / draws;
             } else if (st.asks == Asks::NotBoth) {
                 // Unless every ticket holds both.
                 std::uint64_t every = any;
                 for (const std::uint64_t part : lines_)
                     every &= part;
                 share = 1 - static_cast<long double>(subsetsOf(std::popcount(every), 2)) / draws;
+            } else if (st.asks == Asks::None && whole) {
+                share = static_cast<long double>(subsetsOf(left - std::popcount(commonFree), s)) / draws;
             } else if (st.asks == Asks::None && !missed) {
                 bool ok = true;
                 const std::uint64_t meeting = subsetsMeetingEvery(lines_, left, s, ok);
@@ -636,7 +673,11 @@ bool TierCounter::evaluateShares(int j, std::uint64_t free, const std::vector<co
                 near_.fill(0);
                 pairs = true;
             }
-            nearOf(near_);
+            const std::array<std::uint64_t, 64> &near = nearOfSlot();
+            for (std::uint64_t r = any; r; r &= r - 1) {
+                const auto p = static_cast<std::size_t>(std::countr_zero(r));
+                near_[p] |= near[p];
+            }
             twoPlaces |= any;
         }
     }
