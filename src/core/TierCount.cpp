@@ -366,6 +366,7 @@ private:
     bool byShares_ = false;
     std::vector<std::vector<SlotTier>> slotTiers_; // per slot by supplementary
     std::vector<char> stopsEarly_;                 // per slot: asks one match or none, never misses all
+    std::vector<char> needsApart_;                 // per slot: asks none
     std::vector<int> winsFrom_;                    // per slot: the fewest supplementary matches winning, or -1
     std::vector<long double> shares_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
@@ -529,6 +530,7 @@ void TierCounter::prepareShares()
     slotTiers_.assign(slots_.size(), {});
     winsFrom_.assign(slots_.size(), -1);
     stopsEarly_.assign(slots_.size(), 0);
+    needsApart_.assign(slots_.size(), 0);
     int shortest = 64;
     for (const Ticket &t : q_.tickets)
         shortest = std::min(shortest, std::popcount(t.line));
@@ -561,6 +563,8 @@ void TierCounter::prepareShares()
                 byShares_ = false;
             slotTiers_[i].push_back({t, asks});
         }
+        needsApart_[i] = std::any_of(slotTiers_[i].begin(), slotTiers_[i].end(),
+                                     [](const SlotTier &st) { return st.asks == Asks::None; });
         // A ticket of the slot keeps an undrawn place when every line is longer than its main count.
         stopsEarly_[i] = m < shortest && winsFrom_[i] <= 1 &&
                          std::all_of(slotTiers_[i].begin(), slotTiers_[i].end(),
@@ -597,8 +601,8 @@ bool TierCounter::evaluateShares(int j, std::uint64_t free, const std::vector<co
         std::uint64_t any = 0;
         bool missed = false; // a ticket with no undrawn place meets no supplementary number
         // Where the slot asks only one match or none, its tickets can stop once their union is
-        // every undrawn place and s + 1 of them share none but the places on every ticket: no s
-        // numbers then miss them all, nor meet them all but through those places.
+        // every undrawn place and, where it asks none, s + 1 of them share none but the places on
+        // every ticket: no s numbers then miss them all, nor meet them all but through those places.
         const bool canStop = stopsEarly_[i];
         const std::uint64_t commonFree = common_ & free;
         std::uint64_t apartUsed = 0;
@@ -615,7 +619,7 @@ bool TierCounter::evaluateShares(int j, std::uint64_t free, const std::vector<co
                     apartUsed |= aside;
                     ++apart;
                 }
-                if (apart > s && any == free) {
+                if (any == free && (apart > s || !needsApart_[i])) {
                     whole = true;
                     return false;
                 }
