@@ -226,6 +226,14 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("many key tickets, two supplementary numbers, few drawn")
         << odds::Lottery{16, 3, 2, 0, 0} << 16 << keyedMany << 0 << 0
         << Tiers{{3, 0, 0}, {2, 1, 0}, {2, 0, 0}, {1, 1, 0}};
+    // Every ticket through place 0 or 1: no three apart, so with many tickets of two main matches
+    // the draws meeting them all are counted place by place.
+    Lines twoHubs = randomLines(12, 4, 48, 9);
+    for (std::size_t i = 0; i < twoHubs.size(); ++i)
+        twoHubs[i] = (twoHubs[i] << 2) | (std::uint64_t{1} << (i % 2));
+    QTest::newRow("tickets through one of two places, three supplementary numbers")
+        << odds::Lottery{16, 4, 3, 0, 0} << 14 << twoHubs << 0 << 0
+        << Tiers{{4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}, {2, 0, 0}};
     QTest::newRow("many key tickets, three supplementary numbers")
         << odds::Lottery{16, 4, 3, 0, 0} << 16 << keyedMany << 0 << 0 << oneSupplementaryEnough;
     // A tier of both supplementary numbers on one ticket, every ticket through the key: a pair
