@@ -151,6 +151,7 @@ private:
     void evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines);
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
+    void emitShares(int j, const Key &key, long double times);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     bool leavesByLikeness(int depth, int last, std::uint64_t drawn);
     void leafLines(int depth, int e);
@@ -354,9 +355,11 @@ private:
     Key *walkKey_ = nullptr;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
-    // Two or more supplementary numbers and no bonus draw: each tier's chance needs no draw class,
-    // only whether some ticket of its slot meets the supplementary numbers as the tier asks, so
-    // each subset J adds its tiers' shares straight to `shares_` (per j: every tier, then any prize).
+    // Supplementary numbers and no bonus draw: each tier's chance needs no draw class, only whether
+    // some ticket of its slot meets the supplementary numbers as the tier asks, so each subset J adds
+    // its tiers' shares straight to `shares_` (per j: every tier, then any prize). With one
+    // supplementary number the children counted at once add theirs from each slot's union and
+    // intersection (emitShares), where other draws need a key per class of places.
     // Supplementary matches: any, 1 or more, 2 or more, none, at most one of two.
     enum class Asks { Any, One, Two, None, NotBoth };
     struct SlotTier {
@@ -526,7 +529,7 @@ bool TierCounter::prepare(std::string &error)
 void TierCounter::prepareShares()
 {
     const int s = l_.supplementary;
-    byShares_ = s >= 2 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
+    byShares_ = s >= 1 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
     slotTiers_.assign(slots_.size(), {});
     winsFrom_.assign(slots_.size(), -1);
     stopsEarly_.assign(slots_.size(), 0);
@@ -769,7 +772,7 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
     // tells them apart ("relevant") matter; any other number left in the pool is alike.
     const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
     const std::uint64_t free = inside & ~drawn;
-    if (s == 1) {
+    if (s == 1 && !byShares_) {
         evaluateOne(free, j, slotLines, key);
         return;
     }
@@ -1171,6 +1174,44 @@ void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times
             keyAt(c & (~c + 1), std::popcount(c) / draws);
 }
 
+// One supplementary number, by the tiers' shares: each slot's union and intersection in sides_
+// give the draws where one of its tickets wins a tier with the number on it or off it.
+void TierCounter::emitShares(int j, const Key &key, long double times)
+{
+    const auto left = static_cast<long double>(l_.pool - l_.drawn);
+    const std::size_t tiers = q_.tiers.size();
+    long double *row = shares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
+    bool sure = false;
+    std::uint64_t oneWins = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (slots_[i].bySupplementary || !key[i + 1])
+            continue;
+        const int t = tierAt(slots_[i].main, 0, 0);
+        if (t >= 0) {
+            row[static_cast<std::size_t>(t)] += times;
+            sure = true;
+        }
+    }
+    for (const Sides &x : sides_) {
+        if (!x.seen)
+            continue;
+        for (const SlotTier &st : slotTiers_[x.slot]) {
+            long double share = 1;
+            if (st.asks == Asks::One)
+                share = std::popcount(x.any) / left;
+            else if (st.asks == Asks::None)
+                share = 1 - std::popcount(x.all) / left;
+            row[static_cast<std::size_t>(st.tier)] += share * times;
+        }
+        const int from = winsFrom_[x.slot];
+        if (from == 0)
+            sure = true;
+        else if (from == 1)
+            oneWins |= x.any;
+    }
+    row[tiers] += (sure ? 1 : std::popcount(oneWins) / left) * times;
+}
+
 // The tickets of the child (the node of `depth` members plus one), from the node's: a ticket
 // meeting the child in depth places or more met the node in depth - 1 or more. Near the root they
 // are most tickets, but the nodes there are few.
@@ -1234,6 +1275,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     const std::uint64_t freeHere = inside & ~drawn;
     const int j = depth + 1;
     constexpr std::size_t kFew = 48;
+    constexpr std::size_t kSplitFactor = 2;
     const auto lineOf = [this](int t) { return q_.tickets[static_cast<std::size_t>(t)].line; };
     batchCount_ = 0;
     const auto batches = [this] { return std::span<const Batch>(batches_.data(), batchCount_); };
@@ -1330,6 +1372,15 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         }
     }
 
+    if (byShares_ && !oneByOne) {
+        // By the tiers' shares a child costs a look at each line: splitting the children into
+        // classes by many lines costs more than it saves.
+        std::size_t lines = 0;
+        for (std::size_t k = 0; k < batchCount_; ++k)
+            if (batches_[k].bySupplementary && !batches_[k].saturated)
+                lines += batches_[k].stay.size() + batches_[k].moved.size();
+        oneByOne = lines > kSplitFactor * static_cast<std::size_t>(std::popcount(children));
+    }
     childClasses_.assign(1, children);
     const auto split = [this](std::uint64_t mask) { refineClasses(childClasses_, mask); };
     bool bySupplementary = false;
@@ -1378,7 +1429,14 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         for (const Batch &b : batches()) {
             if (!b.bySupplementary)
                 continue;
-            Sides x{b.slot, b.group, 0, free, false};
+            // Filled in place: a whole Sides built aside and copied in stalls on its own stores.
+            Sides &x = sides_.emplace_back();
+            x.slot = b.slot;
+            x.group = b.group;
+            x.any = 0;
+            x.all = free;
+            x.full = false;
+            x.seen = false;
             if (b.saturated) {
                 // Two of the three disjoint tickets miss the child: only the places on every ticket
                 // are on all of them.
@@ -1423,9 +1481,11 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
                         take(line);
                 x.full = x.any == free && x.all == (common_ & free);
             }
-            sides_.push_back(x);
         }
-        emitOne(free, j, key, times);
+        if (byShares_)
+            emitShares(j, key, times);
+        else
+            emitOne(free, j, key, times);
     }
     return true;
 }
