@@ -772,7 +772,7 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
     // tells them apart ("relevant") matter; any other number left in the pool is alike.
     const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
     const std::uint64_t free = inside & ~drawn;
-    if (s == 1 && !byShares_) {
+    if (s == 1) {
         evaluateOne(free, j, slotLines, key);
         return;
     }
@@ -1138,7 +1138,10 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
             return open > 0;
         });
     }
-    emitOne(free, j, key, 1);
+    if (byShares_)
+        emitShares(j, key, 1);
+    else
+        emitOne(free, j, key, 1);
 }
 
 // The keys of one supplementary number, from the unions and intersections in sides_; each share is
