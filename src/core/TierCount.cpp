@@ -151,7 +151,7 @@ private:
     void evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines);
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
-    void emitShares(int j, const Key &key, long double times);
+    void emitShares(int j, const Key &key, std::uint64_t times);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     bool leavesByLikeness(int depth, int last, std::uint64_t drawn);
     void leafLines(int depth, int e);
@@ -372,6 +372,8 @@ private:
     std::vector<char> needsApart_;                 // per slot: asks none
     std::vector<int> winsFrom_;                    // per slot: the fewest supplementary matches winning, or -1
     std::vector<long double> shares_;
+    // One supplementary number: the shares in draws of the ball, whole numbers, made shares at the end.
+    std::vector<std::uint64_t> ballShares_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
     std::array<std::uint64_t, 64> near_{}, slotNear_{};
     std::array<long double, 64> found_{}; // one subset's tiers, those in `foundTiers`
@@ -574,6 +576,7 @@ void TierCounter::prepareShares()
                                      [](const SlotTier &st) { return st.asks == Asks::One || st.asks == Asks::None; });
     }
     shares_.assign(byShares_ ? static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1) : 0, 0);
+    ballShares_.assign(byShares_ && s == 1 ? shares_.size() : 0, 0);
 }
 
 // One subset J of j members, by the tiers' shares (see prepareShares): false, counting nothing,
@@ -1178,12 +1181,13 @@ void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times
 }
 
 // One supplementary number, by the tiers' shares: each slot's union and intersection in sides_
-// give the draws where one of its tickets wins a tier with the number on it or off it.
-void TierCounter::emitShares(int j, const Key &key, long double times)
+// give the draws of the ball where one of its tickets wins a tier with the ball on it or off it.
+// They are counted whole, in ballShares_, and made shares once the walk ends.
+void TierCounter::emitShares(int j, const Key &key, std::uint64_t times)
 {
-    const auto left = static_cast<long double>(l_.pool - l_.drawn);
+    const auto left = static_cast<std::uint64_t>(l_.pool - l_.drawn);
     const std::size_t tiers = q_.tiers.size();
-    long double *row = shares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
+    std::uint64_t *row = ballShares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
     bool sure = false;
     std::uint64_t oneWins = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
@@ -1191,7 +1195,7 @@ void TierCounter::emitShares(int j, const Key &key, long double times)
             continue;
         const int t = tierAt(slots_[i].main, 0, 0);
         if (t >= 0) {
-            row[static_cast<std::size_t>(t)] += times;
+            row[static_cast<std::size_t>(t)] += left * times;
             sure = true;
         }
     }
@@ -1199,12 +1203,12 @@ void TierCounter::emitShares(int j, const Key &key, long double times)
         if (!x.seen)
             continue;
         for (const SlotTier &st : slotTiers_[x.slot]) {
-            long double share = 1;
+            std::uint64_t draws = left;
             if (st.asks == Asks::One)
-                share = std::popcount(x.any) / left;
+                draws = static_cast<std::uint64_t>(std::popcount(x.any));
             else if (st.asks == Asks::None)
-                share = 1 - std::popcount(x.all) / left;
-            row[static_cast<std::size_t>(st.tier)] += share * times;
+                draws = left - static_cast<std::uint64_t>(std::popcount(x.all));
+            row[static_cast<std::size_t>(st.tier)] += draws * times;
         }
         const int from = winsFrom_[x.slot];
         if (from == 0)
@@ -1212,7 +1216,7 @@ void TierCounter::emitShares(int j, const Key &key, long double times)
         else if (from == 1)
             oneWins |= x.any;
     }
-    row[tiers] += (sure ? 1 : std::popcount(oneWins) / left) * times;
+    row[tiers] += (sure ? left : static_cast<std::uint64_t>(std::popcount(oneWins))) * times;
 }
 
 // The tickets of the child (the node of `depth` members plus one), from the node's: a ticket
@@ -1415,11 +1419,13 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
         for (std::uint64_t r = children; r; r &= r - 1)
             childClasses_.push_back(r & (~r + 1));
     }
+    Key key{};
+    key[0] = static_cast<std::uint64_t>(j);
     for (const std::uint64_t c : childClasses_) {
         const std::uint64_t bit = c & (~c + 1);
         const long double times = std::popcount(c);
-        Key key{};
-        key[0] = static_cast<std::uint64_t>(j);
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            key[i + 1] = 0;
         for (const Batch &b : batches())
             if (!b.bySupplementary && (b.present & bit))
                 key[b.slot + 1] |= std::uint64_t{1} << b.group;
@@ -1486,7 +1492,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             }
         }
         if (byShares_)
-            emitShares(j, key, times);
+            emitShares(j, key, static_cast<std::uint64_t>(std::popcount(c)));
         else
             emitOne(free, j, key, times);
     }
@@ -1757,6 +1763,9 @@ bool TierCounter::run()
     if (q_.cancel && q_.cancel->load(std::memory_order_relaxed))
         return false;
     visit(0, -1, 0);
+    const auto left = static_cast<long double>(l_.pool - l_.drawn);
+    for (std::size_t i = 0; i < ballShares_.size(); ++i)
+        shares_[i] += static_cast<long double>(ballShares_[i]) / left;
     if (lastShare_ > 0)
         tally_.add(last_, lastShare_);
     lastShare_ = 0;
