@@ -1423,14 +1423,14 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
     key[0] = static_cast<std::uint64_t>(j);
     for (const std::uint64_t c : childClasses_) {
         const std::uint64_t bit = c & (~c + 1);
-        const long double times = std::popcount(c);
+        const auto times = static_cast<std::uint64_t>(std::popcount(c));
         for (std::size_t i = 0; i < slots_.size(); ++i)
             key[i + 1] = 0;
         for (const Batch &b : batches())
             if (!b.bySupplementary && (b.present & bit))
                 key[b.slot + 1] |= std::uint64_t{1} << b.group;
         if (!bySupplementary) {
-            add(key, times);
+            add(key, static_cast<long double>(times));
             continue;
         }
         const std::uint64_t free = freeHere & ~bit;
@@ -1492,9 +1492,9 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             }
         }
         if (byShares_)
-            emitShares(j, key, static_cast<std::uint64_t>(std::popcount(c)));
+            emitShares(j, key, times);
         else
-            emitOne(free, j, key, times);
+            emitOne(free, j, key, static_cast<long double>(times));
     }
     return true;
 }
