@@ -36,6 +36,7 @@ private slots:
     void groupSearchFindsDesignsOfGeometry();
     void backtrackingOverOrbitsFindsExactDesigns();
     void fixedCountSearchReachesDesignsAndStopsAtTheBound();
+    void drawnSetSearchGoesDownFromAWheel();
     void keyWheelsCarryTheKey();
     void largePicksAreSearchedAndProven();
     void extensionsByNewNumbersHoldEveryTriple();
@@ -370,8 +371,40 @@ void TestEngineSearch::fixedCountSearchReachesDesignsAndStopsAtTheBound()
         QVERIFY(descendAtFixedCount({7, 3, 2, 2}, 7, quick).blocks.empty());
         QVERIFY(descendAtFixedCount({7, 3, 2, 2}, 1, quick).blocks.empty());
     }
-    QVERIFY(!searchableAtFixedCount({12, 6, 3, 4}));
     QVERIFY(!searchableAtFixedCount({12, 6, 5, 5}));
+}
+
+void TestEngineSearch::drawnSetSearchGoesDownFromAWheel()
+{
+    // From random blocks at the count of the shipped wheel, and down from a greedy wheel:
+    // pairs in triples ("2 if 3"), triples in 4-sets, 4-sets in 5-sets.
+    struct Known {
+        Design d;
+        std::size_t blocks;
+    };
+    for (const Known &known :
+         {Known{{13, 5, 2, 3}, 5}, Known{{14, 5, 3, 4}, 20}, Known{{15, 6, 3, 4}, 14}, Known{{13, 6, 4, 5}, 21}}) {
+        const WheelSpec spec{known.d.k, 'a', known.d.v, known.d.t, known.d.m};
+        QVERIFY(searchableAtFixedCount(known.d));
+        WeighOptions o;
+        o.secondsCap = 20;
+        const auto blocks = searchOverDrawnSets(known.d, known.blocks, o);
+        QCOMPARE(blocks.size(), known.blocks);
+        QVERIFY(verifyWheel(spec, blocks).holds);
+
+        SearchOptions greedy;
+        greedy.movesPerLevel = 0;
+        FixedCountOptions down;
+        down.secondsCap = 1;
+        down.start = searchWheel(spec, greedy).blocks;
+        QVERIFY(down.start.size() > known.blocks);
+        const auto r = descendAtFixedCount(known.d, down.start.size(), down);
+        QVERIFY(!r.blocks.empty() && r.blocks.size() < down.start.size());
+        QVERIFY(verifyWheel(spec, r.blocks).holds);
+    }
+    // Drawn sets two numbers larger than a hit are not taken.
+    QVERIFY(!searchableAtFixedCount({12, 6, 3, 5}));
+    QVERIFY(searchOverDrawnSets({12, 6, 3, 5}, 10, {}).empty());
 }
 
 void TestEngineSearch::keyWheelsCarryTheKey()

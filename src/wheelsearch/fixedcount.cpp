@@ -281,6 +281,151 @@ private:
     std::array<std::array<std::uint32_t, 5>, kMaxPositions + 1> choose_{};
 };
 
+// For the designs whose drawn sets are one point larger than a hit (m = t + 1): how many
+// blocks hold each t-set, how many held t-sets each drawn set has (it is bare at none), and
+// for each t-set how many drawn sets through it are bare and how many hold it as their only
+// held t-set. Sets are numbered by their rank in colex order, as in WeightedSets.
+class DrawnSets {
+public:
+    DrawnSets(int v, int t)
+        : v_(v), t_(t), heldBy_(binomial(v, t), 0), heldIn_(binomial(v, t + 1), 0), bareThrough_(heldBy_.size(), 0),
+          onlyThrough_(heldBy_.size(), 0), bareList_(static_cast<std::uint32_t>(heldIn_.size()))
+    {
+        for (int n = 0; n <= kMaxPositions; ++n)
+            for (int r = 0; r <= 5; ++r)
+                choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
+                    static_cast<std::uint32_t>(binomial(n, r));
+        // Every drawn set starts bare: each t-set lies in v - t of them.
+        std::fill(bareThrough_.begin(), bareThrough_.end(), static_cast<std::uint32_t>(v - t));
+    }
+
+    std::size_t bareCount() const { return bareList_.size(); }
+
+    Line bareSet(std::size_t i) const
+    {
+        std::uint32_t rank = bareList_.at(i);
+        Line set = 0;
+        int point = kMaxPositions;
+        for (int size = t_ + 1; size >= 1; --size) {
+            do
+                --point;
+            while (choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)] > rank);
+            rank -= choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)];
+            set |= Line{1} << point;
+        }
+        return set;
+    }
+
+    void add(Line block)
+    {
+        forEachSubset(block, t_, [this](Line set) { hold(set, +1); });
+    }
+
+    void remove(Line block)
+    {
+        forEachSubset(block, t_, [this](Line set) { hold(set, -1); });
+    }
+
+    // How many more drawn sets are bare when point p of block b leaves it and q (not in b)
+    // comes in. The t-sets of p that b alone holds go; a drawn set through one of them that
+    // held it alone turns bare, unless it is that t-set and q, which keeps the t-set of q
+    // coming in. The bare t-sets of q with t-1 other points of b come; a bare drawn set
+    // through one of them turns held, counted once even where q and t points of b make it,
+    // and so lie on t of the t-sets coming.
+    long swapCost(Line b, int p, int q) const
+    {
+        const Line pBit = Line{1} << p;
+        const Line qBit = Line{1} << q;
+        const Line rest = b & ~pBit;
+        long cost = 0;
+        forEachSubset(rest, t_ - 1, [&](Line part) {
+            const auto leaving = rankOf(part | pBit);
+            if (heldBy_[leaving] == 1) {
+                cost += onlyThrough_[leaving];
+                cost -= heldIn_[rankOf(part | pBit | qBit)] == 1;
+            }
+            const auto coming = rankOf(part | qBit);
+            if (heldBy_[coming] == 0)
+                cost -= bareThrough_[coming];
+        });
+        forEachSubset(rest, t_, [&](Line part) {
+            if (heldIn_[rankOf(part | qBit)] == 0)
+                cost += t_ - 1;
+        });
+        return cost;
+    }
+
+    // The drawn sets that turn bare when the block goes.
+    std::size_t heldOnlyBy(Line block)
+    {
+        const std::size_t before = bareCount();
+        remove(block);
+        const std::size_t after = bareCount();
+        add(block);
+        return after - before;
+    }
+
+    void swap(Line b, int p, int q)
+    {
+        // The t-sets coming first, so that a drawn set held by both never passes through bare.
+        const Line rest = b & ~(Line{1} << p);
+        forEachSubset(rest, t_ - 1, [&](Line part) { hold(part | (Line{1} << q), +1); });
+        forEachSubset(rest, t_ - 1, [&](Line part) { hold(part | (Line{1} << p), -1); });
+    }
+
+private:
+    std::uint32_t rankOf(Line set) const
+    {
+        std::uint32_t rank = 0;
+        for (std::size_t size = 1; set; set &= set - 1, ++size)
+            rank += choose_[static_cast<std::size_t>(std::countr_zero(set))][size];
+        return rank;
+    }
+
+    // One block more (+1) or fewer (-1) on a t-set; when it turns held or bare, so do its
+    // places in the drawn sets through it.
+    void hold(Line set, int by)
+    {
+        const auto rank = rankOf(set);
+        const int before = heldBy_[rank];
+        heldBy_[rank] = static_cast<std::uint16_t>(before + by);
+        if ((before == 0) == (before + by == 0))
+            return;
+        const Line all = (Line{1} << v_) - 1;
+        for (Line others = all & ~set; others; others &= others - 1)
+            count(set | (others & (~others + 1)), before == 0 ? +1 : -1);
+    }
+
+    // One held t-set more or fewer in a drawn set.
+    void count(Line drawn, int by)
+    {
+        const auto rank = rankOf(drawn);
+        const int before = heldIn_[rank];
+        const int after = before + by;
+        heldIn_[rank] = static_cast<std::uint8_t>(after);
+        if (before == 0)
+            bareList_.drop(rank);
+        else if (after == 0)
+            bareList_.add(rank);
+        if (before > 1 && after > 1)
+            return;
+        for (Line points = drawn; points; points &= points - 1) {
+            const auto part = rankOf(drawn & ~(points & (~points + 1)));
+            bareThrough_[part] += (after == 0) - (before == 0);
+            onlyThrough_[part] += (after == 1) - (before == 1);
+        }
+    }
+
+    int v_;
+    int t_;
+    std::vector<std::uint16_t> heldBy_;      // per t-set: the blocks holding it
+    std::vector<std::uint8_t> heldIn_;       // per drawn set: its held t-sets
+    std::vector<std::uint32_t> bareThrough_; // per t-set: the bare drawn sets through it
+    std::vector<std::uint32_t> onlyThrough_; // per t-set: the drawn sets it alone holds, if held
+    local::BareList bareList_;
+    std::array<std::array<std::uint32_t, 6>, kMaxPositions + 1> choose_{};
+};
+
 // `count` blocks of k random points each, counted in `sets`.
 template <class Counts>
 std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &rng, Counts &sets)
@@ -297,8 +442,9 @@ std::vector<Line> randomBlocks(const Design &d, std::size_t count, local::Rng &r
 
 // The start cut or padded to `count` blocks, counted in `sets`: while there are too many,
 // the block holding fewest t-sets no other block holds goes; while too few, random ones come.
+template <class Counts>
 std::vector<Line> trimmedStart(const Design &d, std::vector<Line> blocks, std::size_t count, local::Rng &rng,
-                               WeightedSets &sets)
+                               Counts &sets)
 {
     for (Line b : blocks)
         sets.add(b);
@@ -324,18 +470,35 @@ constexpr std::uint64_t kShortestSpell = 2;
 constexpr std::uint64_t kSpellSpread = 10;
 // The same for the search that weighs bare sets: from kWeighSpell to twice as many moves.
 constexpr std::uint64_t kWeighSpell = 10;
+// The search over drawn sets keeps a byte and a place in the list of bare ones for each.
+constexpr std::uint64_t kMostDrawnSets = 16'000'000;
+
+// Whether every t-set must be held whole (m = t), as the tabu search, the annealing and the
+// weighing take it.
+bool holdsEveryTSet(const Design &d)
+{
+    return d.t >= 2 && d.t <= 4 && d.m == d.t && d.k >= d.t && d.v >= d.k && d.v <= kMaxPositions;
+}
+
+// Whether the search over drawn sets takes the design: drawn sets one point larger than a
+// hit, few enough to count each one.
+bool searchableOverDrawnSets(const Design &d)
+{
+    return d.t >= 2 && d.t <= 4 && d.m == d.t + 1 && d.k > d.t && d.v > d.k && d.v <= kMaxPositions &&
+           binomial(d.v, d.m) <= kMostDrawnSets;
+}
 
 } // namespace
 
 bool searchableAtFixedCount(const Design &d)
 {
-    return d.t >= 2 && d.t <= 4 && d.m == d.t && d.k >= d.t && d.v >= d.k && d.v <= kMaxPositions;
+    return holdsEveryTSet(d) || searchableOverDrawnSets(d);
 }
 
 std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const FixedCountOptions &options)
 {
     // A count of blocks on one t-set must fit its 16 bits.
-    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
+    if (!holdsEveryTSet(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
         return {};
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
@@ -423,7 +586,7 @@ std::vector<Line> searchAtFixedCount(const Design &d, std::size_t count, const F
 
 std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const AnnealOptions &options)
 {
-    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
+    if (!holdsEveryTSet(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max())
         return {};
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
@@ -464,7 +627,7 @@ std::vector<Line> annealAtFixedCount(const Design &d, std::size_t count, const A
 std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options)
 {
     // A count of blocks on one t-set, the start's included, must fit its 16 bits.
-    if (!searchableAtFixedCount(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
+    if (!holdsEveryTSet(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
         options.start.size() > std::numeric_limits<std::uint16_t>::max())
         return {};
     const local::Stopwatch watch;
@@ -519,6 +682,65 @@ std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const We
     return blocks;
 }
 
+std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const WeighOptions &options)
+{
+    if (!searchableOverDrawnSets(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
+        options.start.size() > std::numeric_limits<std::uint16_t>::max())
+        return {};
+    const local::Stopwatch watch;
+    local::Rng rng(options.seed);
+    DrawnSets sets(d.v, d.t);
+    std::vector<Line> blocks =
+        options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
+    std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
+    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
+        if ((move & 255) == 0 && (watch.seconds() > options.secondsCap || (options.stop && options.stop->load())))
+            return {};
+        long bestCost = std::numeric_limits<long>::max();
+        std::size_t ties = 0;
+        std::size_t chosen = 0;
+        int out = -1;
+        int in = -1;
+        const std::size_t bare = sets.bareCount();
+        const std::size_t drawn = std::min(options.drawn, bare);
+        for (std::size_t j = 0; j < drawn; ++j) {
+            const Line s = sets.bareSet(drawn == bare ? j : rng.below(bare));
+            // A bare drawn set meets every block in fewer than t points; one that meets it in
+            // t - 1 takes a point of it in place of one outside it.
+            for (std::size_t i = 0; i < count; ++i) {
+                const Line b = blocks[i];
+                if (std::popcount(b & s) != d.t - 1)
+                    continue;
+                for (Line ins = s & ~b; ins; ins &= ins - 1) {
+                    const int q = std::countr_zero(ins);
+                    if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move)
+                        continue;
+                    for (Line outs = b & ~s; outs; outs &= outs - 1) {
+                        const int p = std::countr_zero(outs);
+                        const long cost = sets.swapCost(b, p, q);
+                        if (cost < bestCost) {
+                            bestCost = cost;
+                            ties = 1;
+                        } else if (cost > bestCost || rng.below(++ties) != 0) {
+                            continue;
+                        }
+                        chosen = i;
+                        out = p;
+                        in = q;
+                    }
+                }
+            }
+        }
+        if (out < 0)
+            continue;
+        sets.swap(blocks[chosen], out, in);
+        blocks[chosen] = (blocks[chosen] & ~(Line{1} << out)) | (Line{1} << in);
+        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(out)] = move + kWeighSpell + rng.below(kWeighSpell);
+    }
+    std::sort(blocks.begin(), blocks.end(), lineLess);
+    return blocks;
+}
+
 FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const FixedCountOptions &options)
 {
     const local::Stopwatch watch;
@@ -529,16 +751,20 @@ FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const 
     FixedCountOptions o = options;
     for (std::size_t count = below - 1; count >= bound && count > 0; --count) {
         std::vector<Line> blocks;
-        switch (o.method) {
-        case FixedCountMethod::tabu:
-            blocks = searchAtFixedCount(d, count, o);
-            break;
-        case FixedCountMethod::anneal:
-            blocks = annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap});
-            break;
-        case FixedCountMethod::weigh:
-            blocks = weighAtFixedCount(d, count, WeighOptions{o.seed, o.secondsCap, 4, o.start});
-            break;
+        if (d.m > d.t) {
+            blocks = searchOverDrawnSets(d, count, WeighOptions{o.seed, o.secondsCap, 4, o.start});
+        } else {
+            switch (o.method) {
+            case FixedCountMethod::tabu:
+                blocks = searchAtFixedCount(d, count, o);
+                break;
+            case FixedCountMethod::anneal:
+                blocks = annealAtFixedCount(d, count, AnnealOptions{o.seed, o.secondsCap});
+                break;
+            case FixedCountMethod::weigh:
+                blocks = weighAtFixedCount(d, count, WeighOptions{o.seed, o.secondsCap, 4, o.start});
+                break;
+            }
         }
         if (blocks.empty())
             break;

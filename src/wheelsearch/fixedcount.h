@@ -3,11 +3,14 @@
 //
 // Designs that must hold every pair, triple or 4-set of the numbers on one line ("2 if
 // 2" to "4 if 4" wheels, and the key wheels "3 if 3" to "5 if 5"): searched at a fixed
-// count of lines, with every swap of every line weighed at each move.
+// count of lines, with every swap of every line weighed at each move. Designs whose drawn
+// sets are one number larger ("2 if 3" to "4 if 5") are searched at a fixed count too,
+// over their drawn sets, from a wheel already found.
 #pragma once
 
 #include "wheelsearch/wheel.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -20,8 +23,8 @@ struct FixedCountOptions {
     std::uint64_t seed = 1;
     double secondsCap = 10.0;
     FixedCountMethod method = FixedCountMethod::tabu;
-    // Weighing only: start the first count from these blocks, and each next count from
-    // the blocks found at the one before.
+    // Weighing, and the search over drawn sets: start the first count from these blocks,
+    // and each next count from the blocks found at the one before.
     std::vector<Line> start;
 };
 
@@ -34,7 +37,7 @@ struct AnnealOptions {
 };
 
 // Whether the fixed-count search takes the design: every t-set held whole (m = t) for
-// t = 2 to 4, within kMaxPositions points.
+// t = 2 to 4, within kMaxPositions points; or drawn sets of t + 1 points (searchOverDrawnSets).
 bool searchableAtFixedCount(const Design &d);
 
 // Looks for `count` blocks of the design: random blocks, then a tabu search that swaps
@@ -65,6 +68,8 @@ struct WeighOptions {
     // Start from these blocks instead of random ones, less those that hold fewest t-sets
     // alone (or with random ones added) to make `count`.
     std::vector<Line> start;
+    // The search over drawn sets ends, empty, soon after this is set.
+    const std::atomic<bool> *stop = nullptr;
 };
 // Looks for `count` blocks by a local search that weighs the bare t-sets: every t-set
 // starts at weight 1, and a move is the swap, among those that bring one of a few randomly
@@ -75,8 +80,18 @@ struct WeighOptions {
 // counting alone sees nothing to gain. Empty when the time runs out first.
 std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options);
 
+// Looks for `count` blocks of a design whose drawn sets are one point larger than a hit
+// (m = t + 1, t = 2 to 4): from the start (cut or padded to `count` blocks), a tabu search
+// that, of the swaps bringing one of a few randomly drawn bare sets to t points on a block,
+// takes the one leaving fewest drawn sets bare (ties drawn at random; a point just moved out
+// of a block stays out for a while). Every drawn set is counted with how many of its t-sets
+// are held, so a swap is weighed by a few lookups. It goes down from a good wheel; from
+// random blocks it stalls far above one. Empty when the time runs out first.
+std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const WeighOptions &options);
+
 // Tries count `below` - 1, then one fewer each time it succeeds, down to the counting
-// bound; every count gets up to secondsCap.
+// bound; every count gets up to secondsCap. A design whose drawn sets are larger than a
+// hit is searched over them (searchOverDrawnSets), whatever the method.
 FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const FixedCountOptions &options);
 
 } // namespace wheel

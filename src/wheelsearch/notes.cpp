@@ -85,6 +85,15 @@ std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod m
     return text;
 }
 
+std::string drawnSetsNote(std::size_t startLines, std::size_t lines, double seconds)
+{
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "searched over the drawn sets at a fixed count from %zu lines: %zu lines in %.1f s", startLines,
+                  lines, seconds);
+    return text;
+}
+
 std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh, int each, int run, int t,
                          std::size_t startLines, std::size_t lines, double seconds)
 {

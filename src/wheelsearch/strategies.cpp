@@ -154,10 +154,13 @@ SearchedWheel searchWheelAtFixedCount(const Entry &wheel, double seconds, std::u
     o.seed = seed;
     o.secondsCap = seconds;
     o.method = method;
+    // Wheels whose drawn sets are larger than a hit are searched from their own lines.
+    if (d.m > d.t)
+        o.start = designFromLines(wheel.spec, wheel.lines);
     const auto r = descendAtFixedCount(d, wheel.lines.size(), o);
-    return {
-        {wheel.spec, linesFromDesign(wheel.spec, r.blocks), 0, fixedCountNote(r.blocks.size(), r.seconds, method), {}},
-        r.seconds};
+    const std::string note = d.m > d.t ? drawnSetsNote(wheel.lines.size(), r.blocks.size(), r.seconds)
+                                       : fixedCountNote(r.blocks.size(), r.seconds, method);
+    return {{wheel.spec, linesFromDesign(wheel.spec, r.blocks), 0, note, {}}, r.seconds};
 }
 
 SearchedWheel searchAgain(const Entry &wheel, double seconds, std::uint64_t seed)

@@ -64,10 +64,10 @@ std::map<FixedCountKey, Entry> smallestByDesign(std::vector<Entry> &all)
         const Design d = designOf(e.spec);
         if (!searchableAtFixedCount(d) || e.spec.isFull())
             continue;
-        const auto it = best.find({d.v, d.k, d.t});
+        const auto it = best.find({d.v, d.k, d.t, d.m});
         if (it == best.end() || e.lines.size() < it->second.lines.size() ||
             (e.lines.size() == it->second.lines.size() && e.spec.type == 'a'))
-            best[{d.v, d.k, d.t}] = std::move(e);
+            best[{d.v, d.k, d.t, d.m}] = std::move(e);
     }
     return best;
 }
@@ -94,17 +94,17 @@ std::vector<ExtensionTarget> extensionTargets(std::vector<Entry> all, const Reco
     const auto best = smallestByDesign(all);
     std::vector<ExtensionTarget> targets;
     for (const auto &[key, e] : best) {
-        const auto [v, k, t] = key;
-        if ((t != 3 && t != 4) || !worthSearching(e, records))
+        const auto [v, k, t, m] = key;
+        if ((t != 3 && t != 4) || m != t || !worthSearching(e, records))
             continue;
         ExtensionTarget target{e, {}};
         for (int fresh = std::max(2, t - 1); fresh < k; ++fresh)
-            if (const auto from = best.find({v - fresh, k - 1, t}); from != best.end())
+            if (const auto from = best.find({v - fresh, k - 1, t, t}); from != best.end())
                 target.bases.push_back({fresh, 1, from->second});
         // Two new numbers a line: up to half the numbers new, past that the lines of few old
         // ones that the new pairs need cost more than the base saves.
         for (int fresh = 3; fresh <= v / 2; ++fresh)
-            if (const auto from = best.find({v - fresh, k - 2, t}); from != best.end() && k - 2 >= t)
+            if (const auto from = best.find({v - fresh, k - 2, t, t}); from != best.end() && k - 2 >= t)
                 target.bases.push_back({fresh, 2, from->second});
         if (!target.bases.empty())
             targets.push_back(std::move(target));

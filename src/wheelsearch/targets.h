@@ -32,8 +32,8 @@ std::vector<RecordTarget> recordTargets(std::vector<Entry> found, const Records 
                                         const std::vector<int> &picks, int fewestNumbers, int mostNumbers,
                                         const std::function<bool(const WheelSpec &)> &tried);
 
-// The design (v, k, t) of each wheel the searches at a fixed count take.
-using FixedCountKey = std::tuple<int, int, int>;
+// The design (v, k, t, m) of each wheel the searches at a fixed count take.
+using FixedCountKey = std::tuple<int, int, int, int>;
 
 // The smallest wheel of each design the searches at a fixed count take, a type-a wheel
 // before a key wheel of as many lines; takes the wheels out of `all`.
