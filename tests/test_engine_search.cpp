@@ -377,13 +377,13 @@ void TestEngineSearch::fixedCountSearchReachesDesignsAndStopsAtTheBound()
 void TestEngineSearch::drawnSetSearchGoesDownFromAWheel()
 {
     // From random blocks at the count of the shipped wheel, and down from a greedy wheel:
-    // pairs in triples ("2 if 3"), triples in 4-sets, 4-sets in 5-sets.
+    // pairs in triples ("2 if 3"), triples in 4-sets, 4-sets in 5-sets, triples in 5-sets.
     struct Known {
         Design d;
         std::size_t blocks;
     };
-    for (const Known &known :
-         {Known{{13, 5, 2, 3}, 5}, Known{{14, 5, 3, 4}, 20}, Known{{15, 6, 3, 4}, 14}, Known{{13, 6, 4, 5}, 21}}) {
+    for (const Known &known : {Known{{13, 5, 2, 3}, 5}, Known{{14, 5, 3, 4}, 20}, Known{{15, 6, 3, 4}, 14},
+                               Known{{13, 6, 4, 5}, 21}, Known{{15, 5, 3, 5}, 13}, Known{{15, 7, 3, 5}, 5}}) {
         const WheelSpec spec{known.d.k, 'a', known.d.v, known.d.t, known.d.m};
         QVERIFY(searchableAtFixedCount(known.d));
         WeighOptions o;
@@ -402,9 +402,9 @@ void TestEngineSearch::drawnSetSearchGoesDownFromAWheel()
         QVERIFY(!r.blocks.empty() && r.blocks.size() < down.start.size());
         QVERIFY(verifyWheel(spec, r.blocks).holds);
     }
-    // Drawn sets two numbers larger than a hit are not taken.
-    QVERIFY(!searchableAtFixedCount({12, 6, 3, 5}));
-    QVERIFY(searchOverDrawnSets({12, 6, 3, 5}, 10, {}).empty());
+    // Drawn sets three numbers larger than a hit are not taken.
+    QVERIFY(!searchableAtFixedCount({12, 6, 3, 6}));
+    QVERIFY(searchOverDrawnSets({12, 6, 3, 6}, 10, {}).empty());
 }
 
 void TestEngineSearch::keyWheelsCarryTheKey()

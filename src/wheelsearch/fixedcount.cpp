@@ -281,22 +281,23 @@ private:
     std::array<std::array<std::uint32_t, 5>, kMaxPositions + 1> choose_{};
 };
 
-// For the designs whose drawn sets are one point larger than a hit (m = t + 1): how many
-// blocks hold each t-set, how many held t-sets each drawn set has (it is bare at none), and
-// for each t-set how many drawn sets through it are bare and how many hold it as their only
-// held t-set. Sets are numbered by their rank in colex order, as in WeightedSets.
+// For the designs whose drawn sets are one or two points larger than a hit (m = t + 1 or
+// t + 2): how many blocks hold each t-set, how many held t-sets each drawn set has (it is bare
+// at none), for each t-set how many drawn sets through it are bare and how many hold it as
+// their only held t-set, and for each (t+1)-set how many drawn sets through it hold one
+// t-set only. Sets are numbered by their rank in colex order, as in WeightedSets.
 class DrawnSets {
 public:
-    DrawnSets(int v, int t)
-        : v_(v), t_(t), heldBy_(binomial(v, t), 0), heldIn_(binomial(v, t + 1), 0), bareThrough_(heldBy_.size(), 0),
-          onlyThrough_(heldBy_.size(), 0), bareList_(static_cast<std::uint32_t>(heldIn_.size()))
+    DrawnSets(int v, int t, int m)
+        : v_(v), t_(t), m_(m), heldBy_(binomial(v, t), 0), heldIn_(binomial(v, m), 0),
+          bareThrough_(heldBy_.size(), static_cast<std::uint32_t>(binomial(v - t, m - t))),
+          onlyThrough_(heldBy_.size(), 0), onlyThroughLarger_(binomial(v, t + 1), 0),
+          bareList_(static_cast<std::uint32_t>(heldIn_.size()))
     {
         for (int n = 0; n <= kMaxPositions; ++n)
-            for (int r = 0; r <= 5; ++r)
+            for (int r = 0; r <= 6; ++r)
                 choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
                     static_cast<std::uint32_t>(binomial(n, r));
-        // Every drawn set starts bare: each t-set lies in v - t of them.
-        std::fill(bareThrough_.begin(), bareThrough_.end(), static_cast<std::uint32_t>(v - t));
     }
 
     std::size_t bareCount() const { return bareList_.size(); }
@@ -306,7 +307,7 @@ public:
         std::uint32_t rank = bareList_.at(i);
         Line set = 0;
         int point = kMaxPositions;
-        for (int size = t_ + 1; size >= 1; --size) {
+        for (int size = m_; size >= 1; --size) {
             do
                 --point;
             while (choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)] > rank);
@@ -327,30 +328,24 @@ public:
     }
 
     // How many more drawn sets are bare when point p of block b leaves it and q (not in b)
-    // comes in. The t-sets of p that b alone holds go; a drawn set through one of them that
-    // held it alone turns bare, unless it is that t-set and q, which keeps the t-set of q
-    // coming in. The bare t-sets of q with t-1 other points of b come; a bare drawn set
-    // through one of them turns held, counted once even where q and t points of b make it,
-    // and so lie on t of the t-sets coming.
+    // comes in. The t-sets of p that b alone holds go: a drawn set through one of them turns
+    // bare when that was its only held t-set, unless it holds q too, and with it a t-set
+    // coming. (A drawn set with two of the t-sets going holds t points of b besides p, which
+    // stay held.) The bare t-sets of q with t-1 other points of b come: a bare drawn set
+    // through one of them turns held, and lies on no other, as it meets b in fewer than t.
     long swapCost(Line b, int p, int q) const
     {
         const Line pBit = Line{1} << p;
         const Line qBit = Line{1} << q;
-        const Line rest = b & ~pBit;
         long cost = 0;
-        forEachSubset(rest, t_ - 1, [&](Line part) {
+        forEachSubset(b & ~pBit, t_ - 1, [&](Line part) {
             const auto leaving = rankOf(part | pBit);
-            if (heldBy_[leaving] == 1) {
-                cost += onlyThrough_[leaving];
-                cost -= heldIn_[rankOf(part | pBit | qBit)] == 1;
-            }
+            if (heldBy_[leaving] == 1)
+                cost += static_cast<long>(onlyThrough_[leaving]) -
+                        static_cast<long>(onlyThroughLarger_[rankOf(part | pBit | qBit)]);
             const auto coming = rankOf(part | qBit);
             if (heldBy_[coming] == 0)
                 cost -= bareThrough_[coming];
-        });
-        forEachSubset(rest, t_, [&](Line part) {
-            if (heldIn_[rankOf(part | qBit)] == 0)
-                cost += t_ - 1;
         });
         return cost;
     }
@@ -391,9 +386,17 @@ private:
         heldBy_[rank] = static_cast<std::uint16_t>(before + by);
         if ((before == 0) == (before + by == 0))
             return;
+        const int change = before == 0 ? +1 : -1;
         const Line all = (Line{1} << v_) - 1;
-        for (Line others = all & ~set; others; others &= others - 1)
-            count(set | (others & (~others + 1)), before == 0 ? +1 : -1);
+        for (Line a = all & ~set; a; a &= a - 1) {
+            const Line x = a & (~a + 1);
+            if (m_ == t_ + 1) {
+                count(set | x, change);
+                continue;
+            }
+            for (Line c = a & (a - 1); c; c &= c - 1)
+                count(set | x | (c & (~c + 1)), change);
+        }
     }
 
     // One held t-set more or fewer in a drawn set.
@@ -409,21 +412,41 @@ private:
             bareList_.add(rank);
         if (before > 1 && after > 1)
             return;
-        for (Line points = drawn; points; points &= points - 1) {
-            const auto part = rankOf(drawn & ~(points & (~points + 1)));
-            bareThrough_[part] += (after == 0) - (before == 0);
-            onlyThrough_[part] += (after == 1) - (before == 1);
+        const int bare = (after == 0) - (before == 0);
+        const int only = (after == 1) - (before == 1);
+        forEachSubset(drawn, t_, [&](Line part) {
+            const auto r = rankOf(part);
+            bareThrough_[r] = static_cast<std::uint32_t>(static_cast<int>(bareThrough_[r]) + bare);
+            onlyThrough_[r] = static_cast<std::uint32_t>(static_cast<int>(onlyThrough_[r]) + only);
+        });
+        if (only != 0)
+            forEachLarger(drawn, [&](Line part) {
+                const auto r = rankOf(part);
+                onlyThroughLarger_[r] = static_cast<std::uint32_t>(static_cast<int>(onlyThroughLarger_[r]) + only);
+            });
+    }
+
+    // Every (t+1)-set of a drawn set.
+    template <class F> void forEachLarger(Line drawn, F &&f) const
+    {
+        if (m_ == t_ + 1) {
+            f(drawn);
+            return;
         }
+        for (Line a = drawn; a; a &= a - 1)
+            f(drawn & ~(a & (~a + 1)));
     }
 
     int v_;
     int t_;
-    std::vector<std::uint16_t> heldBy_;      // per t-set: the blocks holding it
-    std::vector<std::uint8_t> heldIn_;       // per drawn set: its held t-sets
-    std::vector<std::uint32_t> bareThrough_; // per t-set: the bare drawn sets through it
-    std::vector<std::uint32_t> onlyThrough_; // per t-set: the drawn sets it alone holds, if held
+    int m_;
+    std::vector<std::uint16_t> heldBy_;            // per t-set: the blocks holding it
+    std::vector<std::uint8_t> heldIn_;             // per drawn set: its held t-sets
+    std::vector<std::uint32_t> bareThrough_;       // per t-set: the bare drawn sets through it
+    std::vector<std::uint32_t> onlyThrough_;       // per t-set: the drawn sets through it with one held
+    std::vector<std::uint32_t> onlyThroughLarger_; // the same per (t+1)-set
     local::BareList bareList_;
-    std::array<std::array<std::uint32_t, 6>, kMaxPositions + 1> choose_{};
+    std::array<std::array<std::uint32_t, 7>, kMaxPositions + 1> choose_{};
 };
 
 // `count` blocks of k random points each, counted in `sets`.
@@ -480,12 +503,12 @@ bool holdsEveryTSet(const Design &d)
     return d.t >= 2 && d.t <= 4 && d.m == d.t && d.k >= d.t && d.v >= d.k && d.v <= kMaxPositions;
 }
 
-// Whether the search over drawn sets takes the design: drawn sets one point larger than a
-// hit, few enough to count each one.
+// Whether the search over drawn sets takes the design: drawn sets one or two points larger
+// than a hit, few enough to count each one.
 bool searchableOverDrawnSets(const Design &d)
 {
-    return d.t >= 2 && d.t <= 4 && d.m == d.t + 1 && d.k > d.t && d.v > d.k && d.v <= kMaxPositions &&
-           binomial(d.v, d.m) <= kMostDrawnSets;
+    return d.t >= 2 && d.t <= 4 && (d.m == d.t + 1 || d.m == d.t + 2) && d.m <= 6 && d.k > d.t && d.v > d.k &&
+           d.v <= kMaxPositions && binomial(d.v, d.m) <= kMostDrawnSets;
 }
 
 } // namespace
@@ -689,7 +712,7 @@ std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const 
         return {};
     const local::Stopwatch watch;
     local::Rng rng(options.seed);
-    DrawnSets sets(d.v, d.t);
+    DrawnSets sets(d.v, d.t, d.m);
     std::vector<Line> blocks =
         options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
     std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);

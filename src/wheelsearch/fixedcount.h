@@ -4,8 +4,8 @@
 // Designs that must hold every pair, triple or 4-set of the numbers on one line ("2 if
 // 2" to "4 if 4" wheels, and the key wheels "3 if 3" to "5 if 5"): searched at a fixed
 // count of lines, with every swap of every line weighed at each move. Designs whose drawn
-// sets are one number larger ("2 if 3" to "4 if 5") are searched at a fixed count too,
-// over their drawn sets, from a wheel already found.
+// sets are one or two numbers larger ("2 if 3" to "4 if 5", "2 if 4" to "4 if 6") are
+// searched at a fixed count too, over their drawn sets, from a wheel already found.
 #pragma once
 
 #include "wheelsearch/wheel.h"
@@ -37,7 +37,8 @@ struct AnnealOptions {
 };
 
 // Whether the fixed-count search takes the design: every t-set held whole (m = t) for
-// t = 2 to 4, within kMaxPositions points; or drawn sets of t + 1 points (searchOverDrawnSets).
+// t = 2 to 4, within kMaxPositions points; or drawn sets of t + 1 or t + 2 points, at most
+// 6 (searchOverDrawnSets).
 bool searchableAtFixedCount(const Design &d);
 
 // Looks for `count` blocks of the design: random blocks, then a tabu search that swaps
@@ -80,13 +81,13 @@ struct WeighOptions {
 // counting alone sees nothing to gain. Empty when the time runs out first.
 std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const WeighOptions &options);
 
-// Looks for `count` blocks of a design whose drawn sets are one point larger than a hit
-// (m = t + 1, t = 2 to 4): from the start (cut or padded to `count` blocks), a tabu search
-// that, of the swaps bringing one of a few randomly drawn bare sets to t points on a block,
-// takes the one leaving fewest drawn sets bare (ties drawn at random; a point just moved out
-// of a block stays out for a while). Every drawn set is counted with how many of its t-sets
-// are held, so a swap is weighed by a few lookups. It goes down from a good wheel; from
-// random blocks it stalls far above one. Empty when the time runs out first.
+// Looks for `count` blocks of a design whose drawn sets are one or two points larger than
+// a hit (m = t + 1 or t + 2, t = 2 to 4, m at most 6): from the start (cut or padded to
+// `count` blocks), a tabu search that, of the swaps bringing one of a few randomly drawn bare
+// sets to t points on a block, takes the one leaving fewest drawn sets bare (ties drawn at
+// random; a point just moved out of a block stays out for a while). Every drawn set is counted with how many of its
+// t-sets are held, so a swap is weighed by a few lookups. It goes down from a good wheel; from random blocks it stalls
+// far above one. Empty when the time runs out first.
 std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const WeighOptions &options);
 
 // Tries count `below` - 1, then one fewer each time it succeeds, down to the counting

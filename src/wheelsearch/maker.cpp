@@ -200,7 +200,7 @@ void searchGroups(const WheelSpec &spec, double seconds, std::uint64_t seed, std
         best.offer(linesFromDesign(spec, found), how, false);
 }
 
-// Where the drawn sets are one number larger than a hit: goes down from the best wheel so far,
+// Where the drawn sets are one or two numbers larger than a hit: goes down from the best wheel so far,
 // a line at a time, at fixed counts over the drawn sets, until `seconds` are spent or `stop`
 // is set; each wheel found goes to `best`.
 void searchOverDrawn(const WheelSpec &spec, double seconds, std::uint64_t seed, const std::atomic<bool> &stop,
@@ -408,7 +408,7 @@ MadeWheel makeWheel(const MakeWheelOptions &o)
     const int threads =
         std::clamp<int>(o.threads, 1, static_cast<int>(std::max<std::uint64_t>(1, kMostSetsInAll / sets)));
     const bool groupsKeep = design.t == design.m && o.groupShare > 0.0;
-    const bool overDrawnSets = design.m == design.t + 1 && searchableAtFixedCount(design) && o.groupShare > 0.0;
+    const bool overDrawnSets = design.m > design.t && searchableAtFixedCount(design) && o.groupShare > 0.0;
     std::atomic<int> runs{0};
 
     auto search = [&] {

@@ -68,7 +68,7 @@ struct MakeWheelOptions {
     std::size_t lowerBound = 0;   // the search stops once it gets there
     // The share of the time one thread spends on the designs the groups keep (only where
     // every drawn set must lie whole on a line: "x if x" and its key wheels). Where the drawn
-    // sets are one number larger than a hit, one thread instead goes down from the best wheel
+    // sets are one or two numbers larger than a hit, one thread instead goes down from the best wheel
     // at fixed counts over them: all the time when there are more threads, else all but this
     // share. 0: neither.
     double groupShare = 0.25;

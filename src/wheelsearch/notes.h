@@ -38,7 +38,7 @@ std::string extendedNote(const WheelSpec &base, std::size_t baseLines, int fresh
 // The note of a wheel found at a fixed count by the tabu search, by annealing or by the
 // search that weighs bare sets (see fixedcount.h).
 std::string fixedCountNote(std::size_t lines, double seconds, FixedCountMethod method = FixedCountMethod::tabu);
-// A wheel whose drawn sets are one number larger than a hit, searched at fixed counts from
+// A wheel whose drawn sets are larger than a hit, searched at fixed counts from
 // one of startLines lines (searchOverDrawnSets).
 std::string drawnSetsNote(std::size_t startLines, std::size_t lines, double seconds);
 

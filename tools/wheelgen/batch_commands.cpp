@@ -121,7 +121,9 @@ int readFixedCountArgs(const std::vector<std::string> &args, FixedCountArgs &a)
 // one line fewer at a time, each design once, but not those already at their published
 // record in RECORDS.csv; writes into RAW_DIR each wheel it makes smaller. A SEED given
 // last starts other runs than the last time (the search at a fixed count depends much on
-// its start). `method` says how each count is searched (see fixedcount.h).
+// its start). `method` says how each count is searched (see fixedcount.h). The wheels whose
+// drawn sets are one or two numbers larger ("2 if 3" to "4 if 6", and the key wheels on
+// them) are searched too, over their drawn sets from their own lines, whatever the method.
 int searchAtFixedCounts(const std::vector<std::string> &args, FixedCountMethod method)
 {
     FixedCountArgs a;
