@@ -96,11 +96,11 @@ void TestEngineStrategies::fixedCountPassesTakeEachDesignOnce()
     // The same lines as a "2 if 3" wheel are another design, searched over its drawn sets.
     const Entry twoIfThree{{3, 'a', 7, 2, 3}, typeA.lines, 0, {}, {}};
     QCOMPARE(fixedCountTargets({typeA, twoIfThree}, {}).size(), std::size_t{2});
-    // At its record, at the counting bound, or drawn sets two larger than a hit: nothing to do.
+    // At its record, at the counting bound, or drawn sets three larger than a hit: nothing to do.
     const auto records = parseRecords("v,k,t,m,record,lower_bound,source\n7,3,2,2,9,7,x\n");
     QVERIFY(fixedCountTargets({typeA}, records).empty());
     QVERIFY(fixedCountTargets({fano()}, {}).empty());
-    QVERIFY(fixedCountTargets({{{3, 'a', 7, 2, 4}, typeA.lines, 0, {}, {}}}, {}).empty());
+    QVERIFY(fixedCountTargets({{{3, 'a', 7, 2, 5}, typeA.lines, 0, {}, {}}}, {}).empty());
 }
 
 void TestEngineStrategies::extensionsFindTheirSmallerDesigns()
