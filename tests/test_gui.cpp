@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -277,7 +278,10 @@ void TestGui::damagedWheelsMakeNoTickets_data()
     QByteArray many = "INSERT INTO wheelsurvey VALUES(6,'a','3 if 4',7,'3000');";
     for (int i = 0; i < 3000; ++i)
         many += "INSERT INTO wheels VALUES(6,'a','3 if 4',7,'01-02-03-04-05-06');";
-    QTest::newRow("damaged page") << many << "could not be read to the end";
+    // SQLite either stops on the damaged page with an error or, now and then, ends the rows
+    // there as if the table were whole; either way the player hears the wheel is damaged.
+    QTest::newRow("damaged page") << many
+                                  << "could not be read to the end|has \\d+ lines where the wheel list promises 3000";
 }
 
 // A wheel the database holds damaged gives one alert that names it, and no tickets.
@@ -306,7 +310,7 @@ void TestGui::damagedWheelsMakeNoTickets()
     click("generateButton");
     QCOMPARE(alerts.size(), 1);
     QCOMPARE(alerts[0].title, QStringLiteral("Alert"));
-    QVERIFY2(alerts[0].message.contains(why), qPrintable(alerts[0].message));
+    QVERIFY2(alerts[0].message.contains(QRegularExpression(why)), qPrintable(alerts[0].message));
     if (!why.startsWith(QLatin1String("could not")))
         QVERIFY2(alerts[0].message.startsWith(QStringLiteral("The wheel \"3 if 4")), qPrintable(alerts[0].message));
     QCOMPARE(page(), 2);
