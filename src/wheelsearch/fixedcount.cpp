@@ -174,28 +174,32 @@ private:
     long bareCount_ = 0;
 };
 
-// How many blocks hold each t-set and what it weighs, with the list of the bare ones. A
-// t-set is numbered by its rank among all t-sets of the points in colex order.
-class WeightedSets {
+// Numbers the sets of up to 6 points: each by its rank, in colex order, among the sets of
+// as many points.
+class ColexRanks {
 public:
-    WeightedSets(int v, int t)
-        : t_(t), counts_(binomial(v, t), 0), weights_(counts_.size(), 1),
-          bareList_(static_cast<std::uint32_t>(counts_.size()))
+    ColexRanks()
     {
         for (int n = 0; n <= kMaxPositions; ++n)
-            for (int r = 0; r <= 4; ++r)
+            for (int r = 0; r <= kMostPoints; ++r)
                 choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
                     static_cast<std::uint32_t>(binomial(n, r));
     }
 
-    std::size_t bareCount() const { return bareList_.size(); }
-
-    Line bareSet(std::size_t i) const
+    std::uint32_t rankOf(Line set) const
     {
-        std::uint32_t rank = bareList_.at(i);
+        std::uint32_t rank = 0;
+        for (std::size_t size = 1; set; set &= set - 1, ++size)
+            rank += choose_[static_cast<std::size_t>(std::countr_zero(set))][size];
+        return rank;
+    }
+
+    // The set of `size` points of that rank.
+    Line setOf(std::uint32_t rank, int size) const
+    {
         Line set = 0;
         int point = kMaxPositions;
-        for (int size = t_; size >= 1; --size) {
+        for (; size >= 1; --size) {
             do
                 --point;
             while (choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)] > rank);
@@ -204,6 +208,25 @@ public:
         }
         return set;
     }
+
+private:
+    static constexpr int kMostPoints = 6;
+    std::array<std::array<std::uint32_t, kMostPoints + 1>, kMaxPositions + 1> choose_{};
+};
+
+// How many blocks hold each t-set and what it weighs, with the list of the bare ones. A
+// t-set is numbered by its colex rank.
+class WeightedSets {
+public:
+    WeightedSets(int v, int t)
+        : t_(t), counts_(binomial(v, t), 0), weights_(counts_.size(), 1),
+          bareList_(static_cast<std::uint32_t>(counts_.size()))
+    {
+    }
+
+    std::size_t bareCount() const { return bareList_.size(); }
+
+    Line bareSet(std::size_t i) const { return ranks_.setOf(bareList_.at(i), t_); }
 
     void add(Line block)
     {
@@ -256,13 +279,7 @@ public:
     }
 
 private:
-    std::uint32_t rankOf(Line set) const
-    {
-        std::uint32_t rank = 0;
-        for (std::size_t size = 1; set; set &= set - 1, ++size)
-            rank += choose_[static_cast<std::size_t>(std::countr_zero(set))][size];
-        return rank;
-    }
+    std::uint32_t rankOf(Line set) const { return ranks_.rankOf(set); }
 
     void change(std::uint32_t rank, int by)
     {
@@ -278,14 +295,14 @@ private:
     std::vector<std::uint16_t> counts_;
     std::vector<std::uint64_t> weights_;
     local::BareList bareList_;
-    std::array<std::array<std::uint32_t, 5>, kMaxPositions + 1> choose_{};
+    ColexRanks ranks_;
 };
 
 // For the designs whose drawn sets are one or two points larger than a hit (m = t + 1 or
 // t + 2): how many blocks hold each t-set, how many held t-sets each drawn set has (it is bare
 // at none), for each t-set how many drawn sets through it are bare and how many hold it as
 // their only held t-set, and for each (t+1)-set how many drawn sets through it hold one
-// t-set only. Sets are numbered by their rank in colex order, as in WeightedSets.
+// t-set only. Sets are numbered by their colex rank.
 class DrawnSets {
 public:
     DrawnSets(int v, int t, int m)
@@ -294,28 +311,11 @@ public:
           onlyThrough_(heldBy_.size(), 0), onlyThroughLarger_(binomial(v, t + 1), 0),
           bareList_(static_cast<std::uint32_t>(heldIn_.size()))
     {
-        for (int n = 0; n <= kMaxPositions; ++n)
-            for (int r = 0; r <= 6; ++r)
-                choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
-                    static_cast<std::uint32_t>(binomial(n, r));
     }
 
     std::size_t bareCount() const { return bareList_.size(); }
 
-    Line bareSet(std::size_t i) const
-    {
-        std::uint32_t rank = bareList_.at(i);
-        Line set = 0;
-        int point = kMaxPositions;
-        for (int size = m_; size >= 1; --size) {
-            do
-                --point;
-            while (choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)] > rank);
-            rank -= choose_[static_cast<std::size_t>(point)][static_cast<std::size_t>(size)];
-            set |= Line{1} << point;
-        }
-        return set;
-    }
+    Line bareSet(std::size_t i) const { return ranks_.setOf(bareList_.at(i), m_); }
 
     void add(Line block)
     {
@@ -369,13 +369,7 @@ public:
     }
 
 private:
-    std::uint32_t rankOf(Line set) const
-    {
-        std::uint32_t rank = 0;
-        for (std::size_t size = 1; set; set &= set - 1, ++size)
-            rank += choose_[static_cast<std::size_t>(std::countr_zero(set))][size];
-        return rank;
-    }
+    std::uint32_t rankOf(Line set) const { return ranks_.rankOf(set); }
 
     // One block more (+1) or fewer (-1) on a t-set; when it turns held or bare, so do its
     // places in the drawn sets through it.
@@ -446,7 +440,7 @@ private:
     std::vector<std::uint32_t> onlyThrough_;       // per t-set: the drawn sets through it with one held
     std::vector<std::uint32_t> onlyThroughLarger_; // the same per (t+1)-set
     local::BareList bareList_;
-    std::array<std::array<std::uint32_t, 7>, kMaxPositions + 1> choose_{};
+    ColexRanks ranks_;
 };
 
 // `count` blocks of k random points each, counted in `sets`.
