@@ -218,6 +218,8 @@ private:
 // t-set is numbered by its colex rank.
 class WeightedSets {
 public:
+    static constexpr bool kWeighs = true;
+
     WeightedSets(int v, int t)
         : t_(t), counts_(binomial(v, t), 0), weights_(counts_.size(), 1),
           bareList_(static_cast<std::uint32_t>(counts_.size()))
@@ -305,6 +307,8 @@ private:
 // t-set only. Sets are numbered by their colex rank.
 class DrawnSets {
 public:
+    static constexpr bool kWeighs = false;
+
     DrawnSets(int v, int t, int m)
         : v_(v), t_(t), m_(m), heldBy_(binomial(v, t), 0), heldIn_(binomial(v, m), 0),
           bareThrough_(heldBy_.size(), static_cast<std::uint32_t>(binomial(v - t, m - t))),
@@ -333,16 +337,16 @@ public:
     // coming. (A drawn set with two of the t-sets going holds t points of b besides p, which
     // stay held.) The bare t-sets of q with t-1 other points of b come: a bare drawn set
     // through one of them turns held, and lies on no other, as it meets b in fewer than t.
-    long swapCost(Line b, int p, int q) const
+    std::int64_t swapCost(Line b, int p, int q) const
     {
         const Line pBit = Line{1} << p;
         const Line qBit = Line{1} << q;
-        long cost = 0;
+        std::int64_t cost = 0;
         forEachSubset(b & ~pBit, t_ - 1, [&](Line part) {
             const auto leaving = rankOf(part | pBit);
             if (heldBy_[leaving] == 1)
-                cost += static_cast<long>(onlyThrough_[leaving]) -
-                        static_cast<long>(onlyThroughLarger_[rankOf(part | pBit | qBit)]);
+                cost += static_cast<std::int64_t>(onlyThrough_[leaving]) -
+                        static_cast<std::int64_t>(onlyThroughLarger_[rankOf(part | pBit | qBit)]);
             const auto coming = rankOf(part | qBit);
             if (heldBy_[coming] == 0)
                 cost -= bareThrough_[coming];
@@ -505,6 +509,72 @@ bool searchableOverDrawnSets(const Design &d)
            d.v <= kMaxPositions && binomial(d.v, d.m) <= kMostDrawnSets;
 }
 
+// The tabu search the weighing and the search over drawn sets share: from random blocks or
+// the start, at each move, of the swaps that bring one of a few randomly drawn bare sets to t
+// points on a block, the one that costs least by `sets` (ties drawn at random); a point moved
+// out of a block stays out for kWeighSpell to twice as many moves. Where the sets weigh, every
+// bare set weighs more when even the best swap costs. Empty when the time runs out or `stop`
+// is set.
+template <class Counts>
+std::vector<Line> swapTowardsBareSets(const Design &d, std::size_t count, const WeighOptions &options, Counts &sets)
+{
+    const local::Stopwatch watch;
+    local::Rng rng(options.seed);
+    std::vector<Line> blocks =
+        options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
+    std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
+    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
+        if ((move & 255) == 0 && (watch.seconds() > options.secondsCap || (options.stop && options.stop->load())))
+            return {};
+        std::int64_t bestCost = std::numeric_limits<std::int64_t>::max();
+        std::size_t ties = 0;
+        std::size_t chosen = 0;
+        int out = -1;
+        int in = -1;
+        const std::size_t bare = sets.bareCount();
+        const std::size_t drawn = std::min(options.drawn, bare);
+        for (std::size_t j = 0; j < drawn; ++j) {
+            const Line s = sets.bareSet(drawn == bare ? j : rng.below(bare));
+            // A bare set meets every block in fewer than t points; one that meets it in t - 1
+            // takes a point of it in place of one outside it.
+            for (std::size_t i = 0; i < count; ++i) {
+                const Line b = blocks[i];
+                if (std::popcount(b & s) != d.t - 1)
+                    continue;
+                for (Line ins = s & ~b; ins; ins &= ins - 1) {
+                    const int q = std::countr_zero(ins);
+                    if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move)
+                        continue;
+                    for (Line outs = b & ~s; outs; outs &= outs - 1) {
+                        const int p = std::countr_zero(outs);
+                        const std::int64_t cost = sets.swapCost(b, p, q);
+                        if (cost < bestCost) {
+                            bestCost = cost;
+                            ties = 1;
+                        } else if (cost > bestCost || rng.below(++ties) != 0) {
+                            continue;
+                        }
+                        chosen = i;
+                        out = p;
+                        in = q;
+                    }
+                }
+            }
+        }
+        if (out < 0)
+            continue;
+        sets.swap(blocks[chosen], out, in);
+        blocks[chosen] = (blocks[chosen] & ~(Line{1} << out)) | (Line{1} << in);
+        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(out)] = move + kWeighSpell + rng.below(kWeighSpell);
+        if constexpr (Counts::kWeighs) {
+            if (bestCost >= 0)
+                sets.weighBareMore();
+        }
+    }
+    std::sort(blocks.begin(), blocks.end(), lineLess);
+    return blocks;
+}
+
 } // namespace
 
 bool searchableAtFixedCount(const Design &d)
@@ -647,56 +717,8 @@ std::vector<Line> weighAtFixedCount(const Design &d, std::size_t count, const We
     if (!holdsEveryTSet(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
         options.start.size() > std::numeric_limits<std::uint16_t>::max())
         return {};
-    const local::Stopwatch watch;
-    local::Rng rng(options.seed);
     WeightedSets sets(d.v, d.t);
-    std::vector<Line> blocks =
-        options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
-    std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
-    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
-        if ((move & 255) == 0 && watch.seconds() > options.secondsCap)
-            return {};
-        std::int64_t bestCost = std::numeric_limits<std::int64_t>::max();
-        std::size_t ties = 0;
-        std::size_t chosen = 0;
-        int out = -1;
-        int in = -1;
-        const std::size_t bare = sets.bareCount();
-        const std::size_t drawn = std::min(options.drawn, bare);
-        for (std::size_t j = 0; j < drawn; ++j) {
-            const Line s = sets.bareSet(drawn == bare ? j : rng.below(bare));
-            for (std::size_t i = 0; i < count; ++i) {
-                const Line b = blocks[i];
-                if (std::popcount(b & s) != d.t - 1)
-                    continue;
-                const int q = std::countr_zero(s & ~b);
-                if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move)
-                    continue;
-                for (Line outs = b & ~s; outs; outs &= outs - 1) {
-                    const int p = std::countr_zero(outs);
-                    const std::int64_t cost = sets.swapCost(b, p, q);
-                    if (cost < bestCost) {
-                        bestCost = cost;
-                        ties = 1;
-                    } else if (cost > bestCost || rng.below(++ties) != 0) {
-                        continue;
-                    }
-                    chosen = i;
-                    out = p;
-                    in = q;
-                }
-            }
-        }
-        if (out < 0)
-            continue;
-        sets.swap(blocks[chosen], out, in);
-        blocks[chosen] = (blocks[chosen] & ~(Line{1} << out)) | (Line{1} << in);
-        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(out)] = move + kWeighSpell + rng.below(kWeighSpell);
-        if (bestCost >= 0)
-            sets.weighBareMore();
-    }
-    std::sort(blocks.begin(), blocks.end(), lineLess);
-    return blocks;
+    return swapTowardsBareSets(d, count, options, sets);
 }
 
 std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const WeighOptions &options)
@@ -704,58 +726,8 @@ std::vector<Line> searchOverDrawnSets(const Design &d, std::size_t count, const 
     if (!searchableOverDrawnSets(d) || count == 0 || count > std::numeric_limits<std::uint16_t>::max() ||
         options.start.size() > std::numeric_limits<std::uint16_t>::max())
         return {};
-    const local::Stopwatch watch;
-    local::Rng rng(options.seed);
     DrawnSets sets(d.v, d.t, d.m);
-    std::vector<Line> blocks =
-        options.start.empty() ? randomBlocks(d, count, rng, sets) : trimmedStart(d, options.start, count, rng, sets);
-    std::vector<std::uint64_t> tabuUntil(count * kMaxPositions, 0);
-    for (std::uint64_t move = 1; sets.bareCount() > 0; ++move) {
-        if ((move & 255) == 0 && (watch.seconds() > options.secondsCap || (options.stop && options.stop->load())))
-            return {};
-        long bestCost = std::numeric_limits<long>::max();
-        std::size_t ties = 0;
-        std::size_t chosen = 0;
-        int out = -1;
-        int in = -1;
-        const std::size_t bare = sets.bareCount();
-        const std::size_t drawn = std::min(options.drawn, bare);
-        for (std::size_t j = 0; j < drawn; ++j) {
-            const Line s = sets.bareSet(drawn == bare ? j : rng.below(bare));
-            // A bare drawn set meets every block in fewer than t points; one that meets it in
-            // t - 1 takes a point of it in place of one outside it.
-            for (std::size_t i = 0; i < count; ++i) {
-                const Line b = blocks[i];
-                if (std::popcount(b & s) != d.t - 1)
-                    continue;
-                for (Line ins = s & ~b; ins; ins &= ins - 1) {
-                    const int q = std::countr_zero(ins);
-                    if (tabuUntil[i * kMaxPositions + static_cast<std::size_t>(q)] > move)
-                        continue;
-                    for (Line outs = b & ~s; outs; outs &= outs - 1) {
-                        const int p = std::countr_zero(outs);
-                        const long cost = sets.swapCost(b, p, q);
-                        if (cost < bestCost) {
-                            bestCost = cost;
-                            ties = 1;
-                        } else if (cost > bestCost || rng.below(++ties) != 0) {
-                            continue;
-                        }
-                        chosen = i;
-                        out = p;
-                        in = q;
-                    }
-                }
-            }
-        }
-        if (out < 0)
-            continue;
-        sets.swap(blocks[chosen], out, in);
-        blocks[chosen] = (blocks[chosen] & ~(Line{1} << out)) | (Line{1} << in);
-        tabuUntil[chosen * kMaxPositions + static_cast<std::size_t>(out)] = move + kWeighSpell + rng.below(kWeighSpell);
-    }
-    std::sort(blocks.begin(), blocks.end(), lineLess);
-    return blocks;
+    return swapTowardsBareSets(d, count, options, sets);
 }
 
 FixedCountDescent descendAtFixedCount(const Design &d, std::size_t below, const FixedCountOptions &options)
