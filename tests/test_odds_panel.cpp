@@ -4,11 +4,20 @@
 // The prize tiers on the wheel page's odds panel: on their own, and on the page of the program.
 #include "GuiDriver.h"
 #include "core/WheelValue.h"
+#include "ui/BackgroundPool.h"
 #include "ui/WheelOddsPanel.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QThreadPool>
+
+#include <atomic>
+#include <thread>
 
 class TestOddsPanel : public QObject, GuiDriver {
     Q_OBJECT
@@ -19,6 +28,7 @@ private slots:
     void saysWhenTiersAreNotKnown();
     void bonusTiersNeedBonusNumbers();
     void wheelPageShowsTiers();
+    void countsNeverHoldUpAPaint();
 };
 
 namespace {
@@ -197,6 +207,57 @@ void TestOddsPanel::wheelPageShowsTiers()
                 .startsWith(QStringLiteral("The prize tiers of this lottery are not "
                                            "known")));
     QVERIFY(alerts.isEmpty());
+}
+
+// The raster paint engine splits a large fill over the toolkit's global pool and waits for its
+// threads. The counts run on threads of their own: with every one of those held, the panel's
+// counts wait in their queue while paints go on.
+void TestOddsPanel::countsNeverHoldUpAPaint()
+{
+    QThreadPool *pool = backgroundPool();
+    QVERIFY(pool != QThreadPool::globalInstance());
+    const int threads = pool->maxThreadCount();
+    QSemaphore started;
+    QSemaphore release;
+    for (int i = 0; i < threads; ++i)
+        pool->start([&started, &release] {
+            started.release();
+            release.acquire();
+        });
+    QVERIFY(started.tryAcquire(threads, 10000));
+    // The held threads go free after 60 s whatever happens, so the test cannot hang.
+    QSemaphore done;
+    std::atomic<bool> timedOut{false};
+    std::thread guard([&] {
+        if (!done.tryAcquire(1, 60000))
+            timedOut = true;
+        release.release(threads);
+    });
+
+    WheelOddsPanel panel;
+    panel.resize(900, 700);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QSignalSpy tiersShown(&panel, &WheelOddsPanel::tiersShown);
+    panel.showOdds(sixOfFortyNine());
+
+    QImage image(900, 700, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 0, 700);
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, Qt::darkBlue);
+    painter.fillRect(image.rect(), gradient);
+    painter.end();
+    QVERIFY(!panel.grab().isNull());
+    QTest::qWait(300);
+    const bool countWaited = tiersShown.isEmpty() && !panel.shownTable().has_value();
+
+    done.release();
+    guard.join();
+    QVERIFY(!timedOut);
+    QVERIFY(countWaited);
+    QTRY_COMPARE(tiersShown.size(), 1);
+    QVERIFY(panel.shownTable().has_value());
 }
 
 int main(int argc, char **argv)

@@ -3,6 +3,7 @@
 #include "ui/TicketSaver.h"
 
 #include "core/TicketFile.h"
+#include "ui/BackgroundPool.h"
 #include "ui/Panels.h"
 
 #include <QFutureWatcher>
@@ -20,7 +21,7 @@ void TicketSaver::save(const QString &path, const QByteArray &bytes)
 {
     jobs_.removeIf([](const std::shared_ptr<Job> &job) { return job->told; });
     auto job = std::make_shared<Job>();
-    job->failure = QtConcurrent::run([path, bytes] { return writeWholeFile(path, bytes); });
+    job->failure = QtConcurrent::run(backgroundPool(), [path, bytes] { return writeWholeFile(path, bytes); });
     jobs_ << job;
     auto *watcher = new QFutureWatcher<QString>(this);
     connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, job] {

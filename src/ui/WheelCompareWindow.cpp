@@ -6,6 +6,7 @@
 #include "core/TextSafety.h"
 #include "core/WheelShelf.h"
 #include "core/WheelValue.h"
+#include "ui/BackgroundPool.h"
 #include "ui/CostChanceChart.h"
 
 #include <QCloseEvent>
@@ -303,7 +304,7 @@ void WheelCompareWindow::showWheels(const PlayedLottery &lottery, int numbers, c
         return;
     }
     running_.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
-    running_ << QtConcurrent::run([this, jobs, lottery, bonus, cancel = cancel_, generation] {
+    running_ << QtConcurrent::run(backgroundPool(), [this, jobs, lottery, bonus, cancel = cancel_, generation] {
         for (const auto &[row, candidate] : jobs) {
             if (*cancel)
                 return;
@@ -463,29 +464,29 @@ void WheelCompareWindow::startCounts()
     cancelCounts_ = std::make_shared<std::atomic<bool>>(false);
     running_.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
     const int total = static_cast<int>(jobs.size());
-    running_ << QtConcurrent::run(
-        [this, jobs, jobKeys, lottery = lottery_, bonus = bonus_, cancel = cancelCounts_, generation, total] {
-            for (int i = 0; i < jobs.size(); ++i) {
-                if (*cancel)
-                    return;
-                ComparedWheel w = compareWheel(lottery, jobs[i], bonus, cancel.get());
-                if (*cancel)
-                    return;
-                const QString key = jobKeys[i];
-                const bool lastOne = i + 1 == total;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, key, w, lastOne] {
-                        takeCount(generation, key, w);
-                        if (lastOne && generation == countsGeneration_) {
-                            countsDone_ = true;
-                            refreshCounts();
-                            emit numbersCounted();
-                        }
-                    },
-                    Qt::QueuedConnection);
-            }
-        });
+    running_ << QtConcurrent::run(backgroundPool(), [this, jobs, jobKeys, lottery = lottery_, bonus = bonus_,
+                                                     cancel = cancelCounts_, generation, total] {
+        for (int i = 0; i < jobs.size(); ++i) {
+            if (*cancel)
+                return;
+            ComparedWheel w = compareWheel(lottery, jobs[i], bonus, cancel.get());
+            if (*cancel)
+                return;
+            const QString key = jobKeys[i];
+            const bool lastOne = i + 1 == total;
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, key, w, lastOne] {
+                    takeCount(generation, key, w);
+                    if (lastOne && generation == countsGeneration_) {
+                        countsDone_ = true;
+                        refreshCounts();
+                        emit numbersCounted();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    });
 }
 
 void WheelCompareWindow::takeCount(quint64 generation, const QString &key, const ComparedWheel &wheel)

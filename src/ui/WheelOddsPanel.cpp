@@ -5,6 +5,7 @@
 #include "core/CountedText.h"
 #include "core/PrizeTiers.h"
 #include "core/WheelValue.h"
+#include "ui/BackgroundPool.h"
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
@@ -247,15 +248,16 @@ void WheelOddsPanel::showOdds(const Request &request)
     const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
     odds::Options options;
     options.lowestPrizeMain = request.lowestPrizeMain();
-    QFuture<Result> future = QtConcurrent::run([lottery = request.lottery, wheel = request.wheel, options, cancel] {
-        Result result;
-        odds::Options withFlag = options;
-        withFlag.cancel = cancel.get();
-        std::string error;
-        result.status = odds::compute(lottery, wheel, withFlag, result.table, error);
-        result.error = QString::fromStdString(error);
-        return result;
-    });
+    QFuture<Result> future =
+        QtConcurrent::run(backgroundPool(), [lottery = request.lottery, wheel = request.wheel, options, cancel] {
+            Result result;
+            odds::Options withFlag = options;
+            withFlag.cancel = cancel.get();
+            std::string error;
+            result.status = odds::compute(lottery, wheel, withFlag, result.table, error);
+            result.error = QString::fromStdString(error);
+            return result;
+        });
     running_ << future;
     auto *watcher = new QFutureWatcher<Result>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, request] {
@@ -289,14 +291,15 @@ void WheelOddsPanel::countTiers(const Request &request)
     showTierNote(tr("Counting the chance of every prize tier…"));
     const quint64 generation = generation_;
     const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
-    QFuture<TierResult> future = QtConcurrent::run([question = request.tierQuestion(), cancel]() mutable {
-        TierResult result;
-        question.cancel = cancel.get();
-        std::string error;
-        result.status = odds::computeTiers(question, result.odds, error);
-        result.error = QString::fromStdString(error);
-        return result;
-    });
+    QFuture<TierResult> future =
+        QtConcurrent::run(backgroundPool(), [question = request.tierQuestion(), cancel]() mutable {
+            TierResult result;
+            question.cancel = cancel.get();
+            std::string error;
+            result.status = odds::computeTiers(question, result.odds, error);
+            result.error = QString::fromStdString(error);
+            return result;
+        });
     runningTiers_ << future;
     auto *watcher = new QFutureWatcher<TierResult>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, request] {
