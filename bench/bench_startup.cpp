@@ -5,8 +5,13 @@
 // Qt window that opens the same database and asks it one question; prints the medians and
 // their ratio, asserts nothing about time.
 //
-//   bench_startup WHEELWRIGHT DATABASE [RUNS]   starts both RUNS times each (20), alternately
+//   bench_startup [--cold] WHEELWRIGHT DATABASE [RUNS]
+//                                               starts both RUNS times each (20), alternately
 //   bench_startup --bare DATABASE               the bare window itself
+//
+// --cold empties the system's page cache before each counted start (as root: it writes
+// /proc/sys/vm/drop_caches), so that every library, font and database page comes from the
+// disk, as on the first start after the machine booted.
 //
 // Both run on the offscreen platform (or the one QT_QPA_PLATFORM names, xcb under Xvfb say)
 // and quit after their first paint. The program is asked to
@@ -24,6 +29,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -100,6 +107,17 @@ std::optional<double> timeStart(const QString &program, const QStringList &argum
     return ms;
 }
 
+// Writes the cached pages to disk and drops them; false when the system refuses.
+bool dropPageCache()
+{
+    ::sync();
+    std::FILE *drop = std::fopen("/proc/sys/vm/drop_caches", "w");
+    if (!drop)
+        return false;
+    const bool written = std::fputs("3\n", drop) >= 0;
+    return std::fclose(drop) == 0 && written;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -116,14 +134,16 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && qstrcmp(argv[1], "--bare") == 0)
         return bareWindow(argc, argv, argv[2]);
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: bench_startup WHEELWRIGHT DATABASE [RUNS]\n");
+    const bool cold = argc > 1 && qstrcmp(argv[1], "--cold") == 0;
+    const int first = cold ? 2 : 1; // the first of WHEELWRIGHT DATABASE [RUNS]
+    if (argc < first + 2 || argc > first + 3) {
+        std::fprintf(stderr, "usage: bench_startup [--cold] WHEELWRIGHT DATABASE [RUNS]\n");
         return 2;
     }
     QCoreApplication app(argc, argv);
-    const QString wheelwright = QString::fromLocal8Bit(argv[1]);
-    const QString database = QString::fromLocal8Bit(argv[2]);
-    const int runs = argc == 4 ? std::max(1, QByteArray(argv[3]).toInt()) : 20;
+    const QString wheelwright = QString::fromLocal8Bit(argv[first]);
+    const QString database = QString::fromLocal8Bit(argv[first + 1]);
+    const int runs = argc == first + 3 ? std::max(1, QByteArray(argv[first + 2]).toInt()) : 20;
 
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -140,9 +160,16 @@ int main(int argc, char **argv)
         return 1;
     std::vector<double> program;
     std::vector<double> bare;
+    const auto start = [&](const QString &program, const QStringList &arguments) -> std::optional<double> {
+        if (cold && !dropPageCache()) {
+            std::fprintf(stderr, "--cold: the page cache cannot be dropped (it takes root)\n");
+            return std::nullopt;
+        }
+        return timeStart(program, arguments, environment);
+    };
     for (int i = 0; i < runs; ++i) {
-        const auto a = timeStart(wheelwright, programArguments, environment);
-        const auto b = timeStart(self, bareArguments, environment);
+        const auto a = start(wheelwright, programArguments);
+        const auto b = start(self, bareArguments);
         if (!a || !b)
             return 1;
         program.push_back(*a);
@@ -150,7 +177,7 @@ int main(int argc, char **argv)
     }
     const double p = median(program);
     const double b = median(bare);
-    std::printf("exec to first paint, median of %d alternate starts:\n", runs);
+    std::printf("exec to first paint, median of %d alternate %s starts:\n", runs, cold ? "cold" : "warm");
     std::printf("  wheelwright   %7.1f ms  (fastest %.1f, slowest %.1f)\n", p,
                 *std::min_element(program.begin(), program.end()), *std::max_element(program.begin(), program.end()));
     std::printf("  bare window   %7.1f ms  (fastest %.1f, slowest %.1f)\n", b,
