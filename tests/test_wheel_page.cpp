@@ -14,6 +14,7 @@
 #include "core/TicketFile.h"
 #include "core/WheelShelf.h"
 #include "core/WheelValue.h"
+#include "ui/BackgroundPool.h"
 #include "ui/BonusPicker.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberButton.h"
@@ -445,7 +446,7 @@ void TestWheelPage::staleOddsAreNeverShown()
     QSignalSpy shown(odds, &WheelOddsPanel::oddsShown);
     // The counts' threads are held busy while the wheels change, so that the counts of the wheels
     // left behind are still waiting when they are told to stop, however fast they would be.
-    QThreadPool *pool = QThreadPool::globalInstance();
+    QThreadPool *pool = backgroundPool();
     QSemaphore gate;
     const int threads = pool->maxThreadCount();
     for (int i = 0; i < threads; ++i)
