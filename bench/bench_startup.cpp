@@ -160,12 +160,12 @@ int main(int argc, char **argv)
         return 1;
     std::vector<double> program;
     std::vector<double> bare;
-    const auto start = [&](const QString &program, const QStringList &arguments) -> std::optional<double> {
+    const auto start = [&](const QString &executable, const QStringList &arguments) -> std::optional<double> {
         if (cold && !dropPageCache()) {
             std::fprintf(stderr, "--cold: the page cache cannot be dropped (it takes root)\n");
             return std::nullopt;
         }
-        return timeStart(program, arguments, environment);
+        return timeStart(executable, arguments, environment);
     };
     for (int i = 0; i < runs; ++i) {
         const auto a = start(wheelwright, programArguments);
