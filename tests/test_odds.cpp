@@ -30,11 +30,15 @@ private slots:
 static Lines allLines(int z, int k) // every k-subset of z: the full wheel
 {
     Lines out;
-    for (std::uint64_t s = (std::uint64_t{1} << k) - 1; s < (std::uint64_t{1} << z);) {
+    for (std::uint64_t s = (std::uint64_t{1} << k) - 1;;) {
         out.push_back(s);
         const std::uint64_t low = s & (~s + 1);
         const std::uint64_t ripple = s + low;
+        if (ripple == 0) // past the 64th position
+            break;
         s = (((ripple ^ s) >> 2) / low) | ripple;
+        if (z < 64 && s >= (std::uint64_t{1} << z))
+            break;
     }
     return out;
 }
@@ -156,6 +160,15 @@ void TestOdds::subsetsOfLargerWheels_data()
     // {0, 1, 5, 6}: its best line meets {0, 1} in one place only, yet holds both 5 and 6.
     QTest::newRow("a line one short holds both") << 4 << 12 << Lines{0x303, 0x461, 0x0c4, 0x812, 0x128};
     QTest::newRow("seven drawn of few numbers") << 7 << 12 << randomLines(12, 4, 9, 26, false);
+    // Key wheels are walked without the key; three levels at once meet lines of every count.
+    QTest::newRow("key wheel, every number drawn") << 7 << 7 << randomLines(7, 4, 5, 27, true);
+    QTest::newRow("dense key pick 6") << 7 << 16 << randomLines(16, 6, 150, 28, true);
+    QTest::newRow("key lines of two") << 5 << 14 << randomLines(14, 2, 10, 30, true);
+    Lines mixed = randomLines(18, 3, 20, 31, false);
+    for (auto l : randomLines(18, 7, 40, 32, false))
+        mixed.push_back(l);
+    QTest::newRow("lines of mixed sizes") << 7 << 18 << mixed;
+    QTest::newRow("numbers up to the 64th") << 4 << 64 << randomLines(64, 6, 40, 29, false);
 }
 
 // The best match of every subset of the player's numbers, counted one by one, against the walk.
@@ -166,7 +179,7 @@ void TestOdds::subsetsOfLargerWheels()
     QFETCH(Lines, lines);
     odds::Table t;
     std::string error;
-    QCOMPARE(odds::compute({60, drawn}, {numbers, lines}, {}, t, error), odds::Status::Done);
+    QCOMPARE(odds::compute({std::max(60, numbers), drawn}, {numbers, lines}, {}, t, error), odds::Status::Done);
     const int depth = std::min(drawn, numbers);
     for (int j = 0; j <= depth; ++j) {
         std::vector<std::uint64_t> all(drawn + 1, 0);

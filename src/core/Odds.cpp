@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Odds.h"
 
+#include "core/FastBits.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -58,6 +60,14 @@ public:
         for (std::size_t i = 0; i < lines.size(); ++i)
             for (auto l = lines[i]; l; l &= l - 1)
                 on_[static_cast<std::size_t>(std::countr_zero(l)) * words_ + i / 64] |= std::uint64_t{1} << (i % 64);
+        later_.assign(static_cast<std::size_t>(z_) * 3 * words_, 0);
+        for (int p = 0; p < z_; ++p)
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const int after = p + 1 >= 64 ? 0 : std::popcount(lines[i] >> (p + 1));
+                for (int k = 1; k <= std::min(after, 3); ++k)
+                    later_[(static_cast<std::size_t>(p) * 3 + (k - 1)) * words_ + i / 64] |= std::uint64_t{1}
+                                                                                             << (i % 64);
+            }
         meets_.assign(static_cast<std::size_t>(depth_ + 1) * (levels_ + 1) * words_, 0);
         for (auto &c : counts_)
             c.assign(static_cast<std::size_t>(depth_ + 1) * (levels_ + 1), 0);
@@ -77,7 +87,7 @@ public:
     // Subsets of `size` members with best match `best`; keyed: those holding position 0.
     std::uint64_t count(bool keyed, int size, int best) const
     {
-        if (best > levels_)
+        if (best > levels_ || size > depth_)
             return 0;
         return counts_[keyed ? 1 : 0][static_cast<std::size_t>(size) * (levels_ + 1) + best];
     }
@@ -88,6 +98,11 @@ private:
         return meets_.data() + (static_cast<std::size_t>(node) * (levels_ + 1) + c) * words_;
     }
     const std::uint64_t *on(int position) const { return on_.data() + static_cast<std::size_t>(position) * words_; }
+    // The lines holding at least k positions after `position`, k = 1 to 3.
+    const std::uint64_t *after(int position, int k) const
+    {
+        return later_.data() + (static_cast<std::size_t>(position) * 3 + (k - 1)) * words_;
+    }
     void add(bool keyed, int size, int best, std::uint64_t n)
     {
         counts_[keyed ? 1 : 0][static_cast<std::size_t>(size) * (levels_ + 1) + best] += n;
@@ -112,6 +127,7 @@ private:
     // The children of a node one short of the depth are leaves: a leaf matches one more than its
     // parent exactly when its new member lies on a line that meets the parent in `best`, so when few
     // lines do, their union answers for every leaf at once.
+    WHEELWRIGHT_BIT_COUNTING
     bool leavesAtOnce(int node, int last, int best, bool keyed)
     {
         const int free = z_ - 1 - last;
@@ -143,6 +159,7 @@ private:
     // the node in `best`, their unions answer for every child on them, and only the children off
     // them look at the lines one short. False when too many lines meet it: each child is then
     // visited.
+    WHEELWRIGHT_BIT_COUNTING
     bool twoLevelsAtOnce(int node, int last, int best, bool keyed)
     {
         const int free = z_ - 1 - last;
@@ -157,22 +174,23 @@ private:
                     return false;
                 meeting_.push_back(lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)]);
             }
-        const std::uint64_t later = last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1);
+        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+        const std::uint64_t later = (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1)) & inside;
         std::uint64_t reach = 0;
-        for (int e = last + 1; e < z_; ++e)
-            pairs_[static_cast<std::size_t>(e)] = 0;
-        for (const std::uint64_t l : meeting_) {
+        for (const std::uint64_t l : meeting_)
             reach |= l;
+        const std::uint64_t onBest = reach & later; // children one up
+        for (std::uint64_t r = onBest; r; r &= r - 1)
+            pairs_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+        for (const std::uint64_t l : meeting_)
             for (std::uint64_t bits = l & later; bits; bits &= bits - 1)
                 pairs_[static_cast<std::size_t>(std::countr_zero(bits))] |= l;
-        }
         const std::uint64_t *short1 = best > 1 ? level(node, best - 1) : nullptr;
         // The children off every such line look for their partners on the lines one short. Where
         // those meet the node in three places or more they are few, and one pass over them finds the
         // partners of every child at once, unless they outnumber the words the children's own scans
         // would read; only a line holding two of those children adds a partner.
-        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-        const std::uint64_t off = later & ~reach & inside;
+        const std::uint64_t off = later & ~reach;
         bool gathered = false;
         if (short1 && best >= 4) {
             const std::size_t budget = static_cast<std::size_t>(std::popcount(off)) * words_ / 3;
@@ -192,19 +210,21 @@ private:
                             oneShort_[static_cast<std::size_t>(std::countr_zero(r))] |= both;
                 }
         }
-        for (int e = last + 1; e < z_; ++e) {
-            const bool childKeyed = keyed || e == 0;
+        // Every child lies below the depth, so the grandchildren are tallied by sums: those two up
+        // (a line of the best holds both new members), one up, and the rest as many as the node.
+        // Since node > 0, every child is keyed exactly when the node is.
+        std::uint64_t twoUp = 0;
+        std::uint64_t oneUp = 0;
+        for (std::uint64_t r = onBest; r; r &= r - 1) {
+            const int e = std::countr_zero(r);
             const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
-            const int after = z_ - 1 - e;
-            if ((reach >> e) & 1) {
-                add(childKeyed, node + 1, best + 1, 1);
-                const int two = std::popcount(pairs_[static_cast<std::size_t>(e)] & above);
-                if (two > 0)
-                    add(childKeyed, node + 2, best + 2, static_cast<std::uint64_t>(two));
-                add(childKeyed, node + 2, best + 1, static_cast<std::uint64_t>(after - two));
-                continue;
-            }
-            add(childKeyed, node + 1, best, 1);
+            const int two = std::popcount(pairs_[static_cast<std::size_t>(e)] & above);
+            twoUp += static_cast<std::uint64_t>(two);
+            oneUp += static_cast<std::uint64_t>(z_ - 1 - e - two);
+        }
+        for (std::uint64_t r = off; r; r &= r - 1) {
+            const int e = std::countr_zero(r);
+            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
             std::uint64_t partners = 0; // positions sharing a line with e that meets the node in best - 1
             if (gathered) {
                 partners = oneShort_[static_cast<std::size_t>(e)];
@@ -218,14 +238,150 @@ private:
             } else {
                 partners = sharing_[static_cast<std::size_t>(e)];
             }
-            const int one = std::popcount((reach | partners) & above);
-            add(childKeyed, node + 2, best + 1, static_cast<std::uint64_t>(one));
-            add(childKeyed, node + 2, best, static_cast<std::uint64_t>(after - one));
+            oneUp += static_cast<std::uint64_t>(std::popcount((reach | partners) & above));
         }
+        const auto children = static_cast<std::uint64_t>(free);
+        const auto up = static_cast<std::uint64_t>(std::popcount(onBest));
+        add(keyed, node + 1, best + 1, up);
+        add(keyed, node + 1, best, children - up);
+        const std::uint64_t grandchildren = children * (children - 1) / 2;
+        if (twoUp > 0) // else best + 2 may lie past the longest line
+            add(keyed, node + 2, best + 2, twoUp);
+        add(keyed, node + 2, best + 1, oneUp);
+        add(keyed, node + 2, best, grandchildren - twoUp - oneUp);
+        return true;
+    }
+
+    // A node three short of the depth: its children, theirs and theirs at once. What the three
+    // levels below can match depends only on each line's count at the node and its positions after
+    // `last`; a line meeting the node in best - k matters only with k + 1 positions after it (k at
+    // most 2). A child e is counted as twoLevelsAtOnce counts a node: a grandchild (plus f) is one
+    // up from the child when f lies on a line meeting the child in the child's best; a
+    // great-grandchild (plus f and g) two up when such a line holds f and g, else one up when
+    // either lies on one or a line one short of the child's best holds both. Which lines those are
+    // follows from the node's: for a child on a best line of the node, its best lines are those
+    // holding e, the lines one short the other best lines and the lines one short holding e; for
+    // another child, the best lines and the lines one short holding e, then the other lines one
+    // short and the lines two short holding e. So per pair e, f of later positions the union of
+    // the lines of each count holding both answers every child at once. False when the lines are
+    // too many to be worth it.
+    WHEELWRIGHT_BIT_COUNTING
+    bool threeLevelsAtOnce(int node, int last, int best, bool keyed)
+    {
+        const int free = z_ - 1 - last;
+        if (best < 1 || free < 3)
+            return false;
+        const std::uint64_t *atBest = level(node, best);
+        const std::uint64_t *atOne = best > 1 ? level(node, best - 1) : nullptr; // nullptr: every line
+        const std::uint64_t *atTwo = best > 2 ? level(node, best - 2) : nullptr;
+        const std::uint64_t *one = after(last, 1);
+        const std::uint64_t *two = after(last, 2);
+        const std::uint64_t *three = after(last, 3);
+        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+        const std::uint64_t later = (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1)) & inside;
+        const int first = last + 1;
+        const auto n = static_cast<std::size_t>(free);
+        const std::size_t most = n * 24;
+        through_.assign(n * n, Through{});
+        auto at = [&](int e, int f) -> Through & {
+            return through_[static_cast<std::size_t>(e - first) * n + static_cast<std::size_t>(f - first)];
+        };
+        // Each pair e <= f of the line's positions but its last (a pair ending there adds nothing
+        // after f), the diagonal being the union of the lines holding e.
+        auto spread = [&](std::uint64_t l, std::uint64_t Through::*field, bool diagonal) {
+            const std::uint64_t top = std::bit_floor(l);
+            for (std::uint64_t a = l & ~top; a; a &= a - 1) {
+                const int e = std::countr_zero(a);
+                for (std::uint64_t b = diagonal ? a : a & (a - 1); b != 0 && b != top; b &= b - 1)
+                    at(e, std::countr_zero(b)).*field |= l;
+                if (!diagonal && (a & (a - 1)) == top)
+                    break;
+            }
+        };
+        std::uint64_t reachBest = 0;
+        for (int w = 0; w < words_; ++w)
+            for (std::uint64_t bits = atBest[w] & one[w]; bits; bits &= bits - 1) {
+                const std::uint64_t l = lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)] & later;
+                reachBest |= l;
+                spread(l, &Through::best, true);
+            }
+        // A child off the node's best lines has every position on them reached, so the lines it
+        // takes partners from (one and two short of the node's best) count only off them.
+        for (std::uint64_t r = later; r; r &= r - 1)
+            spare_[static_cast<std::size_t>(std::countr_zero(r))] = 0;
+        std::size_t taken = 0;
+        for (int w = 0; w < words_; ++w) {
+            const std::uint64_t b0 = atBest[w];
+            const std::uint64_t b1 = atOne ? atOne[w] : ~std::uint64_t{0};
+            const std::uint64_t b2 = atTwo ? atTwo[w] : ~std::uint64_t{0};
+            for (std::uint64_t bits = b1 & ~b0 & two[w]; bits; bits &= bits - 1) {
+                if (++taken > most)
+                    return false;
+                const std::uint64_t l = lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)] & later;
+                spread(l, &Through::one, true);
+                const std::uint64_t rest = l & ~reachBest;
+                if (rest & (rest - 1))
+                    for (std::uint64_t r = rest; r; r &= r - 1)
+                        spare_[static_cast<std::size_t>(std::countr_zero(r))] |= rest;
+            }
+            for (std::uint64_t bits = b2 & ~b1 & three[w]; bits; bits &= bits - 1) {
+                const std::uint64_t rest =
+                    lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)] & later & ~reachBest;
+                if (std::popcount(rest) < 3)
+                    continue;
+                if (++taken > most)
+                    return false;
+                spread(rest, &Through::two, false);
+            }
+        }
+
+        // Tallies per size below the node (1 to 3) and match over best (0 to 3).
+        std::array<std::array<std::uint64_t, 4>, 3> tally{};
+        for (std::uint64_t r = later; r; r &= r - 1) {
+            const int e = std::countr_zero(r);
+            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
+            const int up = ((reachBest >> e) & 1) ? 1 : 0;
+            const Through &own = at(e, e);
+            const std::uint64_t reach = (up ? own.best : reachBest | own.one) & above;
+            const std::uint64_t off = later & above & ~reach;
+            std::uint64_t twoUp = 0;
+            std::uint64_t oneUp = 0;
+            for (std::uint64_t b = reach; b; b &= b - 1) {
+                const int f = std::countr_zero(b);
+                const std::uint64_t over = f + 1 >= 64 ? 0 : ~std::uint64_t{0} << (f + 1);
+                const Through &pair = at(e, f);
+                const std::uint64_t both = up ? pair.best : at(f, f).best | pair.one;
+                const int twoOn = std::popcount(both & over);
+                twoUp += static_cast<std::uint64_t>(twoOn);
+                oneUp += static_cast<std::uint64_t>(z_ - 1 - f - twoOn);
+            }
+            for (std::uint64_t b = off; b; b &= b - 1) {
+                const int f = std::countr_zero(b);
+                const std::uint64_t over = f + 1 >= 64 ? 0 : ~std::uint64_t{0} << (f + 1);
+                const Through &pair = at(e, f);
+                const std::uint64_t partners =
+                    up ? at(f, f).best | pair.one : spare_[static_cast<std::size_t>(f)] | pair.two;
+                oneUp += static_cast<std::uint64_t>(std::popcount((reach | partners) & over));
+            }
+            const auto children = static_cast<std::uint64_t>(z_ - 1 - e);
+            const auto reached = static_cast<std::uint64_t>(std::popcount(reach));
+            tally[0][static_cast<std::size_t>(up)] += 1;
+            tally[1][static_cast<std::size_t>(up + 1)] += reached;
+            tally[1][static_cast<std::size_t>(up)] += children - reached;
+            tally[2][static_cast<std::size_t>(up + 2)] += twoUp;
+            tally[2][static_cast<std::size_t>(up + 1)] += oneUp;
+            tally[2][static_cast<std::size_t>(up)] += children * (children - 1) / 2 - twoUp - oneUp;
+        }
+        // A tally above zero names a match some line reaches, so it lies within the table.
+        for (std::size_t size = 0; size < 3; ++size)
+            for (std::size_t over = 0; over < 4; ++over)
+                if (tally[size][over] > 0)
+                    add(keyed, node + 1 + static_cast<int>(size), best + static_cast<int>(over), tally[size][over]);
         return true;
     }
 
     // `node` is a subset of `node` members, the largest `last`, whose best match is `best`.
+    WHEELWRIGHT_BIT_COUNTING
     void visit(int node, int last, int best, bool keyed)
     {
         if (stopped_)
@@ -245,6 +401,8 @@ private:
         if (child == depth_ && node > 0 && leavesAtOnce(node, last, best, keyed))
             return;
         if (child + 1 == depth_ && node > 0 && twoLevelsAtOnce(node, last, best, keyed))
+            return;
+        if (child + 2 == depth_ && node > 0 && threeLevelsAtOnce(node, last, best, keyed))
             return;
         for (int e = last + 1; e < z_; ++e) {
             const bool childKeyed = keyed || e == 0;
@@ -285,8 +443,18 @@ private:
     std::array<std::uint64_t, 64> pairs_{};    // scratch of twoLevelsAtOnce
     std::array<std::uint64_t, 64> oneShort_{}; // scratch of twoLevelsAtOnce
     std::vector<std::uint64_t> meeting_;       // scratch of twoLevelsAtOnce
-    std::vector<std::uint64_t> on_;            // per position: the lines holding it
-    std::vector<std::uint64_t> meets_;         // per depth and match count c: lines meeting the subset in >= c
+    // Scratch of threeLevelsAtOnce: per pair of later positions, the union of the lines holding
+    // both that meet the node in best, best - 1 and best - 2 (cut off the best lines).
+    struct Through {
+        std::uint64_t best = 0;
+        std::uint64_t one = 0;
+        std::uint64_t two = 0;
+    };
+    std::vector<Through> through_;
+    std::array<std::uint64_t, 64> spare_{}; // per position: the lines one short, cut off the best lines
+    std::vector<std::uint64_t> later_;      // per position and k: lines with k positions after it
+    std::vector<std::uint64_t> on_;         // per position: the lines holding it
+    std::vector<std::uint64_t> meets_;      // per depth and match count c: lines meeting the subset in >= c
     std::array<std::vector<std::uint64_t>, 2> counts_;
     std::uint64_t ticks_ = 0;
     bool stopped_ = false;
@@ -303,8 +471,35 @@ HaveRow makeRow(int j, int drawn, std::uint64_t subsets, double probability)
     return row;
 }
 
-// Sums the walker's tallies into "at least b" counts; `plain` adds the subsets without position 0.
-void fillRow(HaveRow &row, const Walker &walker, bool plain, int drawn)
+// The walk's tallies per size and best match, apart for the subsets holding position 0. When every
+// line holds position 0 (a key wheel), a subset holding it matches one more than the same subset
+// without it; so the walk leaves position 0 out, and each tally of the other positions stands for
+// a subset without the key and, with the key added, for one a member larger.
+class Tallies {
+public:
+    Tallies(const Walker &walker, bool keyLeftOut) : walker_(walker), keyLeftOut_(keyLeftOut) {}
+
+    std::uint64_t count(bool keyed, int size, int best) const
+    {
+        if (!keyLeftOut_)
+            return walker_.count(keyed, size, best);
+        if (keyed)
+            return size >= 1 && best >= 1 ? both(size - 1, best - 1) : 0;
+        return both(size, best);
+    }
+
+private:
+    std::uint64_t both(int size, int best) const
+    {
+        return walker_.count(true, size, best) + walker_.count(false, size, best);
+    }
+
+    const Walker &walker_;
+    bool keyLeftOut_;
+};
+
+// Sums the tallies into "at least b" counts; `plain` adds the subsets without position 0.
+void fillRow(HaveRow &row, const Tallies &walker, bool plain, int drawn)
 {
     std::uint64_t sum = 0;
     for (int b = drawn; b >= 0; --b) {
@@ -350,9 +545,17 @@ Status compute(const Lottery &lottery, const Wheel &wheel, const Options &option
         return invalid("the lowest prize needs 0 to the numbers drawn");
 
     const int depth = std::min(d, z);
-    Walker walker(z, wheel.lines, depth, options.cancel);
-    if (!walker.run())
+    const bool keyLeftOut = z >= 2 && std::all_of(wheel.lines.begin(), wheel.lines.end(),
+                                                  [](std::uint64_t l) { return (l & 1) != 0 && (l & (l - 1)) != 0; });
+    std::vector<std::uint64_t> others;
+    if (keyLeftOut)
+        for (auto l : wheel.lines)
+            others.push_back(l >> 1);
+    Walker walk(keyLeftOut ? z - 1 : z, keyLeftOut ? others : wheel.lines, keyLeftOut ? std::min(d, z - 1) : depth,
+                options.cancel);
+    if (!walk.run())
         return Status::Cancelled;
+    const Tallies walker(walk, keyLeftOut);
 
     table.pool = n;
     table.drawn = d;
