@@ -289,13 +289,15 @@ private:
         // Each pair e <= f of the line's positions but its last (a pair ending there adds nothing
         // after f), the diagonal being the union of the lines holding e.
         auto spread = [&](std::uint64_t l, std::uint64_t Through::*field, bool diagonal) {
-            const std::uint64_t top = std::bit_floor(l);
-            for (std::uint64_t a = l & ~top; a; a &= a - 1) {
-                const int e = std::countr_zero(a);
-                for (std::uint64_t b = diagonal ? a : a & (a - 1); b != 0 && b != top; b &= b - 1)
-                    at(e, std::countr_zero(b)).*field |= l;
-                if (!diagonal && (a & (a - 1)) == top)
-                    break;
+            std::array<int, 64> place; // the line's later positions but its last, from the first later one;
+                                       // left unset past k, as clearing it costs more than the rest
+            int k = 0;
+            for (std::uint64_t a = l & ~std::bit_floor(l); a; a &= a - 1)
+                place[static_cast<std::size_t>(k++)] = std::countr_zero(a) - first;
+            for (int i = 0; i < k; ++i) {
+                Through *row = through_.data() + static_cast<std::size_t>(place[static_cast<std::size_t>(i)]) * n;
+                for (int j = diagonal ? i : i + 1; j < k; ++j)
+                    row[place[static_cast<std::size_t>(j)]].*field |= l;
             }
         };
         std::uint64_t reachBest = 0;
