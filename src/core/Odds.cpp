@@ -342,7 +342,7 @@ private:
         for (std::uint64_t r = later; r; r &= r - 1) {
             const int e = std::countr_zero(r);
             const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
-            const int up = ((reachBest >> e) & 1) ? 1 : 0;
+            const auto up = static_cast<std::size_t>((reachBest >> e) & 1);
             const Through &own = at(e, e);
             const std::uint64_t reach = (up ? own.best : reachBest | own.one) & above;
             const std::uint64_t off = later & above & ~reach;
@@ -367,12 +367,12 @@ private:
             }
             const auto children = static_cast<std::uint64_t>(z_ - 1 - e);
             const auto reached = static_cast<std::uint64_t>(std::popcount(reach));
-            tally[0][static_cast<std::size_t>(up)] += 1;
-            tally[1][static_cast<std::size_t>(up + 1)] += reached;
-            tally[1][static_cast<std::size_t>(up)] += children - reached;
-            tally[2][static_cast<std::size_t>(up + 2)] += twoUp;
-            tally[2][static_cast<std::size_t>(up + 1)] += oneUp;
-            tally[2][static_cast<std::size_t>(up)] += children * (children - 1) / 2 - twoUp - oneUp;
+            tally[0][up] += 1;
+            tally[1][up + 1] += reached;
+            tally[1][up] += children - reached;
+            tally[2][up + 2] += twoUp;
+            tally[2][up + 1] += oneUp;
+            tally[2][up] += children * (children - 1) / 2 - twoUp - oneUp;
         }
         // A tally above zero names a match some line reaches, so it lies within the table.
         for (std::size_t size = 0; size < 3; ++size)
