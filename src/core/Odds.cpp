@@ -259,12 +259,13 @@ private:
     // up from the child when f lies on a line meeting the child in the child's best; a
     // great-grandchild (plus f and g) two up when such a line holds f and g, else one up when
     // either lies on one or a line one short of the child's best holds both. Which lines those are
-    // follows from the node's: for a child on a best line of the node, its best lines are those
-    // holding e, the lines one short the other best lines and the lines one short holding e; for
-    // another child, the best lines and the lines one short holding e, then the other lines one
-    // short and the lines two short holding e. So per pair e, f of later positions the union of
-    // the lines of each count holding both answers every child at once. False when the lines are
-    // too many to be worth it.
+    // follows from the node's. A child on a best line of the node has as its best lines the node's
+    // best lines holding e, and as its lines one short the node's other best lines and its lines
+    // one short holding e. Any other child has as its best lines the node's best lines and its
+    // lines one short holding e, and as its lines one short the node's other lines one short and
+    // its lines two short holding e. So per pair e, f of later positions the union of the lines
+    // of each count holding both answers every child at once. False when the lines are too many
+    // to be worth it.
     WHEELWRIGHT_BIT_COUNTING
     bool threeLevelsAtOnce(int node, int last, int best, bool keyed)
     {
