@@ -39,6 +39,18 @@ std::uint64_t choose(int n, int r)
     return c;
 }
 
+// The positions after p, up to the 64th.
+std::uint64_t positionsAfter(int p)
+{
+    return p + 1 >= 64 ? 0 : ~std::uint64_t{0} << (p + 1);
+}
+
+// The first z positions.
+std::uint64_t firstPositions(int z)
+{
+    return z == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z) - 1;
+}
+
 // Walks every subset of the player's positions of up to `depth` members in increasing order and
 // tallies, per size, the best match any line makes with it. A subset's best match grows by at
 // most one per member added, and grows exactly when the new member lies on a line that already
@@ -145,7 +157,7 @@ private:
                 for (std::uint64_t bits = g[w]; bits; bits &= bits - 1)
                     reach |= lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)];
         }
-        const std::uint64_t above = last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1);
+        const std::uint64_t above = positionsAfter(last);
         const int up = std::popcount(reach & above);
         add(keyed, node + 1, best + 1, static_cast<std::uint64_t>(up));
         add(keyed, node + 1, best, static_cast<std::uint64_t>(free - up));
@@ -174,8 +186,7 @@ private:
                     return false;
                 meeting_.push_back(lines_[static_cast<std::size_t>(w) * 64 + std::countr_zero(bits)]);
             }
-        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-        const std::uint64_t later = (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1)) & inside;
+        const std::uint64_t later = positionsAfter(last) & firstPositions(z_);
         std::uint64_t reach = 0;
         for (const std::uint64_t l : meeting_)
             reach |= l;
@@ -217,14 +228,14 @@ private:
         std::uint64_t oneUp = 0;
         for (std::uint64_t r = onBest; r; r &= r - 1) {
             const int e = std::countr_zero(r);
-            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
+            const std::uint64_t above = positionsAfter(e);
             const int two = std::popcount(pairs_[static_cast<std::size_t>(e)] & above);
             twoUp += static_cast<std::uint64_t>(two);
             oneUp += static_cast<std::uint64_t>(z_ - 1 - e - two);
         }
         for (std::uint64_t r = off; r; r &= r - 1) {
             const int e = std::countr_zero(r);
-            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
+            const std::uint64_t above = positionsAfter(e);
             std::uint64_t partners = 0; // positions sharing a line with e that meets the node in best - 1
             if (gathered) {
                 partners = oneShort_[static_cast<std::size_t>(e)];
@@ -278,8 +289,7 @@ private:
         const std::uint64_t *one = after(last, 1);
         const std::uint64_t *two = after(last, 2);
         const std::uint64_t *three = after(last, 3);
-        const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-        const std::uint64_t later = (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1)) & inside;
+        const std::uint64_t later = positionsAfter(last) & firstPositions(z_);
         const int first = last + 1;
         const auto n = static_cast<std::size_t>(free);
         const std::size_t most = n * 24;
@@ -342,7 +352,7 @@ private:
         std::array<std::array<std::uint64_t, 4>, 3> tally{};
         for (std::uint64_t r = later; r; r &= r - 1) {
             const int e = std::countr_zero(r);
-            const std::uint64_t above = e + 1 >= 64 ? 0 : ~std::uint64_t{0} << (e + 1);
+            const std::uint64_t above = positionsAfter(e);
             const auto up = static_cast<std::size_t>((reachBest >> e) & 1);
             const Through &own = at(e, e);
             const std::uint64_t reach = (up ? own.best : reachBest | own.one) & above;
@@ -351,7 +361,7 @@ private:
             std::uint64_t oneUp = 0;
             for (std::uint64_t b = reach; b; b &= b - 1) {
                 const int f = std::countr_zero(b);
-                const std::uint64_t over = f + 1 >= 64 ? 0 : ~std::uint64_t{0} << (f + 1);
+                const std::uint64_t over = positionsAfter(f);
                 const Through &pair = at(e, f);
                 const std::uint64_t both = up ? pair.best : at(f, f).best | pair.one;
                 const int twoOn = std::popcount(both & over);
@@ -360,7 +370,7 @@ private:
             }
             for (std::uint64_t b = off; b; b &= b - 1) {
                 const int f = std::countr_zero(b);
-                const std::uint64_t over = f + 1 >= 64 ? 0 : ~std::uint64_t{0} << (f + 1);
+                const std::uint64_t over = positionsAfter(f);
                 const Through &pair = at(e, f);
                 const std::uint64_t partners =
                     up ? at(f, f).best | pair.one : spare_[static_cast<std::size_t>(f)] | pair.two;
@@ -540,7 +550,7 @@ Status compute(const Lottery &lottery, const Wheel &wheel, const Options &option
         return invalid("the player's numbers must be 1 to the pool, at most 64");
     if (wheel.lines.empty())
         return invalid("the wheel has no lines");
-    const std::uint64_t inside = z == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z) - 1;
+    const std::uint64_t inside = firstPositions(z);
     for (auto l : wheel.lines)
         if (l == 0 || (l & ~inside) != 0)
             return invalid("a line is empty or names a position beyond the player's numbers");
