@@ -22,6 +22,7 @@ private slots:
     void oneTicketSumsToAnyPrize();
     void firstRowWins();
     void subsetCountsMatchEnumeration();
+    void nothingWonWithoutBonusNumbers();
     void refusesInvalid();
     void cancels();
 };
@@ -259,6 +260,15 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("a supplementary ball and a bonus pool")
         << odds::Lottery{11, 4, 1, 4, 1} << 7 << keyed << 2 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 0}, {3, 0, 0}, {2, 0, 0}, {0, 0, 1}};
+    QTest::newRow("a supplementary ball and a bonus pool, no bonus number chosen")
+        << odds::Lottery{11, 4, 1, 4, 1} << 7 << keyed << 0 << 0
+        << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 0}, {2, 1, 1}, {2, 0, 0}};
+    QTest::newRow("a supplementary ball, two drawn from a bonus pool, two a ticket")
+        << odds::Lottery{12, 4, 1, 6, 2} << 7 << five << 4 << 2
+        << Tiers{{4, 0, 2}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 2}, {3, 0, 0}, {2, 1, 0}, {1, 0, 2}};
+    QTest::newRow("many key tickets, a supplementary ball, bonus numbers spread")
+        << odds::Lottery{18, 4, 1, 5, 1} << 16 << keyedMany << 3 << 1
+        << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}, {2, 0, 1}};
 }
 
 // Every draw of a small lottery, counted one by one, against the count over the player's numbers.
@@ -382,6 +392,24 @@ void TestOddsTiers::subsetCountsMatchEnumeration()
     }
     QCOMPARE(odds::subsetsOf(99, 8), std::uint64_t{171200862756});
     QCOMPARE(odds::subsetsOf(3, 4), std::uint64_t{0});
+}
+
+// Every tier asks the bonus ball and the player chose no bonus number: no draw wins anything.
+void TestOddsTiers::nothingWonWithoutBonusNumbers()
+{
+    odds::TierQuestion q;
+    q.lottery = {12, 4, 1, 5, 1};
+    q.numbers = 9;
+    q.tickets = ticketsOf(randomLines(9, 4, 12, 4), 0, 0);
+    q.tiers = {{4, 0, 1}, {3, 1, 1}, {3, 0, 1}, {2, 0, 1}};
+    odds::TierOdds counted;
+    std::string error;
+    QCOMPARE(odds::computeTiers(q, counted, error), odds::Status::Done);
+    const odds::TierOdds truth = everyDraw(q);
+    QCOMPARE(counted.anyTicket, truth.anyTicket);
+    QCOMPARE(counted.expectedTickets, truth.expectedTickets);
+    QCOMPARE(counted.anyPrize, 0.0);
+    QCOMPARE(truth.anyPrize, 0.0);
 }
 
 void TestOddsTiers::refusesInvalid()

@@ -151,7 +151,8 @@ private:
     void evaluate(int j, std::uint64_t drawn, const std::vector<const std::uint64_t *> &slotLines);
     void evaluateOne(std::uint64_t free, int j, const std::vector<const std::uint64_t *> &slotLines, Key &key);
     void emitOne(std::uint64_t free, int j, Key &key, long double times);
-    void emitShares(int j, const Key &key, std::uint64_t times);
+    void emitShares(int j, const Key &key, std::uint64_t times, std::uint64_t free);
+    void emitSharesByBonus(int j, const Key &key, std::uint64_t times, std::uint64_t free);
     bool childrenAtOnce(int depth, int last, std::uint64_t drawn);
     bool leavesByLikeness(int depth, int last, std::uint64_t drawn);
     void leafLines(int depth, int e);
@@ -359,7 +360,8 @@ private:
     // some ticket of its slot meets the supplementary numbers as the tier asks, so each subset J adds
     // its tiers' shares straight to `shares_` (per j: every tier, then any prize). With one
     // supplementary number the children counted at once add theirs from each slot's union and
-    // intersection (emitShares), where other draws need a key per class of places.
+    // intersection (emitShares), where other draws need a key per class of places; so does one
+    // supplementary number with a bonus draw, per outcome of that draw (emitSharesByBonus).
     // Supplementary matches: any, 1 or more, 2 or more, none, at most one of two.
     enum class Asks { Any, One, Two, None, NotBoth };
     struct SlotTier {
@@ -374,6 +376,11 @@ private:
     std::vector<long double> shares_;
     // One supplementary number: the shares in draws of the ball, whole numbers, made shares at the end.
     std::vector<std::uint64_t> ballShares_;
+    // With a bonus draw or tickets carrying bonus numbers: ballShares_ per outcome of the bonus draw
+    // among the player's bonus numbers (bonusClasses_), and per outcome and bonus set the bonus
+    // matches its tickets make.
+    bool sharesByBonus_ = false;
+    std::vector<int> classBonus_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
     std::array<std::uint64_t, 64> near_{}, slotNear_{};
     std::array<long double, 64> found_{}; // one subset's tiers, those in `foundTiers`
@@ -421,7 +428,11 @@ bool TierCounter::prepare(std::string &error)
             return fail("a tier needs a negative count");
 
     const int s = l_.supplementary;
-    bonusTop_ = l_.bonusDrawn;
+    // No ticket makes more bonus matches than it carries bonus numbers.
+    int carried = 0;
+    for (const Ticket &t : q_.tickets)
+        carried = std::max(carried, std::popcount(t.bonus));
+    bonusTop_ = l_.bonusPool > 0 ? std::min(l_.bonusDrawn, carried) : 0;
     tierAt_.assign(static_cast<std::size_t>(top_ + 1) * (s + 1) * (bonusTop_ + 1), -1);
     for (int m = 0; m <= top_; ++m) {
         Slot slot{m, false, 0};
@@ -532,6 +543,19 @@ void TierCounter::prepareShares()
 {
     const int s = l_.supplementary;
     byShares_ = s >= 1 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
+    // One supplementary number and a bonus draw: each slot's union and intersection per bonus set
+    // give its tiers for every outcome of the bonus draw (emitSharesByBonus).
+    sharesByBonus_ = s == 1 && !byShares_;
+    if (sharesByBonus_) {
+        classBonus_.clear();
+        for (const auto &[w, chance] : bonusClasses_)
+            for (int g = 0; g < groups_; ++g)
+                classBonus_.push_back(std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & w), bonusTop_));
+        shares_.assign(static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1), 0);
+        ballShares_.assign(shares_.size() * bonusClasses_.size(), 0);
+        byShares_ = true;
+        return;
+    }
     slotTiers_.assign(slots_.size(), {});
     winsFrom_.assign(slots_.size(), -1);
     stopsEarly_.assign(slots_.size(), 0);
@@ -1142,7 +1166,7 @@ void TierCounter::evaluateOne(std::uint64_t free, int j, const std::vector<const
         });
     }
     if (byShares_)
-        emitShares(j, key, 1);
+        emitShares(j, key, 1, free);
     else
         emitOne(free, j, key, 1);
 }
@@ -1183,8 +1207,12 @@ void TierCounter::emitOne(std::uint64_t free, int j, Key &key, long double times
 // One supplementary number, by the tiers' shares: each slot's union and intersection in sides_
 // give the draws of the ball where one of its tickets wins a tier with the ball on it or off it.
 // They are counted whole, in ballShares_, and made shares once the walk ends.
-void TierCounter::emitShares(int j, const Key &key, std::uint64_t times)
+void TierCounter::emitShares(int j, const Key &key, std::uint64_t times, std::uint64_t free)
 {
+    if (sharesByBonus_) {
+        emitSharesByBonus(j, key, times, free);
+        return;
+    }
     const auto left = static_cast<std::uint64_t>(l_.pool - l_.drawn);
     const std::size_t tiers = q_.tiers.size();
     std::uint64_t *row = ballShares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
@@ -1217,6 +1245,80 @@ void TierCounter::emitShares(int j, const Key &key, std::uint64_t times)
             oneWins |= x.any;
     }
     row[tiers] += (sure ? left : static_cast<std::uint64_t>(std::popcount(oneWins))) * times;
+}
+
+// The same with a bonus draw: per outcome of it, a slot's tickets of one bonus set win the tier of
+// their bonus matches, with the ball on them (the places in their union) or off them (the places
+// off their intersection, and every number outside the player's). Bonus sets of one slot may win
+// the same tier, so the places are joined per tier before they are counted.
+void TierCounter::emitSharesByBonus(int j, const Key &key, std::uint64_t times, std::uint64_t free)
+{
+    const auto left = static_cast<std::uint64_t>(l_.pool - l_.drawn);
+    const auto outside = left - static_cast<std::uint64_t>(std::popcount(free));
+    const std::size_t tiers = q_.tiers.size();
+    const std::size_t rows = static_cast<std::size_t>(jHigh_ + 1) * (tiers + 1);
+    std::array<std::uint64_t, 64> places{};
+    for (std::size_t c = 0; c < bonusClasses_.size(); ++c) {
+        const int *bonus = classBonus_.data() + c * static_cast<std::size_t>(groups_);
+        std::uint64_t touched = 0;    // tiers won in some draw of the ball
+        std::uint64_t everywhere = 0; // tiers won whatever the ball
+        std::uint64_t offPlayer = 0;  // tiers won when the ball is none of the player's numbers
+        const auto win = [&](int t, std::uint64_t at, bool off) {
+            const auto bit = std::uint64_t{1} << t;
+            if (!(touched & bit))
+                places[static_cast<std::size_t>(t)] = 0;
+            touched |= bit;
+            places[static_cast<std::size_t>(t)] |= at;
+            if (off)
+                offPlayer |= bit;
+        };
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].bySupplementary)
+                continue;
+            for (std::uint64_t bits = key[i + 1]; bits; bits &= bits - 1) {
+                const int t = tierAt(slots_[i].main, 0, bonus[std::countr_zero(bits)]);
+                if (t >= 0) {
+                    touched |= std::uint64_t{1} << t;
+                    everywhere |= std::uint64_t{1} << t;
+                }
+            }
+        }
+        for (const Sides &x : sides_) {
+            if (!x.seen)
+                continue;
+            const int m = slots_[x.slot].main;
+            const int b = bonus[x.group];
+            const int on = tierAt(m, 1, b);
+            const int off = tierAt(m, 0, b);
+            if (on >= 0 && on == off) {
+                touched |= std::uint64_t{1} << on;
+                everywhere |= std::uint64_t{1} << on;
+                continue;
+            }
+            if (on >= 0)
+                win(on, x.any, false);
+            if (off >= 0)
+                win(off, free & ~x.all, true);
+        }
+        std::uint64_t *row = ballShares_.data() + c * rows + static_cast<std::size_t>(j) * (tiers + 1);
+        std::uint64_t prizePlaces = 0;
+        bool prizeOff = false;
+        for (std::uint64_t bits = touched; bits; bits &= bits - 1) {
+            const int t = std::countr_zero(bits);
+            const auto bit = std::uint64_t{1} << t;
+            std::uint64_t draws = left;
+            if (!(everywhere & bit)) {
+                draws = static_cast<std::uint64_t>(std::popcount(places[static_cast<std::size_t>(t)])) +
+                        ((offPlayer & bit) ? outside : 0);
+                prizePlaces |= places[static_cast<std::size_t>(t)];
+                prizeOff = prizeOff || (offPlayer & bit);
+            }
+            row[static_cast<std::size_t>(t)] += draws * times;
+        }
+        const std::uint64_t prize =
+            everywhere ? left : static_cast<std::uint64_t>(std::popcount(prizePlaces)) + (prizeOff ? outside : 0);
+        row[tiers] += prize * times;
+    }
 }
 
 // The tickets of the child (the node of `depth` members plus one), from the node's: a ticket
@@ -1492,7 +1594,7 @@ bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
             }
         }
         if (byShares_)
-            emitShares(j, key, times);
+            emitShares(j, key, times, free);
         else
             emitOne(free, j, key, static_cast<long double>(times));
     }
@@ -1762,10 +1864,20 @@ bool TierCounter::run()
 {
     if (q_.cancel && q_.cancel->load(std::memory_order_relaxed))
         return false;
+    // No ticket can win any tier (each asks bonus matches the tickets cannot make): nothing to walk.
+    if (slots_.empty())
+        return true;
     visit(0, -1, 0);
     const auto left = static_cast<long double>(l_.pool - l_.drawn);
-    for (std::size_t i = 0; i < ballShares_.size(); ++i)
-        shares_[i] += static_cast<long double>(ballShares_[i]) / left;
+    if (sharesByBonus_) {
+        for (std::size_t c = 0; c < bonusClasses_.size(); ++c)
+            for (std::size_t i = 0; i < shares_.size(); ++i)
+                shares_[i] +=
+                    static_cast<long double>(ballShares_[c * shares_.size() + i]) / left * bonusClasses_[c].second;
+    } else {
+        for (std::size_t i = 0; i < ballShares_.size(); ++i)
+            shares_[i] += static_cast<long double>(ballShares_[i]) / left;
+    }
     if (lastShare_ > 0)
         tally_.add(last_, lastShare_);
     lastShare_ = 0;
@@ -1805,7 +1917,7 @@ void TierCounter::finish(TierOdds &odds) const
                 anyPrize += p;
         });
     }
-    // The subsets counted by their tiers' shares (no bonus draw).
+    // The subsets counted by their tiers' shares.
     for (int j = 0; j <= jHigh_ && byShares_; ++j) {
         const long double p = binomial(n - z_, d - j) / mainDraws;
         const long double *row = shares_.data() + static_cast<std::size_t>(j) * (tiers + 1);
