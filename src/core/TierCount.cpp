@@ -369,6 +369,7 @@ private:
         Asks asks;
     };
     bool byShares_ = false;
+    bool sharesByBonus_ = false;                   // one supplementary number and a bonus draw
     std::vector<std::vector<SlotTier>> slotTiers_; // per slot by supplementary
     std::vector<char> stopsEarly_;                 // per slot: asks one match or none, never misses all
     std::vector<char> needsApart_;                 // per slot: asks none
@@ -376,10 +377,9 @@ private:
     std::vector<long double> shares_;
     // One supplementary number: the shares in draws of the ball, whole numbers, made shares at the end.
     std::vector<std::uint64_t> ballShares_;
-    // With a bonus draw or tickets carrying bonus numbers: ballShares_ per outcome of the bonus draw
-    // among the player's bonus numbers (bonusClasses_), and per outcome and bonus set the bonus
-    // matches its tickets make.
-    bool sharesByBonus_ = false;
+    // With a bonus draw (sharesByBonus_): ballShares_ per outcome of the bonus draw among the
+    // player's bonus numbers (bonusClasses_), and per outcome and bonus set the bonus matches its
+    // tickets make.
     std::vector<int> classBonus_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
     std::array<std::uint64_t, 64> near_{}, slotNear_{};
@@ -1894,7 +1894,10 @@ void TierCounter::finish(TierOdds &odds) const
     long double anyPrize = 0;
     const long double mainDraws = binomial(n, d);
     std::vector<int> bonusOf(static_cast<std::size_t>(groups_));
-    for (const auto &[w, chance] : bonusClasses_) {
+    for (const auto &outcome : bonusClasses_) {
+        // Named apart: the clang that clang-tidy parses with cannot capture a structured binding.
+        const std::uint64_t w = outcome.first;
+        const long double chance = outcome.second;
         for (int g = 0; g < groups_; ++g)
             bonusOf[static_cast<std::size_t>(g)] =
                 std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & w), bonusTop_);
