@@ -266,6 +266,9 @@ void TestOddsTiers::matchesEveryDraw_data()
     QTest::newRow("a supplementary ball, two drawn from a bonus pool, two a ticket")
         << odds::Lottery{12, 4, 1, 6, 2} << 7 << five << 4 << 2
         << Tiers{{4, 0, 2}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 2}, {3, 0, 0}, {2, 1, 0}, {1, 0, 2}};
+    QTest::newRow("a supplementary ball, two of eight bonus numbers drawn, six chosen")
+        << odds::Lottery{11, 4, 1, 8, 2} << 7 << five << 6 << 2
+        << Tiers{{4, 0, 2}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 2}, {3, 0, 0}, {2, 1, 0}, {1, 0, 2}};
     QTest::newRow("many key tickets, a supplementary ball, bonus numbers spread")
         << odds::Lottery{18, 4, 1, 5, 1} << 16 << keyedMany << 3 << 1
         << Tiers{{4, 0, 1}, {4, 0, 0}, {3, 1, 1}, {3, 1, 0}, {3, 0, 0}, {2, 1, 0}, {2, 0, 1}};

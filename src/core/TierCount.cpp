@@ -544,8 +544,11 @@ void TierCounter::prepareShares()
     const int s = l_.supplementary;
     byShares_ = s >= 1 && s <= 8 && l_.bonusPool == 0 && groups_ == 1;
     // One supplementary number and a bonus draw: each slot's union and intersection per bonus set
-    // give its tiers for every outcome of the bonus draw (emitSharesByBonus).
-    sharesByBonus_ = s == 1 && !byShares_;
+    // give its tiers for every outcome of the bonus draw (emitSharesByBonus). Each child is counted
+    // once per outcome, so a draw with many outcomes among the player's bonus numbers keeps the
+    // table of keys, which meets each alike class once.
+    constexpr std::size_t kFewOutcomes = 16;
+    sharesByBonus_ = s == 1 && !byShares_ && bonusClasses_.size() <= kFewOutcomes;
     if (sharesByBonus_) {
         classBonus_.clear();
         for (const auto &[w, chance] : bonusClasses_)
