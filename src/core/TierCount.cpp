@@ -378,9 +378,9 @@ private:
     // One supplementary number: the shares in draws of the ball, whole numbers, made shares at the end.
     std::vector<std::uint64_t> ballShares_;
     // With a bonus draw (sharesByBonus_): ballShares_ per outcome of the bonus draw among the
-    // player's bonus numbers (bonusClasses_), and per outcome and bonus set the bonus matches its
-    // tickets make.
-    std::vector<int> classBonus_;
+    // player's bonus numbers (bonusClasses_), and per outcome, slot and bonus set the tiers its
+    // tickets win with the ball off them and on them (-1: none).
+    std::vector<std::array<int, 2>> classTiers_;
     std::vector<std::uint64_t> lines_; // the tickets of one slot, their undrawn places
     std::array<std::uint64_t, 64> near_{}, slotNear_{};
     std::array<long double, 64> found_{}; // one subset's tiers, those in `foundTiers`
@@ -550,10 +550,14 @@ void TierCounter::prepareShares()
     constexpr std::size_t kFewOutcomes = 16;
     sharesByBonus_ = s == 1 && !byShares_ && bonusClasses_.size() <= kFewOutcomes;
     if (sharesByBonus_) {
-        classBonus_.clear();
-        for (const auto &[w, chance] : bonusClasses_)
-            for (int g = 0; g < groups_; ++g)
-                classBonus_.push_back(std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & w), bonusTop_));
+        classTiers_.clear();
+        for (const auto &outcome : bonusClasses_)
+            for (const Slot &slot : slots_)
+                for (int g = 0; g < groups_; ++g) {
+                    const int b =
+                        std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & outcome.first), bonusTop_);
+                    classTiers_.push_back({tierAt(slot.main, 0, b), tierAt(slot.main, 1, b)});
+                }
         shares_.assign(static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1), 0);
         ballShares_.assign(shares_.size() * bonusClasses_.size(), 0);
         byShares_ = true;
@@ -1260,9 +1264,12 @@ void TierCounter::emitSharesByBonus(int j, const Key &key, std::uint64_t times, 
     const auto outside = left - static_cast<std::uint64_t>(std::popcount(free));
     const std::size_t tiers = q_.tiers.size();
     const std::size_t rows = static_cast<std::size_t>(jHigh_ + 1) * (tiers + 1);
-    std::array<std::uint64_t, 64> places{};
+    const std::size_t perClass = slots_.size() * static_cast<std::size_t>(groups_);
+    // The places of the ball where each tier is won, set as the tier is first won: left unset, since
+    // clearing all 64 for every child took a sixth of this function's time.
+    std::array<std::uint64_t, 64> places;
     for (std::size_t c = 0; c < bonusClasses_.size(); ++c) {
-        const int *bonus = classBonus_.data() + c * static_cast<std::size_t>(groups_);
+        const std::array<int, 2> *tierOf = classTiers_.data() + c * perClass;
         std::uint64_t touched = 0;    // tiers won in some draw of the ball
         std::uint64_t everywhere = 0; // tiers won whatever the ball
         std::uint64_t offPlayer = 0;  // tiers won when the ball is none of the player's numbers
@@ -1275,27 +1282,27 @@ void TierCounter::emitSharesByBonus(int j, const Key &key, std::uint64_t times, 
             if (off)
                 offPlayer |= bit;
         };
+        const auto always = [&](int t) {
+            win(t, 0, false);
+            everywhere |= std::uint64_t{1} << t;
+        };
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             if (slots_[i].bySupplementary)
                 continue;
             for (std::uint64_t bits = key[i + 1]; bits; bits &= bits - 1) {
-                const int t = tierAt(slots_[i].main, 0, bonus[std::countr_zero(bits)]);
-                if (t >= 0) {
-                    touched |= std::uint64_t{1} << t;
-                    everywhere |= std::uint64_t{1} << t;
-                }
+                const int t =
+                    tierOf[i * static_cast<std::size_t>(groups_) + static_cast<std::size_t>(std::countr_zero(bits))][0];
+                if (t >= 0)
+                    always(t);
             }
         }
         for (const Sides &x : sides_) {
             if (!x.seen)
                 continue;
-            const int m = slots_[x.slot].main;
-            const int b = bonus[x.group];
-            const int on = tierAt(m, 1, b);
-            const int off = tierAt(m, 0, b);
+            const auto [off, on] =
+                tierOf[x.slot * static_cast<std::size_t>(groups_) + static_cast<std::size_t>(x.group)];
             if (on >= 0 && on == off) {
-                touched |= std::uint64_t{1} << on;
-                everywhere |= std::uint64_t{1} << on;
+                always(on);
                 continue;
             }
             if (on >= 0)
