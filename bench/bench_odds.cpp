@@ -9,10 +9,10 @@
 //
 //   bench_odds DATABASE [--table] [--tiers] [--limit SECONDS] [--share I/N] [--only TEXT] [--figures]
 //
-// --table or --tiers times only that table; a count running past --limit (default 30 s) is
-// stopped and listed as over it. --share I/N times only every N-th lottery of the tier tables
-// from the I-th (0-based), so that N runs share the work. Each lottery's figures go to standard
-// error as soon as they are counted. --only TEXT times only the tables whose line in the listing
+// --table or --tiers times only that table; a count running past --limit (default 30 s) of
+// processor time is stopped and listed as over it. --share I/N times only every N-th lottery of
+// the tier tables from the I-th (0-based), so that N runs share the work. Each lottery's figures go
+// to standard error as soon as they are counted. --only TEXT times only the tables whose line in the listing
 // holds TEXT, e.g. --only 'pick 6 type k numbers 49 "4 if 4", Canada, Lotto 6/49'; given again,
 // those holding every TEXT. --figures prints every table's figures (counts, and chances in
 // hexadecimal), so that two builds of the count can be compared to the last bit.
@@ -20,6 +20,8 @@
 #include "wheelsearch/wheel.h"
 
 #include <sqlite3.h>
+
+#include <pthread.h>
 
 #include <algorithm>
 #include <atomic>
@@ -45,11 +47,16 @@ struct Run {
     bool stopped = false;
 };
 
-double threadCpuSeconds()
+double cpuSeconds(clockid_t clock)
 {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(clock, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+double threadCpuSeconds()
+{
+    return cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
 }
 
 std::string column(sqlite3_stmt *s, int i)
@@ -63,7 +70,8 @@ int intColumn(sqlite3_stmt *s, int i, int otherwise)
     return sqlite3_column_type(s, i) == SQLITE_NULL ? otherwise : sqlite3_column_int(s, i);
 }
 
-// Sets the flag once `limit` seconds have passed since arm(), until disarm().
+// Sets the flag once the thread that called arm() has spent `limit` seconds of processor time
+// since, until disarm(). Wall clock would stop, on a busy machine, counts that finish in time alone.
 class Watchdog {
 public:
     explicit Watchdog(double limit) : limit_(limit), thread_([this] { watch(); }) {}
@@ -80,8 +88,9 @@ public:
     {
         std::lock_guard lock(mutex_);
         stop_ = false;
-        deadline_ = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                           std::chrono::duration<double>(limit_));
+        if (pthread_getcpuclockid(pthread_self(), &clock_) != 0)
+            clock_ = CLOCK_MONOTONIC; // no clock of its own: wall clock then
+        start_ = cpuSeconds(clock_);
         armed_ = true;
         wake_.notify_all();
         return &stop_;
@@ -101,7 +110,9 @@ private:
                 wake_.wait(lock);
                 continue;
             }
-            if (wake_.wait_until(lock, deadline_) == std::cv_status::timeout && armed_) {
+            // A look every 10 ms: the counts stop within a few of their limit.
+            wake_.wait_for(lock, std::chrono::milliseconds(10));
+            if (armed_ && cpuSeconds(clock_) - start_ >= limit_) {
                 stop_ = true;
                 armed_ = false;
             }
@@ -112,7 +123,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::atomic<bool> stop_{false};
-    std::chrono::steady_clock::time_point deadline_;
+    clockid_t clock_ = CLOCK_MONOTONIC;
+    double start_ = 0;
     bool armed_ = false;
     bool quit_ = false;
     std::thread thread_;
