@@ -39,18 +39,6 @@ std::uint64_t choose(int n, int r)
     return c;
 }
 
-// The positions after p, up to the 64th.
-std::uint64_t positionsAfter(int p)
-{
-    return p + 1 >= 64 ? 0 : ~std::uint64_t{0} << (p + 1);
-}
-
-// The first z positions.
-std::uint64_t firstPositions(int z)
-{
-    return z == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z) - 1;
-}
-
 // Walks every subset of the player's positions of up to `depth` members in increasing order and
 // tallies, per size, the best match any line makes with it. A subset's best match grows by at
 // most one per member added, and grows exactly when the new member lies on a line that already
@@ -75,7 +63,7 @@ public:
         later_.assign(static_cast<std::size_t>(z_) * 3 * words_, 0);
         for (int p = 0; p < z_; ++p)
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                const int after = p + 1 >= 64 ? 0 : std::popcount(lines[i] >> (p + 1));
+                const int after = std::popcount(lines[i] & positionsAfter(p));
                 for (int k = 1; k <= std::min(after, 3); ++k)
                     later_[(static_cast<std::size_t>(p) * 3 + (k - 1)) * words_ + i / 64] |= std::uint64_t{1}
                                                                                              << (i % 64);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The prize tiers a wheel's tickets win: every draw counted through the subsets of the player's
 // numbers it can hit, with the supplementary numbers and the bonus draw.
+#include "core/FastBits.h"
 #include "core/Odds.h"
 #include "core/SubsetCounts.h"
 
@@ -412,9 +413,8 @@ bool TierCounter::prepare(std::string &error)
         return fail("there are no tickets");
     if (q_.tiers.empty() || q_.tiers.size() > 64)
         return fail("there must be 1 to 64 tiers");
-    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-    const std::uint64_t bonusInside =
-        q_.bonusNumbers == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << q_.bonusNumbers) - 1;
+    const std::uint64_t inside = firstPositions(z_);
+    const std::uint64_t bonusInside = firstPositions(q_.bonusNumbers);
     for (const Ticket &t : q_.tickets) {
         if (t.line == 0 || (t.line & ~inside) != 0)
             return fail("a ticket is empty or names a place beyond the player's numbers");
@@ -804,7 +804,7 @@ void TierCounter::evaluate(int j, std::uint64_t drawn, const std::vector<const s
     }
     // The supplementary numbers: only those among the player's numbers on a ticket of a slot that
     // tells them apart ("relevant") matter; any other number left in the pool is alike.
-    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t inside = firstPositions(z_);
     const std::uint64_t free = inside & ~drawn;
     if (s == 1) {
         evaluateOne(free, j, slotLines, key);
@@ -1387,8 +1387,8 @@ template <typename F> void TierCounter::eachTicket(int depth, int c, int g, F f)
 bool TierCounter::childrenAtOnce(int depth, int last, std::uint64_t drawn)
 {
     const int s = l_.supplementary;
-    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-    const std::uint64_t children = inside & (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1));
+    const std::uint64_t inside = firstPositions(z_);
+    const std::uint64_t children = inside & positionsAfter(last);
     if (!children)
         return true;
     const std::uint64_t freeHere = inside & ~drawn;
@@ -1666,7 +1666,7 @@ void TierCounter::firmPlaces(int depth, std::uint64_t drawn, bool forGrandchildr
     // The children evaluated one by one need the covered places only, found sooner.
     const int enough = forGrandchildren ? 3 : 2;
     const int apartEnough = forGrandchildren ? 4 : 3;
-    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
+    const std::uint64_t inside = firstPositions(z_);
     const std::uint64_t freeHere = inside & ~drawn;
     Firm &out = firm_[static_cast<std::size_t>(depth)];
     const std::size_t sets = slots_.size() * static_cast<std::size_t>(groups_);
@@ -1785,8 +1785,8 @@ bool TierCounter::leavesByLikeness(int depth, int last, std::uint64_t drawn)
                 alikeTickets_.push_back(w * 64 + std::countr_zero(bits));
             }
     }
-    const std::uint64_t inside = z_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << z_) - 1;
-    const std::uint64_t children = inside & (last + 1 >= 64 ? 0 : ~std::uint64_t{0} << (last + 1));
+    const std::uint64_t inside = firstPositions(z_);
+    const std::uint64_t children = inside & positionsAfter(last);
     std::array<std::uint64_t, 64> on{};
     for (std::size_t i = 0; i < alikeTickets_.size(); ++i)
         for (std::uint64_t r = q_.tickets[static_cast<std::size_t>(alikeTickets_[i])].line & children; r; r &= r - 1)
