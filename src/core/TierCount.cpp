@@ -558,10 +558,7 @@ void TierCounter::prepareShares()
                         std::min(std::popcount(groupBonus_[static_cast<std::size_t>(g)] & outcome.first), bonusTop_);
                     classTiers_.push_back({tierAt(slot.main, 0, b), tierAt(slot.main, 1, b)});
                 }
-        shares_.assign(static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1), 0);
-        ballShares_.assign(shares_.size() * bonusClasses_.size(), 0);
         byShares_ = true;
-        return;
     }
     slotTiers_.assign(slots_.size(), {});
     winsFrom_.assign(slots_.size(), -1);
@@ -570,7 +567,7 @@ void TierCounter::prepareShares()
     int shortest = 64;
     for (const Ticket &t : q_.tickets)
         shortest = std::min(shortest, std::popcount(t.line));
-    for (std::size_t i = 0; i < slots_.size() && byShares_; ++i) {
+    for (std::size_t i = 0; i < slots_.size() && byShares_ && !sharesByBonus_; ++i) {
         if (!slots_[i].bySupplementary)
             continue;
         const int m = slots_[i].main;
@@ -607,7 +604,8 @@ void TierCounter::prepareShares()
                                      [](const SlotTier &st) { return st.asks == Asks::One || st.asks == Asks::None; });
     }
     shares_.assign(byShares_ ? static_cast<std::size_t>(jHigh_ + 1) * (q_.tiers.size() + 1) : 0, 0);
-    ballShares_.assign(byShares_ && s == 1 ? shares_.size() : 0, 0);
+    // One ball: per outcome of the bonus draw, of which a game without one has a single sure one.
+    ballShares_.assign(byShares_ && s == 1 ? shares_.size() * bonusClasses_.size() : 0, 0);
 }
 
 // One subset J of j members, by the tiers' shares (see prepareShares): false, counting nothing,
@@ -1879,15 +1877,10 @@ bool TierCounter::run()
         return true;
     visit(0, -1, 0);
     const auto left = static_cast<long double>(l_.pool - l_.drawn);
-    if (sharesByBonus_) {
-        for (std::size_t c = 0; c < bonusClasses_.size(); ++c)
-            for (std::size_t i = 0; i < shares_.size(); ++i)
-                shares_[i] +=
-                    static_cast<long double>(ballShares_[c * shares_.size() + i]) / left * bonusClasses_[c].second;
-    } else {
-        for (std::size_t i = 0; i < ballShares_.size(); ++i)
-            shares_[i] += static_cast<long double>(ballShares_[i]) / left;
-    }
+    for (std::size_t c = 0; !ballShares_.empty() && c < bonusClasses_.size(); ++c)
+        for (std::size_t i = 0; i < shares_.size(); ++i)
+            shares_[i] +=
+                static_cast<long double>(ballShares_[c * shares_.size() + i]) / left * bonusClasses_[c].second;
     if (lastShare_ > 0)
         tally_.add(last_, lastShare_);
     lastShare_ = 0;
